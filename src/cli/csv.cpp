@@ -1,0 +1,81 @@
+#include "csv.h"
+
+namespace gp::csv {
+
+std::vector<Record> parse(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    std::vector<Record> records;
+    std::size_t i = 0;
+    int line = 1;
+    while (i < text.size()) {
+        Record rec;
+        rec.line = line;
+        for (;;) {  // one cell per pass
+            std::string cell;
+            if (i < text.size() && text[i] == '"') {
+                const int quote_line = line;
+                ++i;
+                for (;;) {
+                    if (i >= text.size()) throw ParseError(quote_line, "a quoted cell is not closed");
+                    const char c = text[i++];
+                    if (c == '"') {
+                        if (i < text.size() && text[i] == '"') {
+                            cell += '"';
+                            ++i;
+                        } else {
+                            break;
+                        }
+                    } else {
+                        if (c == '\n') ++line;
+                        cell += c;
+                    }
+                }
+                if (i < text.size() && text[i] != ',' && text[i] != '\n' &&
+                    !(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+                    throw ParseError(line, "text follows the closing quote of a cell");
+                }
+            } else {
+                while (i < text.size() && text[i] != ',' && text[i] != '\n' &&
+                       !(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+                    if (text[i] == '"') throw ParseError(line, "a quote inside an unquoted cell");
+                    cell += text[i++];
+                }
+            }
+            rec.cells.push_back(std::move(cell));
+            if (i < text.size() && text[i] == ',') {
+                ++i;
+                continue;
+            }
+            if (i < text.size() && text[i] == '\r') ++i;
+            if (i < text.size() && text[i] == '\n') {
+                ++i;
+                ++line;
+            }
+            break;
+        }
+        records.push_back(std::move(rec));
+    }
+    return records;
+}
+
+std::string format_row(const std::vector<std::string>& cells) {
+    std::string out;
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        if (k > 0) out += ',';
+        const std::string& c = cells[k];
+        if (c.find_first_of(",\"\r\n") == std::string::npos) {
+            out += c;
+            continue;
+        }
+        out += '"';
+        for (char ch : c) {
+            if (ch == '"') out += '"';
+            out += ch;
+        }
+        out += '"';
+    }
+    out += '\n';
+    return out;
+}
+
+}  // namespace gp::csv

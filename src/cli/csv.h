@@ -1,0 +1,30 @@
+// Comma-separated values as spreadsheets write them (RFC 4180): quoted cells may
+// hold commas, quotes (doubled) and line breaks; records end in LF or CR LF.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gp::csv {
+
+struct Record {
+    std::vector<std::string> cells;
+    int line = 0;  // line of the file on which the record starts, from 1
+};
+
+struct ParseError : std::runtime_error {
+    ParseError(int line, const std::string& what)
+        : std::runtime_error("line " + std::to_string(line) + ": " + what), line(line) {}
+    int line;
+};
+
+// Every record of the text; a UTF-8 byte-order mark at the start is skipped and a
+// final line break does not start an empty record. Throws ParseError.
+std::vector<Record> parse(std::string_view text);
+
+// One record as a line of CSV, LF-terminated; cells are quoted only when needed.
+std::string format_row(const std::vector<std::string>& cells);
+
+}  // namespace gp::csv

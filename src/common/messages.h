@@ -1,0 +1,16 @@
+// The system's own texts, gathered in one place so that every window, report and
+// batch row shows exactly the same words.
+#pragma once
+
+namespace gp::msg {
+
+inline constexpr const char* kNoticeTitle = "提示";
+inline constexpr const char* kAppTitle = "齿轮参数及强度计算";
+
+inline constexpr const char* kLettersOrSymbols = "您输入的参数里含有字母或符号，请修改";
+inline constexpr const char* kIncomplete = "您输入的参数不完全，请继续输入";
+inline constexpr const char* kNoTorque = "您没有输入扭矩参数，请输入";
+inline constexpr const char* kCannotCompute = "您输入的参数无法计算，请重新输入";
+inline constexpr const char* kPinAngleInaccurate = "量棒中心所在圆的压力角无法在指定精度下计算";
+
+}  // namespace gp::msg

@@ -1,0 +1,86 @@
+#include "number_parse.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
+
+#include "messages.h"
+#include "stop.h"
+
+namespace gp {
+namespace {
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+struct Scan {
+    std::size_t begin = 0;  // first character of the number (its sign)
+    std::size_t end = 0;    // one past its last character
+    bool found = false;
+};
+
+// Finds the longest decimal number starting at `pos`: [sign] digits [. digits]
+// [e [sign] digits], with at least one mantissa digit. An exponent marker that is
+// not followed by a digit is not part of the number.
+Scan scan_number(std::string_view t, std::size_t pos) {
+    Scan s;
+    s.begin = pos;
+    std::size_t i = pos;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < t.size() && is_digit(t[i])) ++i, ++digits;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && is_digit(t[i])) ++i, ++digits;
+    }
+    if (digits == 0) return s;
+    s.found = true;
+    s.end = i;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+        std::size_t exp_digits = 0;
+        while (j < t.size() && is_digit(t[j])) ++j, ++exp_digits;
+        if (exp_digits > 0) s.end = j;
+    }
+    return s;
+}
+
+// Converts a text already known to be a plain decimal number, in the C locale so
+// that the full stop is the decimal point whatever the user's locale is.
+double convert_validated(std::string_view number) {
+    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    const std::string copy(number);
+    const double v = strtod_l(copy.c_str(), nullptr, c_locale);
+    if (std::isinf(v)) throw ArithmeticFault{};
+    return v;
+}
+
+std::size_t skip_blanks(std::string_view t, std::size_t i) {
+    while (i < t.size() && is_blank(t[i])) ++i;
+    return i;
+}
+
+}  // namespace
+
+bool is_numeric(std::string_view text) {
+    const Scan s = scan_number(text, skip_blanks(text, 0));
+    return s.found && skip_blanks(text, s.end) == text.size();
+}
+
+double lenient_parse(std::string_view text) {
+    const Scan s = scan_number(text, skip_blanks(text, 0));
+    if (!s.found) return 0.0;
+    return convert_validated(text.substr(s.begin, s.end - s.begin));
+}
+
+double strict_convert(std::string_view text) {
+    if (!is_numeric(text)) {
+        throw StopSignal{text.empty() ? msg::kIncomplete : msg::kLettersOrSymbols};
+    }
+    return lenient_parse(text);
+}
+
+}  // namespace gp

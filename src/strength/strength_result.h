@@ -1,0 +1,36 @@
+// The display texts of the strength result sheet chosen for a pair.
+#pragma once
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "label_texts.h"
+
+namespace gp {
+
+enum class StrengthSheet { jg1, jg2, jg3 };
+
+inline constexpr std::string_view sheet_name(StrengthSheet s) {
+    return s == StrengthSheet::jg1 ? "jg1" : s == StrengthSheet::jg2 ? "jg2" : "jg3";
+}
+
+// Every value label any strength sheet has, in the order the sheets are filled.
+inline constexpr std::array<const char*, 40> kAllStrengthLabels = {
+    "zxj",   "zn",    "ck",   "ck1",  "ck2",  "cs1",  "cs2",  "fm1",  "fm2",  "fj1",
+    "fj2",   "lxj1",  "lxj2", "bwxs1", "bwxs2", "cdy1", "cdy2", "cgy1", "cgy2", "cgyj1",
+    "cgyj2", "yzl1",  "cx1",  "cx2",  "hx1",  "hx2",  "lx",   "jx1",  "jx2",  "lx1",
+    "lx2",   "jx",    "yx1",  "yx2",  "dd",   "zd",   "dh",   "wq1",  "wq2",  "jc"};
+
+// The labels of one sheet, in the order of kAllStrengthLabels.
+std::vector<const char*> strength_labels(StrengthSheet sheet);
+
+struct StrengthResult {
+    StrengthSheet sheet = StrengthSheet::jg1;
+    LabelTexts labels;  // exactly the labels of `sheet`
+    // Tip and root diameters as the calculation held them, in single precision;
+    // the strength report prints these rather than the rounded sheet texts.
+    float da1 = 0, da2 = 0, df1 = 0, df2 = 0;
+};
+
+}  // namespace gp
