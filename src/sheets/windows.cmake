@@ -1,0 +1,1 @@
+# The result sheet windows (Qt).

@@ -1,0 +1,1 @@
+// Saved reports of the batch tool against independently produced ones.
