@@ -1,0 +1,34 @@
+#include "pair_reading.h"
+
+#include "number_parse.h"
+#include "number_text.h"
+
+namespace gp::strength {
+
+Real radians_from_degrees_text(std::string_view degrees) {
+    const Real radians = Real(strict_convert(degrees)) * 3.141592654 / 180.0;
+    return lenient_parse(text_of_double(radians));
+}
+
+PairReading read_pair(const GearPairInput& input) {
+    PairReading p;
+    p.a = lenient_parse(input.zxja);
+    p.mn = lenient_parse(input.fmn);
+    p.alpha_n = radians_from_degrees_text(input.fjafn);
+    p.beta = radians_from_degrees_text(input.lxjbt);
+    p.torque = lenient_parse(input.nj);
+    p.b = lenient_parse(input.ckbw);
+    p.gear[0].z = lenient_parse(input.cs1z1);
+    p.gear[1].z = lenient_parse(input.cs2z2);
+    p.gear[0].xn = lenient_parse(input.xng1);
+    p.gear[1].xn = lenient_parse(input.xng2);
+    p.han = lenient_parse(input.h0);
+    p.cn = lenient_parse(input.c0);
+    p.gear[0].face_width = lenient_parse(input.ck1);
+    p.gear[1].face_width = lenient_parse(input.ck2);
+    p.gear[0].fillet = lenient_parse(input.cgyj1);
+    p.gear[1].fillet = lenient_parse(input.cgyj2);
+    return p;
+}
+
+}  // namespace gp::strength

@@ -1,0 +1,31 @@
+// Everything the case formulas start from: the typed pair, its geometry, the load,
+// the contact ratios and the critical root section of each gear.
+#pragma once
+
+#include "load_and_contact_ratios.h"
+#include "pair_reading.h"
+#include "real.h"
+#include "reference_geometry.h"
+#include "stress_concentration.h"
+
+namespace gp::strength {
+
+// Critical section at the root form circle of one gear.
+struct RootSection {
+    Real sF;    // normal tooth thickness there
+    Real rhoF;  // radius of curvature of the fillet
+};
+
+struct StrengthCore {
+    PairReading pair;
+    ReferenceGeometry geo;
+    Real ft;  // tangential force, kgf
+    ContactRatios ratios;
+    RootSection root[2];
+    StressConcentrationConstants kf;
+};
+
+// Reads the pair and derives the whole core, gear 1 before gear 2.
+StrengthCore strength_core(const GearPairInput& input);
+
+}  // namespace gp::strength
