@@ -1,12 +1,36 @@
 #include "geometry_calculation.h"
 
+#include "gear_sizes.h"
+#include "geometry_inputs.h"
+#include "geometry_texts.h"
 #include "input_checks.h"
+#include "mesh_indices.h"
+#include "pin_measurement.h"
+#include "profile_shift.h"
+#include "span_measurement.h"
+#include "tooth_thickness.h"
+#include "transverse_geometry.h"
+#include "working_pressure_angle.h"
 
 namespace gp {
 
 Outcome<GeometryResult> compute_geometry(const GearPairInput& input) {
     if (auto failure = check_for_geometry(input)) return Stop{failure->message};
-    return Stop{msg::kCannotCompute};  // placeholder until the calculation lands
+    return run_to_outcome([&input] {
+        // The stages run in this order because the order decides which message a
+        // pair with several faults gets: the mesh indices come before the pins.
+        const GeometryInputs in = read_geometry_inputs(input);
+        GeometryQuantities q;
+        q.transverse = transverse_geometry(in);
+        q.working = working_pressure_angle(in, q.transverse);
+        q.shift = profile_shift(in, q.transverse, q.working);
+        q.sizes = gear_sizes(in, q.transverse, q.working, q.shift);
+        q.thickness = tooth_thickness(in, q.transverse, q.working, q.shift, q.sizes);
+        q.mesh = mesh_indices(in, q.transverse, q.working, q.shift, q.sizes, q.thickness);
+        q.pins = pin_measurement(in, q.transverse, q.working, q.thickness);
+        q.span = span_measurement(in, q.transverse, q.shift);
+        return geometry_texts(q);
+    });
 }
 
 }  // namespace gp

@@ -1,0 +1,38 @@
+#include "pin_centre_angle.h"
+
+#include "messages.h"
+#include "stop.h"
+
+namespace gp {
+namespace {
+
+constexpr double kTolerance = 1e-12;
+constexpr long kMaxSteps = 100000;
+
+Real involute_error(Real alpha, Real inv_alpha_m) { return abs(tan(alpha) - alpha - inv_alpha_m); }
+
+}  // namespace
+
+Real pin_centre_angle(Real inv_alpha_m) {
+    try {
+        // From inv α = tan α − α: tan α = inv α + α, hence
+        // cos α = sin α / (inv α + α), evaluated at the previous α.
+        Real alpha = 0.00000000001;
+        long steps = 0;
+        while (involute_error(alpha, inv_alpha_m) > kTolerance && alpha <= 1.570796327) {
+            if (++steps > kMaxSteps) throw StopSignal{msg::kPinAngleInaccurate};
+            const Real c = sin(alpha) / (inv_alpha_m + alpha);
+            alpha = atan(sqrt(1.0 - c * c) / c);
+        }
+        if (involute_error(alpha, inv_alpha_m) > kTolerance) {
+            throw StopSignal{msg::kPinAngleInaccurate};
+        }
+        return alpha;
+    } catch (const ArithmeticFault&) {
+        // A negative involute (pin centres inside the base circle) drives the cosine
+        // above 1; the iteration has no answer then either.
+        throw StopSignal{msg::kPinAngleInaccurate};
+    }
+}
+
+}  // namespace gp

@@ -1,0 +1,40 @@
+#include "tooth_thickness.h"
+
+#include "messages.h"
+#include "stop.h"
+
+namespace gp {
+
+ToothThickness tooth_thickness(const GeometryInputs& in, const TransverseGeometry& t,
+                               const WorkingPressureAngle& w, const ProfileShift& s,
+                               const GearSizes& g) {
+    ToothThickness th;
+    th.pbt = 3.141592654 * t.mt * cos(t.alpha_t);
+
+    // Half a pitch, widened by the shift on both flanks.
+    for (int i = 0; i < kGears; ++i) {
+        th.sn[i] = in.mn * (1.570796327 + 2.0 * s.xn[i] * t.tan_alpha_n);
+    }
+    // Each gear's row shows the mating gear's thickness less its own upper
+    // deviation: the thickness the standard mate would need for the same backlash.
+    th.snb[0] = th.sn[1] - in.ess[0];
+    th.snb[1] = th.sn[0] - in.ess[1];
+
+    // Pressure angle at the tip: cos αa = db / da, which must not exceed 1.
+    GearPairOf<Real> cos_alpha_a;
+    for (int i = 0; i < kGears; ++i) {
+        cos_alpha_a[i] = w.db[i] / g.da[i];
+        if (cos_alpha_a[i] > 1.0) throw StopSignal{msg::kCannotCompute};
+    }
+    for (int i = 0; i < kGears; ++i) {
+        const Real c = cos_alpha_a[i];
+        const Real alpha_a = atan(sqrt(1.0 - c * c) / c);
+        const Real inv_alpha_a = tan(alpha_a) - alpha_a;
+        // Thickness carried along the involute from the reference to the tip circle;
+        // a negative value means a pointed tooth and is shown as it is.
+        th.sta[i] = g.da[i] * (th.sn[i] / (in.mn * in.z[i]) + t.inv_alpha_t - inv_alpha_a);
+    }
+    return th;
+}
+
+}  // namespace gp

@@ -1,0 +1,78 @@
+// Pairs the geometry calculation cannot finish: each ends with one message and no
+// result, the first failing step deciding which message.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+
+#include "geometry_calculation.h"
+#include "messages.h"
+#include "reference_pair.h"
+
+namespace gp {
+namespace {
+
+using testing::FieldTexts;
+using testing::reference_pair;
+
+struct StopCase {
+    const char* name;
+    FieldTexts form;  // changes to the reference pair
+    const char* message;
+};
+
+const StopCase kStops[] = {
+    // The form checks.
+    {"letters in a required field", {{"zxja", "abc"}}, msg::kLettersOrSymbols},
+    {"letters in an optional field", {{"dpg2", "3,5"}}, msg::kLettersOrSymbols},
+    {"empty required field", {{"fr2", ""}}, msg::kIncomplete},
+    // Checked steps of the calculation.
+    {"centre distance shorter than the base circles allow", {{"zxja", "50"}}, msg::kCannotCompute},
+    {"tip circle of gear 1 inside its base circle",
+     {{"xng1", "-3"}, {"xng2", "3"}},
+     msg::kCannotCompute},
+    {"tip circle of gear 2 inside its base circle",
+     {{"xng1", "3"}, {"xng2", "-3"}},
+     msg::kCannotCompute},
+    {"pin centres of gear 1 inside the base circle", {{"dpg1", "0.01"}}, msg::kPinAngleInaccurate},
+    {"pin centres of gear 2 inside the base circle", {{"dpg2", "0.01"}}, msg::kPinAngleInaccurate},
+    {"pin so large that the angle cannot meet the tolerance",
+     {{"dpg1", "20000"}},
+     msg::kPinAngleInaccurate},
+    // Degenerate pairs end in an arithmetic fault.
+    {"zero module", {{"fmn", "0"}}, msg::kCannotCompute},
+    {"zero teeth on gear 1", {{"cs1z1", "0"}}, msg::kCannotCompute},
+    {"zero teeth on both gears", {{"cs1z1", "0"}, {"cs2z2", "0"}}, msg::kCannotCompute},
+    {"zero centre distance", {{"zxja", "0"}}, msg::kCannotCompute},
+    {"zero pressure angle", {{"fjafn", "0"}}, msg::kCannotCompute},
+    {"helix angle of 90 degrees", {{"lxjbt", "90"}}, msg::kCannotCompute},
+    {"shift so large that the span contact angle has no cosine",
+     {{"xng1", "-0.8"}, {"xng2", "0.8"}},
+     msg::kCannotCompute},
+    // Numbers too large for a double, whichever rule reads them.
+    {"overflowing required field", {{"zxja", "1e400"}}, msg::kCannotCompute},
+    {"overflowing typed shift", {{"xng1", "1e400"}, {"xng2", "0"}}, msg::kCannotCompute},
+    {"overflowing typed pin diameter", {{"dpg1", "1e400"}}, msg::kCannotCompute},
+    // Gear 1's pins are solved before gear 2's diameter is read.
+    {"gear 1 pin stop before gear 2 pin overflow",
+     {{"dpg1", "0.01"}, {"dpg2", "1e400"}},
+     msg::kPinAngleInaccurate},
+    {"gear 1 pin overflow before gear 2 pin stop",
+     {{"dpg1", "1e400"}, {"dpg2", "0.01"}},
+     msg::kCannotCompute},
+};
+
+class GeometryStop : public ::testing::TestWithParam<StopCase> {};
+
+TEST_P(GeometryStop, EndsWithItsMessage) {
+    const StopCase& c = GetParam();
+    const auto outcome = compute_geometry(reference_pair(c.form));
+    ASSERT_TRUE(std::holds_alternative<Stop>(outcome)) << c.name;
+    EXPECT_EQ(std::get<Stop>(outcome).message, c.message) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Geometry, GeometryStop, ::testing::ValuesIn(kStops),
+                         [](const auto& info) { return testing::test_name(info.param.name); });
+
+}  // namespace
+}  // namespace gp
