@@ -1,0 +1,69 @@
+#include "gbk.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace gp {
+namespace {
+
+class Converter {
+  public:
+    Converter() : cd_(iconv_open("GBK", "UTF-8")) {
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+            throw std::runtime_error("the C library has no UTF-8 to GBK converter");
+        }
+    }
+    ~Converter() { iconv_close(cd_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    iconv_t get() const { return cd_; }
+
+  private:
+    iconv_t cd_;
+};
+
+bool is_continuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+// Length of the UTF-8 sequence at the start of `s` that iconv refused: the whole
+// character when it is well formed (GBK lacks it), else the one stray byte.
+std::size_t refused_length(std::string_view s) {
+    const auto lead = static_cast<unsigned char>(s[0]);
+    std::size_t n = lead >= 0xF0 && lead <= 0xF4  ? 4
+                    : lead >= 0xE0                ? 3
+                    : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                  : 1;
+    if (n > s.size()) return 1;
+    for (std::size_t i = 1; i < n; ++i) {
+        if (!is_continuation(static_cast<unsigned char>(s[i]))) return 1;
+    }
+    return n;
+}
+
+}  // namespace
+
+std::string gbk_from_utf8(std::string_view utf8) {
+    Converter converter;
+    std::string out;
+    // GBK never needs more bytes than UTF-8 for the same character.
+    std::string buffer(utf8.size() + 4, '\0');
+    while (!utf8.empty()) {
+        char* in = const_cast<char*>(utf8.data());
+        std::size_t in_left = utf8.size();
+        char* dst = buffer.data();
+        std::size_t dst_left = buffer.size();
+        const std::size_t rc = iconv(converter.get(), &in, &in_left, &dst, &dst_left);
+        const int error = errno;
+        out.append(buffer.data(), dst - buffer.data());
+        utf8.remove_prefix(utf8.size() - in_left);
+        if (rc != static_cast<std::size_t>(-1)) break;
+        if (error == E2BIG) continue;
+        // EILSEQ (no GBK code, or not UTF-8) or EINVAL (a sequence cut short at the end).
+        out += '?';
+        utf8.remove_prefix(error == EINVAL ? utf8.size() : refused_length(utf8));
+    }
+    return out;
+}
+
+}  // namespace gp

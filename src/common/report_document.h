@@ -1,0 +1,51 @@
+// A report as a sequence of lines of text items placed at character columns, the
+// one description from which both the printed page and the report file are made.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "report_stamp.h"
+
+namespace gp {
+
+// Where the items of the report lines start; columns count from 1 at the left margin.
+namespace report_column {
+inline constexpr int kTitle = 32;
+inline constexpr int kPinionHead = 42;
+inline constexpr int kWheelHead = 68;
+inline constexpr int kRowLabel = 12;
+inline constexpr int kPinion = 38;
+inline constexpr int kWheel = 64;
+inline constexpr int kSingle = 48;  // a value the pair shares, between the two gear columns
+inline constexpr int kStamp = 50;
+}  // namespace report_column
+
+// The two places a report goes. They lay out the same lines and differ only in the
+// gap between date and time.
+enum class ReportMedium { Paper, File };
+
+struct ReportItem {
+    int column = 1;    // the column of the text's first character
+    std::string text;  // UTF-8, written unchanged; an empty text still moves to its column
+};
+
+struct ReportLine {
+    double points = 0;              // the font size in force on paper, in points
+    std::vector<ReportItem> items;  // in writing order; none for an empty line
+    // Set on the date-time line only, whose item depends on the medium (see items_on).
+    std::optional<ReportStamp> stamp;
+};
+
+struct ReportDocument {
+    std::string title;  // the report's title text, e.g. "齿  轮  计  算  单"
+    std::vector<ReportLine> lines;
+};
+
+// The items a medium writes for a line: the line's own items, or for the date-time
+// line four blanks, the date, the gap (two blanks on paper, one in the file) and
+// the time, all at column 50.
+std::vector<ReportItem> items_on(const ReportLine& line, ReportMedium medium);
+
+}  // namespace gp

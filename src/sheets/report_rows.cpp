@@ -1,0 +1,40 @@
+#include "report_rows.h"
+
+#include <stdexcept>
+
+#include "number_text.h"
+#include "report_lines.h"
+
+namespace gp {
+
+std::string item_text(const ItemSource& source, const ReportSources& sources) {
+    switch (source.from) {
+        case ItemSource::From::Nothing:
+            return {};
+        case ItemSource::From::Input:
+            return sources.form.*source.field;
+        case ItemSource::From::Label:
+            return sources.sheet[source.label];
+        case ItemSource::From::Diameter:
+            if (!sources.diameters)
+                throw std::logic_error("report row needs the strength diameters");
+            return report_text_of_single(sources.diameters->*source.diameter);
+    }
+    return {};
+}
+
+ReportLine row_line(const ReportRow& row, const ReportSources& sources, double points) {
+    std::string caption(row.caption);
+    switch (row.kind) {
+        case RowKind::Single:
+            return single_row_line(points, caption, item_text(row.pinion, sources));
+        case RowKind::PinionOnly:
+            return pinion_row_line(points, caption, item_text(row.pinion, sources));
+        case RowKind::Pair:
+            break;
+    }
+    return pair_row_line(points, caption, item_text(row.pinion, sources),
+                         item_text(row.wheel, sources));
+}
+
+}  // namespace gp

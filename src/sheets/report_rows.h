@@ -1,0 +1,59 @@
+// The row tables of the reports: what each row is called and where its texts come
+// from. A report never computes; it only gathers texts that already exist.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "gear_pair_input.h"
+#include "label_texts.h"
+#include "report_document.h"
+#include "strength_result.h"
+
+namespace gp {
+
+// Where one item of a report row takes its text.
+struct ItemSource {
+    enum class From { Nothing, Input, Label, Diameter };
+    From from = From::Nothing;
+    std::string GearPairInput::*field = nullptr;  // a form field, exactly as typed
+    std::string_view label;                       // a value label of the sheet
+    float StrengthResult::*diameter = nullptr;    // a single-precision diameter
+};
+
+constexpr ItemSource input(std::string GearPairInput::*field) {
+    return {ItemSource::From::Input, field, {}, nullptr};
+}
+constexpr ItemSource label(std::string_view name) {
+    return {ItemSource::From::Label, nullptr, name, nullptr};
+}
+constexpr ItemSource diameter(float StrengthResult::*value) {
+    return {ItemSource::From::Diameter, nullptr, {}, value};
+}
+
+enum class RowKind {
+    Pair,        // pinion text at column 38, wheel text at 64
+    Single,      // one value of the pair at column 48
+    PinionOnly,  // pinion text at column 38 ends the row
+};
+
+struct ReportRow {
+    std::string_view caption;  // 22 columns, the name centred between blanks
+    RowKind kind = RowKind::Pair;
+    ItemSource pinion;  // the only item of Single and PinionOnly rows
+    ItemSource wheel;
+};
+
+// Everything a report's texts are read from at the moment of printing or saving.
+struct ReportSources {
+    const GearPairInput& form;
+    const LabelTexts& sheet;
+    const StrengthResult* diameters = nullptr;  // strength reports only
+};
+
+std::string item_text(const ItemSource& source, const ReportSources& sources);
+
+// The line of one report row, in the font size of the rows.
+ReportLine row_line(const ReportRow& row, const ReportSources& sources, double points);
+
+}  // namespace gp

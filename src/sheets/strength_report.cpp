@@ -1,0 +1,112 @@
+#include "strength_report.h"
+
+#include <span>
+#include <vector>
+
+#include "report_lines.h"
+#include "report_rows.h"
+
+namespace gp {
+namespace {
+
+using G = GearPairInput;
+using S = StrengthResult;
+constexpr RowKind kPair = RowKind::Pair;
+constexpr RowKind kPinionOnly = RowKind::PinionOnly;
+
+// The pair's data: drawing numbers first, torque and working face width after the
+// helix angle; the diameters as the calculation held them.
+constexpr ReportRow kDataRows[] = {
+    {"        图  号        ", kPair, input(&G::th1), input(&G::th2)},
+    {"        中心距        ", kPair, input(&G::zxja), input(&G::zxja)},
+    {"        齿  数        ", kPair, input(&G::cs1z1), input(&G::cs2z2)},
+    {"       法向模数       ", kPair, input(&G::fmn), input(&G::fmn)},
+    {"      法向压力角      ", kPair, input(&G::fjafn), input(&G::fjafn)},
+    {"     分度圆螺旋角     ", kPair, input(&G::lxjbt), input(&G::lxjbt)},
+    {"   主动齿轮扭矩(Kgm)  ", kPinionOnly, input(&G::nj), {}},
+    {"       工作齿宽       ", kPair, input(&G::ckbw), input(&G::ckbw)},
+    {"        齿  宽        ", kPair, input(&G::ck1), input(&G::ck2)},
+    {"     法向变位系数     ", kPair, input(&G::xng1), input(&G::xng2)},
+    {"      齿顶圆直径      ", kPair, diameter(&S::da1), diameter(&S::da2)},
+    {"      齿根圆直径      ", kPair, diameter(&S::df1), diameter(&S::df2)},
+    {"     齿根圆角半径     ", kPair, input(&G::cgyj1), input(&G::cgyj2)},
+    {"  主动齿轮圆周力(Kgf) ", kPinionOnly, label("yzl1"), {}},
+};
+
+// The factors, which differ by calculation case.
+constexpr ReportRow kFactorRowsJg1[] = {
+    {"  当量直齿轮齿形系数  ", kPair, label("cx1"), label("cx2")},
+    {"   齿面滑动阻力系数   ", kPair, label("hx1"), label("hx2")},
+};
+constexpr ReportRow kFactorRowsJg2[] = {
+    {"       齿形系数       ", kPair, label("cx1"), label("cx2")},
+    {"      螺旋角系数      ", kPair, label("lx"), label("lx")},
+    {"     倾斜接触系数     ", kPair, label("jx1"), label("jx2")},
+};
+constexpr ReportRow kFactorRowsJg3[] = {
+    {"       齿形系数       ", kPair, label("cx1"), label("cx2")},
+    {"      螺旋角系数      ", kPair, label("lx1"), label("lx2")},
+    {"     倾斜接触系数     ", kPair, label("jx"), label("jx")},
+};
+
+// Stress concentration, contact ratios and the two stresses.
+constexpr ReportRow kStressRows[] = {
+    {"   齿根应力集中系数   ", kPair, label("yx1"), label("yx2")},
+    {"      端面重合度      ", kPair, label("dd"), label("dd")},
+    {"      轴面重合度      ", kPair, label("zd"), label("zd")},
+    {"       总重合度       ", kPair, label("dh"), label("dh")},
+    {"     齿根弯曲应力     ", kPair, label("wq1"), label("wq2")},
+    {"     齿面接触应力     ", kPair, label("jc"), label("jc")},
+};
+
+std::span<const ReportRow> factor_rows(StrengthSheet sheet) {
+    switch (sheet) {
+        case StrengthSheet::jg1:
+            return kFactorRowsJg1;
+        case StrengthSheet::jg2:
+            return kFactorRowsJg2;
+        case StrengthSheet::jg3:
+            break;
+    }
+    return kFactorRowsJg3;
+}
+
+std::vector<ReportRow> rows_of(StrengthSheet sheet) {
+    const std::span<const ReportRow> factors = factor_rows(sheet);
+    std::vector<ReportRow> rows(std::begin(kDataRows), std::end(kDataRows));
+    rows.insert(rows.end(), factors.begin(), factors.end());
+    rows.insert(rows.end(), std::begin(kStressRows), std::end(kStressRows));
+    return rows;
+}
+
+// Font sizes of the printed sheet, in points.
+constexpr double kBodySize = 13;
+constexpr double kTitleSize = 16;
+constexpr double kRowGapSize = 3;  // the thin gap between two rows
+constexpr double kStampSize = 11;
+
+}  // namespace
+
+ReportDocument build_strength_report(const GearPairInput& form, const StrengthResult& sheet,
+                                     const ReportStamp& when) {
+    ReportDocument doc;
+    doc.title =
+        sheet.sheet == StrengthSheet::jg1 ? "齿 轮 强 度 计 算 单" : "齿  轮  强  度  计  算  单";
+    auto& lines = doc.lines;
+    lines.push_back(empty_line(kBodySize));
+    lines.push_back(empty_line(kBodySize));
+    lines.push_back(title_line(kTitleSize, doc.title));
+    lines.push_back(empty_line(kTitleSize));
+    lines.push_back(heads_line(kBodySize));
+    lines.push_back(empty_line(kBodySize));
+    const ReportSources sources{form, sheet.labels, &sheet};
+    const std::vector<ReportRow> rows = rows_of(sheet.sheet);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        lines.push_back(row_line(rows[i], sources, kBodySize));
+        lines.push_back(empty_line(i + 1 < rows.size() ? kRowGapSize : kBodySize));
+    }
+    lines.push_back(stamp_line(kStampSize, when));
+    return doc;
+}
+
+}  // namespace gp
