@@ -18,11 +18,18 @@ Real pin_centre_angle(Real inv_alpha_m) {
         // From inv α = tan α − α: tan α = inv α + α, hence
         // cos α = sin α / (inv α + α), evaluated at the previous α.
         Real alpha = 0.00000000001;
-        long steps = 0;
+        // Each step depends on α alone, so an angle met before means the steps go
+        // round for ever: near 90° the tangent is too steep for the tolerance, and a
+        // strongly negative involute swings α between the quadrants. A repeat is
+        // recognised by comparing with an angle kept at steps 1, 2, 4, 8, ...
+        Real kept = alpha;
+        long steps = 0, next_keep = 1;
         while (involute_error(alpha, inv_alpha_m) > kTolerance && alpha <= 1.570796327) {
             if (++steps > kMaxSteps) throw StopSignal{msg::kPinAngleInaccurate};
             const Real c = sin(alpha) / (inv_alpha_m + alpha);
             alpha = atan(sqrt(1.0 - c * c) / c);
+            if (alpha == kept) throw StopSignal{msg::kPinAngleInaccurate};
+            if (steps == next_keep) kept = alpha, next_keep *= 2;
         }
         if (involute_error(alpha, inv_alpha_m) > kTolerance) {
             throw StopSignal{msg::kPinAngleInaccurate};

@@ -23,10 +23,10 @@ TEST(PinCentreAngle, ZeroInvoluteKeepsTheStartValue) {
 }
 
 TEST(PinCentreAngle, StopsWhereNoAngleCanBeFound) {
-    // Negative involutes (pin centres inside the base circle) fault inside the
-    // iteration; near 90° the tangent is too steep for the tolerance, and the
-    // iteration would run for ever.
-    for (const double inv : {-1e-6, -0.01, -1.0, 1e4, 1e8}) {
+    // Small negative involutes (pin centres inside the base circle) fault inside
+    // the iteration; large negative ones swing α between two angles for ever; near
+    // 90° the tangent is too steep for the tolerance and α stops changing.
+    for (const double inv : {-1e-6, -0.01, -1.0, -5.0, -145.4, 1e4, 1e8}) {
         try {
             pin_centre_angle(inv);
             ADD_FAILURE() << inv << " found an angle";
