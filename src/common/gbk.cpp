@@ -26,19 +26,21 @@ class Converter {
 
 bool is_continuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
-// Length of the UTF-8 sequence at the start of `s` that iconv refused: the whole
-// character when it is well formed (GBK lacks it), else the one stray byte.
+// Length of what iconv refused at the start of `s`, to be replaced by one "?": a
+// well-formed character GBK lacks, or the longest start of one that is cut short,
+// or else one stray byte.
 std::size_t refused_length(std::string_view s) {
     const auto lead = static_cast<unsigned char>(s[0]);
-    std::size_t n = lead >= 0xF0 && lead <= 0xF4  ? 4
-                    : lead >= 0xE0                ? 3
-                    : lead >= 0xC2 && lead < 0xE0 ? 2
-                                                  : 1;
-    if (n > s.size()) return 1;
-    for (std::size_t i = 1; i < n; ++i) {
-        if (!is_continuation(static_cast<unsigned char>(s[i]))) return 1;
+    const std::size_t n = lead >= 0xF0 && lead <= 0xF4   ? 4
+                          : lead >= 0xE0 && lead <= 0xEF ? 3
+                          : lead >= 0xC2 && lead <= 0xDF ? 2
+                                                         : 1;
+    std::size_t length = 1;
+    while (length < n && length < s.size() &&
+           is_continuation(static_cast<unsigned char>(s[length]))) {
+        ++length;
     }
-    return n;
+    return length;
 }
 
 }  // namespace
