@@ -56,10 +56,15 @@ TEST_F(PaperTest, ItemsStandAtTheirColumnsOfTheirOwnFontSize) {
         int column;
         qreal points;
     } cases[] = {
-        {"齿  轮  计  算  单", 32, 16},     {"主动齿轮", 42, 13}, {"从动齿轮", 68, 13},
-        {"      齿顶圆直径      ", 12, 13}, {"44.32", 38, 13},    {"83.68", 64, 13},
-        {"       总重合度       ", 12, 13}, {"1.62561", 48, 13},  // a single value between the gear
-                                                                  // columns
+        {"齿  轮  计  算  单", 32, 16},
+        {"主动齿轮", 42, 13},
+        {"从动齿轮", 68, 13},
+        {"      齿顶圆直径      ", 12, 13},
+        {"44.32", 38, 13},
+        {"83.68", 64, 13},
+        // The last row, one value between the gear columns.
+        {"       总重合度       ", 12, 13},
+        {"1.62561", 48, 13},
         {"    2026/12/7  14:03:05", 50, 9},
     };
     for (const auto& c : cases) {
