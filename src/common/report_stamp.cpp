@@ -4,7 +4,6 @@
 #include <langinfo.h>
 #include <locale.h>
 
-#include <cstring>
 #include <ctime>
 #include <string_view>
 
