@@ -43,8 +43,8 @@ std::vector<BatchRow> read_batch(std::string_view csv_text) {
         if (blank_line && columns.size() > 1) continue;  // spreadsheets leave these behind
         if (rec.cells.size() != columns.size()) {
             throw BatchInputError("line " + std::to_string(rec.line) + ": " +
-                                  std::to_string(rec.cells.size()) + " cells where the header has " +
-                                  std::to_string(columns.size()));
+                                  std::to_string(rec.cells.size()) +
+                                  " cells where the header has " + std::to_string(columns.size()));
         }
         BatchRow row;
         row.line = rec.line;
@@ -57,8 +57,8 @@ std::vector<BatchRow> read_batch(std::string_view csv_text) {
             } else if (cell == "dx2") {
                 row.input.rule = ShiftRule::EqualNoise;
             } else {
-                throw BatchInputError("line " + std::to_string(rec.line) + ": dx must be dx1 or dx2, not \"" +
-                                      cell + "\"");
+                throw BatchInputError("line " + std::to_string(rec.line) +
+                                      ": dx must be dx1 or dx2, not \"" + cell + "\"");
             }
         }
         rows.push_back(std::move(row));

@@ -16,7 +16,8 @@ std::vector<Record> parse(std::string_view text) {
                 const int quote_line = line;
                 ++i;
                 for (;;) {
-                    if (i >= text.size()) throw ParseError(quote_line, "a quoted cell is not closed");
+                    if (i >= text.size())
+                        throw ParseError(quote_line, "a quoted cell is not closed");
                     const char c = text[i++];
                     if (c == '"') {
                         if (i < text.size() && text[i] == '"') {

@@ -92,16 +92,18 @@ int main(int argc, char** argv) {
     try {
         rows = gp::read_batch(text);
     } catch (const gp::BatchInputError& e) {
-        std::cerr << "gearpair-cli: " << (file.empty() ? std::string("-") : file) << ": " << e.what()
-                  << "\n";
+        std::cerr << "gearpair-cli: " << (file.empty() ? std::string("-") : file) << ": "
+                  << e.what() << "\n";
         return 2;
     }
 
     std::ostringstream out;  // nothing reaches standard output unless the whole run succeeds
     if (mode == "geometry") {
-        report ? gp::write_geometry_reports(rows, out, std::cerr) : gp::write_geometry_table(rows, out);
+        report ? gp::write_geometry_reports(rows, out, std::cerr)
+               : gp::write_geometry_table(rows, out);
     } else {
-        report ? gp::write_strength_reports(rows, out, std::cerr) : gp::write_strength_table(rows, out);
+        report ? gp::write_strength_reports(rows, out, std::cerr)
+               : gp::write_strength_table(rows, out);
     }
     std::cout << out.str();
     std::cout.flush();

@@ -2,7 +2,8 @@
 
 namespace gp {
 
-#define GP_FIELD(name) InputField{#name, &GearPairInput::name}
+#define GP_FIELD(name) \
+    InputField { #name, &GearPairInput::name }
 
 const std::array<InputField, 28> kInputFields = {
     GP_FIELD(zxja),  GP_FIELD(fmn),   GP_FIELD(fjafn), GP_FIELD(lxjbt), GP_FIELD(ckbw),

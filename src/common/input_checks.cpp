@@ -10,13 +10,13 @@ namespace {
 
 // Fields that may hold nothing but a number (or nothing), in the form's order.
 constexpr std::array<const char*, 19> kNumericFields = {
-    "zxja",  "fmn",  "fjafn", "lxjbt", "ckbw", "h0",   "c0",   "cs1z1", "cs2z2", "ess1",
-    "ess2",  "esi1", "esi2",  "fr1",   "fr2",  "xng1", "xng2", "dpg1",  "dpg2"};
+    "zxja", "fmn",  "fjafn", "lxjbt", "ckbw", "h0",   "c0",   "cs1z1", "cs2z2", "ess1",
+    "ess2", "esi1", "esi2",  "fr1",   "fr2",  "xng1", "xng2", "dpg1",  "dpg2"};
 
 // Fields the geometry cannot do without.
-constexpr std::array<const char*, 15> kRequiredFields = {
-    "zxja", "fmn",  "fjafn", "lxjbt", "ckbw", "h0",   "c0",  "cs1z1",
-    "ess1", "esi1", "fr1",   "cs2z2", "ess2", "esi2", "fr2"};
+constexpr std::array<const char*, 15> kRequiredFields = {"zxja", "fmn",   "fjafn", "lxjbt", "ckbw",
+                                                         "h0",   "c0",    "cs1z1", "ess1",  "esi1",
+                                                         "fr1",  "cs2z2", "ess2",  "esi2",  "fr2"};
 
 const std::string& text_of(const GearPairInput& in, const char* name) {
     return in.*(find_input_field(name)->text);

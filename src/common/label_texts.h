@@ -12,7 +12,7 @@
 namespace gp {
 
 class LabelTexts {
-public:
+  public:
     using Entry = std::pair<std::string, std::string>;  // label name, text
 
     LabelTexts() = default;
@@ -30,7 +30,7 @@ public:
 
     const std::vector<Entry>& entries() const { return entries_; }
 
-private:
+  private:
     std::vector<Entry> entries_;
 };
 

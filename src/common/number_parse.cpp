@@ -1,9 +1,10 @@
 #include "number_parse.h"
 
+#include <locale.h>
+
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 #include "messages.h"

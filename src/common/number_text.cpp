@@ -11,8 +11,8 @@ namespace {
 // decimal below 10^exp_from and exponent form from there up.
 std::string format_magnitude(double magnitude, int digits, int exp_from) {
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, magnitude,
-                                   std::chars_format::scientific, digits - 1);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, digits - 1);
     const std::string sci(buf, res.ptr);  // d.ddddde[+-]xx
     const auto e_pos = sci.find('e');
     std::string mantissa_digits;

@@ -16,7 +16,7 @@
 namespace gp {
 
 class Real {
-public:
+  public:
     constexpr Real() = default;
     // Implicit on purpose: literals and parsed doubles enter formulas directly.
     Real(double v) : v_(checked(v)) {}  // NOLINT(google-explicit-constructor)
@@ -49,7 +49,7 @@ public:
         return v;
     }
 
-private:
+  private:
     double v_ = 0.0;
 };
 

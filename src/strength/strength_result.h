@@ -17,10 +17,10 @@ inline constexpr std::string_view sheet_name(StrengthSheet s) {
 
 // Every value label any strength sheet has, in the order the sheets are filled.
 inline constexpr std::array<const char*, 40> kAllStrengthLabels = {
-    "zxj",   "zn",    "ck",   "ck1",  "ck2",  "cs1",  "cs2",  "fm1",  "fm2",  "fj1",
-    "fj2",   "lxj1",  "lxj2", "bwxs1", "bwxs2", "cdy1", "cdy2", "cgy1", "cgy2", "cgyj1",
-    "cgyj2", "yzl1",  "cx1",  "cx2",  "hx1",  "hx2",  "lx",   "jx1",  "jx2",  "lx1",
-    "lx2",   "jx",    "yx1",  "yx2",  "dd",   "zd",   "dh",   "wq1",  "wq2",  "jc"};
+    "zxj",   "zn",   "ck",   "ck1",   "ck2",   "cs1",  "cs2",  "fm1",  "fm2",  "fj1",
+    "fj2",   "lxj1", "lxj2", "bwxs1", "bwxs2", "cdy1", "cdy2", "cgy1", "cgy2", "cgyj1",
+    "cgyj2", "yzl1", "cx1",  "cx2",   "hx1",   "hx2",  "lx",   "jx1",  "jx2",  "lx1",
+    "lx2",   "jx",   "yx1",  "yx2",   "dd",    "zd",   "dh",   "wq1",  "wq2",  "jc"};
 
 // The labels of one sheet, in the order of kAllStrengthLabels.
 std::vector<const char*> strength_labels(StrengthSheet sheet);

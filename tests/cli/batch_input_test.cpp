@@ -9,7 +9,9 @@ namespace gp {
 namespace {
 
 TEST(Csv, QuotedCellsKeepCommasQuotesAndLineBreaks) {
-    const auto recs = csv::parse("\xEF\xBB\xBF" "a,b\r\n\"1,5\",\"say \"\"hi\"\"\nthere\"\n x ,\n");
+    const auto recs = csv::parse(
+        "\xEF\xBB\xBF"
+        "a,b\r\n\"1,5\",\"say \"\"hi\"\"\nthere\"\n x ,\n");
     ASSERT_EQ(recs.size(), 3u);
     EXPECT_EQ(recs[1].cells, (std::vector<std::string>{"1,5", "say \"hi\"\nthere"}));
     EXPECT_EQ(recs[2].cells, (std::vector<std::string>{" x ", ""}));

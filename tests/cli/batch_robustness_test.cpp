@@ -15,10 +15,10 @@ namespace {
 
 // Texts a user or a spreadsheet might leave in a field, good and bad.
 const char* const kTexts[] = {
-    "",     "0",    "-0",     "1",      "2",       "20",    "60",    "0.25",   "-0.1",  "14.5",
-    "90",   "-20",  "1e400",  "-1e400", "1e-400",  "1e300", "1e15",  "inf",    "nan",   "0x1A",
-    "abc",  "1e",   "2,5",    " 3 ",    "\t",      "１２",  "1d2",   "-",      ".",     "1.5e2",
-    "89.9", "45",   "0.0001", "1000",   "999999",  "-60",   "3.5",   "40",     "0.76",  "-0.5"};
+    "",     "0",   "-0",     "1",      "2",      "20",    "60",   "0.25", "-0.1", "14.5",
+    "90",   "-20", "1e400",  "-1e400", "1e-400", "1e300", "1e15", "inf",  "nan",  "0x1A",
+    "abc",  "1e",  "2,5",    " 3 ",    "\t",     "１２",  "1d2",  "-",    ".",    "1.5e2",
+    "89.9", "45",  "0.0001", "1000",   "999999", "-60",   "3.5",  "40",   "0.76", "-0.5"};
 
 TEST(BatchRobustness, RandomFormsEndInResultsOrTheSystemsMessages) {
     const std::set<std::string> messages = {msg::kLettersOrSymbols, msg::kIncomplete,

@@ -15,15 +15,32 @@ struct ParseCase {
 };
 
 const ParseCase kParseCases[] = {
-    {"", false, 0},          {"2.5", true, 2.5},       {"  2.5\t", true, 2.5},
-    {"-3", true, -3},        {"+.5", true, 0.5},       {"5.", true, 5},
-    {".", false, 0},         {"-", false, 0},          {"- 5", false, 0},
-    {"1e3", true, 1000},     {"1E-2", true, 0.01},     {"1e", false, 1},
-    {"1e+", false, 1},       {"1d2", false, 1},        {"2,5", false, 2},
-    {"1,000", false, 1},     {"inf", false, 0},        {"nan", false, 0},
-    {"0x1A", false, 0},      {"１２", false, 0},       {"12abc", false, 12},
-    {"abc12", false, 0},     {"\t-0.25e1 ", true, -2.5}, {"1 2", false, 1},
-    {"0.1", true, 0.1},      {"1e-400", true, 0},
+    {"", false, 0},
+    {"2.5", true, 2.5},
+    {"  2.5\t", true, 2.5},
+    {"-3", true, -3},
+    {"+.5", true, 0.5},
+    {"5.", true, 5},
+    {".", false, 0},
+    {"-", false, 0},
+    {"- 5", false, 0},
+    {"1e3", true, 1000},
+    {"1E-2", true, 0.01},
+    {"1e", false, 1},
+    {"1e+", false, 1},
+    {"1d2", false, 1},
+    {"2,5", false, 2},
+    {"1,000", false, 1},
+    {"inf", false, 0},
+    {"nan", false, 0},
+    {"0x1A", false, 0},
+    {"１２", false, 0},
+    {"12abc", false, 12},
+    {"abc12", false, 0},
+    {"\t-0.25e1 ", true, -2.5},
+    {"1 2", false, 1},
+    {"0.1", true, 0.1},
+    {"1e-400", true, 0},
 };
 
 TEST(NumberParse, IsNumericAndLenientParse) {
@@ -42,9 +59,10 @@ TEST(NumberParse, TooLargeForADoubleIsAnArithmeticFault) {
 
 TEST(NumberParse, StrictConversionNamesTheFault) {
     EXPECT_EQ(strict_convert(" 20 "), 20);
-    const std::pair<const char*, const char*> failures[] = {
-        {"", msg::kIncomplete}, {"abc", msg::kLettersOrSymbols}, {"20°", msg::kLettersOrSymbols},
-        {" ", msg::kLettersOrSymbols}};
+    const std::pair<const char*, const char*> failures[] = {{"", msg::kIncomplete},
+                                                            {"abc", msg::kLettersOrSymbols},
+                                                            {"20°", msg::kLettersOrSymbols},
+                                                            {" ", msg::kLettersOrSymbols}};
     for (const auto& [text, message] : failures) {
         try {
             strict_convert(text);
