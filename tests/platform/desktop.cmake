@@ -1,1 +1,14 @@
-# Tests of desktop services.
+# Tests of the desktop services, and the recording fakes the shell's tests use.
+
+add_library(gearpair_platform_fakes INTERFACE)
+target_include_directories(gearpair_platform_fakes INTERFACE ${CMAKE_CURRENT_SOURCE_DIR}/fakes)
+target_link_libraries(gearpair_platform_fakes INTERFACE gearpair_platform Qt6::Widgets)
+
+find_package(Qt6 REQUIRED COMPONENTS Test)
+add_executable(desktop_services_tests ${CMAKE_CURRENT_SOURCE_DIR}/desktop_services_test.cpp)
+set_target_properties(desktop_services_tests PROPERTIES AUTOMOC ON)
+target_link_libraries(desktop_services_tests PRIVATE
+    gearpair_desktop gearpair_look Qt6::PrintSupport Qt6::Test)
+add_test(NAME desktop_services_tests COMMAND desktop_services_tests)
+set_tests_properties(desktop_services_tests PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)

@@ -1,0 +1,51 @@
+#include "qt_message_boxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace gp {
+
+namespace {
+
+QMessageBox::Icon qt_icon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The messages separate their sentences with a lone carriage return, which a
+// plain-text label would not break on.
+QString displayed_text(const std::string& text) {
+    QString t = QString::fromStdString(text);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> make_message_box(const std::string& title, const std::string& text,
+                                              MessageIcon icon, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(parent);
+    box->setWindowTitle(QString::fromStdString(title));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(displayed_text(text));
+    box->setIcon(qt_icon(icon));
+    box->setStandardButtons(QMessageBox::Ok);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box->setWindowModality(Qt::ApplicationModal);
+    return box;
+}
+
+void QtMessageBoxes::show(const std::string& title, const std::string& text, MessageIcon icon) {
+    make_message_box(title, text, icon, QApplication::activeWindow())->exec();
+}
+
+}  // namespace gp

@@ -1,0 +1,73 @@
+#include "qt_report_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
+#include <utility>
+
+#include "report_paths.h"
+
+namespace gp {
+
+namespace {
+
+SaveOutcome not_saved(const QString& reason) { return SaveOutcome{false, reason.toStdString()}; }
+
+QString why_not_opened(const QFile& file) {
+    const QFileInfo info(file.fileName());
+    if (!info.absoluteDir().exists()) {
+        return QStringLiteral("文件夹%1不存在").arg(QDir::toNativeSeparators(info.absolutePath()));
+    }
+    if (info.isDir()) return QStringLiteral("该路径是一个文件夹");
+    if (file.error() == QFileDevice::PermissionsError)
+        return QStringLiteral("没有写入该文件的权限");
+    return QStringLiteral("无法打开该文件（%1）").arg(file.errorString());
+}
+
+QString why_not_written(const QFile& file, qint64 wanted) {
+    const QStorageInfo volume(QFileInfo(file.fileName()).absolutePath());
+    if (volume.isValid() && volume.isReadOnly()) return QStringLiteral("磁盘是只读的");
+    if (volume.isValid() && volume.bytesAvailable() < wanted) {
+        return QStringLiteral("磁盘空间不足");
+    }
+    return QStringLiteral("写入失败（%1）").arg(file.errorString());
+}
+
+}  // namespace
+
+QtReportFiles::QtReportFiles()
+    : QtReportFiles(default_report_path(ReportKind::Geometry),
+                    default_report_path(ReportKind::Strength)) {}
+
+QtReportFiles::QtReportFiles(QString geometry_path, QString strength_path)
+    : geometry_path_(std::move(geometry_path)), strength_path_(std::move(strength_path)) {}
+
+const QString& QtReportFiles::file_of(ReportKind kind) const {
+    return kind == ReportKind::Geometry ? geometry_path_ : strength_path_;
+}
+
+std::string QtReportFiles::path(ReportKind kind) const {
+    return QDir::toNativeSeparators(file_of(kind)).toStdString();
+}
+
+SaveOutcome QtReportFiles::append(ReportKind kind, std::string_view bytes) {
+    QFile file(file_of(kind));
+    // Unbuffered, so that a full disk shows in the write's own result rather than
+    // in a flush at closing that nobody checks.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        return not_saved(why_not_opened(file));
+    }
+    const qint64 size_before = file.size();
+    const auto wanted = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), wanted) != wanted) {
+        const QString reason = why_not_written(file, wanted);
+        // A report cut short would confuse the next reader more than none at all.
+        if (!file.isSequential()) file.resize(size_before);
+        return not_saved(reason);
+    }
+    file.close();
+    return SaveOutcome{true, {}};
+}
+
+}  // namespace gp

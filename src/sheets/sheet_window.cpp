@@ -1,0 +1,117 @@
+#include "sheet_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "twips.h"
+#include "ui_font.h"
+
+namespace gp {
+
+namespace {
+
+QPushButton* add_button(QWidget* window, const char* name, const char* text, ButtonPlace at,
+                        int top, int height) {
+    auto* b = new QPushButton(QString::fromUtf8(text), window);
+    b->setObjectName(QString::fromUtf8(name));
+    // Enter presses the focused button, as Space does.
+    b->setAutoDefault(true);
+    place(b, at.left, top, at.width, height);
+    return b;
+}
+
+}  // namespace
+
+SheetWindow::SheetWindow(const SheetLayout& layout) {
+    setObjectName(QString::fromUtf8(layout.window_name));
+    setWindowTitle(QString::fromStdString(layout.title));
+    setFont(ui_font());
+    setFixedSize(px(layout.inner_width), px(layout.inner_height));
+
+    // A label may be taller than its table says, up to the row pitch, so that the
+    // font's full line fits; it keeps its top.
+    const int label_height = std::max(layout.label_height, layout.row_pitch);
+    add_label(layout.pinion_heading_name, QStringLiteral("主动齿轮"), layout.pinion_heading_left,
+              layout.heading_top, layout.heading_width,
+              std::max(layout.heading_height, label_height));
+    add_label("cd", QStringLiteral("从动齿轮"), layout.wheel_heading_left, layout.heading_top,
+              layout.heading_width, std::max(layout.heading_height, label_height));
+
+    int top = layout.first_row_top;
+    for (const SheetRow& row : layout.rows) {
+        add_label(row.caption_name, QString::fromUtf8(row.caption_text), layout.caption_left, top,
+                  layout.caption_width, label_height);
+        switch (row.place) {
+            case ValuePlace::Pair:
+                add_value(row.pinion, layout.pinion_left, top, layout.value_width, label_height);
+                add_value(row.wheel, layout.wheel_left, top, layout.value_width, label_height);
+                break;
+            case ValuePlace::Centred:
+                add_value(row.pinion, layout.centred_left, top, layout.value_width, label_height);
+                break;
+            case ValuePlace::PinionOnly:
+                add_value(row.pinion, layout.pinion_left, top, layout.value_width, label_height);
+                break;
+        }
+        top += layout.row_pitch;
+    }
+
+    const int bt = layout.button_top;
+    const int bh = layout.button_height;
+    auto* back = add_button(this, "myreturn", "返 回", layout.back, bt, bh);
+    auto* print = add_button(this, "myprint", "打 印", layout.print, bt, bh);
+    auto* save = add_button(this, "保存结果", "保存结果", layout.save, bt, bh);
+    auto* exit = add_button(this, "myexit", "退 出", layout.exit, bt, bh);
+    buttons_ = {back, print, save, exit};
+
+    // Keyboard order: return, print, exit, save; the sheet opens on return.
+    setTabOrder(back, print);
+    setTabOrder(print, exit);
+    setTabOrder(exit, save);
+    back->setFocus();
+}
+
+QLabel* SheetWindow::add_label(const char* name, const QString& text, int left, int top, int width,
+                               int height) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setAlignment(Qt::AlignCenter);
+    label->setTextFormat(Qt::PlainText);
+    place(label, left, top, width, height);
+    return label;
+}
+
+void SheetWindow::add_value(const char* name, int left, int top, int width, int height) {
+    values_.emplace_back(name, add_label(name, {}, left, top, width, height));
+}
+
+QPushButton* SheetWindow::button(SheetButton which) const {
+    return buttons_[static_cast<std::size_t>(which)];
+}
+
+QLabel* SheetWindow::value_label(std::string_view name) const {
+    for (const auto& [n, label] : values_) {
+        if (n == name) return label;
+    }
+    return nullptr;
+}
+
+std::string SheetWindow::text_of(std::string_view name) const {
+    const QLabel* label = value_label(name);
+    return label ? label->text().toStdString() : std::string();
+}
+
+void SheetWindow::set_texts(const LabelTexts& texts) {
+    for (const auto& [name, text] : texts.entries()) {
+        if (QLabel* label = value_label(name)) label->setText(QString::fromStdString(text));
+    }
+}
+
+void SheetWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit closeRequested();
+}
+
+}  // namespace gp

@@ -1,0 +1,119 @@
+// The strength result sheets jg1, jg2 and jg3. They share their rows except for the
+// factors of their calculation case: jg1 shows the equivalent spur gear's form
+// factor and the sliding resistance, jg2 and jg3 the helix angle and inclined
+// contact factors, jg2 with one helix factor for the pair, jg3 with one inclined
+// contact factor for the pinion.
+#include "sheet_layout.h"
+
+namespace gp {
+
+namespace {
+
+std::vector<SheetRow> strength_rows(StrengthSheet sheet) {
+    using enum ValuePlace;
+    const bool spur_case = sheet == StrengthSheet::jg1;
+    std::vector<SheetRow> rows = {
+        {"llzxj", "中心距", Centred, "zxj"},
+        {"lzn", "主动齿轮扭矩(Kgm)", PinionOnly, "zn"},
+        {"lck", "工作齿宽", Centred, "ck"},
+        {"llck", "齿  宽", Pair, "ck1", "ck2"},
+        {"lcs", "齿  数", Pair, "cs1", "cs2"},
+        {"lfm", "法向模数", Pair, "fm1", "fm2"},
+        {"lfj", "法向压力角", Pair, "fj1", "fj2"},
+        {"llxj", "分度圆螺旋角", Pair, "lxj1", "lxj2"},
+        {"lbwxs", "法向变位系数", Pair, "bwxs1", "bwxs2"},
+        {"lcdy", "齿顶圆直径", Pair, "cdy1", "cdy2"},
+        {"lcgy", "齿根圆直径", Pair, "cgy1", "cgy2"},
+        {"lcgyj", "齿根圆角半径", Pair, "cgyj1", "cgyj2"},
+        {"lyzl", "主动齿轮圆周力(Kgf)", Centred, "yzl1"},
+        {"lcxxs", spur_case ? "当量直齿轮齿形系数" : "齿形系数", Pair, "cx1", "cx2"},
+    };
+    switch (sheet) {
+        case StrengthSheet::jg1:
+            rows.push_back({"llxjxs", "齿面滑动阻力系数", Pair, "hx1", "hx2"});
+            break;
+        case StrengthSheet::jg2:
+            rows.push_back({"llxjxs", "螺旋角系数", Centred, "lx"});
+            rows.push_back({"lqxxs", "倾斜接触系数", Pair, "jx1", "jx2"});
+            break;
+        case StrengthSheet::jg3:
+            rows.push_back({"llxjxs", "螺旋角系数", Pair, "lx1", "lx2"});
+            rows.push_back({"lqxxs", "倾斜接触系数", PinionOnly, "jx"});
+            break;
+    }
+    rows.insert(rows.end(), {
+                                {"lpz", "齿根应力集中系数", Pair, "yx1", "yx2"},
+                                {"lsn", "端面重合度", Centred, "dd"},
+                                {"lsta", "轴面重合度", Centred, "zd"},
+                                {"lsnb", "总重合度", Centred, "dh"},
+                                {"lzmin", "齿根弯曲应力", Pair, "wq1", "wq2"},
+                                {"ldc", "齿面接触应力", Centred, "jc"},
+                            });
+    return rows;
+}
+
+SheetLayout make_strength_layout(StrengthSheet sheet) {
+    SheetLayout l{};
+    l.window_name = sheet_name(sheet).data();
+    l.title = "计算结果";
+    // jg3 stands 240 twips further left than the other two.
+    const int shift = sheet == StrengthSheet::jg3 ? -240 : 0;
+    l.pinion_heading_name = "Label5";
+    l.heading_top = sheet == StrengthSheet::jg2 ? 60 : 0;
+    l.caption_left = 240 + shift;
+    l.caption_width = 1815;
+    l.pinion_left = 2160 + shift;
+    l.wheel_left = 4440 + shift;
+    l.centred_left = 3300 + shift;
+    l.value_width = 2055;
+    l.label_height = 195;
+    l.pinion_heading_left = l.pinion_left;
+    l.wheel_heading_left = l.wheel_left;
+    l.heading_width = l.value_width;
+    l.heading_height = l.label_height;
+    l.first_row_top = sheet == StrengthSheet::jg2 ? 480 : 420;
+    l.row_pitch = 240;
+    l.rows = strength_rows(sheet);
+    l.button_height = 375;
+    switch (sheet) {
+        case StrengthSheet::jg1:
+            l.inner_width = 6840;
+            l.inner_height = 6345;
+            l.button_top = 5760;
+            l.back = {480, 735};
+            l.print = {2040, 735};
+            l.save = {3480, 975};
+            l.exit = {5280, 735};
+            break;
+        case StrengthSheet::jg2:
+            l.inner_width = 6840;
+            l.inner_height = 6465;
+            l.button_top = 6000;
+            l.back = {840, 855};
+            l.print = {2280, 855};
+            l.save = {3840, 975};
+            l.exit = {5400, 855};
+            break;
+        case StrengthSheet::jg3:
+            l.inner_width = 6615;
+            l.inner_height = 6540;
+            l.button_top = 6000;
+            l.back = {600, 855};
+            l.print = {1920, 855};
+            l.save = {3480, 975};
+            l.exit = {4920, 855};
+            break;
+    }
+    return l;
+}
+
+}  // namespace
+
+const SheetLayout& strength_sheet_layout(StrengthSheet sheet) {
+    static const SheetLayout jg1 = make_strength_layout(StrengthSheet::jg1);
+    static const SheetLayout jg2 = make_strength_layout(StrengthSheet::jg2);
+    static const SheetLayout jg3 = make_strength_layout(StrengthSheet::jg3);
+    return sheet == StrengthSheet::jg1 ? jg1 : sheet == StrengthSheet::jg2 ? jg2 : jg3;
+}
+
+}  // namespace gp

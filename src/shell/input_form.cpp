@@ -1,0 +1,247 @@
+#include "input_form.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+
+#include "twips.h"
+#include "ui_font.h"
+
+namespace gp {
+
+namespace {
+
+constexpr int kFieldHeight = 270;
+
+QGroupBox* add_frame(QWidget* parent, const char* name, const char* caption, int left, int top,
+                     int width, int height) {
+    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
+    frame->setObjectName(QString::fromUtf8(name));
+    place(frame, left, top, width, height);
+    return frame;
+}
+
+void add_caption(QWidget* frame, const char* text, QWidget* field, int left, int top, int width,
+                 Qt::Alignment side) {
+    auto* label = new QLabel(QString::fromUtf8(text), frame);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(side | Qt::AlignVCenter);
+    label->setBuddy(field);
+    place(label, left, top, width, kFieldHeight);
+}
+
+QString qname(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// One line of a gear's frame: caption at the left, field at 1440 twips.
+struct GearLine {
+    const char* caption;
+    const char* pinion_field;
+    const char* wheel_field;
+    int top;
+};
+
+constexpr std::array<GearLine, 8> kGearLines = {{
+    {"齿    数", "cs1z1", "cs2z2", 300},
+    {"齿厚上偏差", "ess1", "ess2", 660},
+    {"齿厚下偏差", "esi1", "esi2", 1020},
+    {"齿圈径跳", "fr1", "fr2", 1380},
+    {"法向变位系数", "xng1", "xng2", 1740},
+    {"量棒直径", "dpg1", "dpg2", 2100},
+    {"齿根圆角半径", "cgyj1", "cgyj2", 2520},
+    {"工作齿宽", "ck1", "ck2", 2880},
+}};
+
+// The fields Clear empties, in the order it empties them.
+constexpr std::array<const char*, 21> kClearedFields = {
+    "th1",   "jd1",  "th2",  "jd2", "zxja", "fmn",   "fjafn", "lxjbt", "ckbw", "h0",  "c0",
+    "cs1z1", "ess1", "esi1", "fr1", "dpg1", "cs2z2", "ess2",  "esi2",  "fr2",  "dpg2"};
+
+}  // namespace
+
+InputForm::InputForm() {
+    setObjectName(QStringLiteral("js"));
+    setWindowTitle(QStringLiteral("齿轮参数及强度计算-根据Tolmaren方法编写"));
+    setFont(ui_font());
+    setFixedSize(px(7650), px(8265));
+
+    build_gear_frames();
+    build_pair_frame();
+    build_option_frame();
+    build_buttons();
+    set_keyboard_order();
+    dx1_->setChecked(true);
+    dx1_->setFocus();
+}
+
+QLineEdit* InputForm::add_field(QWidget* frame, const char* name, int left, int top, int width) {
+    auto* edit = new QLineEdit(frame);
+    edit->setObjectName(QString::fromUtf8(name));
+    place(edit, left, top, width, kFieldHeight);
+    return edit;
+}
+
+void InputForm::build_gear_frames() {
+    struct Gear {
+        const char* frame;
+        const char* caption;
+        int top;
+        const char* drawing;
+        const char* accuracy;
+    };
+    for (const Gear& g : {Gear{"Frame1", "主动齿轮", 0, "th1", "jd1"},
+                          Gear{"Frame2", "从动齿轮", 840, "th2", "jd2"}}) {
+        auto* frame = add_frame(this, g.frame, g.caption, 240, g.top, 7095, 735);
+        auto* drawing = add_field(frame, g.drawing, 840, 300, 1575);
+        add_caption(frame, "图 号", drawing, 240, 300, 600, Qt::AlignLeft);
+        auto* accuracy = add_field(frame, g.accuracy, 4920, 300, 1815);
+        add_caption(frame, "精度等级及偏差代号", accuracy, 3120, 300, 1800, Qt::AlignLeft);
+    }
+}
+
+void InputForm::build_pair_frame() {
+    auto* frame = add_frame(this, "Frame3", "基本参数", 120, 1680, 7335, 5055);
+    struct PairField {
+        const char* caption;
+        const char* field;
+        int caption_left;
+        int caption_width;
+        int left;
+        int top;
+    };
+    // Captions end just before their fields.
+    static constexpr PairField kPairFields[] = {
+        {"中心距", "zxja", 120, 1140, 1320, 300},
+        {"法向模数", "fmn", 2460, 1080, 3600, 300},
+        {"法向压力角", "fjafn", 4710, 1230, 6000, 300},
+        {"分度圆螺旋角", "lxjbt", 120, 1140, 1320, 660},
+        {"工 作 齿 宽", "ckbw", 2460, 1080, 3600, 660},
+        {"法面齿顶高系数", "h0", 4710, 1275, 6000, 660},
+        {"法面顶隙系数", "c0", 120, 1140, 1320, 1080},
+        {"主动齿轮输入扭矩（kg/m)", "nj", 3720, 2175, 6000, 1080},
+    };
+    for (const PairField& f : kPairFields) {
+        auto* edit = add_field(frame, f.field, f.left, f.top, 1095);
+        add_caption(frame, f.caption, edit, f.caption_left, f.top, f.caption_width, Qt::AlignRight);
+    }
+    build_gear_detail_frames(frame);
+}
+
+void InputForm::build_gear_detail_frames(QWidget* pair_frame) {
+    auto* pinion = add_frame(pair_frame, "Frame4", "主动齿轮", 480, 1560, 2655, 3375);
+    auto* wheel = add_frame(pair_frame, "Frame6", "从动齿轮", 3840, 1560, 2655, 3375);
+    for (const GearLine& line : kGearLines) {
+        auto* p = add_field(pinion, line.pinion_field, 1440, line.top, 975);
+        add_caption(pinion, line.caption, p, 240, line.top, 1200, Qt::AlignLeft);
+        auto* w = add_field(wheel, line.wheel_field, 1440, line.top, 975);
+        // The wheel's longest caption starts further left to keep clear of its field.
+        const int left = line.wheel_field == std::string_view("cgyj2") ? 120 : 240;
+        add_caption(wheel, line.caption, w, left, line.top, 1440 - left, Qt::AlignLeft);
+    }
+}
+
+void InputForm::build_option_frame() {
+    auto* frame = add_frame(this, "Frame5", "变位系数分配情况", 240, 6960, 7095, 735);
+    dx1_ = new QRadioButton(QStringLiteral("按等强度分配变位系数"), frame);
+    dx1_->setObjectName(QStringLiteral("dx1"));
+    place(dx1_, 960, 360, 2175, 255);
+    dx2_ = new QRadioButton(QStringLiteral("按等噪音分配变位系数"), frame);
+    dx2_->setObjectName(QStringLiteral("dx2"));
+    place(dx2_, 4440, 360, 2175, 255);
+}
+
+void InputForm::build_buttons() {
+    struct Button {
+        FormButton which;
+        const char* name;
+        const char* text;
+        int left;
+        int width;
+    };
+    for (const Button& b :
+         {Button{FormButton::ComputeGeometry, "computer", "计算齿轮参数", 120, 1455},
+          Button{FormButton::Clear, "clear", "清 空", 2400, 855},
+          Button{FormButton::ComputeStrength, "Command1", "计算齿轮强度", 3840, 1575},
+          Button{FormButton::Exit, "myexit", "退 出", 6360, 855}}) {
+        auto* button = new QPushButton(QString::fromUtf8(b.text), this);
+        button->setObjectName(QString::fromUtf8(b.name));
+        button->setAutoDefault(true);  // Enter presses the focused button
+        place(button, b.left, 7800, b.width, 375);
+        buttons_[static_cast<int>(b.which)] = button;
+    }
+}
+
+void InputForm::set_keyboard_order() {
+    // The per-gear quantities alternate pinion and wheel; the strength-only fields
+    // come last, after the strength button.
+    QWidget* chain[] = {
+        dx1_,
+        dx2_,
+        button(FormButton::ComputeGeometry),
+        button(FormButton::Clear),
+        button(FormButton::Exit),
+        field("th1"),
+        field("jd1"),
+        field("th2"),
+        field("jd2"),
+        field("zxja"),
+        field("fmn"),
+        field("fjafn"),
+        field("lxjbt"),
+        field("ckbw"),
+        field("h0"),
+        field("c0"),
+        field("cs1z1"),
+        field("cs2z2"),
+        field("ess1"),
+        field("ess2"),
+        field("esi1"),
+        field("esi2"),
+        field("fr1"),
+        field("fr2"),
+        field("xng1"),
+        field("xng2"),
+        field("dpg1"),
+        field("dpg2"),
+        button(FormButton::ComputeStrength),
+        field("cgyj1"),
+        field("nj"),
+        field("cgyj2"),
+        field("ck1"),
+        field("ck2"),
+    };
+    for (std::size_t i = 1; i < std::size(chain); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+GearPairInput InputForm::read() const {
+    GearPairInput in;
+    for (const InputField& f : kInputFields) in.*f.text = field(f.name)->text().toStdString();
+    in.rule = dx1_->isChecked() ? ShiftRule::EqualStrength : ShiftRule::EqualNoise;
+    return in;
+}
+
+void InputForm::clear() {
+    for (const char* name : kClearedFields) field(name)->clear();
+}
+
+void InputForm::focus_field(std::string_view name) {
+    if (QLineEdit* edit = field(name)) edit->setFocus(Qt::OtherFocusReason);
+}
+
+QLineEdit* InputForm::field(std::string_view name) const {
+    return findChild<QLineEdit*>(qname(name));
+}
+
+QPushButton* InputForm::button(FormButton which) const { return buttons_[static_cast<int>(which)]; }
+
+void InputForm::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit closeRequested();
+}
+
+}  // namespace gp

@@ -1,0 +1,61 @@
+// The input form js: 28 text fields in five frames, the two shift-distribution
+// options and the four buttons.
+#pragma once
+
+#include <QWidget>
+#include <string_view>
+
+#include "gear_pair_input.h"
+#include "strength_sheet.h"
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace gp {
+
+enum class FormButton { ComputeGeometry, Clear, ComputeStrength, Exit };
+
+class InputForm : public QWidget {
+    Q_OBJECT
+
+  public:
+    InputForm();
+
+    // The texts as they stand and the selected option.
+    GearPairInput read() const;
+    // Empties the 21 fields that describe a pair's geometry; the torque, the shift
+    // coefficients, the fillet radii, the face widths and the option stay.
+    void clear();
+    void focus_field(std::string_view name);
+
+    QLineEdit* field(std::string_view name) const;
+    QPushButton* button(FormButton which) const;
+    QRadioButton* equal_strength() const { return dx1_; }
+    QRadioButton* equal_noise() const { return dx2_; }
+
+    // The last strength calculation's diameters, read by the strength report.
+    KeptDiameters kept_diameters;
+
+  signals:
+    // The window's own close button was pressed; the shell decides what follows.
+    void closeRequested();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QLineEdit* add_field(QWidget* frame, const char* name, int left, int top, int width);
+    void build_gear_frames();
+    void build_pair_frame();
+    void build_gear_detail_frames(QWidget* pair_frame);
+    void build_option_frame();
+    void build_buttons();
+    void set_keyboard_order();
+
+    QRadioButton* dx1_ = nullptr;
+    QRadioButton* dx2_ = nullptr;
+    QPushButton* buttons_[4] = {};
+};
+
+}  // namespace gp

@@ -1,0 +1,51 @@
+// The desktop program: the input form and its result sheets.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <cstdio>
+
+#include "qt_clock.h"
+#include "qt_message_boxes.h"
+#include "qt_report_files.h"
+#include "qt_report_printer.h"
+#include "shell.h"
+#include "ui_font.h"
+
+namespace {
+
+// Without a display Qt would abort with a core dump; say what is missing instead.
+bool display_missing() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return false;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (display_missing()) {
+        std::fputs("gearpair: 找不到图形显示（DISPLAY 和 WAYLAND_DISPLAY 均未设置）\n", stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("gearpair"));
+    app.setFont(gp::ui_font());
+
+    // Qt's own texts (a field's context menu, standard dialogs) in Simplified Chinese.
+    QTranslator qt_texts;
+    if (qt_texts.load(QStringLiteral("qtbase_zh_CN"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        app.installTranslator(&qt_texts);
+    }
+
+    gp::QtMessageBoxes boxes;
+    gp::QtReportPrinter printer;
+    gp::QtReportFiles files;
+    gp::QtClock clock;
+    gp::Shell shell({boxes, printer, files, clock}, [] { QCoreApplication::exit(0); });
+    shell.start();
+    return app.exec();
+}

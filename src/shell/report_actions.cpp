@@ -1,0 +1,34 @@
+#include "report_actions.h"
+
+#include "messages.h"
+#include "report_file_bytes.h"
+#include "shell_messages.h"
+
+namespace gp {
+
+void print_report(const ReportDocument& doc, DesktopServices& desktop) {
+    const PrintOutcome out = desktop.printer.print(doc);
+    switch (out.kind) {
+        case PrintOutcome::Kind::Printed:
+            return;
+        case PrintOutcome::Kind::SavedAsPdf:
+            desktop.boxes.show(msg::kNoticeTitle,
+                               shell_msg::printed_to_pdf(out.reason, out.pdf_path),
+                               MessageIcon::Information);
+            return;
+        case PrintOutcome::Kind::Failed:
+            desktop.boxes.show(msg::kNoticeTitle, shell_msg::not_printed(out.reason),
+                               MessageIcon::Warning);
+            return;
+    }
+}
+
+void save_report(const ReportDocument& doc, ReportKind kind, DesktopServices& desktop) {
+    const SaveOutcome out = desktop.files.append(kind, report_file_bytes(doc));
+    if (out.saved) return;
+    desktop.boxes.show(msg::kNoticeTitle,
+                       shell_msg::not_saved(desktop.files.path(kind), out.reason),
+                       MessageIcon::Warning);
+}
+
+}  // namespace gp

@@ -1,0 +1,183 @@
+#include "shell.h"
+
+#include <QPushButton>
+#include <exception>
+#include <utility>
+#include <variant>
+
+#include "geometry_calculation.h"
+#include "geometry_sheet.h"
+#include "input_checks.h"
+#include "input_form.h"
+#include "messages.h"
+#include "report_actions.h"
+#include "shell_messages.h"
+#include "strength_calculation.h"
+#include "strength_sheet.h"
+
+namespace gp {
+
+namespace {
+
+// Unloading discards a window and its texts. The window may be the one whose
+// button is being handled, so it goes once the handler has returned.
+template <typename Window>
+void unload(std::unique_ptr<Window>& window) {
+    if (!window) return;
+    window->hide();
+    window.release()->deleteLater();
+}
+
+}  // namespace
+
+Shell::Shell(DesktopServices desktop, std::function<void()> end_program)
+    : desktop_(desktop), end_program_(std::move(end_program)) {}
+
+Shell::~Shell() = default;
+
+void Shell::start() {
+    form_ = std::make_unique<InputForm>();
+    connect(form_->button(FormButton::ComputeGeometry), &QPushButton::clicked, this,
+            &Shell::compute_geometry);
+    connect(form_->button(FormButton::ComputeStrength), &QPushButton::clicked, this,
+            &Shell::compute_strength);
+    connect(form_->button(FormButton::Clear), &QPushButton::clicked, this, &Shell::clear_form);
+    connect(form_->button(FormButton::Exit), &QPushButton::clicked, this, &Shell::exit_program);
+    connect(form_.get(), &InputForm::closeRequested, this, &Shell::exit_program);
+    state_ = ShellState::Input;
+    form_->show();
+}
+
+void Shell::connect_sheet(SheetWindow* sheet) {
+    connect(sheet->button(SheetButton::Return), &QPushButton::clicked, this,
+            &Shell::return_to_form);
+    connect(sheet->button(SheetButton::Print), &QPushButton::clicked, this, &Shell::print_sheet);
+    connect(sheet->button(SheetButton::Save), &QPushButton::clicked, this, &Shell::save_sheet);
+    connect(sheet->button(SheetButton::Exit), &QPushButton::clicked, this, &Shell::exit_program);
+    // A sheet's own close button goes back to the form, as 返回 does.
+    connect(sheet, &SheetWindow::closeRequested, this, &Shell::return_to_form);
+}
+
+void Shell::notice(const std::string& text) {
+    desktop_.boxes.show(msg::kNoticeTitle, text, MessageIcon::None);
+}
+
+template <typename Calculation>
+auto Shell::guarded(Calculation calculation) -> std::optional<decltype(calculation())> {
+    try {
+        return calculation();
+    } catch (const std::exception& e) {
+        desktop_.boxes.show(msg::kNoticeTitle, shell_msg::internal_fault(e.what()),
+                            MessageIcon::Warning);
+        return std::nullopt;
+    }
+}
+
+void Shell::compute_geometry() {
+    if (state_ != ShellState::Input) return;
+    const GearPairInput input = form_->read();
+    if (const auto failure = check_for_geometry(input)) {
+        notice(failure->message);
+        form_->focus_field(failure->field);
+        return;
+    }
+    auto outcome = guarded([&] { return gp::compute_geometry(input); });
+    if (!outcome) return;
+    if (const auto* stop = std::get_if<Stop>(&*outcome)) {
+        notice(stop->message);
+        return;
+    }
+    // Switch to the sheet: load it once, hide the form, show the sheet, then
+    // write its texts.
+    if (!geometry_) {
+        geometry_ = std::make_unique<GeometrySheetWindow>();
+        connect_sheet(geometry_.get());
+    }
+    form_->hide();
+    geometry_->show();
+    geometry_->show_texts(std::get<GeometryResult>(*outcome));
+    state_ = ShellState::GeometrySheet;
+}
+
+void Shell::compute_strength() {
+    if (state_ != ShellState::Input) return;
+    const GearPairInput input = form_->read();
+    if (const auto failure = check_for_strength(input)) {
+        notice(failure->message);
+        form_->focus_field(failure->field);
+        return;
+    }
+    auto outcome = guarded([&] { return gp::compute_strength(input); });
+    if (!outcome) return;
+    if (const auto* stop = std::get_if<Stop>(&*outcome)) {
+        notice(stop->message);
+        return;
+    }
+    const auto& result = std::get<StrengthResult>(*outcome);
+    form_->kept_diameters = {result.da1, result.da2, result.df1, result.df2};
+    // A strength sheet is always loaded afresh: returning discarded the last one.
+    strength_ = std::make_unique<StrengthSheetWindow>(result.sheet);
+    connect_sheet(strength_.get());
+    form_->hide();
+    strength_->show();
+    strength_->show_texts(result);
+    state_ = ShellState::StrengthSheet;
+}
+
+void Shell::clear_form() {
+    if (state_ == ShellState::Input) form_->clear();
+}
+
+void Shell::return_to_form() {
+    switch (state_) {
+        case ShellState::GeometrySheet:
+            geometry_->hide();  // stays loaded, with its texts
+            break;
+        case ShellState::StrengthSheet:
+            unload(strength_);
+            break;
+        case ShellState::Input:
+        case ShellState::Closing:
+            return;
+    }
+    state_ = ShellState::Input;
+    form_->show();
+}
+
+std::optional<ReportDocument> Shell::sheet_report() {
+    // The report is built at the click, from the sheet's texts and the form's
+    // texts as they stand.
+    return guarded([&] {
+        const ReportStamp when = desktop_.clock.now();
+        return state_ == ShellState::GeometrySheet
+                   ? geometry_->report(form_->read(), when)
+                   : strength_->report(form_->read(), form_->kept_diameters, when);
+    });
+}
+
+void Shell::print_sheet() {
+    if (state_ != ShellState::GeometrySheet && state_ != ShellState::StrengthSheet) return;
+    if (const auto doc = sheet_report()) print_report(*doc, desktop_);
+}
+
+void Shell::save_sheet() {
+    if (state_ != ShellState::GeometrySheet && state_ != ShellState::StrengthSheet) return;
+    const ReportKind kind =
+        state_ == ShellState::GeometrySheet ? ReportKind::Geometry : ReportKind::Strength;
+    if (const auto doc = sheet_report()) save_report(*doc, kind, desktop_);
+}
+
+void Shell::exit_program() {
+    if (state_ == ShellState::Closing) return;
+    state_ = ShellState::Closing;
+    unload(strength_);
+    unload(geometry_);
+    unload(form_);
+    // The message names the geometry report file whichever window the user left.
+    desktop_.boxes.show(msg::kAppTitle,
+                        shell_msg::closing(desktop_.files.path(ReportKind::Geometry)),
+                        MessageIcon::None);
+    end_program_();
+}
+
+}  // namespace gp

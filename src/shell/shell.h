@@ -1,0 +1,74 @@
+// The program's five windows and the way between them. Exactly one window is
+// visible at a time (none while closing); each button has one handler here.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "desktop_services.h"
+#include "report_document.h"
+#include "strength_result.h"
+
+namespace gp {
+
+class GeometrySheetWindow;
+class InputForm;
+class SheetWindow;
+class StrengthSheetWindow;
+
+enum class ShellState {
+    Input,          // js visible; jg perhaps loaded and hidden
+    GeometrySheet,  // jg visible, js hidden
+    StrengthSheet,  // jg1, jg2 or jg3 visible, js hidden, jg perhaps loaded and hidden
+    Closing,        // every window unloaded; the closing message, then the end
+};
+
+class Shell : public QObject {
+    Q_OBJECT
+
+  public:
+    // `end_program` ends the program once the closing message has been read.
+    Shell(DesktopServices desktop, std::function<void()> end_program);
+    ~Shell() override;
+
+    // Loads and shows the input form in its initial state.
+    void start();
+
+    ShellState state() const { return state_; }
+    // The loaded windows (nullptr when not loaded).
+    InputForm* form() const { return form_.get(); }
+    GeometrySheetWindow* geometry_sheet() const { return geometry_.get(); }
+    StrengthSheetWindow* strength_sheet() const { return strength_.get(); }
+
+  private:
+    // Input form.
+    void compute_geometry();
+    void compute_strength();
+    void clear_form();
+    // Every sheet.
+    void return_to_form();
+    void print_sheet();
+    void save_sheet();
+    // Every window.
+    void exit_program();
+
+    void connect_sheet(SheetWindow* sheet);
+    std::optional<ReportDocument> sheet_report();
+    void notice(const std::string& text);
+    // Runs a calculation or builds a report, turning a fault of the program itself
+    // into a message instead of letting it take the program down.
+    template <typename Calculation>
+    auto guarded(Calculation calculation) -> std::optional<decltype(calculation())>;
+
+    DesktopServices desktop_;
+    std::function<void()> end_program_;
+    ShellState state_ = ShellState::Input;
+    std::unique_ptr<InputForm> form_;
+    std::unique_ptr<GeometrySheetWindow> geometry_;
+    std::unique_ptr<StrengthSheetWindow> strength_;
+};
+
+}  // namespace gp

@@ -1,0 +1,145 @@
+// The program's shell on recording fakes, driven the way a user drives it: typing
+// into fields, clicking buttons, reading labels.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fake_clock.h"
+#include "fake_message_boxes.h"
+#include "fake_report_files.h"
+#include "fake_report_printer.h"
+#include "geometry_sheet.h"
+#include "input_form.h"
+#include "shell.h"
+#include "strength_sheet.h"
+
+namespace gp::testing {
+
+using FormTexts = std::map<std::string, std::string>;
+
+// The worked spur pair: z1 = 20, z2 = 40, mn = 2, αn = 20°, β = 0, a = 60, han = 1,
+// cn = 0.25, xn = ±0.08, b = 30, T = 10 kgf·m. Strength sheet jg1.
+inline FormTexts spur_example() {
+    return {{"zxja", "60"},      {"fmn", "2"},      {"fjafn", "20"},   {"lxjbt", "0"},
+            {"ckbw", "30"},      {"h0", "1"},       {"c0", "0.25"},    {"nj", "10"},
+            {"cs1z1", "20"},     {"cs2z2", "40"},   {"ess1", "-0.1"},  {"ess2", "-0.1"},
+            {"esi1", "-0.2"},    {"esi2", "-0.2"},  {"fr1", "0.05"},   {"fr2", "0.05"},
+            {"xng1", "0.08"},    {"xng2", "-0.08"}, {"cgyj1", "0.76"}, {"cgyj2", "0.76"},
+            {"ck1", "30"},       {"ck2", "30"},     {"th1", "B-1"},    {"th2", "B-2"},
+            {"jd1", "8-7-7 HK"}, {"jd2", "6级"}};
+}
+
+// A form from a header and a row in the batch tool's CSV format (no quoted cells).
+inline FormTexts form_from_csv(const std::string& header, const std::string& row) {
+    auto split = [](const std::string& line) {
+        std::vector<std::string> cells(1);
+        for (char c : line) {
+            if (c == ',') {
+                cells.emplace_back();
+            } else {
+                cells.back() += c;
+            }
+        }
+        return cells;
+    };
+    const auto names = split(header);
+    const auto cells = split(row);
+    FormTexts out;
+    for (std::size_t i = 0; i < names.size() && i < cells.size(); ++i) {
+        if (names[i] != "dx") out[names[i]] = cells[i];
+    }
+    return out;
+}
+
+inline bool is_ascii(const std::string& s) {
+    for (unsigned char c : s) {
+        if (c >= 0x80) return false;
+    }
+    return true;
+}
+
+class ShellHarness {
+  public:
+    // `files` replaces the recording fake, e.g. by real files in a temporary folder.
+    explicit ShellHarness(ReportFiles* files = nullptr)
+        : shell_(DesktopServices{boxes, printer, files ? *files : fake_files, clock},
+                 [this] { ++program_ends; }) {
+        shell_.start();
+    }
+
+    Shell& shell() { return shell_; }
+    InputForm& form() { return *shell_.form(); }
+    QLineEdit* field(const std::string& name) { return form().field(name); }
+
+    // Types into a field as a user does: select all, then type. Key events carry
+    // ASCII only, so other text is put in as an input method would.
+    void type(const std::string& name, const std::string& text) {
+        QLineEdit* edit = field(name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        if (is_ascii(text)) {
+            QTest::keyClicks(edit, QString::fromStdString(text));
+        } else {
+            edit->insert(QString::fromStdString(text));
+        }
+    }
+    void fill(const FormTexts& texts) {
+        for (const auto& [name, text] : texts) type(name, text);
+    }
+    FormTexts texts() {
+        FormTexts out;
+        for (const InputField& f : kInputFields) {
+            out[f.name] = field(f.name)->text().toStdString();
+        }
+        return out;
+    }
+
+    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void click(FormButton which) { click(form().button(which)); }
+    void click_on_sheet(SheetButton which) {
+        SheetWindow* sheet = shell_.geometry_sheet() && shell_.geometry_sheet()->isVisible()
+                                 ? static_cast<SheetWindow*>(shell_.geometry_sheet())
+                                 : shell_.strength_sheet();
+        QVERIFY(sheet != nullptr);
+        click(sheet->button(which));
+    }
+
+    // Lets windows that were unloaded go.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    static std::vector<std::string> visible_windows() {
+        std::vector<std::string> out;
+        for (const QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible()) out.push_back(w->objectName().toStdString());
+        }
+        return out;
+    }
+
+    FakeMessageBoxes boxes;
+    FakeReportPrinter printer;
+    FakeReportFiles fake_files;
+    FakeClock clock;
+    int program_ends = 0;
+
+  private:
+    Shell shell_;
+};
+
+}  // namespace gp::testing
+
+// Every GUI test runs on the offscreen platform, whatever the environment says.
+#define GEARPAIR_GUI_TEST_MAIN(TestClass)        \
+    int main(int argc, char* argv[]) {           \
+        qputenv("QT_QPA_PLATFORM", "offscreen"); \
+        QApplication app(argc, argv);            \
+        TestClass test;                          \
+        return QTest::qExec(&test, argc, argv);  \
+    }

@@ -1,0 +1,248 @@
+// The five windows as the user sees them: names, texts, keyboard order, and a
+// layout in which nothing is cut off and nothing overlaps.
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <memory>
+#include <set>
+
+#include "shell_harness.h"
+#include "twips.h"
+
+using namespace gp;
+using namespace gp::testing;
+
+namespace {
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Walks the keyboard order from the focused control with Tab.
+QStringList tab_walk(QWidget* window, int steps) {
+    QStringList names;
+    for (int i = 0; i < steps; ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        names << (focused ? focused->objectName() : QStringLiteral("<none>"));
+        QTest::keyClick(focused ? focused : window, Qt::Key_Tab);
+    }
+    return names;
+}
+
+// Every text a control shows fits inside it, and no two controls of one parent
+// cover each other.
+void check_fits_and_no_overlap(QWidget* window) {
+    const auto children = window->findChildren<QWidget*>();
+    for (QWidget* w : children) {
+        const QFontMetrics fm(w->font());
+        const QString where = window->objectName() + QLatin1Char('/') + w->objectName();
+        QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(where));
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            const int needed = fm.horizontalAdvance(label->text());
+            QVERIFY2(needed <= label->contentsRect().width(),
+                     qPrintable(where + QLatin1Char(' ') + label->text()));
+            QVERIFY2(fm.height() <= label->height(), qPrintable(where));
+        } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+            QVERIFY2(radio->sizeHint().width() <= radio->width(), qPrintable(where));
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            QVERIFY2(fm.horizontalAdvance(button->text()) + 8 <= button->width(),
+                     qPrintable(where));
+            QVERIFY2(fm.height() + 4 <= button->height(), qPrintable(where));
+        }
+        for (QWidget* other : children) {
+            if (other == w || other->parentWidget() != w->parentWidget()) continue;
+            QVERIFY2(!w->geometry().intersects(other->geometry()),
+                     qPrintable(where + QStringLiteral(" overlaps ") + other->objectName()));
+        }
+    }
+}
+
+std::set<std::string> value_label_names(SheetWindow& sheet, const std::vector<std::string>& all) {
+    std::set<std::string> out;
+    for (const auto& name : all) {
+        if (sheet.value_label(name)) out.insert(name);
+    }
+    return out;
+}
+
+std::vector<std::string> every_label_name() {
+    std::vector<std::string> all(kGeometryLabels.begin(), kGeometryLabels.end());
+    all.insert(all.end(), kAllStrengthLabels.begin(), kAllStrengthLabels.end());
+    return all;
+}
+
+// Captions from top to bottom, as the user reads the sheet's rows.
+QStringList row_captions(SheetWindow& sheet, int caption_left) {
+    std::vector<QLabel*> captions;
+    for (QLabel* l : sheet.findChildren<QLabel*>()) {
+        if (l->x() == px(caption_left)) captions.push_back(l);
+    }
+    std::sort(captions.begin(), captions.end(),
+              [](QLabel* a, QLabel* b) { return a->y() < b->y(); });
+    QStringList out;
+    for (QLabel* l : captions) out << l->text();
+    return out;
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void the_form_names_its_controls_and_captions() {
+        ShellHarness h;
+        InputForm& js = h.form();
+        QCOMPARE(js.windowTitle(), q("齿轮参数及强度计算-根据Tolmaren方法编写"));
+        QCOMPARE(js.size(), QSize(510, 551));
+        const std::pair<const char*, const char*> frames[] = {
+            {"Frame1", "主动齿轮"}, {"Frame2", "从动齿轮"}, {"Frame3", "基本参数"},
+            {"Frame4", "主动齿轮"}, {"Frame6", "从动齿轮"}, {"Frame5", "变位系数分配情况"}};
+        for (const auto& [name, title] : frames) {
+            auto* frame = js.findChild<QGroupBox*>(q(name));
+            QVERIFY2(frame, name);
+            QCOMPARE(frame->title(), q(title));
+        }
+        // Each field's caption, found through the label that names it.
+        const std::pair<const char*, const char*> captions[] = {
+            {"th1", "图 号"},          {"jd2", "精度等级及偏差代号"},
+            {"zxja", "中心距"},        {"fmn", "法向模数"},
+            {"fjafn", "法向压力角"},   {"lxjbt", "分度圆螺旋角"},
+            {"ckbw", "工 作 齿 宽"},   {"h0", "法面齿顶高系数"},
+            {"c0", "法面顶隙系数"},    {"nj", "主动齿轮输入扭矩（kg/m)"},
+            {"cs1z1", "齿    数"},     {"ess2", "齿厚上偏差"},
+            {"esi1", "齿厚下偏差"},    {"fr2", "齿圈径跳"},
+            {"xng1", "法向变位系数"},  {"dpg2", "量棒直径"},
+            {"cgyj2", "齿根圆角半径"}, {"ck1", "工作齿宽"},
+        };
+        for (const auto& [field, caption] : captions) {
+            QLabel* found = nullptr;
+            for (QLabel* l : js.findChildren<QLabel*>()) {
+                if (l->buddy() == js.field(field)) found = l;
+            }
+            QVERIFY2(found, field);
+            QCOMPARE(found->text(), q(caption));
+        }
+        for (const InputField& f : kInputFields) QVERIFY2(js.field(f.name), f.name);
+        QCOMPARE(js.findChildren<QLineEdit*>().size(), qsizetype(28));
+        QCOMPARE(js.equal_strength()->text(), q("按等强度分配变位系数"));
+        QCOMPARE(js.equal_noise()->text(), q("按等噪音分配变位系数"));
+        const std::pair<FormButton, const char*> buttons[] = {
+            {FormButton::ComputeGeometry, "计算齿轮参数"},
+            {FormButton::Clear, "清 空"},
+            {FormButton::ComputeStrength, "计算齿轮强度"},
+            {FormButton::Exit, "退 出"}};
+        for (const auto& [which, text] : buttons) QCOMPARE(js.button(which)->text(), q(text));
+        QCOMPARE(js.button(FormButton::ComputeGeometry)->geometry(),
+                 twips_rect(120, 7800, 1455, 375));
+    }
+
+    void the_form_keyboard_order_alternates_pinion_and_wheel() {
+        ShellHarness h;
+        h.form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&h.form()));
+        const QStringList order = {
+            "dx1",      "computer", "clear", "myexit", "th1", "jd1",  "th2",   "jd2",   "zxja",
+            "fmn",      "fjafn",    "lxjbt", "ckbw",   "h0",  "c0",   "cs1z1", "cs2z2", "ess1",
+            "ess2",     "esi1",     "esi2",  "fr1",    "fr2", "xng1", "xng2",  "dpg1",  "dpg2",
+            "Command1", "cgyj1",    "nj",    "cgyj2",  "ck1", "ck2",  "dx1"};
+        QCOMPARE(tab_walk(&h.form(), int(order.size())), order);
+    }
+
+    void the_sheets_show_their_rows_and_buttons_data() {
+        QTest::addColumn<int>("kind");  // -1: the geometry sheet
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("caption_left");
+        QTest::addColumn<QStringList>("first_and_last_rows");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("jg") << -1 << q("计算结果") + QString(38, QLatin1Char(' '))
+                            << QSize(505, 536) << 240
+                            << QStringList{q("法向变位系数和"), q("总重合度")} << 29;
+        QTest::newRow("jg1") << int(StrengthSheet::jg1) << q("计算结果") << QSize(456, 423) << 240
+                             << QStringList{q("中心距"), q("齿面接触应力")} << 21;
+        QTest::newRow("jg2") << int(StrengthSheet::jg2) << q("计算结果") << QSize(456, 431) << 240
+                             << QStringList{q("中心距"), q("齿面接触应力")} << 22;
+        QTest::newRow("jg3") << int(StrengthSheet::jg3) << q("计算结果") << QSize(441, 436) << 0
+                             << QStringList{q("中心距"), q("齿面接触应力")} << 22;
+    }
+    void the_sheets_show_their_rows_and_buttons() {
+        QFETCH(int, kind);
+        QFETCH(QString, title);
+        QFETCH(QSize, size);
+        QFETCH(int, caption_left);
+        QFETCH(QStringList, first_and_last_rows);
+        QFETCH(int, rows);
+        std::unique_ptr<SheetWindow> sheet;
+        std::set<std::string> values;
+        if (kind < 0) {
+            sheet = std::make_unique<GeometrySheetWindow>();
+            values = {kGeometryLabels.begin(), kGeometryLabels.end()};
+        } else {
+            sheet = std::make_unique<StrengthSheetWindow>(StrengthSheet(kind));
+            for (const char* n : strength_labels(StrengthSheet(kind))) values.insert(n);
+        }
+        QCOMPARE(sheet->windowTitle(), title);
+        QCOMPARE(sheet->size(), size);
+        QCOMPARE(value_label_names(*sheet, every_label_name()), values);
+        for (const auto& name : values) {
+            QVERIFY(sheet->value_label(name)->text().isEmpty());  // empty when loaded
+        }
+        const QStringList captions = row_captions(*sheet, caption_left);
+        QCOMPARE(captions.size(), rows);
+        QCOMPARE(captions.front(), first_and_last_rows.front());
+        QCOMPARE(captions.back(), first_and_last_rows.back());
+
+        const std::pair<SheetButton, const char*> buttons[] = {{SheetButton::Return, "返 回"},
+                                                               {SheetButton::Print, "打 印"},
+                                                               {SheetButton::Save, "保存结果"},
+                                                               {SheetButton::Exit, "退 出"}};
+        int last_left = -1;
+        for (const auto& [which, text] : buttons) {
+            QCOMPARE(sheet->button(which)->text(), q(text));
+            QVERIFY(sheet->button(which)->x() > last_left);  // left to right in this order
+            last_left = sheet->button(which)->x();
+        }
+        QCOMPARE(sheet->button(SheetButton::Save)->objectName(), q("保存结果"));
+
+        sheet->show();
+        sheet->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(sheet.get()));
+        QCOMPARE(tab_walk(sheet.get(), 5),
+                 (QStringList{"myreturn", "myprint", "myexit", q("保存结果"), "myreturn"}));
+    }
+
+    void strength_sheets_place_each_value_in_its_column() {
+        // On jg2 the helix factor stands between the columns, on jg3 the inclined
+        // contact factor in the pinion column only.
+        StrengthSheetWindow jg2(StrengthSheet::jg2);
+        StrengthSheetWindow jg3(StrengthSheet::jg3);
+        QCOMPARE(jg2.value_label("lx")->x(), px(3300));
+        QCOMPARE(jg2.value_label("jx1")->x(), px(2160));
+        QCOMPARE(jg2.value_label("jx2")->x(), px(4440));
+        QCOMPARE(jg3.value_label("jx")->x(), px(1920));
+        QCOMPARE(jg3.value_label("lx2")->x(), px(4200));
+        QCOMPARE(jg2.value_label("zxj")->y(), px(480));
+        QCOMPARE(jg3.value_label("zn")->geometry().topLeft(), QPoint(px(1920), px(660)));
+    }
+
+    void nothing_is_cut_off_and_nothing_overlaps() {
+        ShellHarness h;
+        check_fits_and_no_overlap(&h.form());
+        GeometrySheetWindow jg;
+        LabelTexts wide(kGeometryLabels);
+        for (const char* name : kGeometryLabels) wide.set(name, "-12345.67891");
+        jg.set_texts(wide);
+        check_fits_and_no_overlap(&jg);
+        for (StrengthSheet kind : {StrengthSheet::jg1, StrengthSheet::jg2, StrengthSheet::jg3}) {
+            StrengthSheetWindow sheet(kind);
+            LabelTexts texts(strength_labels(kind));
+            for (const char* name : strength_labels(kind)) texts.set(name, "-12345.67891");
+            sheet.set_texts(texts);
+            check_fits_and_no_overlap(&sheet);
+        }
+    }
+};
+
+GEARPAIR_GUI_TEST_MAIN(WindowsTest)
+
+#include "windows_test.moc"
