@@ -15,6 +15,7 @@ add_library(gearpair_desktop STATIC
     qt_message_boxes.cpp
     qt_report_files.cpp
     qt_report_printer.cpp
+    qt_translations.cpp
     report_paths.cpp
 )
 target_link_libraries(gearpair_desktop

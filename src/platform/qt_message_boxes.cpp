@@ -39,7 +39,9 @@ std::unique_ptr<QMessageBox> make_message_box(const std::string& title, const st
     box->setText(displayed_text(text));
     box->setIcon(qt_icon(icon));
     box->setStandardButtons(QMessageBox::Ok);
-    box->button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    QAbstractButton* ok = box->button(QMessageBox::Ok);
+    ok->setText(QStringLiteral("确定"));
+    ok->setIcon(QIcon());  // some styles put a picture on it; the box shows words only
     box->setWindowModality(Qt::ApplicationModal);
     return box;
 }

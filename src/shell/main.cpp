@@ -1,13 +1,12 @@
 // The desktop program: the input form and its result sheets.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <cstdio>
 
 #include "qt_clock.h"
 #include "qt_message_boxes.h"
 #include "qt_report_files.h"
 #include "qt_report_printer.h"
+#include "qt_translations.h"
 #include "shell.h"
 #include "ui_font.h"
 
@@ -34,12 +33,7 @@ int main(int argc, char* argv[]) {
     app.setApplicationName(QStringLiteral("gearpair"));
     app.setFont(gp::ui_font());
 
-    // Qt's own texts (a field's context menu, standard dialogs) in Simplified Chinese.
-    QTranslator qt_texts;
-    if (qt_texts.load(QStringLiteral("qtbase_zh_CN"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        app.installTranslator(&qt_texts);
-    }
+    gp::install_qt_chinese(app);
 
     gp::QtMessageBoxes boxes;
     gp::QtReportPrinter printer;

@@ -9,11 +9,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "qt_clock.h"
 #include "qt_message_boxes.h"
 #include "qt_report_files.h"
 #include "qt_report_printer.h"
+#include "qt_translations.h"
 #include "report_paths.h"
 
 using namespace gp;
@@ -135,6 +138,28 @@ class DesktopServicesTest : public QObject {
         QCOMPARE(box->buttons().size(), 1);
         QCOMPARE(box->buttons().front()->text(), QStringLiteral("确定"));
         QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+    }
+
+    void a_message_box_waits_for_ok() {
+        QString seen;
+        std::function<void()> press_ok = [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) {
+                QTimer::singleShot(10, press_ok);
+                return;
+            }
+            seen = box->text();
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        };
+        QTimer::singleShot(10, press_ok);
+        QtMessageBoxes().show("提示", "第一句\r第二句", MessageIcon::None);
+        QCOMPARE(seen, QStringLiteral("第一句\n第二句"));
+    }
+
+    void qt_texts_are_in_chinese() {
+        QVERIFY(install_qt_chinese(*QCoreApplication::instance()));
+        const QString undo = QCoreApplication::translate("QLineEdit", "&Undo");
+        QVERIFY2(undo.contains(QStringLiteral("撤")), qPrintable(undo));
     }
 
     void pdf_names_are_title_and_moment() {

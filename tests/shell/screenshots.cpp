@@ -1,0 +1,88 @@
+// Takes a picture of every window of the program with the worked examples filled
+// in, for the documentation: gearpair-screenshots [FOLDER] (default: the current
+// folder). Run it under a display, or with QT_QPA_PLATFORM=offscreen.
+#include <QDir>
+#include <QMessageBox>
+
+#include "messages.h"
+#include "qt_message_boxes.h"
+#include "shell_harness.h"
+#include "shell_messages.h"
+#include "ui_font.h"
+
+using namespace gp;
+using namespace gp::testing;
+
+namespace {
+
+const std::string kCasesHeader =
+    "zxja,fmn,fjafn,lxjbt,ckbw,h0,c0,nj,cs1z1,cs2z2,ess1,ess2,esi1,esi2,fr1,fr2,xng1,xng2,dpg1,"
+    "dpg2,cgyj1,cgyj2,ck1,ck2,th1,th2,jd1,jd2,dx";
+
+// Helical pairs from the golden cases whose strength goes to jg2 and to jg3.
+const std::string kHelicalJg2 =
+    "63.85066634961397,2,20,20,9.112022898463938,1,0.25,10,20,40,-0.1,-0.1,-0.2,-0.2,0.05,0.05,0,"
+    "0,,,0.76,0.76,30,30,B-1,B-2,,,dx1";
+const std::string kHelicalJg3 =
+    "107.043,1,20,27.5,9,0.8,0.3,398.81,54,135,-0.13,-0.091,-0.216,-0.203,0.051,0.057,0.1702,"
+    "0.3423,,1.67,0.327,0.366,14,9,TH-3978,TH-7192,8-7-7 HK,6级,dx1";
+
+bool save(QWidget* window, const QDir& folder, const char* name) {
+    const QString path = folder.filePath(QString::fromUtf8(name) + QStringLiteral(".png"));
+    if (window->grab().save(path)) return true;
+    std::fprintf(stderr, "gearpair-screenshots: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool save_box(const std::string& title, const std::string& text, MessageIcon icon,
+              const QDir& folder, const char* name) {
+    const auto box = make_message_box(title, text, icon, nullptr);
+    box->show();
+    QApplication::processEvents();
+    const bool ok = save(box.get(), folder, name);
+    box->hide();
+    return ok;
+}
+
+bool strength_sheet(ShellHarness& h, const FormTexts& form, const QDir& folder, const char* name) {
+    h.fill(form);
+    h.click(FormButton::ComputeStrength);
+    StrengthSheetWindow* sheet = h.shell().strength_sheet();
+    if (!sheet) {
+        std::fprintf(stderr, "gearpair-screenshots: no strength sheet for %s\n", name);
+        return false;
+    }
+    const bool ok = save(sheet, folder, name);
+    h.click(sheet->button(SheetButton::Return));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    app.setFont(ui_font());
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    if (!folder.exists() && !QDir().mkpath(folder.path())) return 1;
+
+    ShellHarness h;
+    bool ok = save(&h.form(), folder, "input-form-empty");
+    h.fill(spur_example());
+    ok &= save(&h.form(), folder, "input-form");
+
+    h.click(FormButton::ComputeGeometry);
+    if (GeometrySheetWindow* jg = h.shell().geometry_sheet()) {
+        ok &= save(jg, folder, "geometry-sheet");
+        h.click(jg->button(SheetButton::Return));
+    } else {
+        ok = false;
+    }
+    ok &= strength_sheet(h, spur_example(), folder, "strength-sheet-jg1");
+    ok &= strength_sheet(h, form_from_csv(kCasesHeader, kHelicalJg2), folder, "strength-sheet-jg2");
+    ok &= strength_sheet(h, form_from_csv(kCasesHeader, kHelicalJg3), folder, "strength-sheet-jg3");
+
+    ok &= save_box(msg::kNoticeTitle, msg::kIncomplete, MessageIcon::None, folder, "check-message");
+    ok &= save_box(msg::kAppTitle, shell_msg::closing(h.fake_files.path(ReportKind::Geometry)),
+                   MessageIcon::None, folder, "closing-message");
+    return ok ? 0 : 1;
+}
