@@ -1,9 +1,7 @@
 // What a user does with the program, end to end: fill the form, compute, read the
 // sheet, return, print, save, clear, leave.
-#include <QFile>
 #include <QPointer>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <algorithm>
 
 #include "geometry_calculation.h"
@@ -25,11 +23,6 @@ const std::string kCasesHeader =
 std::string label(SheetWindow* sheet, const char* name) {
     QLabel* l = sheet->value_label(name);
     return l ? l->text().toStdString() : "<no label " + std::string(name) + ">";
-}
-
-QByteArray read_file(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 const std::string kClosing =
@@ -160,18 +153,6 @@ class JourneysTest : public QObject {
         QCOMPARE(h.visible_windows(), std::vector<std::string>{"jg1"});
     }
 
-    void the_strength_report_prints_the_kept_diameters() {
-        ShellHarness h;
-        h.fill(spur_example());
-        h.click(FormButton::ComputeStrength);
-        h.click_on_sheet(SheetButton::Save);
-        const std::string& saved = h.fake_files.appended.at(0).bytes;
-        // Single precision, one blank before and after: " 44.32 " at column 38.
-        QVERIFY(saved.find(" 44.32 ") != std::string::npos);
-        QVERIFY(saved.find(" 74.68 \r\n") != std::string::npos);
-        QVERIFY(saved.find("2026/12/7 14:03:05\r\n") != std::string::npos);
-    }
-
     void a_stop_leaves_everything_as_it_was_data() {
         QTest::addColumn<std::string>("field");
         QTest::addColumn<std::string>("text");
@@ -247,33 +228,6 @@ class JourneysTest : public QObject {
         QCOMPARE(h.boxes.shown.at(0).text, std::string(msg::kIncomplete));
     }
 
-    void two_saves_append_two_whole_reports() {
-        QTemporaryDir dir;
-        const QString geometry = dir.filePath(QStringLiteral("g.txt"));
-        const QString strength = dir.filePath(QStringLiteral("s.txt"));
-        QtReportFiles files(geometry, strength);
-        ShellHarness h(&files);
-        h.fill(spur_example());
-        h.click(FormButton::ComputeGeometry);
-        h.click_on_sheet(SheetButton::Save);
-        const QByteArray once = read_file(geometry);
-        h.click_on_sheet(SheetButton::Save);
-        const QByteArray twice = read_file(geometry);
-        QVERIFY(h.boxes.shown.empty());
-        QCOMPARE(once.count("\r\n"), 90);
-        QCOMPARE(twice, once + once);  // the second report follows the first's last line
-        QVERIFY(once.startsWith("\r\n"));
-        QVERIFY(once.endsWith("2026/12/7 14:03:05\r\n"));
-
-        h.click_on_sheet(SheetButton::Return);
-        h.click(FormButton::ComputeStrength);
-        h.click_on_sheet(SheetButton::Save);
-        h.click_on_sheet(SheetButton::Save);
-        const QByteArray reports = read_file(strength);
-        QCOMPARE(reports.count("\r\n"), 2 * 51);
-        QCOMPARE(read_file(geometry), twice);
-    }
-
     void a_failed_save_says_so_and_the_sheet_stays() {
         QtReportFiles files(QStringLiteral("/nonexistent-gearpair/g.txt"),
                             QStringLiteral("/nonexistent-gearpair/s.txt"));
@@ -310,17 +264,6 @@ class JourneysTest : public QObject {
         h.click_on_sheet(SheetButton::Print);
         QVERIFY(h.boxes.shown.at(1).text.find("磁盘已满") != std::string::npos);
         QCOMPARE(h.visible_windows(), std::vector<std::string>{"jg"});
-    }
-
-    void the_report_reads_the_form_as_typed() {
-        ShellHarness h;
-        h.fill(spur_example());
-        h.type("zxja", "60.0");
-        h.click(FormButton::ComputeGeometry);
-        h.click_on_sheet(SheetButton::Save);
-        const std::string& saved = h.fake_files.appended.at(0).bytes;
-        QVERIFY(saved.find("60.0") != std::string::npos);
-        QCOMPARE(h.clock.readings, 1);
     }
 
     void exit_from_every_window_data() {

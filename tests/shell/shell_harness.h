@@ -59,9 +59,10 @@ inline FormTexts form_from_csv(const std::string& header, const std::string& row
     return out;
 }
 
-inline bool is_ascii(const std::string& s) {
+// Text that key clicks can type: printable ASCII (a tab would move the focus).
+inline bool is_typeable(const std::string& s) {
     for (unsigned char c : s) {
-        if (c >= 0x80) return false;
+        if (c < 0x20 || c >= 0x7f) return false;
     }
     return true;
 }
@@ -80,12 +81,12 @@ class ShellHarness {
     QLineEdit* field(const std::string& name) { return form().field(name); }
 
     // Types into a field as a user does: select all, then type. Key events carry
-    // ASCII only, so other text is put in as an input method would.
+    // printable ASCII only; other text is put in as an input method or a paste would.
     void type(const std::string& name, const std::string& text) {
         QLineEdit* edit = field(name);
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
-        if (is_ascii(text)) {
+        if (is_typeable(text)) {
             QTest::keyClicks(edit, QString::fromStdString(text));
         } else {
             edit->insert(QString::fromStdString(text));
