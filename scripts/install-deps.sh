@@ -6,7 +6,7 @@ packages=(
     build-essential cmake pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n libgl-dev
-    fonts-wqy-microhei
+    fonts-wqy-microhei fonts-dejavu-core
     xvfb xauth
 )
 

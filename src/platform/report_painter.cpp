@@ -8,14 +8,14 @@
 #include "report_columns.h"
 
 namespace gp {
-namespace {
 
-// The printer's default face; reports only ever change the size.
 QFont report_font(qreal points) {
-    QFont font;
+    QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(points);
     return font;
 }
+
+namespace {
 
 bool fail(QString* error, const QString& why) {
     if (error) *error = why;

@@ -19,11 +19,9 @@ namespace {
 
 const ReportStamp kStamp{"2026/12/7", "14:03:05"};
 
-// The printer's default face at `points`, measured on `device`.
+// The report's face at `points`, measured on `device`.
 QFontMetricsF metrics(qreal points, const QPaintDevice& device) {
-    QFont font;
-    font.setPointSizeF(points);
-    return QFontMetricsF(font, &device);
+    return QFontMetricsF(report_font(points), &device);
 }
 
 class PaperTest : public ::testing::Test {
@@ -76,6 +74,21 @@ TEST_F(PaperTest, ItemsStandAtTheirColumnsOfTheirOwnFontSize) {
     }
     EXPECT_GT(cell(16), cell(13));  // the same column lies further right in larger type
     EXPECT_EQ(find(texts, "44.32")->origin.y(), find(texts, "83.68")->origin.y());
+}
+
+TEST_F(PaperTest, EveryColumnFitsTheWidthOfTheDefaultPage) {
+    // The desktop program sets a CJK face for its windows; paper must not follow it,
+    // or the wheel column runs off the page.
+    const QFont before = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("WenQuanYi Micro Hei")));
+    const auto texts =
+        lay_out(build_geometry_report(testing::geometry_form(), testing::geometry_sheet(), kStamp));
+    QApplication::setFont(before);
+    ASSERT_NE(find(texts, "从动齿轮"), nullptr);
+    for (const PaperText& t : texts) {
+        const qreal right = t.origin.x() + metrics(t.points, printer).horizontalAdvance(t.text);
+        EXPECT_LE(right, printer.width()) << t.text.toStdString();
+    }
 }
 
 TEST_F(PaperTest, LinesAdvanceByTheirOwnLineSpacing) {
