@@ -1,9 +1,6 @@
 # The result sheet windows: one generic window laid out from a row table, the
 # geometry sheet and the three strength sheets.
 
-# This folder is read before the top level looks for Qt.
-find_package(Qt6 REQUIRED COMPONENTS Widgets)
-
 add_library(gearpair_sheet_windows STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/geometry_sheet.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/geometry_sheet_layout.cpp
