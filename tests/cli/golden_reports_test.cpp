@@ -12,13 +12,6 @@
 namespace gp {
 namespace {
 
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // The CR LF lines of a report file; a line break inside a line (a bare LF) would
 // show up as a mismatch.
 std::vector<std::string> file_lines(const std::string& bytes) {
@@ -42,7 +35,7 @@ void expect_same_reports(const std::string& mode, const std::string& expected_fi
                                       " 2>/dev/null");
     ASSERT_EQ(run.status, 0);
     const auto actual = file_lines(run.out);
-    const auto expected = file_lines(read_file(testing::golden(expected_file)));
+    const auto expected = file_lines(testing::read_file(testing::golden(expected_file)));
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(actual.size(), expected.size());
     int mismatches = 0;

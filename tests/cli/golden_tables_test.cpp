@@ -10,18 +10,11 @@
 namespace gp {
 namespace {
 
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void expect_same_table(const std::string& mode, const std::string& expected_file) {
     const auto run = testing::run_cli(mode + " " + testing::golden("cases.csv") + " 2>/dev/null");
     ASSERT_EQ(run.status, 0);
     const auto actual = csv::parse(run.out);
-    const auto expected = csv::parse(read_file(testing::golden(expected_file)));
+    const auto expected = csv::parse(testing::read_file(testing::golden(expected_file)));
     ASSERT_EQ(actual.size(), expected.size());
     const auto& head = expected.front().cells;
     EXPECT_EQ(actual.front().cells, head);
