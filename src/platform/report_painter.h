@@ -33,9 +33,10 @@ struct PaperText {
 };
 
 // Where the non-empty items of `doc` go on pages `page_height` device pixels high.
-// A column is the average character width of report_font() at the line's size (column n lies n - 1 of them right of the left edge); a line breaks
-// where the width actually drawn has passed the next item's column; each line
-// advances by its font's line spacing, and a line that would not fit starts a page.
+// A column is the average character width of report_font() at the line's size (column n lies n - 1
+// of them right of the left edge); a line breaks where the width actually drawn has passed the next
+// item's column; each line advances by its font's line spacing, and a line that would not fit
+// starts a page.
 QList<PaperText> lay_out_on_paper(const ReportDocument& doc, const QPaintDevice& device,
                                   qreal page_height);
 
