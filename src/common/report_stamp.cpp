@@ -22,9 +22,9 @@ class UserTimeLocale {
     UserTimeLocale(const UserTimeLocale&) = delete;
     UserTimeLocale& operator=(const UserTimeLocale&) = delete;
 
-    std::string format(const char* spec, const std::tm& when) const {
+    std::string format(const char* pattern, const std::tm& when) const {
         char buf[128];
-        const std::size_t n = loc_ ? strftime_l(buf, sizeof buf, spec, &when, loc_) : 0;
+        const std::size_t n = loc_ ? strftime_l(buf, sizeof buf, pattern, &when, loc_) : 0;
         return to_utf8(std::string(buf, n));
     }
 
