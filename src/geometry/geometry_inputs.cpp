@@ -1,10 +1,9 @@
 #include "geometry_inputs.h"
 
+#include "angle_units.h"
 #include "number_parse.h"
 
 namespace gp {
-
-Real radians_from_degrees(Real degrees) { return degrees * 3.141592654 / 180.0; }
 
 GeometryInputs read_geometry_inputs(const GearPairInput& form) {
     GeometryInputs in;

@@ -34,9 +34,6 @@ struct GeometryInputs {
     ShiftRule rule = ShiftRule::EqualStrength;
 };
 
-// Degrees to radians with the system's value of π.
-Real radians_from_degrees(Real degrees);
-
 // Reads every required field leniently, in the form's order. The returned views
 // point into `form`, which must outlive the calculation.
 GeometryInputs read_geometry_inputs(const GearPairInput& form);

@@ -1,12 +1,13 @@
 #include "pair_reading.h"
 
+#include "angle_units.h"
 #include "number_parse.h"
 #include "number_text.h"
 
 namespace gp::strength {
 
 Real radians_from_degrees_text(std::string_view degrees) {
-    const Real radians = Real(strict_convert(degrees)) * 3.141592654 / 180.0;
+    const Real radians = radians_from_degrees(strict_convert(degrees));
     return lenient_parse(text_of_double(radians));
 }
 
