@@ -80,11 +80,7 @@ ReportDocument build_geometry_report(const GearPairInput& form, const LabelTexts
     lines.push_back(empty_line(kTopGapSize));
     lines.push_back(heads_line(kHeadsSize));
     lines.push_back(empty_line(kUnderHeadsSize));
-    const ReportSources sources{form, sheet, nullptr};
-    for (std::size_t i = 0; i < kRows.size(); ++i) {
-        lines.push_back(row_line(kRows[i], sources, kRowSize));
-        lines.push_back(empty_line(i + 1 < kRows.size() ? kHairlineSize : kRowSize));
-    }
+    append_rows(lines, kRows, ReportSources{form, sheet, nullptr}, kRowSize, kHairlineSize);
     lines.push_back(stamp_line(kStampSize, when));
     return doc;
 }

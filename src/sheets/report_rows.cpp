@@ -6,6 +6,7 @@
 #include "report_lines.h"
 
 namespace gp {
+namespace {
 
 std::string item_text(const ItemSource& source, const ReportSources& sources) {
     switch (source.from) {
@@ -23,6 +24,7 @@ std::string item_text(const ItemSource& source, const ReportSources& sources) {
     return {};
 }
 
+// The line of one report row, in the font size of the rows.
 ReportLine row_line(const ReportRow& row, const ReportSources& sources, double points) {
     std::string caption(row.caption);
     switch (row.kind) {
@@ -35,6 +37,16 @@ ReportLine row_line(const ReportRow& row, const ReportSources& sources, double p
     }
     return pair_row_line(points, caption, item_text(row.pinion, sources),
                          item_text(row.wheel, sources));
+}
+
+}  // namespace
+
+void append_rows(std::vector<ReportLine>& lines, std::span<const ReportRow> rows,
+                 const ReportSources& sources, double row_points, double gap_points) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        lines.push_back(row_line(rows[i], sources, row_points));
+        lines.push_back(empty_line(i + 1 < rows.size() ? gap_points : row_points));
+    }
 }
 
 }  // namespace gp

@@ -2,8 +2,10 @@
 // from. A report never computes; it only gathers texts that already exist.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "gear_pair_input.h"
 #include "label_texts.h"
@@ -51,9 +53,9 @@ struct ReportSources {
     const StrengthResult* diameters = nullptr;  // strength reports only
 };
 
-std::string item_text(const ItemSource& source, const ReportSources& sources);
-
-// The line of one report row, in the font size of the rows.
-ReportLine row_line(const ReportRow& row, const ReportSources& sources, double points);
+// Appends every row, each followed by an empty line: a thin one of `gap_points`
+// between two rows, a full one of `row_points` after the last.
+void append_rows(std::vector<ReportLine>& lines, std::span<const ReportRow> rows,
+                 const ReportSources& sources, double row_points, double gap_points);
 
 }  // namespace gp

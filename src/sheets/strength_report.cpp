@@ -99,12 +99,8 @@ ReportDocument build_strength_report(const GearPairInput& form, const StrengthRe
     lines.push_back(empty_line(kTitleSize));
     lines.push_back(heads_line(kBodySize));
     lines.push_back(empty_line(kBodySize));
-    const ReportSources sources{form, sheet.labels, &sheet};
-    const std::vector<ReportRow> rows = rows_of(sheet.sheet);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        lines.push_back(row_line(rows[i], sources, kBodySize));
-        lines.push_back(empty_line(i + 1 < rows.size() ? kRowGapSize : kBodySize));
-    }
+    append_rows(lines, rows_of(sheet.sheet), ReportSources{form, sheet.labels, &sheet}, kBodySize,
+                kRowGapSize);
     lines.push_back(stamp_line(kStampSize, when));
     return doc;
 }
