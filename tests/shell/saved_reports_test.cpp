@@ -44,6 +44,22 @@ void save_every_case(ShellHarness& h, FormButton button) {
     }
 }
 
+// Saves every case through `button` into fresh report files and checks that the
+// file of that kind equals `golden` and that the other file was never made.
+void expect_saved_as_golden(FormButton button, const char* golden) {
+    QTemporaryDir dir;
+    const QString geometry = dir.filePath(QStringLiteral("g.txt"));
+    const QString strength = dir.filePath(QStringLiteral("s.txt"));
+    QtReportFiles files(geometry, strength);
+    ShellHarness h(&files);
+    save_every_case(h, button);
+    const bool is_geometry = button == FormButton::ComputeGeometry;
+    const QByteArray expected = read_file(QStringLiteral(GEARPAIR_GOLDEN_DIR "/") + golden);
+    QVERIFY(expected.size() > 10000);
+    QCOMPARE(read_file(is_geometry ? geometry : strength), expected);
+    QVERIFY(!QFile::exists(is_geometry ? strength : geometry));
+}
+
 }  // namespace
 
 class SavedReportsTest : public QObject {
@@ -51,28 +67,11 @@ class SavedReportsTest : public QObject {
 
   private slots:
     void geometry_reports_match_the_golden_file() {
-        QTemporaryDir dir;
-        QtReportFiles files(dir.filePath(QStringLiteral("g.txt")),
-                            dir.filePath(QStringLiteral("s.txt")));
-        ShellHarness h(&files);
-        save_every_case(h, FormButton::ComputeGeometry);
-        const QByteArray golden =
-            read_file(QStringLiteral(GEARPAIR_GOLDEN_DIR "/reports-geometry.txt"));
-        QVERIFY(golden.size() > 10000);
-        QCOMPARE(read_file(dir.filePath(QStringLiteral("g.txt"))), golden);
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("s.txt"))));
+        expect_saved_as_golden(FormButton::ComputeGeometry, "reports-geometry.txt");
     }
 
     void strength_reports_match_the_golden_file() {
-        QTemporaryDir dir;
-        QtReportFiles files(dir.filePath(QStringLiteral("g.txt")),
-                            dir.filePath(QStringLiteral("s.txt")));
-        ShellHarness h(&files);
-        save_every_case(h, FormButton::ComputeStrength);
-        const QByteArray golden =
-            read_file(QStringLiteral(GEARPAIR_GOLDEN_DIR "/reports-strength.txt"));
-        QVERIFY(golden.size() > 10000);
-        QCOMPARE(read_file(dir.filePath(QStringLiteral("s.txt"))), golden);
+        expect_saved_as_golden(FormButton::ComputeStrength, "reports-strength.txt");
     }
 };
 
