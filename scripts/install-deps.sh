@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n libgl-dev
     fonts-wqy-microhei fonts-dejavu-core
     xvfb xauth
+    clang libclang-rt-dev
 )
 
 missing=()

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: the whole suite, then the
+# core's suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
+# fuzzer for GEARPAIR_FUZZ_SECONDS (default 60; 0 skips it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j "$(nproc)" --timeout 300
+scripts/sanitized-tests.sh
+fuzz_seconds="${GEARPAIR_FUZZ_SECONDS:-60}"
+if [ "$fuzz_seconds" -gt 0 ]; then scripts/fuzz "$fuzz_seconds"; fi
