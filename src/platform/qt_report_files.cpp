@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <cerrno>
 #include <utility>
 
 #include "report_paths.h"
@@ -14,21 +15,30 @@ namespace {
 
 SaveOutcome not_saved(const QString& reason) { return SaveOutcome{false, reason.toStdString()}; }
 
-QString why_not_opened(const QFile& file) {
+// `error` is the C library's error number of the failed call where the system sets
+// one (0 otherwise); the volume's own state answers where it does not.
+bool is_read_only_volume(const QFile& file, int error) {
+    const QStorageInfo volume(QFileInfo(file.fileName()).absolutePath());
+    return error == EROFS || (volume.isValid() && volume.isReadOnly());
+}
+
+QString why_not_opened(const QFile& file, int error) {
     const QFileInfo info(file.fileName());
     if (!info.absoluteDir().exists()) {
         return QStringLiteral("文件夹%1不存在").arg(QDir::toNativeSeparators(info.absolutePath()));
     }
     if (info.isDir()) return QStringLiteral("该路径是一个文件夹");
+    if (is_read_only_volume(file, error)) return QStringLiteral("磁盘是只读的");
     if (file.error() == QFileDevice::PermissionsError)
         return QStringLiteral("没有写入该文件的权限");
     return QStringLiteral("无法打开该文件（%1）").arg(file.errorString());
 }
 
-QString why_not_written(const QFile& file, qint64 wanted) {
+QString why_not_written(const QFile& file, qint64 wanted, int error) {
+    if (is_read_only_volume(file, error)) return QStringLiteral("磁盘是只读的");
     const QStorageInfo volume(QFileInfo(file.fileName()).absolutePath());
-    if (volume.isValid() && volume.isReadOnly()) return QStringLiteral("磁盘是只读的");
-    if (volume.isValid() && volume.bytesAvailable() < wanted) {
+    if (error == ENOSPC || error == EDQUOT ||
+        (volume.isValid() && volume.bytesAvailable() < wanted)) {
         return QStringLiteral("磁盘空间不足");
     }
     return QStringLiteral("写入失败（%1）").arg(file.errorString());
@@ -55,13 +65,15 @@ SaveOutcome QtReportFiles::append(ReportKind kind, std::string_view bytes) {
     QFile file(file_of(kind));
     // Unbuffered, so that a full disk shows in the write's own result rather than
     // in a flush at closing that nobody checks.
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        return not_saved(why_not_opened(file));
+        return not_saved(why_not_opened(file, errno));
     }
     const qint64 size_before = file.size();
     const auto wanted = static_cast<qint64>(bytes.size());
+    errno = 0;
     if (file.write(bytes.data(), wanted) != wanted) {
-        const QString reason = why_not_written(file, wanted);
+        const QString reason = why_not_written(file, wanted, errno);
         // A report cut short would confuse the next reader more than none at all.
         if (!file.isSequential()) file.resize(size_before);
         return not_saved(reason);
