@@ -2,14 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+#include <string_view>
+
 #include "messages.h"
 #include "stop.h"
 
 namespace gp {
 namespace {
 
+// The lenient value of a number too large for a double: reading it is a fault.
+constexpr double kTooLarge = std::numeric_limits<double>::infinity();
+
 struct ParseCase {
-    const char* text;
+    std::string text;
     bool numeric;
     double lenient;
 };
@@ -41,13 +48,65 @@ const ParseCase kParseCases[] = {
     {"1 2", false, 1},
     {"0.1", true, 0.1},
     {"1e-400", true, 0},
+    // What a user really types. A Chinese input method in full-width mode gives
+    // full-width digits, stop and minus: not numbers, so the check names them.
+    {"１2", false, 0},
+    {"2１", false, 2},
+    {"2．5", false, 2},
+    {"－5", false, 0},
+    {",5", false, 0},
+    {"+", false, 0},
+    {"-0", true, 0},
+    {"+0.0e0", true, 0},
+    {"1e999", true, kTooLarge},
+    {"-1e999", true, kTooLarge},
+    // Control characters are neither blanks nor digits.
+    {"5\r", false, 5},
+    {"5\n", false, 5},
+    {"\x01"
+     "5",
+     false, 0},
+    {"\x7f", false, 0},
+    {"５０", false, 0},
 };
+
+void expect_parse(const ParseCase& c) {
+    EXPECT_EQ(is_numeric(c.text), c.numeric);
+    if (c.lenient == kTooLarge) {
+        EXPECT_THROW(lenient_parse(c.text), ArithmeticFault);
+    } else {
+        EXPECT_EQ(lenient_parse(c.text), c.lenient);
+    }
+}
 
 TEST(NumberParse, IsNumericAndLenientParse) {
     for (const auto& c : kParseCases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(is_numeric(c.text), c.numeric);
-        EXPECT_EQ(lenient_parse(c.text), c.lenient);
+        expect_parse(c);
+    }
+    SCOPED_TRACE("a NUL inside the text ends nothing: the rest is still not a number");
+    expect_parse({std::string("5\0"
+                              "5",
+                              3),
+                  false, 5});
+}
+
+// Ten thousand characters, as a paste into one field might bring.
+TEST(NumberParse, VeryLongTexts) {
+    const std::string zeros(9999, '0');
+    const ParseCase cases[] = {
+        {"1" + zeros, true, kTooLarge},                // a number with 10,000 digits
+        {zeros + "7", true, 7},                        // leading zeros
+        {"0." + zeros.substr(1) + "1", true, 0},       // below the smallest double
+        {std::string(10000, 'x'), false, 0},           // a drawing number in the wrong field
+        {std::string(10000, ' '), false, 0},           // blanks only
+        {"2.5" + std::string(9997, ' '), true, 2.5},   // trailing blanks
+        {"2.5" + std::string(9997, 'x'), false, 2.5},  // trailing letters
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text.substr(0, 12)) + "... (" + std::to_string(c.text.size()) +
+                     " characters)");
+        expect_parse(c);
     }
 }
 

@@ -60,6 +60,14 @@ const StopCase kStops[] = {
     {"gear 1 pin overflow before gear 2 pin stop",
      {{"dpg1", "1e400"}, {"dpg2", "0.01"}},
      msg::kCannotCompute},
+    // Texts users really type into a number field.
+    {"full width digits", {{"zxja", "６０"}}, msg::kLettersOrSymbols},
+    {"comma as decimal point", {{"fmn", "2,5"}}, msg::kLettersOrSymbols},
+    {"control character after the number", {{"cs1z1", "20\x01"}}, msg::kLettersOrSymbols},
+    {"lone sign", {{"ess1", "-"}}, msg::kLettersOrSymbols},
+    {"blank only", {{"fr1", " "}}, msg::kLettersOrSymbols},
+    {"exponent beyond a double", {{"ckbw", "1e999"}}, msg::kCannotCompute},
+    {"negative zero module", {{"fmn", "-0"}}, msg::kCannotCompute},
 };
 
 class GeometryStop : public ::testing::TestWithParam<StopCase> {};
@@ -69,6 +77,23 @@ TEST_P(GeometryStop, EndsWithItsMessage) {
     const auto outcome = compute_geometry(reference_pair(c.form));
     ASSERT_TRUE(std::holds_alternative<Stop>(outcome)) << c.name;
     EXPECT_EQ(std::get<Stop>(outcome).message, c.message) << c.name;
+}
+
+// Ten thousand characters pasted into a field: a number too large in a number
+// field, and an ordinary result whatever the length of a drawing number.
+TEST(GeometryLongTexts, EndInAMessageOrAResult) {
+    const std::string digits(10000, '9');
+    const auto overflow = compute_geometry(reference_pair({{"zxja", digits.c_str()}}));
+    ASSERT_TRUE(std::holds_alternative<Stop>(overflow));
+    EXPECT_EQ(std::get<Stop>(overflow).message, msg::kCannotCompute);
+
+    const std::string letters(10000, 'x');
+    const auto letters_in_number = compute_geometry(reference_pair({{"fmn", letters.c_str()}}));
+    ASSERT_TRUE(std::holds_alternative<Stop>(letters_in_number));
+    EXPECT_EQ(std::get<Stop>(letters_in_number).message, msg::kLettersOrSymbols);
+
+    const auto long_drawing_number = compute_geometry(reference_pair({{"th1", letters.c_str()}}));
+    EXPECT_TRUE(std::holds_alternative<GeometryResult>(long_drawing_number));
 }
 
 INSTANTIATE_TEST_SUITE_P(Geometry, GeometryStop, ::testing::ValuesIn(kStops),
