@@ -58,37 +58,41 @@ std::string check_single(const char* name, float value) {
 
 const ReportStamp kStamp{"2026/12/7", "14:03:05"};
 
-std::string check_geometry(const GearPairInput& form) {
-    const auto outcome = compute_geometry(form);
+// A stop must carry one of the system's messages; a result must pass `check`, and
+// the report built from it must come out as bytes.
+template <typename Result, typename Check, typename Build>
+std::string check_outcome(const char* calculation, const Outcome<Result>& outcome, Check check,
+                          Build build) {
     if (const auto* stop = std::get_if<Stop>(&outcome)) {
-        return is_system_message(stop->message) ? std::string()
-                                                : "geometry stopped with \"" + stop->message + "\"";
+        if (is_system_message(stop->message)) return {};
+        return std::string(calculation) + " stopped with \"" + stop->message + "\"";
     }
-    const auto& result = std::get<GeometryResult>(outcome);
-    if (auto broken = check_labels("geometry", result.labels); !broken.empty()) return broken;
-    if (report_file_bytes(build_geometry_report(form, result.labels, kStamp)).empty()) {
-        return "geometry report is empty";
-    }
+    const Result& result = std::get<Result>(outcome);
+    if (auto broken = check_labels(calculation, result.labels); !broken.empty()) return broken;
+    if (auto broken = check(result); !broken.empty()) return broken;
+    if (report_file_bytes(build(result)).empty())
+        return std::string(calculation) + " report is empty";
     return {};
 }
 
+std::string check_geometry(const GearPairInput& form) {
+    return check_outcome(
+        "geometry", compute_geometry(form), [](const GeometryResult&) { return std::string(); },
+        [&](const GeometryResult& r) { return build_geometry_report(form, r.labels, kStamp); });
+}
+
 std::string check_strength(const GearPairInput& form) {
-    const auto outcome = compute_strength(form);
-    if (const auto* stop = std::get_if<Stop>(&outcome)) {
-        return is_system_message(stop->message) ? std::string()
-                                                : "strength stopped with \"" + stop->message + "\"";
-    }
-    const auto& result = std::get<StrengthResult>(outcome);
-    if (auto broken = check_labels("strength", result.labels); !broken.empty()) return broken;
-    const std::pair<const char*, float> singles[] = {
-        {"da1", result.da1}, {"da2", result.da2}, {"df1", result.df1}, {"df2", result.df2}};
-    for (const auto& [name, value] : singles) {
-        if (auto broken = check_single(name, value); !broken.empty()) return broken;
-    }
-    if (report_file_bytes(build_strength_report(form, result, kStamp)).empty()) {
-        return "strength report is empty";
-    }
-    return {};
+    const auto singles = [](const StrengthResult& r) {
+        const std::pair<const char*, float> values[] = {
+            {"da1", r.da1}, {"da2", r.da2}, {"df1", r.df1}, {"df2", r.df2}};
+        for (const auto& [name, value] : values) {
+            if (auto broken = check_single(name, value); !broken.empty()) return broken;
+        }
+        return std::string();
+    };
+    return check_outcome("strength", compute_strength(form), singles, [&](const StrengthResult& r) {
+        return build_strength_report(form, r, kStamp);
+    });
 }
 
 }  // namespace
