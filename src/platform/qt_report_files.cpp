@@ -34,11 +34,17 @@ QString why_not_opened(const QFile& file, int error) {
     return QStringLiteral("无法打开该文件（%1）").arg(file.errorString());
 }
 
+bool is_out_of_space(int error) {
+#ifdef EDQUOT
+    if (error == EDQUOT) return true;  // the user's disk quota, where there is one
+#endif
+    return error == ENOSPC;
+}
+
 QString why_not_written(const QFile& file, qint64 wanted, int error) {
     if (is_read_only_volume(file, error)) return QStringLiteral("磁盘是只读的");
     const QStorageInfo volume(QFileInfo(file.fileName()).absolutePath());
-    if (error == ENOSPC || error == EDQUOT ||
-        (volume.isValid() && volume.bytesAvailable() < wanted)) {
+    if (is_out_of_space(error) || (volume.isValid() && volume.bytesAvailable() < wanted)) {
         return QStringLiteral("磁盘空间不足");
     }
     return QStringLiteral("写入失败（%1）").arg(file.errorString());
