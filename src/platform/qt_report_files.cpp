@@ -29,8 +29,9 @@ QString why_not_opened(const QFile& file, int error) {
     }
     if (info.isDir()) return QStringLiteral("该路径是一个文件夹");
     if (is_read_only_volume(file, error)) return QStringLiteral("磁盘是只读的");
-    if (file.error() == QFileDevice::PermissionsError)
+    if (error == EACCES || error == EPERM || file.error() == QFileDevice::PermissionsError) {
         return QStringLiteral("没有写入该文件的权限");
+    }
     return QStringLiteral("无法打开该文件（%1）").arg(file.errorString());
 }
 

@@ -18,7 +18,10 @@ class ScratchMounts {
   public:
     // Enters a private mount namespace; needs root (CAP_SYS_ADMIN). Says why not.
     bool enter(std::string& why_not) {
-        if (geteuid() != 0) return fail(why_not, "not root");
+        if (geteuid() != 0) {
+            why_not = "not root";
+            return false;
+        }
         if (unshare(CLONE_NEWNS) != 0) return fail(why_not, "unshare");
         // Mounts made from here on must not travel back to the parent namespace.
         if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
