@@ -1,5 +1,6 @@
 #include "pin_centre_angle.h"
 
+#include "angle_functions.h"
 #include "messages.h"
 #include "stop.h"
 
@@ -9,7 +10,7 @@ namespace {
 constexpr double kTolerance = 1e-12;
 constexpr long kMaxSteps = 100000;
 
-Real involute_error(Real alpha, Real inv_alpha_m) { return abs(tan(alpha) - alpha - inv_alpha_m); }
+Real involute_error(Real alpha, Real inv_alpha_m) { return abs(involute(alpha) - inv_alpha_m); }
 
 }  // namespace
 
@@ -27,7 +28,7 @@ Real pin_centre_angle(Real inv_alpha_m) {
         while (involute_error(alpha, inv_alpha_m) > kTolerance && alpha <= 1.570796327) {
             if (++steps > kMaxSteps) throw StopSignal{msg::kPinAngleInaccurate};
             const Real c = sin(alpha) / (inv_alpha_m + alpha);
-            alpha = atan(sqrt(1.0 - c * c) / c);
+            alpha = angle_of_cosine(c);
             if (alpha == kept) throw StopSignal{msg::kPinAngleInaccurate};
             if (steps == next_keep) kept = alpha, next_keep *= 2;
         }

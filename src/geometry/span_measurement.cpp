@@ -1,5 +1,7 @@
 #include "span_measurement.h"
 
+#include "angle_functions.h"
+
 namespace gp {
 
 SpanMeasurement span_measurement(const GeometryInputs& in, const TransverseGeometry& t,
@@ -13,7 +15,7 @@ SpanMeasurement span_measurement(const GeometryInputs& in, const TransverseGeome
         // near mid-depth of the shifted tooth.
         const Real z_virtual = in.z[i] * t.inv_alpha_t / t.inv_alpha_n;
         const Real cos_alpha_x = z_virtual * cos_alpha_n / (z_virtual + 2.0 * s.xn[i]);
-        const Real alpha_x = atan(sqrt(1.0 - cos_alpha_x * cos_alpha_x) / cos_alpha_x);
+        const Real alpha_x = angle_of_cosine(cos_alpha_x);
         sp.k[i] = floor(z_virtual * alpha_x / 3.141592654 + 1.0);
         // k − 1 base pitches plus one base thickness, in the normal plane.
         sp.w[i] = in.mn * cos_alpha_n *

@@ -1,5 +1,6 @@
 #include "tooth_thickness.h"
 
+#include "angle_functions.h"
 #include "messages.h"
 #include "stop.h"
 
@@ -27,9 +28,7 @@ ToothThickness tooth_thickness(const GeometryInputs& in, const TransverseGeometr
         if (cos_alpha_a[i] > 1.0) throw StopSignal{msg::kCannotCompute};
     }
     for (int i = 0; i < kGears; ++i) {
-        const Real c = cos_alpha_a[i];
-        const Real alpha_a = atan(sqrt(1.0 - c * c) / c);
-        const Real inv_alpha_a = tan(alpha_a) - alpha_a;
+        const Real inv_alpha_a = involute(angle_of_cosine(cos_alpha_a[i]));
         // Thickness carried along the involute from the reference to the tip circle;
         // a negative value means a pointed tooth and is shown as it is.
         th.sta[i] = g.da[i] * (th.sn[i] / (in.mn * in.z[i]) + t.inv_alpha_t - inv_alpha_a);

@@ -1,5 +1,6 @@
 #include "working_pressure_angle.h"
 
+#include "angle_functions.h"
 #include "messages.h"
 #include "stop.h"
 
@@ -17,9 +18,8 @@ WorkingPressureAngle working_pressure_angle(const GeometryInputs& in, const Tran
     const Real cos_alpha_wt = (w.a0 / in.a) * cos_alpha_t;
     if (cos_alpha_wt > 1.0) throw StopSignal{msg::kCannotCompute};
 
-    // The angle in closed form, from its cosine.
-    w.alpha_wt = atan(sqrt(1.0 - cos_alpha_wt * cos_alpha_wt) / cos_alpha_wt);
-    w.inv_alpha_wt = tan(w.alpha_wt) - w.alpha_wt;
+    w.alpha_wt = angle_of_cosine(cos_alpha_wt);
+    w.inv_alpha_wt = involute(w.alpha_wt);
     return w;
 }
 

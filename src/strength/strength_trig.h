@@ -4,6 +4,7 @@
 // angle instead of a fault; a zero argument of arccos is a division by zero.
 #pragma once
 
+#include "angle_functions.h"
 #include "real.h"
 
 namespace gp::strength {
@@ -13,8 +14,5 @@ inline Real arccos(Real x) { return atan(sqrt(abs(1.0 - x * x)) / x); }
 
 // arcsin x = atan(x / sqrt|1 - x*x|)
 inline Real arcsin(Real x) { return atan(x / sqrt(abs(1.0 - x * x))); }
-
-// Involute function inv phi = tan phi - phi.
-inline Real involute(Real phi) { return tan(phi) - phi; }
 
 }  // namespace gp::strength
