@@ -83,8 +83,10 @@ std::string check_geometry(const GearPairInput& form) {
 
 std::string check_strength(const GearPairInput& form) {
     const auto singles = [](const StrengthResult& r) {
-        const std::pair<const char*, float> values[] = {
-            {"da1", r.da1}, {"da2", r.da2}, {"df1", r.df1}, {"df2", r.df2}};
+        const std::pair<const char*, float> values[] = {{"da1", r.diameters.da1},
+                                                        {"da2", r.diameters.da2},
+                                                        {"df1", r.diameters.df1},
+                                                        {"df2", r.diameters.df2}};
         for (const auto& [name, value] : values) {
             if (auto broken = check_single(name, value); !broken.empty()) return broken;
         }

@@ -20,7 +20,7 @@ struct ItemSource {
     From from = From::Nothing;
     std::string GearPairInput::*field = nullptr;  // a form field, exactly as typed
     std::string_view label;                       // a value label of the sheet
-    float StrengthResult::*diameter = nullptr;    // a single-precision diameter
+    float SingleDiameters::*diameter = nullptr;   // a single-precision diameter
 };
 
 constexpr ItemSource input(std::string GearPairInput::*field) {
@@ -29,7 +29,7 @@ constexpr ItemSource input(std::string GearPairInput::*field) {
 constexpr ItemSource label(std::string_view name) {
     return {ItemSource::From::Label, nullptr, name, nullptr};
 }
-constexpr ItemSource diameter(float StrengthResult::*value) {
+constexpr ItemSource diameter(float SingleDiameters::*value) {
     return {ItemSource::From::Diameter, nullptr, {}, value};
 }
 
@@ -50,7 +50,7 @@ struct ReportRow {
 struct ReportSources {
     const GearPairInput& form;
     const LabelTexts& sheet;
-    const StrengthResult* diameters = nullptr;  // strength reports only
+    const SingleDiameters* diameters = nullptr;  // strength reports only
 };
 
 // Appends every row, each followed by an empty line: a thin one of `gap_points`

@@ -10,7 +10,7 @@ namespace gp {
 namespace {
 
 using G = GearPairInput;
-using S = StrengthResult;
+using S = SingleDiameters;
 constexpr RowKind kPair = RowKind::Pair;
 constexpr RowKind kPinionOnly = RowKind::PinionOnly;
 
@@ -99,8 +99,8 @@ ReportDocument build_strength_report(const GearPairInput& form, const StrengthRe
     lines.push_back(empty_line(kTitleSize));
     lines.push_back(heads_line(kBodySize));
     lines.push_back(empty_line(kBodySize));
-    append_rows(lines, rows_of(sheet.sheet), ReportSources{form, sheet.labels, &sheet}, kBodySize,
-                kRowGapSize);
+    append_rows(lines, rows_of(sheet.sheet), ReportSources{form, sheet.labels, &sheet.diameters},
+                kBodySize, kRowGapSize);
     lines.push_back(stamp_line(kStampSize, when));
     return doc;
 }

@@ -7,18 +7,11 @@ namespace gp {
 StrengthSheetWindow::StrengthSheetWindow(StrengthSheet kind)
     : SheetWindow(strength_sheet_layout(kind)), kind_(kind) {}
 
-StrengthResult StrengthSheetWindow::shown(const KeptDiameters& kept) const {
-    StrengthResult r;
-    r.sheet = kind_;
-    r.labels = texts_of(strength_labels(kind_));
-    r.da1 = kept.da1;
-    r.da2 = kept.da2;
-    r.df1 = kept.df1;
-    r.df2 = kept.df2;
-    return r;
+StrengthResult StrengthSheetWindow::shown(const SingleDiameters& kept) const {
+    return StrengthResult{kind_, texts_of(strength_labels(kind_)), kept};
 }
 
-ReportDocument StrengthSheetWindow::report(const GearPairInput& form, const KeptDiameters& kept,
+ReportDocument StrengthSheetWindow::report(const GearPairInput& form, const SingleDiameters& kept,
                                            const ReportStamp& when) const {
     return build_strength_report(form, shown(kept), when);
 }

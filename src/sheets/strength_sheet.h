@@ -9,12 +9,6 @@
 
 namespace gp {
 
-// The tip and root diameters in single precision as the last strength calculation
-// held them. The input form keeps them, and the strength report prints them.
-struct KeptDiameters {
-    float da1 = 0, da2 = 0, df1 = 0, df2 = 0;
-};
-
 class StrengthSheetWindow : public SheetWindow {
     Q_OBJECT
 
@@ -23,9 +17,10 @@ class StrengthSheetWindow : public SheetWindow {
 
     StrengthSheet kind() const { return kind_; }
     void show_texts(const StrengthResult& result) { set_texts(result.labels); }
-    // What the sheet shows, with the kept diameters beside it.
-    StrengthResult shown(const KeptDiameters& kept) const;
-    ReportDocument report(const GearPairInput& form, const KeptDiameters& kept,
+    // What the sheet shows, with the diameters of its calculation beside it (a
+    // sheet shows only their rounded texts, so the input form keeps them).
+    StrengthResult shown(const SingleDiameters& kept) const;
+    ReportDocument report(const GearPairInput& form, const SingleDiameters& kept,
                           const ReportStamp& when) const;
 
   private:

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "gear_pair_input.h"
-#include "strength_sheet.h"
+#include "strength_result.h"
 
 class QLineEdit;
 class QPushButton;
@@ -35,7 +35,7 @@ class InputForm : public QWidget {
     QRadioButton* equal_noise() const { return dx2_; }
 
     // The last strength calculation's diameters, read by the strength report.
-    KeptDiameters kept_diameters;
+    SingleDiameters kept_diameters;
 
   signals:
     // The window's own close button was pressed; the shell decides what follows.

@@ -114,7 +114,7 @@ void Shell::compute_strength() {
         return;
     }
     const auto& result = std::get<StrengthResult>(*outcome);
-    form_->kept_diameters = {result.da1, result.da2, result.df1, result.df2};
+    form_->kept_diameters = result.diameters;
     // A strength sheet is always loaded afresh: returning discarded the last one.
     strength_ = std::make_unique<StrengthSheetWindow>(result.sheet);
     connect_sheet(strength_.get());

@@ -25,12 +25,16 @@ inline constexpr std::array<const char*, 40> kAllStrengthLabels = {
 // The labels of one sheet, in the order of kAllStrengthLabels.
 std::vector<const char*> strength_labels(StrengthSheet sheet);
 
+// Tip and root diameters as the calculation held them, in single precision; the
+// strength report prints these rather than the rounded sheet texts.
+struct SingleDiameters {
+    float da1 = 0, da2 = 0, df1 = 0, df2 = 0;
+};
+
 struct StrengthResult {
     StrengthSheet sheet = StrengthSheet::jg1;
     LabelTexts labels;  // exactly the labels of `sheet`
-    // Tip and root diameters as the calculation held them, in single precision;
-    // the strength report prints these rather than the rounded sheet texts.
-    float da1 = 0, da2 = 0, df1 = 0, df2 = 0;
+    SingleDiameters diameters;
 };
 
 }  // namespace gp

@@ -15,10 +15,7 @@ StrengthResult strength_result(const StrengthCore& s, BendingCase c, const Bendi
     StrengthResult r;
     r.sheet = sheet_for(c);
     r.labels = LabelTexts{strength_labels(r.sheet)};
-    r.da1 = g1.da;
-    r.da2 = g2.da;
-    r.df1 = g1.df;
-    r.df2 = g2.df;
+    r.diameters = {g1.da, g2.da, g1.df, g2.df};
 
     LabelTexts& t = r.labels;
     const auto r5 = [](Real x) { return rounded_text(x, 5); };

@@ -130,10 +130,10 @@ inline StrengthResult strength_sheet_jg1() {
     r.labels.set("wq1", "15.42044");
     r.labels.set("wq2", "16.43495");
     r.labels.set("jc", "119.64885");
-    r.da1 = 52.5f;
-    r.da2 = 83.68f;
-    r.df1 = -3.25f;
-    r.df2 = 74.68f;
+    r.diameters.da1 = 52.5f;
+    r.diameters.da2 = 83.68f;
+    r.diameters.df1 = -3.25f;
+    r.diameters.df2 = 74.68f;
     return r;
 }
 
@@ -177,10 +177,10 @@ inline StrengthResult strength_sheet_jg2() {
     r.labels.set("wq1", "16.10985");
     r.labels.set("wq2", "15.59012");
     r.labels.set("jc", "400.37831");
-    r.da1 = 25.89401f;
-    r.da2 = 30.51281f;
-    r.df1 = 19.29401f;
-    r.df2 = 23.91281f;
+    r.diameters.da1 = 25.89401f;
+    r.diameters.da2 = 30.51281f;
+    r.diameters.df1 = 19.29401f;
+    r.diameters.df2 = 23.91281f;
     return r;
 }
 
@@ -224,10 +224,10 @@ inline StrengthResult strength_sheet_jg3() {
     r.labels.set("wq1", "1502.78968");
     r.labels.set("wq2", "2302.02953");
     r.labels.set("jc", "895.6723");
-    r.da1 = 62.80484f;
-    r.da2 = 154.46698f;
-    r.df1 = 59.01902f;
-    r.df2 = 150.68117f;
+    r.diameters.da1 = 62.80484f;
+    r.diameters.da2 = 154.46698f;
+    r.diameters.df1 = 59.01902f;
+    r.diameters.df2 = 150.68117f;
     return r;
 }
 

@@ -127,10 +127,10 @@ TEST(WorkedPairs, NoWholePairInContactCannotBeComputed) {
 TEST(WorkedPairs, DiametersKeptInSinglePrecision) {
     const auto outcome = compute_strength(testing::strength_pair(testing::kSpurExample));
     const auto& r = std::get<StrengthResult>(outcome);
-    EXPECT_EQ(r.da1, 44.32f);
-    EXPECT_EQ(r.da2, 83.68f);
-    EXPECT_EQ(r.df1, 35.32f);
-    EXPECT_EQ(r.df2, 74.68f);
+    EXPECT_EQ(r.diameters.da1, 44.32f);
+    EXPECT_EQ(r.diameters.da2, 83.68f);
+    EXPECT_EQ(r.diameters.df1, 35.32f);
+    EXPECT_EQ(r.diameters.df2, 74.68f);
 }
 
 }  // namespace
