@@ -73,20 +73,30 @@ auto Shell::guarded(Calculation calculation) -> std::optional<decltype(calculati
     }
 }
 
-void Shell::compute_geometry() {
-    if (state_ != ShellState::Input) return;
+template <typename Result>
+std::optional<Result> Shell::calculate(Check check,
+                                       Outcome<Result> (*compute)(const GearPairInput&)) {
     const GearPairInput input = form_->read();
-    if (const auto failure = check_for_geometry(input)) {
+    // The button's own check first, so that the keyboard focus can go to the field
+    // that failed; the calculation would stop with the same message.
+    if (const auto failure = check(input)) {
         notice(failure->message);
         form_->focus_field(failure->field);
-        return;
+        return std::nullopt;
     }
-    auto outcome = guarded([&] { return gp::compute_geometry(input); });
-    if (!outcome) return;
+    auto outcome = guarded([&] { return compute(input); });
+    if (!outcome) return std::nullopt;
     if (const auto* stop = std::get_if<Stop>(&*outcome)) {
         notice(stop->message);
-        return;
+        return std::nullopt;
     }
+    return std::get<Result>(std::move(*outcome));
+}
+
+void Shell::compute_geometry() {
+    if (state_ != ShellState::Input) return;
+    const auto result = calculate(check_for_geometry, gp::compute_geometry);
+    if (!result) return;
     // Switch to the sheet: load it once, hide the form, show the sheet, then
     // write its texts.
     if (!geometry_) {
@@ -95,25 +105,15 @@ void Shell::compute_geometry() {
     }
     form_->hide();
     geometry_->show();
-    geometry_->show_texts(std::get<GeometryResult>(*outcome));
+    geometry_->show_texts(*result);
     state_ = ShellState::GeometrySheet;
 }
 
 void Shell::compute_strength() {
     if (state_ != ShellState::Input) return;
-    const GearPairInput input = form_->read();
-    if (const auto failure = check_for_strength(input)) {
-        notice(failure->message);
-        form_->focus_field(failure->field);
-        return;
-    }
-    auto outcome = guarded([&] { return gp::compute_strength(input); });
-    if (!outcome) return;
-    if (const auto* stop = std::get_if<Stop>(&*outcome)) {
-        notice(stop->message);
-        return;
-    }
-    const auto& result = std::get<StrengthResult>(*outcome);
+    const auto calculated = calculate(check_for_strength, gp::compute_strength);
+    if (!calculated) return;
+    const StrengthResult& result = *calculated;
     form_->kept_diameters = result.diameters;
     // A strength sheet is always loaded afresh: returning discarded the last one.
     strength_ = std::make_unique<StrengthSheetWindow>(result.sheet);

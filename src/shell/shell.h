@@ -9,7 +9,10 @@
 #include <string>
 
 #include "desktop_services.h"
+#include "gear_pair_input.h"
+#include "input_checks.h"
 #include "report_document.h"
+#include "stop.h"
 #include "strength_result.h"
 
 namespace gp {
@@ -62,6 +65,11 @@ class Shell : public QObject {
     // into a message instead of letting it take the program down.
     template <typename Calculation>
     auto guarded(Calculation calculation) -> std::optional<decltype(calculation())>;
+    // A calculation button's work: the check, then the calculation. The result, or
+    // nothing once the user has been told why not.
+    using Check = std::optional<CheckFailure> (*)(const GearPairInput&);
+    template <typename Result>
+    std::optional<Result> calculate(Check check, Outcome<Result> (*compute)(const GearPairInput&));
 
     DesktopServices desktop_;
     std::function<void()> end_program_;
