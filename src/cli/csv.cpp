@@ -7,6 +7,12 @@ std::vector<Record> parse(std::string_view text) {
     std::vector<Record> records;
     std::size_t i = 0;
     int line = 1;
+    // A cell ends at a comma, at a line feed, or at a carriage return that starts
+    // a CR LF line break.
+    const auto at_cell_end = [&text](std::size_t at) {
+        return text[at] == ',' || text[at] == '\n' ||
+               (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n');
+    };
     while (i < text.size()) {
         Record rec;
         rec.line = line;
@@ -31,13 +37,11 @@ std::vector<Record> parse(std::string_view text) {
                         cell += c;
                     }
                 }
-                if (i < text.size() && text[i] != ',' && text[i] != '\n' &&
-                    !(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+                if (i < text.size() && !at_cell_end(i)) {
                     throw ParseError(line, "text follows the closing quote of a cell");
                 }
             } else {
-                while (i < text.size() && text[i] != ',' && text[i] != '\n' &&
-                       !(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+                while (i < text.size() && !at_cell_end(i)) {
                     if (text[i] == '"') throw ParseError(line, "a quote inside an unquoted cell");
                     cell += text[i++];
                 }
