@@ -8,8 +8,8 @@ namespace gp {
 namespace {
 
 // Writes |value| (non-zero, finite) rounded to `digits` significant digits, plain
-// decimal below 10^exp_from and exponent form from there up.
-std::string format_magnitude(double magnitude, int digits, int exp_from) {
+// decimal below 10^digits and exponent form from there up.
+std::string format_magnitude(double magnitude, int digits) {
     char buf[64];
     const auto res =
         std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, digits - 1);
@@ -22,7 +22,7 @@ std::string format_magnitude(double magnitude, int digits, int exp_from) {
     const int exponent = std::atoi(sci.c_str() + e_pos + 1);
     while (mantissa_digits.size() > 1 && mantissa_digits.back() == '0') mantissa_digits.pop_back();
 
-    if (exponent >= exp_from) {
+    if (exponent >= digits) {
         std::string out(1, mantissa_digits[0]);
         if (mantissa_digits.size() > 1) out += "." + mantissa_digits.substr(1);
         std::string exp_text = std::to_string(exponent);
@@ -41,7 +41,7 @@ std::string format_magnitude(double magnitude, int digits, int exp_from) {
 
 std::string format_value(double value, int digits) {
     if (value == 0.0) return "0";
-    const std::string magnitude = format_magnitude(value < 0 ? -value : value, digits, digits);
+    const std::string magnitude = format_magnitude(value < 0 ? -value : value, digits);
     return value < 0 ? "-" + magnitude : magnitude;
 }
 
