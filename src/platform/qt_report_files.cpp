@@ -15,10 +15,14 @@ namespace {
 
 SaveOutcome not_saved(const QString& reason) { return SaveOutcome{false, reason.toStdString()}; }
 
+// The volume the file is on.
+QStorageInfo volume_of(const QFile& file) {
+    return QStorageInfo(QFileInfo(file.fileName()).absolutePath());
+}
+
 // `error` is the C library's error number of the failed call where the system sets
 // one (0 otherwise); the volume's own state answers where it does not.
-bool is_read_only_volume(const QFile& file, int error) {
-    const QStorageInfo volume(QFileInfo(file.fileName()).absolutePath());
+bool is_read_only(const QStorageInfo& volume, int error) {
     return error == EROFS || (volume.isValid() && volume.isReadOnly());
 }
 
@@ -28,7 +32,7 @@ QString why_not_opened(const QFile& file, int error) {
         return QStringLiteral("文件夹%1不存在").arg(QDir::toNativeSeparators(info.absolutePath()));
     }
     if (info.isDir()) return QStringLiteral("该路径是一个文件夹");
-    if (is_read_only_volume(file, error)) return QStringLiteral("磁盘是只读的");
+    if (is_read_only(volume_of(file), error)) return QStringLiteral("磁盘是只读的");
     if (error == EACCES || error == EPERM || file.error() == QFileDevice::PermissionsError) {
         return QStringLiteral("没有写入该文件的权限");
     }
@@ -43,8 +47,8 @@ bool is_out_of_space(int error) {
 }
 
 QString why_not_written(const QFile& file, qint64 wanted, int error) {
-    if (is_read_only_volume(file, error)) return QStringLiteral("磁盘是只读的");
-    const QStorageInfo volume(QFileInfo(file.fileName()).absolutePath());
+    const QStorageInfo volume = volume_of(file);
+    if (is_read_only(volume, error)) return QStringLiteral("磁盘是只读的");
     if (is_out_of_space(error) || (volume.isValid() && volume.bytesAvailable() < wanted)) {
         return QStringLiteral("磁盘空间不足");
     }
