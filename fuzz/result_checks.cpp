@@ -1,6 +1,6 @@
 #include "result_checks.h"
 
-#include <array>
+#include <algorithm>
 #include <string_view>
 #include <variant>
 
@@ -23,13 +23,8 @@ constexpr int kSingleDigits = 7, kSingleExponentFrom = 7;
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 bool is_system_message(const std::string& text) {
-    static constexpr std::array<std::string_view, 5> kMessages = {
-        msg::kLettersOrSymbols, msg::kIncomplete, msg::kNoTorque, msg::kCannotCompute,
-        msg::kPinAngleInaccurate};
-    for (const auto m : kMessages) {
-        if (text == m) return true;
-    }
-    return false;
+    return std::find(msg::kStopMessages.begin(), msg::kStopMessages.end(), text) !=
+           msg::kStopMessages.end();
 }
 
 std::string check_labels(const char* calculation, const LabelTexts& labels) {

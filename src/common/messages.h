@@ -2,6 +2,9 @@
 // batch row shows exactly the same words.
 #pragma once
 
+#include <array>
+#include <string_view>
+
 namespace gp::msg {
 
 inline constexpr const char* kNoticeTitle = "提示";
@@ -12,5 +15,9 @@ inline constexpr const char* kIncomplete = "您输入的参数不完全，请继
 inline constexpr const char* kNoTorque = "您没有输入扭矩参数，请输入";
 inline constexpr const char* kCannotCompute = "您输入的参数无法计算，请重新输入";
 inline constexpr const char* kPinAngleInaccurate = "量棒中心所在圆的压力角无法在指定精度下计算";
+
+// Every message a calculation can stop with.
+inline constexpr std::array<std::string_view, 5> kStopMessages = {
+    kLettersOrSymbols, kIncomplete, kNoTorque, kCannotCompute, kPinAngleInaccurate};
 
 }  // namespace gp::msg

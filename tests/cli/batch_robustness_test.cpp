@@ -21,9 +21,8 @@ const char* const kTexts[] = {
     "89.9", "45",  "0.0001", "1000",   "999999", "-60",   "3.5",  "40",   "0.76", "-0.5"};
 
 TEST(BatchRobustness, RandomFormsEndInResultsOrTheSystemsMessages) {
-    const std::set<std::string> messages = {msg::kLettersOrSymbols, msg::kIncomplete,
-                                            msg::kNoTorque, msg::kCannotCompute,
-                                            msg::kPinAngleInaccurate};
+    const std::set<std::string, std::less<>> messages(msg::kStopMessages.begin(),
+                                                      msg::kStopMessages.end());
     std::mt19937 random(20261207);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(kTexts) - 1);
     std::uniform_int_distribution<int> coin(0, 3);
