@@ -19,7 +19,8 @@ struct BatchInputError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Reads a CSV whose header names form fields (any order, any subset) and `dx`.
+// Reads a pair file (UTF-8 or GBK CSV) whose header names form fields (any order,
+// any subset) and `dx`.
 // A missing column is the empty text; `dx` empty or missing means dx1. Throws
 // BatchInputError naming the line for an unknown column, a bad `dx`, a row of the
 // wrong width or malformed CSV.

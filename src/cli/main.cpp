@@ -20,9 +20,10 @@ MODE
   strength   the strength calculation (the "计算齿轮强度" button)
 
 FILE
-  A CSV file (UTF-8, RFC 4180 quoting) whose first row names the columns; "-" or
-  no FILE reads standard input. The columns are the input form's fields, in any
-  order and any subset:
+  A CSV file (UTF-8, or GBK as older spreadsheets save it; RFC 4180 quoting)
+  whose first row names the columns; "-" or no FILE reads standard input. A pair
+  saved by the desktop program is such a file. The columns are the input form's
+  fields, in any order and any subset:
     zxja fmn fjafn lxjbt ckbw h0 c0 nj cs1z1 cs2z2 ess1 ess2 esi1 esi2 fr1 fr2
     xng1 xng2 dpg1 dpg2 cgyj1 cgyj2 ck1 ck2 th1 th2 jd1 jd2
   and dx ("dx1" equal strength, "dx2" equal noise; empty or missing: dx1).

@@ -10,9 +10,11 @@ namespace {
 
 class Converter {
   public:
-    Converter() : cd_(iconv_open("GBK", "UTF-8")) {
+    explicit Converter(const char* to = "GBK", const char* from = "UTF-8")
+        : cd_(iconv_open(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1)) {
-            throw std::runtime_error("the C library has no UTF-8 to GBK converter");
+            throw std::runtime_error(std::string("the C library has no converter from ") +
+                                     from + " to " + to);
         }
     }
     ~Converter() { iconv_close(cd_); }
@@ -43,7 +45,36 @@ std::size_t refused_length(std::string_view s) {
     return length;
 }
 
+// The whole text converted, or nothing at the first byte the source encoding does
+// not define.
+std::optional<std::string> convert_strictly(const char* to, const char* from,
+                                            std::string_view text) {
+    Converter converter(to, from);
+    std::string out;
+    // A GBK character takes at most three bytes in UTF-8; UTF-8 to UTF-8 keeps the length.
+    std::string buffer(text.size() * 3 / 2 + 4, '\0');
+    char* in = const_cast<char*>(text.data());
+    std::size_t in_left = text.size();
+    while (in_left > 0) {
+        char* dst = buffer.data();
+        std::size_t dst_left = buffer.size();
+        const std::size_t rc = iconv(converter.get(), &in, &in_left, &dst, &dst_left);
+        const int error = errno;
+        out.append(buffer.data(), dst - buffer.data());
+        if (rc == static_cast<std::size_t>(-1) && error != E2BIG) return std::nullopt;
+    }
+    return out;
+}
+
 }  // namespace
+
+std::optional<std::string> utf8_from_gbk(std::string_view gbk) {
+    return convert_strictly("UTF-8", "GBK", gbk);
+}
+
+bool is_utf8(std::string_view bytes) {
+    return convert_strictly("UTF-8", "UTF-8", bytes).has_value();
+}
 
 std::string gbk_from_utf8(std::string_view utf8) {
     Converter converter;

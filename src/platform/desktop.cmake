@@ -6,9 +6,10 @@ add_library(gearpair_platform INTERFACE)
 target_include_directories(gearpair_platform INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(gearpair_platform INTERFACE gearpair_common)
 
-add_library(gearpair_look STATIC ui_font.cpp)
+add_library(gearpair_look STATIC
+    preferences.cpp qt_file_dialogs.cpp ui_font.cpp window_zoom.cpp)
 target_include_directories(gearpair_look PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(gearpair_look PUBLIC Qt6::Widgets)
+target_link_libraries(gearpair_look PUBLIC gearpair_common Qt6::Widgets)
 
 add_library(gearpair_desktop STATIC
     qt_clock.cpp

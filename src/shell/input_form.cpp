@@ -10,6 +10,7 @@
 
 #include "twips.h"
 #include "ui_font.h"
+#include "window_zoom.h"
 
 namespace gp {
 
@@ -68,7 +69,10 @@ InputForm::InputForm() {
     setObjectName(QStringLiteral("js"));
     setWindowTitle(QStringLiteral("齿轮参数及强度计算-根据Tolmaren方法编写"));
     setFont(ui_font());
-    setFixedSize(px(7650), px(8265));
+    body_ = new QWidget;
+    body_->setObjectName(QStringLiteral("form"));
+    body_->setFixedSize(px(7650), px(8265));
+    set_scrolling_content(this, body_);
 
     build_gear_frames();
     build_pair_frame();
@@ -96,7 +100,7 @@ void InputForm::build_gear_frames() {
     };
     for (const Gear& g : {Gear{"Frame1", "主动齿轮", 0, "th1", "jd1"},
                           Gear{"Frame2", "从动齿轮", 840, "th2", "jd2"}}) {
-        auto* frame = add_frame(this, g.frame, g.caption, 240, g.top, 7095, 735);
+        auto* frame = add_frame(body_, g.frame, g.caption, 240, g.top, 7095, 735);
         auto* drawing = add_field(frame, g.drawing, 840, 300, 1575);
         add_caption(frame, "图 号", drawing, 240, 300, 600, Qt::AlignLeft);
         auto* accuracy = add_field(frame, g.accuracy, 4920, 300, 1815);
@@ -105,7 +109,7 @@ void InputForm::build_gear_frames() {
 }
 
 void InputForm::build_pair_frame() {
-    auto* frame = add_frame(this, "Frame3", "基本参数", 120, 1680, 7335, 5055);
+    auto* frame = add_frame(body_, "Frame3", "基本参数", 120, 1680, 7335, 5055);
     struct PairField {
         const char* caption;
         const char* field;
@@ -146,7 +150,7 @@ void InputForm::build_gear_detail_frames(QWidget* pair_frame) {
 }
 
 void InputForm::build_option_frame() {
-    auto* frame = add_frame(this, "Frame5", "变位系数分配情况", 240, 6960, 7095, 735);
+    auto* frame = add_frame(body_, "Frame5", "变位系数分配情况", 240, 6960, 7095, 735);
     dx1_ = new QRadioButton(QStringLiteral("按等强度分配变位系数"), frame);
     dx1_->setObjectName(QStringLiteral("dx1"));
     place(dx1_, 960, 360, 2175, 255);
@@ -168,7 +172,7 @@ void InputForm::build_buttons() {
           Button{FormButton::Clear, "clear", "清 空", 2400, 855},
           Button{FormButton::ComputeStrength, "Command1", "计算齿轮强度", 3840, 1575},
           Button{FormButton::Exit, "myexit", "退 出", 6360, 855}}) {
-        auto* button = new QPushButton(QString::fromUtf8(b.text), this);
+        auto* button = new QPushButton(QString::fromUtf8(b.text), body_);
         button->setObjectName(QString::fromUtf8(b.name));
         button->setAutoDefault(true);  // Enter presses the focused button
         place(button, b.left, 7800, b.width, 375);

@@ -1,8 +1,8 @@
 // The input form js: 28 text fields in five frames, the two shift-distribution
-// options and the four buttons.
+// options and the four buttons, on a fixed-size body below the window's menu bar.
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 #include <string_view>
 
 #include "gear_pair_input.h"
@@ -16,7 +16,7 @@ namespace gp {
 
 enum class FormButton { ComputeGeometry, Clear, ComputeStrength, Exit };
 
-class InputForm : public QWidget {
+class InputForm : public QMainWindow {
     Q_OBJECT
 
   public:
@@ -33,6 +33,8 @@ class InputForm : public QWidget {
     QPushButton* button(FormButton which) const;
     QRadioButton* equal_strength() const { return dx1_; }
     QRadioButton* equal_noise() const { return dx2_; }
+    // The form itself, below the menu bar: the frames and buttons at their places.
+    QWidget* body() const { return body_; }
 
     // The last strength calculation's diameters, read by the strength report.
     SingleDiameters kept_diameters;
@@ -53,6 +55,7 @@ class InputForm : public QWidget {
     void build_buttons();
     void set_keyboard_order();
 
+    QWidget* body_ = nullptr;
     QRadioButton* dx1_ = nullptr;
     QRadioButton* dx2_ = nullptr;
     QPushButton* buttons_[4] = {};

@@ -41,5 +41,7 @@ int main(int argc, char* argv[]) {
     gp::QtClock clock;
     gp::Shell shell({boxes, printer, files, clock}, [] { QCoreApplication::exit(0); });
     shell.start();
+    // `gearpair FILE.csv` opens the pair file, as 打开… would.
+    if (const QStringList args = app.arguments(); args.size() > 1) shell.open_file(args.at(1));
     return app.exec();
 }

@@ -10,10 +10,14 @@
 #include "input_checks.h"
 #include "input_form.h"
 #include "messages.h"
+#include "pair_document.h"
+#include "pair_file_messages.h"
+#include "qt_file_dialogs.h"
 #include "report_actions.h"
 #include "shell_messages.h"
 #include "strength_calculation.h"
 #include "strength_sheet.h"
+#include "window_zoom.h"
 
 namespace gp {
 
@@ -44,8 +48,27 @@ void Shell::start() {
     connect(form_->button(FormButton::Clear), &QPushButton::clicked, this, &Shell::clear_form);
     connect(form_->button(FormButton::Exit), &QPushButton::clicked, this, &Shell::exit_program);
     connect(form_.get(), &InputForm::closeRequested, this, &Shell::exit_program);
+    if (!dialogs_) dialogs_ = (own_dialogs_ = std::make_unique<QtFileDialogs>()).get();
+    document_ = new PairDocument(*form_, desktop_.boxes, *dialogs_,
+                                 pair_msg::about(GEARPAIR_VERSION,
+                                                 desktop_.files.path(ReportKind::Geometry),
+                                                 desktop_.files.path(ReportKind::Strength)));
+    connect(document_, &PairDocument::exitRequested, this, &Shell::exit_program);
+    connect(document_, &PairDocument::zoomChanged, this, &Shell::apply_zoom);
+    apply_zoom();
     state_ = ShellState::Input;
     form_->show();
+}
+
+bool Shell::open_file(const QString& path) {
+    return state_ == ShellState::Input && document_->open_file(path);
+}
+
+void Shell::apply_zoom() {
+    const int percent = document_->zoom_percent();
+    zoom_main_window(form_.get(), form_->body(), percent);
+    if (geometry_) zoom_to_fit(geometry_.get(), percent);
+    if (strength_) zoom_to_fit(strength_.get(), percent);
 }
 
 void Shell::connect_sheet(SheetWindow* sheet) {
@@ -102,6 +125,7 @@ void Shell::compute_geometry() {
     if (!geometry_) {
         geometry_ = std::make_unique<GeometrySheetWindow>();
         connect_sheet(geometry_.get());
+        zoom_to_fit(geometry_.get(), document_->zoom_percent());
     }
     form_->hide();
     geometry_->show();
@@ -118,6 +142,7 @@ void Shell::compute_strength() {
     // A strength sheet is always loaded afresh: returning discarded the last one.
     strength_ = std::make_unique<StrengthSheetWindow>(result.sheet);
     connect_sheet(strength_.get());
+    zoom_to_fit(strength_.get(), document_->zoom_percent());
     form_->hide();
     strength_->show();
     strength_->show_texts(result);
@@ -169,6 +194,8 @@ void Shell::save_sheet() {
 
 void Shell::exit_program() {
     if (state_ == ShellState::Closing) return;
+    // Changes to an open pair file are not lost without a question.
+    if (document_ && !document_->may_discard_changes()) return;
     state_ = ShellState::Closing;
     unload(strength_);
     unload(geometry_);

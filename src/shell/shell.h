@@ -17,8 +17,10 @@
 
 namespace gp {
 
+class FileDialogs;
 class GeometrySheetWindow;
 class InputForm;
+class PairDocument;
 class SheetWindow;
 class StrengthSheetWindow;
 
@@ -39,12 +41,18 @@ class Shell : public QObject {
 
     // Loads and shows the input form in its initial state.
     void start();
+    // The dialogs the pair files ask through (by default the desktop's own); set
+    // before start().
+    void use_file_dialogs(FileDialogs& dialogs) { dialogs_ = &dialogs; }
+    // Opens a pair file into the form, as 打开… does once the file is chosen.
+    bool open_file(const QString& path);
 
     ShellState state() const { return state_; }
     // The loaded windows (nullptr when not loaded).
     InputForm* form() const { return form_.get(); }
     GeometrySheetWindow* geometry_sheet() const { return geometry_.get(); }
     StrengthSheetWindow* strength_sheet() const { return strength_.get(); }
+    PairDocument* document() const { return document_; }
 
   private:
     // Input form.
@@ -57,6 +65,7 @@ class Shell : public QObject {
     void save_sheet();
     // Every window.
     void exit_program();
+    void apply_zoom();
 
     void connect_sheet(SheetWindow* sheet);
     std::optional<ReportDocument> sheet_report();
@@ -77,6 +86,9 @@ class Shell : public QObject {
     std::unique_ptr<InputForm> form_;
     std::unique_ptr<GeometrySheetWindow> geometry_;
     std::unique_ptr<StrengthSheetWindow> strength_;
+    std::unique_ptr<FileDialogs> own_dialogs_;
+    FileDialogs* dialogs_ = nullptr;
+    PairDocument* document_ = nullptr;  // owned by the form
 };
 
 }  // namespace gp

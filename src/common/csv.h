@@ -14,10 +14,22 @@ struct Record {
     int line = 0;  // line of the file on which the record starts, from 1
 };
 
+// What is wrong with malformed CSV.
+enum class Fault {
+    UnclosedQuote,       // a quoted cell runs to the end of the text
+    TextAfterQuote,      // text follows the closing quote of a cell
+    QuoteInUnquoted,     // a quote inside an unquoted cell
+};
+
+const char* describe(Fault fault);
+
 struct ParseError : std::runtime_error {
-    ParseError(int line, const std::string& what)
-        : std::runtime_error("line " + std::to_string(line) + ": " + what), line(line) {}
+    ParseError(int line, Fault fault)
+        : std::runtime_error("line " + std::to_string(line) + ": " + describe(fault)),
+          line(line),
+          fault(fault) {}
     int line;
+    Fault fault;
 };
 
 // Every record of the text; a UTF-8 byte-order mark at the start is skipped and a

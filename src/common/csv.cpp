@@ -2,6 +2,18 @@
 
 namespace gp::csv {
 
+const char* describe(Fault fault) {
+    switch (fault) {
+        case Fault::UnclosedQuote:
+            return "a quoted cell is not closed";
+        case Fault::TextAfterQuote:
+            return "text follows the closing quote of a cell";
+        case Fault::QuoteInUnquoted:
+            return "a quote inside an unquoted cell";
+    }
+    return "malformed CSV";
+}
+
 std::vector<Record> parse(std::string_view text) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     std::vector<Record> records;
@@ -23,7 +35,7 @@ std::vector<Record> parse(std::string_view text) {
                 ++i;
                 for (;;) {
                     if (i >= text.size())
-                        throw ParseError(quote_line, "a quoted cell is not closed");
+                        throw ParseError(quote_line, Fault::UnclosedQuote);
                     const char c = text[i++];
                     if (c == '"') {
                         if (i < text.size() && text[i] == '"') {
@@ -38,11 +50,11 @@ std::vector<Record> parse(std::string_view text) {
                     }
                 }
                 if (i < text.size() && !at_cell_end(i)) {
-                    throw ParseError(line, "text follows the closing quote of a cell");
+                    throw ParseError(line, Fault::TextAfterQuote);
                 }
             } else {
                 while (i < text.size() && !at_cell_end(i)) {
-                    if (text[i] == '"') throw ParseError(line, "a quote inside an unquoted cell");
+                    if (text[i] == '"') throw ParseError(line, Fault::QuoteInUnquoted);
                     cell += text[i++];
                 }
             }

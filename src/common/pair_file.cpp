@@ -1,0 +1,135 @@
+#include "pair_file.h"
+
+#include <algorithm>
+#include <optional>
+#include <set>
+
+#include "gbk.h"
+
+namespace gp {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::size_t characters(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+PairFileError at(int line, PairFileProblem problem, std::string name = {}) {
+    PairFileError e{};
+    e.problem = problem;
+    e.line = line;
+    e.name = std::move(name);
+    return e;
+}
+
+// The text as UTF-8, or the reason it is not text.
+std::variant<std::string, PairFileError> decode(std::string_view bytes, TextEncoding& encoding) {
+    if (bytes.find('\0') != std::string_view::npos) {
+        return at(1, PairFileProblem::NotText);
+    }
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    } else if (!is_utf8(bytes)) {
+        if (auto text = utf8_from_gbk(bytes)) {
+            encoding = TextEncoding::Gbk;
+            return std::move(*text);
+        }
+    }
+    if (!is_utf8(bytes)) return at(1, PairFileProblem::UnknownEncoding);
+    encoding = TextEncoding::Utf8;
+    return std::string(bytes);
+}
+
+}  // namespace
+
+std::variant<PairFile, PairFileError> read_pair_file(std::string_view bytes,
+                                                     std::size_t max_cell_chars) {
+    PairFile file;
+    auto decoded = decode(bytes, file.encoding);
+    if (auto* error = std::get_if<PairFileError>(&decoded)) return *error;
+    std::vector<csv::Record> records;
+    try {
+        records = csv::parse(std::get<std::string>(decoded));
+    } catch (const csv::ParseError& e) {
+        PairFileError error = at(e.line, PairFileProblem::MalformedCsv);
+        error.csv_fault = e.fault;
+        return error;
+    }
+    if (records.empty()) return at(1, PairFileProblem::NoHeader);
+    for (const csv::Record& rec : records) {
+        for (const std::string& cell : rec.cells) {
+            if (max_cell_chars > 0 && characters(cell) > max_cell_chars) {
+                PairFileError error = at(rec.line, PairFileProblem::CellTooLong);
+                error.limit = max_cell_chars;
+                return error;
+            }
+        }
+    }
+
+    const csv::Record& header = records.front();
+    std::vector<std::optional<InputField>> columns;  // nullopt: the dx column
+    std::set<std::string, std::less<>> seen;
+    for (const std::string& name : header.cells) {
+        if (!seen.insert(name).second) {
+            return at(header.line, PairFileProblem::DuplicateColumn, name);
+        }
+        if (name == "dx") {
+            columns.emplace_back(std::nullopt);
+            continue;
+        }
+        const auto field = find_input_field(name);
+        if (!field) return at(header.line, PairFileProblem::UnknownColumn, name);
+        columns.emplace_back(field);
+    }
+
+    for (std::size_t r = 1; r < records.size(); ++r) {
+        const csv::Record& rec = records[r];
+        const bool blank_line = rec.cells.size() == 1 && rec.cells[0].empty();
+        if (blank_line && columns.size() > 1) continue;  // spreadsheets leave these behind
+        if (rec.cells.size() != columns.size()) {
+            PairFileError error = at(rec.line, PairFileProblem::WrongWidth);
+            error.cells = rec.cells.size();
+            error.header_cells = columns.size();
+            return error;
+        }
+        PairRow row;
+        row.line = rec.line;
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const std::string& cell = rec.cells[c];
+            if (columns[c]) {
+                row.input.*(columns[c]->text) = cell;
+            } else if (cell.empty() || cell == "dx1") {
+                row.input.rule = ShiftRule::EqualStrength;
+            } else if (cell == "dx2") {
+                row.input.rule = ShiftRule::EqualNoise;
+            } else {
+                return at(rec.line, PairFileProblem::BadOption, cell);
+            }
+        }
+        file.rows.push_back(std::move(row));
+    }
+    return file;
+}
+
+std::string write_pair_file(const GearPairInput& input) {
+    std::vector<std::string> names, cells;
+    for (const InputField& f : kInputFields) {
+        names.emplace_back(f.name);
+        cells.push_back(input.*f.text);
+    }
+    names.emplace_back("dx");
+    cells.emplace_back(input.rule == ShiftRule::EqualStrength ? "dx1" : "dx2");
+    // Spreadsheets write CR LF; a line break inside a quoted cell stays as typed.
+    const auto line = [](const std::vector<std::string>& row) {
+        std::string text = csv::format_row(row);
+        text.insert(text.size() - 1, "\r");
+        return text;
+    };
+    return std::string(kByteOrderMark) + line(names) + line(cells);
+}
+
+}  // namespace gp
