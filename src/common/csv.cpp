@@ -34,8 +34,7 @@ std::vector<Record> parse(std::string_view text) {
                 const int quote_line = line;
                 ++i;
                 for (;;) {
-                    if (i >= text.size())
-                        throw ParseError(quote_line, Fault::UnclosedQuote);
+                    if (i >= text.size()) throw ParseError(quote_line, Fault::UnclosedQuote);
                     const char c = text[i++];
                     if (c == '"') {
                         if (i < text.size() && text[i] == '"') {

@@ -16,9 +16,9 @@ struct Record {
 
 // What is wrong with malformed CSV.
 enum class Fault {
-    UnclosedQuote,       // a quoted cell runs to the end of the text
-    TextAfterQuote,      // text follows the closing quote of a cell
-    QuoteInUnquoted,     // a quote inside an unquoted cell
+    UnclosedQuote,    // a quoted cell runs to the end of the text
+    TextAfterQuote,   // text follows the closing quote of a cell
+    QuoteInUnquoted,  // a quote inside an unquoted cell
 };
 
 const char* describe(Fault fault);

@@ -13,8 +13,8 @@ class Converter {
     explicit Converter(const char* to = "GBK", const char* from = "UTF-8")
         : cd_(iconv_open(to, from)) {
         if (cd_ == reinterpret_cast<iconv_t>(-1)) {
-            throw std::runtime_error(std::string("the C library has no converter from ") +
-                                     from + " to " + to);
+            throw std::runtime_error(std::string("the C library has no converter from ") + from +
+                                     " to " + to);
         }
     }
     ~Converter() { iconv_close(cd_); }

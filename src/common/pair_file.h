@@ -45,7 +45,7 @@ struct PairFileError {
 enum class TextEncoding { Utf8, Gbk };
 
 struct PairFile {
-    std::vector<PairRow> rows;    // none when the file has a header only
+    std::vector<PairRow> rows;  // none when the file has a header only
     TextEncoding encoding = TextEncoding::Utf8;
 };
 

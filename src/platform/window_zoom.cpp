@@ -87,8 +87,8 @@ void zoom_to_fit(QWidget* window, int percent) {
     double factor = percent / 100.0;
     const QSize size = built(window, kBuiltSize, window->size());
     const QSize room = room_on_screen(window);
-    factor = std::min({factor, double(room.width()) / size.width(),
-                       double(room.height()) / size.height()});
+    factor = std::min(
+        {factor, double(room.width()) / size.width(), double(room.height()) / size.height()});
     zoom_window(window, std::max(factor, 0.5));
 }
 

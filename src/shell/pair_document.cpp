@@ -49,9 +49,8 @@ QString suggested_name(const GearPairInput& in) {
     const QString th1 = q(in.th1).trimmed();
     static const QString kUnfit = QStringLiteral("\\/:*?\"<>|");
     const bool fit = !th1.isEmpty() && th1.size() <= 100 &&
-                     std::none_of(th1.begin(), th1.end(), [](QChar c) {
-                         return c.unicode() < 0x20 || kUnfit.contains(c);
-                     });
+                     std::none_of(th1.begin(), th1.end(),
+                                  [](QChar c) { return c.unicode() < 0x20 || kUnfit.contains(c); });
     return fit ? th1 + QStringLiteral(".csv") : q(pair_msg::kDefaultFileName);
 }
 
@@ -81,12 +80,11 @@ PairDocument::PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& di
 void PairDocument::build_menus() {
     QMenuBar* bar = form_.menuBar();
     file_menu_ = bar->addMenu(q(pair_msg::kFileMenu));
-    file_menu_->addAction(q(pair_msg::kOpenAction), QKeySequence::Open, this,
-                          &PairDocument::open);
-    file_menu_->addAction(q(pair_msg::kSaveAction), QKeySequence::Save, this,
-                          &PairDocument::save);
-    file_menu_->addAction(q(pair_msg::kSaveAsAction), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                          this, &PairDocument::save_as);
+    file_menu_->addAction(q(pair_msg::kOpenAction), QKeySequence::Open, this, &PairDocument::open);
+    file_menu_->addAction(q(pair_msg::kSaveAction), QKeySequence::Save, this, &PairDocument::save);
+    file_menu_->addAction(q(pair_msg::kSaveAsAction),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                          &PairDocument::save_as);
     file_menu_->addSeparator();
     recent_end_ = file_menu_->addSeparator();
     file_menu_->addAction(q(pair_msg::kExitAction), this, &PairDocument::exitRequested);
@@ -200,9 +198,9 @@ bool PairDocument::open() {
     if (!may_discard_changes()) return false;
     const QStringList recent = preferences_.recent_files();
     const QString folder =
-        !path_.isEmpty()     ? QFileInfo(path_).absolutePath()
-        : !recent.isEmpty()  ? QFileInfo(recent.front()).absolutePath()
-                             : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        !path_.isEmpty()    ? QFileInfo(path_).absolutePath()
+        : !recent.isEmpty() ? QFileInfo(recent.front()).absolutePath()
+                            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const auto path = dialogs_.open_path(s(folder));
     return path && open_file(q(*path));
 }
@@ -210,10 +208,11 @@ bool PairDocument::open() {
 bool PairDocument::save() { return path_.isEmpty() ? save_as() : write_to(path_); }
 
 bool PairDocument::save_as() {
-    const QString folder =
-        path_.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                        : QFileInfo(path_).absolutePath();
-    const QString name = path_.isEmpty() ? suggested_name(form_.read()) : QFileInfo(path_).fileName();
+    const QString folder = path_.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : QFileInfo(path_).absolutePath();
+    const QString name =
+        path_.isEmpty() ? suggested_name(form_.read()) : QFileInfo(path_).fileName();
     const auto path = dialogs_.save_path(s(QDir(folder).filePath(name)));
     return path && write_to(q(*path));
 }

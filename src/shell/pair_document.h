@@ -13,7 +13,7 @@
 #include "message_boxes.h"
 #include "preferences.h"
 
-class QActionGroup;
+class QAction;
 class QMenu;
 
 namespace gp {

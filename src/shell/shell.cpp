@@ -49,10 +49,10 @@ void Shell::start() {
     connect(form_->button(FormButton::Exit), &QPushButton::clicked, this, &Shell::exit_program);
     connect(form_.get(), &InputForm::closeRequested, this, &Shell::exit_program);
     if (!dialogs_) dialogs_ = (own_dialogs_ = std::make_unique<QtFileDialogs>()).get();
-    document_ = new PairDocument(*form_, desktop_.boxes, *dialogs_,
-                                 pair_msg::about(GEARPAIR_VERSION,
-                                                 desktop_.files.path(ReportKind::Geometry),
-                                                 desktop_.files.path(ReportKind::Strength)));
+    document_ = new PairDocument(
+        *form_, desktop_.boxes, *dialogs_,
+        pair_msg::about(GEARPAIR_VERSION, desktop_.files.path(ReportKind::Geometry),
+                        desktop_.files.path(ReportKind::Strength)));
     connect(document_, &PairDocument::exitRequested, this, &Shell::exit_program);
     connect(document_, &PairDocument::zoomChanged, this, &Shell::apply_zoom);
     apply_zoom();

@@ -18,8 +18,9 @@ bool same(const GearPairInput& a, const GearPairInput& b) {
 
 // Any text a field can hold, the awkward ones for CSV included, survives a save.
 TEST(PairFile, WhatIsWrittenReadsBackExactly) {
-    const char* pieces[] = {"",  "60", " 2.5 ", "-0.1", "B-1", "8-7-7 HK", "6级", "a,b", "\"q\"",
-                            "x\ny", "\r\n", "\t", "齿轮", "'", "=1+1", " ", "，", "1e400"};
+    const char* pieces[] = {"",     "60",  " 2.5 ", "-0.1", "B-1",  "8-7-7 HK",
+                            "6级",  "a,b", "\"q\"", "x\ny", "\r\n", "\t",
+                            "齿轮", "'",   "=1+1",  " ",    "，",   "1e400"};
     std::mt19937 random(7);
     std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
     for (int n = 0; n < 500; ++n) {

@@ -7,12 +7,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "fake_clock.h"
+#include "fake_file_dialogs.h"
 #include "fake_message_boxes.h"
 #include "fake_report_files.h"
 #include "fake_report_printer.h"
@@ -73,6 +76,7 @@ class ShellHarness {
     explicit ShellHarness(ReportFiles* files = nullptr)
         : shell_(DesktopServices{boxes, printer, files ? *files : fake_files, clock},
                  [this] { ++program_ends; }) {
+        shell_.use_file_dialogs(dialogs);
         shell_.start();
     }
 
@@ -128,6 +132,7 @@ class ShellHarness {
     FakeReportPrinter printer;
     FakeReportFiles fake_files;
     FakeClock clock;
+    FakeFileDialogs dialogs;
     int program_ends = 0;
 
   private:
@@ -137,10 +142,13 @@ class ShellHarness {
 }  // namespace gp::testing
 
 // Every GUI test runs on the offscreen platform, whatever the environment says.
-#define GEARPAIR_GUI_TEST_MAIN(TestClass)        \
-    int main(int argc, char* argv[]) {           \
-        qputenv("QT_QPA_PLATFORM", "offscreen"); \
-        QApplication app(argc, argv);            \
-        TestClass test;                          \
-        return QTest::qExec(&test, argc, argv);  \
+// Settings (recent files, zoom) go to a folder of their own, never the user's.
+#define GEARPAIR_GUI_TEST_MAIN(TestClass)                                                \
+    int main(int argc, char* argv[]) {                                                   \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                         \
+        QApplication app(argc, argv);                                                    \
+        QTemporaryDir settings;                                                          \
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path()); \
+        TestClass test;                                                                  \
+        return QTest::qExec(&test, argc, argv);                                          \
     }

@@ -93,7 +93,7 @@ class WindowsTest : public QObject {
         ShellHarness h;
         InputForm& js = h.form();
         QCOMPARE(js.windowTitle(), q("齿轮参数及强度计算-根据Tolmaren方法编写"));
-        QCOMPARE(js.size(), QSize(510, 551));
+        QCOMPARE(js.body()->size(), QSize(510, 551));
         const std::pair<const char*, const char*> frames[] = {
             {"Frame1", "主动齿轮"}, {"Frame2", "从动齿轮"}, {"Frame3", "基本参数"},
             {"Frame4", "主动齿轮"}, {"Frame6", "从动齿轮"}, {"Frame5", "变位系数分配情况"}};
@@ -227,7 +227,7 @@ class WindowsTest : public QObject {
 
     void nothing_is_cut_off_and_nothing_overlaps() {
         ShellHarness h;
-        check_fits_and_no_overlap(&h.form());
+        check_fits_and_no_overlap(h.form().body());
         GeometrySheetWindow jg;
         LabelTexts wide(kGeometryLabels);
         for (const char* name : kGeometryLabels) wide.set(name, "-12345.67891");
