@@ -10,7 +10,7 @@ std::string describe(const PairFileError& e) {
     const std::string line = "line " + std::to_string(e.line) + ": ";
     switch (e.problem) {
         case PairFileProblem::NotText:
-            return "the file holds zero bytes: not a CSV text";
+            return "the file holds NUL bytes: it is not CSV text";
         case PairFileProblem::UnknownEncoding:
             return "the file is neither UTF-8 nor GBK text";
         case PairFileProblem::MalformedCsv:

@@ -32,6 +32,8 @@ inline constexpr const char* kChooseRow = "文件中有多个齿轮副，请选�
 
 inline std::string zoom_action(int percent) { return std::to_string(percent) + " %"; }
 
+inline constexpr const char* kUntitled = "未命名的齿轮副";
+
 inline std::string save_changes(const std::string& file_name) {
     return "保存对" + file_name + "的修改吗？";
 }

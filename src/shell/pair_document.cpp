@@ -123,7 +123,7 @@ void PairDocument::refresh_recent_files() {
         a->setData(path);
         a->setToolTip(QDir::toNativeSeparators(path));
         connect(a, &QAction::triggered, this, [this, path] {
-            if (!may_discard_changes()) return;
+            if (!may_replace_texts()) return;
             if (!open_file(path) && !QFileInfo::exists(path)) {
                 preferences_.remove_recent_file(path);
                 refresh_recent_files();
@@ -195,7 +195,7 @@ bool PairDocument::open_file(const QString& path) {
 }
 
 bool PairDocument::open() {
-    if (!may_discard_changes()) return false;
+    if (!may_replace_texts()) return false;
     const QStringList recent = preferences_.recent_files();
     const QString folder =
         !path_.isEmpty()    ? QFileInfo(path_).absolutePath()
@@ -240,9 +240,12 @@ void PairDocument::opened_or_saved(const QString& path) {
     refresh_title();
 }
 
-bool PairDocument::may_discard_changes() {
-    if (path_.isEmpty() || !modified()) return true;
-    switch (dialogs_.ask_to_save(pair_msg::save_changes(s(QFileInfo(path_).fileName())))) {
+bool PairDocument::may_discard_changes() { return path_.isEmpty() || may_replace_texts(); }
+
+bool PairDocument::may_replace_texts() {
+    if (!modified()) return true;
+    const std::string name = path_.isEmpty() ? pair_msg::kUntitled : s(QFileInfo(path_).fileName());
+    switch (dialogs_.ask_to_save(pair_msg::save_changes(name))) {
         case SaveAnswer::Save:
             return save();
         case SaveAnswer::Discard:
@@ -267,7 +270,7 @@ bool PairDocument::eventFilter(QObject* watched, QEvent* event) {
             const QString path = dropped_file(drop->mimeData());
             if (path.isEmpty()) break;
             drop->acceptProposedAction();
-            if (may_discard_changes()) open_file(path);
+            if (may_replace_texts()) open_file(path);
             return true;
         }
         default:

@@ -38,9 +38,12 @@ class PairDocument : public QObject {
     bool open();
     bool save();
     bool save_as();
-    // Before the form's texts are lost: asks "保存对…的修改吗？" when an open file
-    // was changed. False when the user chose to stay.
+    // Before the program is left: asks "保存对…的修改吗？" when an open file was
+    // changed. False when the user chose to stay.
     bool may_discard_changes();
+    // Before another file replaces the form's texts: asks also when texts were typed
+    // with no file open, since they would be lost.
+    bool may_replace_texts();
 
     const QString& path() const { return path_; }
     bool modified() const;

@@ -30,7 +30,7 @@ TEST(BatchInput, ColumnsInAnyOrderAndSubset) {
 }
 
 TEST(BatchInput, BadFilesNameTheLine) {
-    const std::pair<const char*, const char*> cases[] = {
+    const std::pair<std::string, const char*> cases[] = {
         {"zxja,bogus\n1,2\n", "line 1: unknown column \"bogus\""},
         {"zxja,dx\n1,dx1\n2,dx3\n", "line 3: dx must be dx1 or dx2"},
         {"zxja,fmn\n1,2\n3\"x,4\n", "line 3: a quote inside an unquoted cell"},
@@ -38,6 +38,8 @@ TEST(BatchInput, BadFilesNameTheLine) {
         {"zxja,fmn\n1,2,3\n", "line 2: 3 cells where the header has 2"},
         {"zxja,zxja\n", "line 1: column \"zxja\" appears twice"},
         {"", "line 1: the header row is missing"},
+        {std::string("zxja\n\0\n", 7), "NUL bytes"},
+        {"zxja\n\xFF\n", "neither UTF-8 nor GBK"},
     };
     for (const auto& [text, message] : cases) {
         try {

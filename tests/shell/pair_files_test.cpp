@@ -178,6 +178,14 @@ class PairFilesTest : public QObject {
         QCOMPARE(h.visible_windows(), std::vector<std::string>{"jg"});
         ShellHarness plain;
         plain.fill(spur_example());
+        // Opening a file over typed texts that are in no file asks first, though.
+        plain.dialogs.answers = {SaveAnswer::Cancel};
+        plain.dialogs.open_paths = {a.toStdString()};
+        const FormTexts typed = plain.texts();
+        QVERIFY(!plain.shell().document()->open());
+        QCOMPARE(plain.dialogs.asked, std::vector<std::string>{"保存对未命名的齿轮副的修改吗？"});
+        QCOMPARE(plain.texts(), typed);
+        plain.dialogs.asked.clear();
         plain.click(FormButton::Exit);
         QVERIFY(plain.dialogs.asked.empty());
         QCOMPARE(plain.program_ends, 1);

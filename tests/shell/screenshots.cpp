@@ -2,7 +2,12 @@
 // in, for the documentation: gearpair-screenshots [FOLDER] (default: the current
 // folder). Run it under a display, or with QT_QPA_PLATFORM=offscreen.
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "messages.h"
 #include "qt_message_boxes.h"
@@ -44,6 +49,27 @@ bool save_box(const std::string& title, const std::string& text, MessageIcon ico
     return ok;
 }
 
+// The form with its first menu open: the menu is a window of its own, so it is
+// grabbed apart and drawn onto the form's picture where it stands.
+bool save_with_menu(InputForm& form, const QDir& folder, const char* name) {
+    QAction* first = form.menuBar()->actions().value(0);
+    QMenu* menu = first ? first->menu() : nullptr;
+    if (!menu) return false;
+    const QRect item = form.menuBar()->actionGeometry(first);
+    menu->popup(form.menuBar()->mapToGlobal(item.bottomLeft()));
+    QApplication::processEvents();
+    QPixmap picture = form.grab();
+    {
+        QPainter painter(&picture);
+        painter.drawPixmap(form.mapFromGlobal(menu->pos()), menu->grab());
+    }
+    menu->hide();
+    const QString path = folder.filePath(QString::fromUtf8(name) + QStringLiteral(".png"));
+    if (picture.save(path)) return true;
+    std::fprintf(stderr, "gearpair-screenshots: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 bool strength_sheet(ShellHarness& h, const FormTexts& form, const QDir& folder, const char* name) {
     h.fill(form);
     h.click(FormButton::ComputeStrength);
@@ -64,11 +90,16 @@ int main(int argc, char* argv[]) {
     app.setFont(ui_font());
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     if (!folder.exists() && !QDir().mkpath(folder.path())) return 1;
+    // No recent files and no zoom of the user's in the pictures.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
 
     ShellHarness h;
     bool ok = save(&h.form(), folder, "input-form-empty");
     h.fill(spur_example());
     ok &= save(&h.form(), folder, "input-form");
+    h.form().show();
+    ok &= save_with_menu(h.form(), folder, "input-form-menu");
 
     h.click(FormButton::ComputeGeometry);
     if (GeometrySheetWindow* jg = h.shell().geometry_sheet()) {
