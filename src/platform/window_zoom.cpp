@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -106,8 +107,14 @@ void set_scrolling_content(QMainWindow* window, QWidget* content) {
 void zoom_main_window(QMainWindow* window, QWidget* content, int percent) {
     zoom_window(content, percent / 100.0);
     const int menu = window->menuBar() ? window->menuBar()->sizeHint().height() : 0;
-    const QSize wanted = content->size() + QSize(0, menu);
-    window->resize(wanted.boundedTo(room_on_screen(window)));
+    const QSize room = room_on_screen(window);
+    QSize wanted = content->size() + QSize(0, menu);
+    // A scroll bar takes room from the content: a window cut short in one direction
+    // is made wider (or taller) by the bar, so that the other needs none.
+    const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (wanted.height() > room.height()) wanted.rwidth() += bar;
+    if (wanted.width() > room.width()) wanted.rheight() += bar;
+    window->resize(wanted.boundedTo(room));
 }
 
 }  // namespace gp

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "messages.h"
+#include "pair_document.h"
 #include "qt_message_boxes.h"
 #include "shell_harness.h"
 #include "shell_messages.h"
@@ -98,6 +99,10 @@ int main(int argc, char* argv[]) {
     bool ok = save(&h.form(), folder, "input-form-empty");
     h.fill(spur_example());
     ok &= save(&h.form(), folder, "input-form");
+    // Saved once, so that the menu lists it among the recent files.
+    h.dialogs.save_paths = {
+        QDir(settings.path()).filePath(QStringLiteral("B-1.csv")).toStdString()};
+    ok &= h.shell().document()->save();
     h.form().show();
     ok &= save_with_menu(h.form(), folder, "input-form-menu");
 
