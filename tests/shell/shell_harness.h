@@ -142,13 +142,15 @@ class ShellHarness {
 }  // namespace gp::testing
 
 // Every GUI test runs on the offscreen platform, whatever the environment says.
-// Settings (recent files, zoom) go to a folder of their own, never the user's.
-#define GEARPAIR_GUI_TEST_MAIN(TestClass)                                                \
-    int main(int argc, char* argv[]) {                                                   \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                         \
-        QApplication app(argc, argv);                                                    \
-        QTemporaryDir settings;                                                          \
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path()); \
-        TestClass test;                                                                  \
-        return QTest::qExec(&test, argc, argv);                                          \
+// Settings (recent files, zoom) go to a folder of their own, never the user's. An
+// offscreen platform with options (a screen of a given size) is kept.
+#define GEARPAIR_GUI_TEST_MAIN(TestClass)                                                    \
+    int main(int argc, char* argv[]) {                                                       \
+        if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen"))) \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                         \
+        QApplication app(argc, argv);                                                        \
+        QTemporaryDir settings;                                                              \
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());     \
+        TestClass test;                                                                      \
+        return QTest::qExec(&test, argc, argv);                                              \
     }

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <algorithm>
 #include <memory>
 #include <set>
@@ -240,6 +241,23 @@ class WindowsTest : public QObject {
             sheet.set_texts(texts);
             check_fits_and_no_overlap(&sheet);
         }
+    }
+
+    // Each window the user meets lies within the screen, at any pixel density.
+    void every_window_stays_on_the_screen() {
+        ShellHarness h;
+        const auto within_screen = [](QWidget* w) {
+            const QSize room = w->screen()->availableGeometry().size();
+            QVERIFY2(w->width() <= room.width() && w->height() <= room.height(),
+                     qPrintable(w->objectName()));
+        };
+        within_screen(&h.form());
+        h.fill(spur_example());
+        h.click(FormButton::ComputeGeometry);
+        within_screen(h.shell().geometry_sheet());
+        h.click_on_sheet(SheetButton::Return);
+        h.click(FormButton::ComputeStrength);
+        within_screen(h.shell().strength_sheet());
     }
 };
 
