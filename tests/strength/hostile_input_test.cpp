@@ -41,7 +41,8 @@ TEST(HostileInput, EveryFieldEveryText) {
                 if (const auto* stop = std::get_if<Stop>(&outcome)) {
                     EXPECT_TRUE(messages.count(stop->message)) << where << ": " << stop->message;
                     EXPECT_FALSE(stop->detail.empty()) << where;
-                    EXPECT_TRUE(has_no_special_value(stop->detail)) << where << ": " << stop->detail;
+                    EXPECT_TRUE(has_no_special_value(stop->detail))
+                        << where << ": " << stop->detail;
                     continue;
                 }
                 const auto& result = std::get<StrengthResult>(outcome);
