@@ -24,7 +24,7 @@ const char* fault_text(FaultKind kind) {
 
 std::string fault_detail(FaultKind kind) {
     const char* quantity = Computing::current();
-    return std::string(quantity ? quantity : "计算过程中") + "时" + fault_text(kind);
+    return std::string(quantity ? quantity : "计算") + "时" + fault_text(kind);
 }
 
 }  // namespace
