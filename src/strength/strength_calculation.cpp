@@ -21,6 +21,10 @@ Outcome<StrengthResult> compute_strength(const GearPairInput& input) {
             const StrengthCore core = strength_core(input);
             Computing step{"计算齿形系数、齿根应力集中系数和齿根弯曲应力"};
             const BendingCase c = choose_case(core.pair.beta, core.ratios.gamma, core.ratios.beta);
+            // The low-overlap stress shares the load among the whole pairs in contact.
+            if (c == BendingCase::LowOverlap && core.ratios.alpha_whole == 0.0) {
+                step.now("计算齿根弯曲应力（端面重合度小于 1，其整数部分为 0）");
+            }
             const BendingStresses bending = bending_stresses(core, c);
             step.now("计算齿面接触应力");
             const Real sigma_H = contact_stress(core);
