@@ -27,6 +27,15 @@ bool is_system_message(const std::string& text) {
            msg::kStopMessages.end();
 }
 
+// An explanation says something, in Chinese, and holds no special value.
+bool is_sound_explanation(const std::string& text) {
+    const bool has_chinese = std::any_of(
+        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xE4; });
+    return has_chinese && text.find("nan") == std::string::npos &&
+           text.find("inf") == std::string::npos && text.find("NaN") == std::string::npos &&
+           text.find("Inf") == std::string::npos;
+}
+
 std::string check_labels(const char* calculation, const LabelTexts& labels) {
     for (const auto& [name, text] : labels.entries()) {
         if (!is_rule_abiding_number(text, kDoubleDigits, kDoubleExponentFrom)) {
@@ -59,8 +68,13 @@ template <typename Result, typename Check, typename Build>
 std::string check_outcome(const char* calculation, const Outcome<Result>& outcome, Check check,
                           Build build) {
     if (const auto* stop = std::get_if<Stop>(&outcome)) {
-        if (is_system_message(stop->message)) return {};
-        return std::string(calculation) + " stopped with \"" + stop->message + "\"";
+        if (!is_system_message(stop->message)) {
+            return std::string(calculation) + " stopped with \"" + stop->message + "\"";
+        }
+        if (!is_sound_explanation(stop->detail)) {
+            return std::string(calculation) + " explained a stop with \"" + stop->detail + "\"";
+        }
+        return {};
     }
     const Result& result = std::get<Result>(outcome);
     if (auto broken = check_labels(calculation, result.labels); !broken.empty()) return broken;

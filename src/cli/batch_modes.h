@@ -8,12 +8,15 @@
 
 namespace gp {
 
-// CSV of every geometry result: status, message, then one cell per sheet label.
-void write_geometry_table(const std::vector<BatchRow>& rows, std::ostream& out);
+// CSV of every geometry result: status, message, then one cell per sheet label;
+// `with_detail` adds a last column "detail" with the explanation of each stop.
+void write_geometry_table(const std::vector<BatchRow>& rows, std::ostream& out,
+                          bool with_detail = false);
 
 // CSV of every strength result: status, message, sheet, then every label any
 // strength sheet has (empty where the chosen sheet has no such label).
-void write_strength_table(const std::vector<BatchRow>& rows, std::ostream& out);
+void write_strength_table(const std::vector<BatchRow>& rows, std::ostream& out,
+                          bool with_detail = false);
 
 // The bytes a save of each successful row would append to the report file; the
 // rows that stop are named on `err`.

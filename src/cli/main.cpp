@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr const char* kHelp = R"(Usage: gearpair-cli MODE [--report] [FILE]
+constexpr const char* kHelp = R"(Usage: gearpair-cli MODE [--report | --detail] [FILE]
 
 Computes every gear pair of a CSV file, as the desktop program's buttons would.
 
@@ -37,6 +37,8 @@ OUTPUT
   every value cell is empty. sheet is jg1, jg2 or jg3; a value the chosen sheet
   does not show is empty.
 
+  --detail   add a last column "detail": on a stop, what failed, with the values
+             that matter (empty on "ok" rows).
   --report   instead of CSV, write exactly the bytes that saving each result would
              append to the report file (GBK text, CR LF), stamped with the current
              date and time; rows that stop are named on standard error.
@@ -57,7 +59,7 @@ int usage_error(const std::string& what) {
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string mode, file;
-    bool report = false;
+    bool report = false, detail = false;
     for (const std::string& a : args) {
         if (a == "--help" || a == "-h") {
             std::cout << kHelp;
@@ -65,6 +67,8 @@ int main(int argc, char** argv) {
         }
         if (a == "--report") {
             report = true;
+        } else if (a == "--detail") {
+            detail = true;
         } else if (mode.empty()) {
             mode = a;
         } else if (file.empty()) {
@@ -73,6 +77,7 @@ int main(int argc, char** argv) {
             return usage_error("too many arguments");
         }
     }
+    if (report && detail) return usage_error("--detail and --report cannot be combined");
     if (mode != "geometry" && mode != "strength") {
         return usage_error(mode.empty() ? "no mode given" : "unknown mode '" + mode + "'");
     }
@@ -101,10 +106,10 @@ int main(int argc, char** argv) {
     std::ostringstream out;  // nothing reaches standard output unless the whole run succeeds
     if (mode == "geometry") {
         report ? gp::write_geometry_reports(rows, out, std::cerr)
-               : gp::write_geometry_table(rows, out);
+               : gp::write_geometry_table(rows, out, detail);
     } else {
         report ? gp::write_strength_reports(rows, out, std::cerr)
-               : gp::write_strength_table(rows, out);
+               : gp::write_strength_table(rows, out, detail);
     }
     std::cout << out.str();
     std::cout.flush();

@@ -1,7 +1,10 @@
 #include "input_checks.h"
 
 #include <array>
+#include <string_view>
+#include <vector>
 
+#include "field_captions.h"
 #include "messages.h"
 #include "number_parse.h"
 
@@ -22,22 +25,45 @@ const std::string& text_of(const GearPairInput& in, const char* name) {
     return in.*(find_input_field(name)->text);
 }
 
+// The first failing field gets the focus; the explanation names all of them.
+template <typename Fields, typename Fails>
+std::optional<CheckFailure> first_failure(const Fields& fields, Fails fails, const char* message,
+                                          const char* what) {
+    std::vector<std::string_view> failed;
+    for (const char* name : fields) {
+        if (fails(name)) failed.emplace_back(name);
+    }
+    if (failed.empty()) return std::nullopt;
+    return CheckFailure{message, std::string(failed.front()),
+                        std::string(what) + field_captions(failed)};
+}
+
 }  // namespace
 
 std::optional<CheckFailure> check_for_geometry(const GearPairInput& in) {
-    for (const char* name : kNumericFields) {
-        const std::string& t = text_of(in, name);
-        if (!t.empty() && !is_numeric(t)) return CheckFailure{msg::kLettersOrSymbols, name};
+    if (auto f = first_failure(
+            kNumericFields,
+            [&](const char* name) {
+                const std::string& t = text_of(in, name);
+                return !t.empty() && !is_numeric(t);
+            },
+            msg::kLettersOrSymbols, "以下参数不是数字（含有字母或符号）：")) {
+        return f;
     }
-    for (const char* name : kRequiredFields) {
-        if (text_of(in, name).empty()) return CheckFailure{msg::kIncomplete, name};
-    }
-    return std::nullopt;
+    return first_failure(
+        kRequiredFields, [&](const char* name) { return text_of(in, name).empty(); },
+        msg::kIncomplete, "计算齿轮参数需要填写以下参数：");
 }
 
 std::optional<CheckFailure> check_for_strength(const GearPairInput& in) {
-    if (!in.nj.empty() && !is_numeric(in.nj)) return CheckFailure{msg::kLettersOrSymbols, "nj"};
-    if (in.nj.empty()) return CheckFailure{msg::kNoTorque, "nj"};
+    if (!in.nj.empty() && !is_numeric(in.nj)) {
+        return CheckFailure{msg::kLettersOrSymbols, "nj",
+                            field_caption("nj") + "不是数字（含有字母或符号）"};
+    }
+    if (in.nj.empty()) {
+        return CheckFailure{msg::kNoTorque, "nj",
+                            "计算齿轮强度需要填写" + field_caption("nj") + "（kgf·m）"};
+    }
     return std::nullopt;
 }
 

@@ -11,6 +11,7 @@ namespace gp {
 struct CheckFailure {
     std::string message;  // the system's message, shown under the title "提示"
     std::string field;    // the first field that failed, for the keyboard focus
+    std::string detail;   // every field that failed, by its caption on the form
 };
 
 // Geometry button: letters or symbols in any of 19 fields, then 15 required fields.

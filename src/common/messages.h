@@ -15,9 +15,12 @@ inline constexpr const char* kIncomplete = "您输入的参数不完全，请继
 inline constexpr const char* kNoTorque = "您没有输入扭矩参数，请输入";
 inline constexpr const char* kCannotCompute = "您输入的参数无法计算，请重新输入";
 inline constexpr const char* kPinAngleInaccurate = "量棒中心所在圆的压力角无法在指定精度下计算";
+inline constexpr const char* kMeaninglessStrength =
+    "计算结果没有意义（齿顶圆不大于齿根圆，或齿厚、系数、应力不为正值），请检查输入的参数";
 
 // Every message a calculation can stop with.
-inline constexpr std::array<std::string_view, 5> kStopMessages = {
-    kLettersOrSymbols, kIncomplete, kNoTorque, kCannotCompute, kPinAngleInaccurate};
+inline constexpr std::array<std::string_view, 6> kStopMessages = {
+    kLettersOrSymbols, kIncomplete,         kNoTorque,
+    kCannotCompute,    kPinAngleInaccurate, kMeaninglessStrength};
 
 }  // namespace gp::msg

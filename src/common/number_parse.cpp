@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "field_captions.h"
 #include "messages.h"
 #include "stop.h"
 
@@ -77,9 +78,12 @@ double lenient_parse(std::string_view text) {
     return convert_validated(text.substr(s.begin, s.end - s.begin));
 }
 
-double strict_convert(std::string_view text) {
+double strict_convert(std::string_view text, std::string_view field) {
     if (!is_numeric(text)) {
-        throw StopSignal{text.empty() ? msg::kIncomplete : msg::kLettersOrSymbols};
+        const std::string what = field.empty() ? std::string("输入的参数") : field_caption(field);
+        throw StopSignal{
+            text.empty() ? msg::kIncomplete : msg::kLettersOrSymbols,
+            what + (text.empty() ? "未填写，它必须是一个数" : "不是一个数（含有字母或符号）")};
     }
     return lenient_parse(text);
 }

@@ -22,6 +22,7 @@ double lenient_parse(std::string_view text);
 
 // Strict conversion: the whole text must be numeric. Otherwise the calculation
 // stops: "incomplete" for the empty text, "letters or symbols" for anything else.
-double strict_convert(std::string_view text);
+// `field` names the form field the text came from, for the stop's explanation.
+double strict_convert(std::string_view text, std::string_view field = {});
 
 }  // namespace gp

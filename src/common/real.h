@@ -27,7 +27,7 @@ class Real {
     friend Real operator-(Real a, Real b) { return Real(a.v_ - b.v_); }
     friend Real operator*(Real a, Real b) { return Real(a.v_ * b.v_); }
     friend Real operator/(Real a, Real b) {
-        if (b.v_ == 0.0) throw ArithmeticFault{};
+        if (b.v_ == 0.0) throw ArithmeticFault{FaultKind::DivisionByZero};
         return Real(a.v_ / b.v_);
     }
     friend Real operator-(Real a) { return Real(-a.v_); }
@@ -54,7 +54,7 @@ class Real {
 };
 
 inline Real sqrt(Real x) {
-    if (x.value() < 0.0) throw ArithmeticFault{};
+    if (x.value() < 0.0) throw ArithmeticFault{FaultKind::NegativeRoot};
     return Real(std::sqrt(x.value()));
 }
 inline Real sin(Real x) { return Real(std::sin(x.value())); }
@@ -66,8 +66,10 @@ inline Real abs(Real x) { return Real(std::fabs(x.value())); }
 inline Real floor(Real x) { return Real(std::floor(x.value())); }
 // Power of a non-negative base; a negative base or an overflow is a fault.
 inline Real pow(Real base, Real exponent) {
-    if (base.value() < 0.0) throw ArithmeticFault{};
-    if (base.value() == 0.0 && exponent.value() < 0.0) throw ArithmeticFault{};
+    if (base.value() < 0.0) throw ArithmeticFault{FaultKind::NegativeRoot};
+    if (base.value() == 0.0 && exponent.value() < 0.0) {
+        throw ArithmeticFault{FaultKind::DivisionByZero};
+    }
     return Real(std::pow(base.value(), exponent.value()));
 }
 

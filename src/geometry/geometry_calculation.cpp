@@ -4,6 +4,7 @@
 #include "geometry_inputs.h"
 #include "geometry_texts.h"
 #include "input_checks.h"
+#include "input_hints.h"
 #include "mesh_indices.h"
 #include "pin_measurement.h"
 #include "profile_shift.h"
@@ -15,21 +16,38 @@
 namespace gp {
 
 Outcome<GeometryResult> compute_geometry(const GearPairInput& input) {
-    if (auto failure = check_for_geometry(input)) return Stop{failure->message};
+    if (auto failure = check_for_geometry(input)) {
+        return Stop{failure->message, failure->detail};
+    }
     return run_to_outcome([&input] {
-        // The stages run in this order because the order decides which message a
-        // pair with several faults gets: the mesh indices come before the pins.
-        const GeometryInputs in = read_geometry_inputs(input);
-        GeometryQuantities q;
-        q.transverse = transverse_geometry(in);
-        q.working = working_pressure_angle(in, q.transverse);
-        q.shift = profile_shift(in, q.transverse, q.working);
-        q.sizes = gear_sizes(in, q.transverse, q.working, q.shift);
-        q.thickness = tooth_thickness(in, q.transverse, q.working, q.shift, q.sizes);
-        q.mesh = mesh_indices(in, q.transverse, q.working, q.shift, q.sizes, q.thickness);
-        q.pins = pin_measurement(in, q.transverse, q.working, q.thickness);
-        q.span = span_measurement(in, q.transverse, q.shift);
-        return geometry_texts(q);
+        try {
+            // The stages run in this order because the order decides which message a
+            // pair with several faults gets: the mesh indices come before the pins.
+            Computing step{"读取输入参数"};
+            const GeometryInputs in = read_geometry_inputs(input);
+            GeometryQuantities q;
+            step.now("计算端面压力角、端面模数和分度圆直径");
+            q.transverse = transverse_geometry(in);
+            step.now("计算基圆直径和啮合角");
+            q.working = working_pressure_angle(in, q.transverse);
+            step.now("计算法向变位系数");
+            q.shift = profile_shift(in, q.transverse, q.working);
+            step.now("计算齿顶圆直径、齿根圆直径和齿高");
+            q.sizes = gear_sizes(in, q.transverse, q.working, q.shift);
+            step.now("计算分度圆法向弧齿厚和齿顶端面弧齿厚");
+            q.thickness = tooth_thickness(in, q.transverse, q.working, q.shift, q.sizes);
+            q.mesh = mesh_indices(in, q.transverse, q.working, q.shift, q.sizes, q.thickness);
+            step.now("计算量棒直径和跨棒距");
+            q.pins = pin_measurement(in, q.transverse, q.working, q.thickness);
+            step.now("计算跨齿数和公法线长度");
+            q.span = span_measurement(in, q.transverse, q.shift);
+            step.now("把结果换算成显示数值");
+            return geometry_texts(q);
+        } catch (ArithmeticFault& fault) {
+            fault.detail +=
+                degenerate_inputs(input, {"zxja", "fmn", "fjafn", "lxjbt", "cs1z1", "cs2z2"});
+            throw;
+        }
     });
 }
 

@@ -26,20 +26,20 @@ Real pin_centre_angle(Real inv_alpha_m) {
         Real kept = alpha;
         long steps = 0, next_keep = 1;
         while (involute_error(alpha, inv_alpha_m) > kTolerance && alpha <= 1.570796327) {
-            if (++steps > kMaxSteps) throw StopSignal{msg::kPinAngleInaccurate};
+            if (++steps > kMaxSteps) throw StopSignal{msg::kPinAngleInaccurate, {}};
             const Real c = sin(alpha) / (inv_alpha_m + alpha);
             alpha = angle_of_cosine(c);
-            if (alpha == kept) throw StopSignal{msg::kPinAngleInaccurate};
+            if (alpha == kept) throw StopSignal{msg::kPinAngleInaccurate, {}};
             if (steps == next_keep) kept = alpha, next_keep *= 2;
         }
         if (involute_error(alpha, inv_alpha_m) > kTolerance) {
-            throw StopSignal{msg::kPinAngleInaccurate};
+            throw StopSignal{msg::kPinAngleInaccurate, {}};
         }
         return alpha;
     } catch (const ArithmeticFault&) {
         // A negative involute (pin centres inside the base circle) drives the cosine
         // above 1; the iteration has no answer then either.
-        throw StopSignal{msg::kPinAngleInaccurate};
+        throw StopSignal{msg::kPinAngleInaccurate, {}};
     }
 }
 

@@ -1,5 +1,7 @@
 #include "pin_measurement.h"
 
+#include <string>
+
 #include "number_parse.h"
 #include "number_text.h"
 #include "pin_centre_angle.h"
@@ -11,6 +13,24 @@ namespace {
 // touches the flanks close to the reference circle.
 Real suggested_pin_diameter(const GeometryInputs& in, Real sn) {
     return round_half_up((3.141592654 * in.mn - sn) / cos(in.alpha_n), 3);
+}
+
+// The pin-centre angle of gear `i`; a stop of the iteration says which gear, with
+// the pin and the involute it could not match.
+Real solved_pin_centre_angle(int i, Real dp, Real inv_alpha_m) {
+    try {
+        return pin_centre_angle(inv_alpha_m);
+    } catch (StopSignal& stop) {
+        if (stop.detail.empty()) {
+            const std::string n = std::to_string(i + 1);
+            stop.detail = std::string(i == 0 ? "主动齿轮" : "从动齿轮") +
+                          "量棒中心所在圆的压力角迭代达不到 1e-12 的精度：量棒直径 dp" + n + " = " +
+                          detail_number(dp.value()) +
+                          "，inv αM = " + detail_number(inv_alpha_m.value());
+            if (inv_alpha_m < 0.0) stop.detail += "（小于 0：量棒中心落在基圆以内，量棒太小）";
+        }
+        throw;
+    }
 }
 
 bool has_even_teeth(Real z) { return floor(z / 2.0) == z / 2.0; }
@@ -31,13 +51,13 @@ PinMeasurement pin_measurement(const GeometryInputs& in, const TransverseGeometr
     GearPairOf<Real> cos_alpha_m, sin_alpha_m;
     for (int i = 0; i < kGears; ++i) {
         // A typed diameter is converted strictly, where it is first used.
-        if (typed[i]) p.dp[i] = strict_convert(in.dp_text[i]);
+        if (typed[i]) p.dp[i] = strict_convert(in.dp_text[i], i == 0 ? "dpg1" : "dpg2");
         // Involute of the pressure angle at the pin centre: half the tooth's angular
         // thickness, plus the pin's, less half the angular pitch.
         const Real mz = in.mn * in.z[i];
         const Real inv_alpha_m =
             th.sn[i] / mz + p.dp[i] / (mz * cos_alpha_n) + t.inv_alpha_t - 3.141592654 / in.z[i];
-        const Real alpha_m = pin_centre_angle(inv_alpha_m);
+        const Real alpha_m = solved_pin_centre_angle(i, p.dp[i], inv_alpha_m);
         cos_alpha_m[i] = cos(alpha_m);
         sin_alpha_m[i] = sin(alpha_m);
     }

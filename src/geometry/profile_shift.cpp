@@ -10,7 +10,7 @@ namespace {
 // read again from its text here, strictly.
 Real equal_strength_pinion_shift(const GeometryInputs& in, const TransverseGeometry& t,
                                  const WorkingPressureAngle& w, Real x_sum) {
-    const Real han = strict_convert(in.han_text);
+    const Real han = strict_convert(in.han_text, "h0");
     const Real cos_alpha_wt = cos(w.alpha_wt);
     return (t.d[1] + 2.0 * in.mn * (0.14 * han + 1.6 * x_sum) - 0.86 * t.d[0] +
             (0.86 * w.db[0] - w.db[1]) / cos_alpha_wt) /

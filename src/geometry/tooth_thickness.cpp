@@ -1,10 +1,22 @@
 #include "tooth_thickness.h"
 
+#include <string>
+
 #include "angle_functions.h"
 #include "messages.h"
 #include "stop.h"
 
 namespace gp {
+namespace {
+
+std::string tip_inside_base_circle(int gear, Real da, Real db) {
+    const std::string n = std::to_string(gear + 1);
+    return std::string(gear == 0 ? "主动齿轮" : "从动齿轮") + "的齿顶圆在基圆以内：齿顶圆直径 da" +
+           n + " = " + detail_number(da.value()) + "，小于基圆直径 db" + n + " = " +
+           detail_number(db.value());
+}
+
+}  // namespace
 
 ToothThickness tooth_thickness(const GeometryInputs& in, const TransverseGeometry& t,
                                const WorkingPressureAngle& w, const ProfileShift& s,
@@ -25,7 +37,9 @@ ToothThickness tooth_thickness(const GeometryInputs& in, const TransverseGeometr
     GearPairOf<Real> cos_alpha_a;
     for (int i = 0; i < kGears; ++i) {
         cos_alpha_a[i] = w.db[i] / g.da[i];
-        if (cos_alpha_a[i] > 1.0) throw StopSignal{msg::kCannotCompute};
+        if (cos_alpha_a[i] > 1.0) {
+            throw StopSignal{msg::kCannotCompute, tip_inside_base_circle(i, g.da[i], w.db[i])};
+        }
     }
     for (int i = 0; i < kGears; ++i) {
         const Real inv_alpha_a = involute(angle_of_cosine(cos_alpha_a[i]));

@@ -1,10 +1,30 @@
 #include "working_pressure_angle.h"
 
+#include <cmath>
+#include <string>
+
 #include "angle_functions.h"
 #include "messages.h"
 #include "stop.h"
 
 namespace gp {
+namespace {
+
+// The pair meshes down to the centre distance at which the working pressure angle
+// is 0, where a equals the sum of the base radii, a0·cos αt. The smallest distance
+// shown is rounded up to 5 decimals and is itself accepted.
+std::string unattainable_centre_distance(Real a, Real a0, Real cos_alpha_t) {
+    const double base_radii = a0.value() * cos_alpha_t.value();
+    double smallest = std::ceil(base_radii * 100000.0) / 100000.0;
+    for (int i = 0; i < 10 && (a0.value() / smallest) * cos_alpha_t.value() > 1.0; ++i) {
+        smallest += 0.00001;
+    }
+    return "中心距 a = " + detail_number(a.value()) + " 小于该齿轮副能够啮合的最小中心距 " +
+           detail_number(smallest) +
+           "（两基圆半径之和；标准中心距 a0 = " + detail_number(a0.value()) + "）";
+}
+
+}  // namespace
 
 WorkingPressureAngle working_pressure_angle(const GeometryInputs& in, const TransverseGeometry& t) {
     WorkingPressureAngle w;
@@ -16,7 +36,10 @@ WorkingPressureAngle working_pressure_angle(const GeometryInputs& in, const Tran
     // The base circles do not change with the centre distance, so
     // a·cos αwt = a0·cos αt.
     const Real cos_alpha_wt = (w.a0 / in.a) * cos_alpha_t;
-    if (cos_alpha_wt > 1.0) throw StopSignal{msg::kCannotCompute};
+    if (cos_alpha_wt > 1.0) {
+        throw StopSignal{msg::kCannotCompute,
+                         unattainable_centre_distance(in.a, w.a0, cos_alpha_t)};
+    }
 
     w.alpha_wt = angle_of_cosine(cos_alpha_wt);
     w.inv_alpha_wt = involute(w.alpha_wt);

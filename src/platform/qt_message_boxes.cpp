@@ -32,11 +32,14 @@ QString displayed_text(const std::string& text) {
 }  // namespace
 
 std::unique_ptr<QMessageBox> make_message_box(const std::string& title, const std::string& text,
-                                              MessageIcon icon, QWidget* parent) {
+                                              MessageIcon icon, QWidget* parent,
+                                              const std::string& detail) {
     auto box = std::make_unique<QMessageBox>(parent);
     box->setWindowTitle(QString::fromStdString(title));
     box->setTextFormat(Qt::PlainText);
     box->setText(displayed_text(text));
+    // The explanation stands under the message, readable without another click.
+    if (!detail.empty()) box->setInformativeText(displayed_text(detail));
     box->setIcon(qt_icon(icon));
     box->setStandardButtons(QMessageBox::Ok);
     QAbstractButton* ok = box->button(QMessageBox::Ok);
@@ -46,8 +49,9 @@ std::unique_ptr<QMessageBox> make_message_box(const std::string& title, const st
     return box;
 }
 
-void QtMessageBoxes::show(const std::string& title, const std::string& text, MessageIcon icon) {
-    make_message_box(title, text, icon, QApplication::activeWindow())->exec();
+void QtMessageBoxes::show(const std::string& title, const std::string& text, MessageIcon icon,
+                          const std::string& detail) {
+    make_message_box(title, text, icon, QApplication::activeWindow(), detail)->exec();
 }
 
 }  // namespace gp

@@ -7,6 +7,8 @@
 #include "report_stamp.h"
 #include "sheet_window.h"
 
+class QAction;
+
 namespace gp {
 
 class GeometrySheetWindow : public SheetWindow {
@@ -20,6 +22,15 @@ class GeometrySheetWindow : public SheetWindow {
     LabelTexts texts() const { return texts_of(kGeometryLabels); }
     // The report of what the sheet shows, with the form's texts as typed.
     ReportDocument report(const GearPairInput& form, const ReportStamp& when) const;
+
+    // "把变位系数填入输入表": asks for the two shift coefficients the sheet shows to be
+    // written into the form's shift fields, so that the strength calculation, which
+    // reads only those fields, works with the split just derived. In the sheet's
+    // context menu and on its shortcut key; the shell does the writing.
+    QAction* carry_shift_action() const { return carry_shift_; }
+
+  private:
+    QAction* carry_shift_ = nullptr;
 };
 
 }  // namespace gp

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -175,6 +177,14 @@ void InputForm::build_buttons() {
         auto* button = new QPushButton(QString::fromUtf8(b.text), body_);
         button->setObjectName(QString::fromUtf8(b.name));
         button->setAutoDefault(true);  // Enter presses the focused button
+        // The two calculations have function keys, named in their tool tips.
+        if (b.which == FormButton::ComputeGeometry || b.which == FormButton::ComputeStrength) {
+            const bool geometry = b.which == FormButton::ComputeGeometry;
+            const QKeySequence key(geometry ? Qt::Key_F5 : Qt::Key_F6);
+            button->setShortcut(key);
+            button->setToolTip(QString::fromUtf8(b.text) + QStringLiteral("（") +
+                               key.toString(QKeySequence::NativeText) + QStringLiteral("）"));
+        }
         place(button, b.left, 7800, b.width, 375);
         buttons_[static_cast<int>(b.which)] = button;
     }
@@ -242,6 +252,33 @@ QLineEdit* InputForm::field(std::string_view name) const {
 }
 
 QPushButton* InputForm::button(FormButton which) const { return buttons_[static_cast<int>(which)]; }
+
+void InputForm::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // A text field lets Enter pass on to its window; a button keeps it.
+    if (enter && qobject_cast<QLineEdit*>(focusWidget())) {
+        focus_neighbour_field(!(event->modifiers() & Qt::ShiftModifier));
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void InputForm::focus_neighbour_field(bool forward) {
+    QWidget* start = focusWidget();
+    QWidget* w = start;
+    // Along the focus chain (the keyboard order), skipping everything that is not
+    // an enabled text field; the chain is a ring, so the walk ends at the start.
+    do {
+        w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+        auto* edit = qobject_cast<QLineEdit*>(w);
+        if (edit && edit->isEnabled() && edit->isVisibleTo(this) &&
+            (edit->focusPolicy() & Qt::TabFocus)) {
+            edit->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    } while (w && w != start);
+}
 
 void InputForm::closeEvent(QCloseEvent* event) {
     event->ignore();

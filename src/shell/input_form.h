@@ -45,6 +45,9 @@ class InputForm : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter in a text field goes on to the next text field in keyboard order,
+    // Shift+Enter back to the previous one; a focused button still takes Enter.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QLineEdit* add_field(QWidget* frame, const char* name, int left, int top, int width);
@@ -54,6 +57,7 @@ class InputForm : public QMainWindow {
     void build_option_frame();
     void build_buttons();
     void set_keyboard_order();
+    void focus_neighbour_field(bool forward);
 
     QWidget* body_ = nullptr;
     QRadioButton* dx1_ = nullptr;

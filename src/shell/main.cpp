@@ -1,6 +1,11 @@
 // The desktop program: the input form and its result sheets.
 #include <QApplication>
 #include <cstdio>
+#include <string>
+
+#ifdef GEARPAIR_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
 
 #include "qt_clock.h"
 #include "qt_message_boxes.h"
@@ -12,21 +17,43 @@
 
 namespace {
 
-// Without a display Qt would abort with a core dump; say what is missing instead.
-bool display_missing() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-    return false;
+#ifdef GEARPAIR_HAVE_XCB
+// Whether Qt will go to the X display, and that display does not answer. Qt would
+// print a warning and abort with a core dump; the program says so instead.
+bool x_display_unreachable() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool x11 = platform.isEmpty() ? qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                        : platform.startsWith("xcb");
+    if (!x11 || qEnvironmentVariableIsEmpty("DISPLAY")) return false;
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool failed = xcb_connection_has_error(connection) != 0;
+    xcb_disconnect(connection);
+    return failed;
+}
 #endif
+
+// Why the program cannot show its windows, or nothing when it can. Without a
+// display Qt would abort with a core dump; say what is missing instead.
+std::string display_problem() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        return "DISPLAY 和 WAYLAND_DISPLAY 均未设置";
+    }
+#endif
+#ifdef GEARPAIR_HAVE_XCB
+    if (x_display_unreachable()) {
+        return "无法连接 DISPLAY=" + qEnvironmentVariable("DISPLAY").toStdString();
+    }
+#endif
+    return {};
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (display_missing()) {
-        std::fputs("gearpair: 找不到图形显示（DISPLAY 和 WAYLAND_DISPLAY 均未设置）\n", stderr);
+    if (const std::string problem = display_problem(); !problem.empty()) {
+        std::fprintf(stderr, "gearpair: 找不到图形显示（%s）\n", problem.c_str());
         return 1;
     }
     QApplication app(argc, argv);

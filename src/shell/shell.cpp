@@ -1,5 +1,7 @@
 #include "shell.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QPushButton>
 #include <exception>
 #include <utility>
@@ -81,8 +83,8 @@ void Shell::connect_sheet(SheetWindow* sheet) {
     connect(sheet, &SheetWindow::closeRequested, this, &Shell::return_to_form);
 }
 
-void Shell::notice(const std::string& text) {
-    desktop_.boxes.show(msg::kNoticeTitle, text, MessageIcon::None);
+void Shell::notice(const std::string& text, const std::string& detail) {
+    desktop_.boxes.show(msg::kNoticeTitle, text, MessageIcon::None, detail);
 }
 
 template <typename Calculation>
@@ -103,14 +105,14 @@ std::optional<Result> Shell::calculate(Check check,
     // The button's own check first, so that the keyboard focus can go to the field
     // that failed; the calculation would stop with the same message.
     if (const auto failure = check(input)) {
-        notice(failure->message);
+        notice(failure->message, failure->detail);
         form_->focus_field(failure->field);
         return std::nullopt;
     }
     auto outcome = guarded([&] { return compute(input); });
     if (!outcome) return std::nullopt;
     if (const auto* stop = std::get_if<Stop>(&*outcome)) {
-        notice(stop->message);
+        notice(stop->message, stop->detail);
         return std::nullopt;
     }
     return std::get<Result>(std::move(*outcome));
@@ -126,6 +128,8 @@ void Shell::compute_geometry() {
         geometry_ = std::make_unique<GeometrySheetWindow>();
         connect_sheet(geometry_.get());
         zoom_to_fit(geometry_.get(), document_->zoom_percent());
+        connect(geometry_->carry_shift_action(), &QAction::triggered, this,
+                &Shell::carry_shift_into_form);
     }
     form_->hide();
     geometry_->show();
@@ -147,6 +151,14 @@ void Shell::compute_strength() {
     strength_->show();
     strength_->show_texts(result);
     state_ = ShellState::StrengthSheet;
+}
+
+void Shell::carry_shift_into_form() {
+    if (state_ != ShellState::GeometrySheet) return;
+    // Exactly the texts the sheet shows; the form changes only here and by typing.
+    const LabelTexts shown = geometry_->texts();
+    form_->field("xng1")->setText(QString::fromStdString(shown["xn1"]));
+    form_->field("xng2")->setText(QString::fromStdString(shown["xn2"]));
 }
 
 void Shell::clear_form() {

@@ -59,6 +59,8 @@ class Shell : public QObject {
     void compute_geometry();
     void compute_strength();
     void clear_form();
+    // Geometry sheet.
+    void carry_shift_into_form();
     // Every sheet.
     void return_to_form();
     void print_sheet();
@@ -69,7 +71,8 @@ class Shell : public QObject {
 
     void connect_sheet(SheetWindow* sheet);
     std::optional<ReportDocument> sheet_report();
-    void notice(const std::string& text);
+    // A check's or a calculation's notice: the message, with what failed below it.
+    void notice(const std::string& text, const std::string& detail = {});
     // Runs a calculation or builds a report, turning a fault of the program itself
     // into a message instead of letting it take the program down.
     template <typename Calculation>

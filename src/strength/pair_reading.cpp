@@ -6,8 +6,8 @@
 
 namespace gp::strength {
 
-Real radians_from_degrees_text(std::string_view degrees) {
-    const Real radians = radians_from_degrees(strict_convert(degrees));
+Real radians_from_degrees_text(std::string_view degrees, std::string_view field) {
+    const Real radians = radians_from_degrees(strict_convert(degrees, field));
     return lenient_parse(text_of_double(radians));
 }
 
@@ -15,8 +15,8 @@ PairReading read_pair(const GearPairInput& input) {
     PairReading p;
     p.a = lenient_parse(input.zxja);
     p.mn = lenient_parse(input.fmn);
-    p.alpha_n = radians_from_degrees_text(input.fjafn);
-    p.beta = radians_from_degrees_text(input.lxjbt);
+    p.alpha_n = radians_from_degrees_text(input.fjafn, "fjafn");
+    p.beta = radians_from_degrees_text(input.lxjbt, "lxjbt");
     p.torque = lenient_parse(input.nj);
     p.b = lenient_parse(input.ckbw);
     p.gear[0].z = lenient_parse(input.cs1z1);

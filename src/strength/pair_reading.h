@@ -31,7 +31,7 @@ struct PairReading {
 // An angle typed in degrees, held in radians: the whole text must be a number; the
 // radian value is passed through its 15-significant-digit text, so that it carries
 // exactly the digits a displayed value would.
-Real radians_from_degrees_text(std::string_view degrees);
+Real radians_from_degrees_text(std::string_view degrees, std::string_view field = {});
 
 // Reads every input of the strength calculation, in the order the calculation
 // needs them: centre distance and module, the two angles, then the rest.

@@ -42,15 +42,21 @@ TEST(BatchRobustness, RandomFormsEndInResultsOrTheSystemsMessages) {
     }
     for (auto write : {&write_geometry_table, &write_strength_table}) {
         std::ostringstream out;
-        write(rows, out);
+        write(rows, out, true);
         const auto table = csv::parse(out.str());
         ASSERT_EQ(table.size(), rows.size() + 1);
+        ASSERT_EQ(table[0].cells.back(), "detail");
         for (std::size_t r = 1; r < table.size(); ++r) {
             const auto& cells = table[r].cells;
             if (cells[0] == "stop") {
                 EXPECT_TRUE(messages.count(cells[1])) << cells[1];
+                // Every stop says why, in words and finite numbers.
+                EXPECT_FALSE(cells.back().empty()) << "row " << r;
+                EXPECT_EQ(cells.back().find("nan"), std::string::npos) << cells.back();
+                EXPECT_EQ(cells.back().find("inf"), std::string::npos) << cells.back();
                 continue;
             }
+            EXPECT_TRUE(cells.back().empty()) << "row " << r;
             ASSERT_EQ(cells[0], "ok");
             for (const auto& cell : cells) {
                 EXPECT_EQ(cell.find("nan"), std::string::npos) << "row " << r;

@@ -2,6 +2,7 @@
 // result, the first failing step deciding which message.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <variant>
 
@@ -77,6 +78,42 @@ TEST_P(GeometryStop, EndsWithItsMessage) {
     const auto outcome = compute_geometry(reference_pair(c.form));
     ASSERT_TRUE(std::holds_alternative<Stop>(outcome)) << c.name;
     EXPECT_EQ(std::get<Stop>(outcome).message, c.message) << c.name;
+    // Beside the message, an explanation in the engineer's words.
+    const std::string& detail = std::get<Stop>(outcome).detail;
+    EXPECT_GT(detail.size(), 6u) << c.name;
+    EXPECT_EQ(detail.find("nan"), std::string::npos) << c.name << ": " << detail;
+}
+
+// The explanation of an unattainable centre distance gives the smallest one that
+// works: that distance passes, and 0.00001 less does not.
+TEST(GeometryStopExplanation, SmallestCentreDistanceIsAttainable) {
+    for (const char* helix : {"0", "15", "33.3"}) {
+        for (const char* teeth : {"20", "17", "131"}) {
+            const auto refused = compute_geometry(
+                reference_pair({{"zxja", "1"}, {"lxjbt", helix}, {"cs2z2", teeth}}));
+            ASSERT_TRUE(std::holds_alternative<Stop>(refused));
+            const std::string& detail = std::get<Stop>(refused).detail;
+            const auto at = detail.find("最小中心距 ");
+            ASSERT_NE(at, std::string::npos) << detail;
+            EXPECT_NE(detail.find("a0 = "), std::string::npos) << detail;
+            const double smallest =
+                std::stod(detail.substr(at + std::string("最小中心距 ").size()));
+            const auto text = [](double a) {
+                char buf[32];
+                std::snprintf(buf, sizeof buf, "%.5f", a);
+                return std::string(buf);
+            };
+            const auto at_smallest = compute_geometry(reference_pair(
+                {{"zxja", text(smallest).c_str()}, {"lxjbt", helix}, {"cs2z2", teeth}}));
+            if (const auto* stop = std::get_if<Stop>(&at_smallest)) {
+                EXPECT_EQ(stop->detail.find("最小中心距"), std::string::npos) << stop->detail;
+            }
+            const auto below = compute_geometry(reference_pair(
+                {{"zxja", text(smallest - 0.00001).c_str()}, {"lxjbt", helix}, {"cs2z2", teeth}}));
+            ASSERT_TRUE(std::holds_alternative<Stop>(below));
+            EXPECT_NE(std::get<Stop>(below).detail.find("最小中心距"), std::string::npos);
+        }
+    }
 }
 
 // Ten thousand characters pasted into a field: a number too large in a number

@@ -195,6 +195,7 @@ class JourneysTest : public QObject {
         QCOMPARE(h.boxes.shown.size(), std::size_t(1));
         QCOMPARE(h.boxes.shown[0].title, std::string("提示"));
         QCOMPARE(h.boxes.shown[0].text, message);
+        QVERIFY(!h.boxes.shown[0].detail.empty());  // and below it, why
         QCOMPARE(h.boxes.shown[0].visible_windows, std::vector<std::string>{"js"});
         QCOMPARE(h.visible_windows(), std::vector<std::string>{"js"});
         QCOMPARE(h.texts(), typed);

@@ -41,8 +41,8 @@ bool save(QWidget* window, const QDir& folder, const char* name) {
 }
 
 bool save_box(const std::string& title, const std::string& text, MessageIcon icon,
-              const QDir& folder, const char* name) {
-    const auto box = make_message_box(title, text, icon, nullptr);
+              const QDir& folder, const char* name, const std::string& detail = {}) {
+    const auto box = make_message_box(title, text, icon, nullptr, detail);
     box->show();
     QApplication::processEvents();
     const bool ok = save(box.get(), folder, name);
@@ -118,6 +118,17 @@ int main(int argc, char* argv[]) {
     ok &= strength_sheet(h, form_from_csv(kCasesHeader, kHelicalJg3), folder, "strength-sheet-jg3");
 
     ok &= save_box(msg::kNoticeTitle, msg::kIncomplete, MessageIcon::None, folder, "check-message");
+    // A calculation's stop, with the explanation under its message.
+    FormTexts too_close = spur_example();
+    too_close["zxja"] = "50";
+    h.fill(too_close);
+    h.click(FormButton::ComputeGeometry);
+    if (!h.boxes.shown.empty()) {
+        const ShownMessage& stop = h.boxes.shown.back();
+        ok &= save_box(stop.title, stop.text, stop.icon, folder, "stop-message", stop.detail);
+    } else {
+        ok = false;
+    }
     ok &= save_box(msg::kAppTitle, shell_msg::closing(h.fake_files.path(ReportKind::Geometry)),
                    MessageIcon::None, folder, "closing-message");
     return ok ? 0 : 1;

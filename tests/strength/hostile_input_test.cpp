@@ -1,6 +1,6 @@
 // Whatever is typed into any field the strength button reads, the calculation ends
-// in a complete sheet or in one of the system's messages: never a crash, a hang, an
-// empty label or a "nan"/"inf" text.
+// in a complete sheet or in one of the system's messages with its explanation:
+// never a crash, a hang, an empty label or a "nan"/"inf" text.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -28,7 +28,8 @@ bool has_no_special_value(const std::string& text) {
 
 TEST(HostileInput, EveryFieldEveryText) {
     const std::set<std::string> messages = {msg::kLettersOrSymbols, msg::kIncomplete,
-                                            msg::kNoTorque, msg::kCannotCompute};
+                                            msg::kNoTorque, msg::kCannotCompute,
+                                            msg::kMeaninglessStrength};
     for (const auto base :
          {testing::kSpurExample, testing::kHelicalExample, testing::kInclinedExample}) {
         for (const char* field : kFields) {
@@ -39,6 +40,9 @@ TEST(HostileInput, EveryFieldEveryText) {
                 const std::string where = std::string(field) + "='" + text + "'";
                 if (const auto* stop = std::get_if<Stop>(&outcome)) {
                     EXPECT_TRUE(messages.count(stop->message)) << where << ": " << stop->message;
+                    EXPECT_FALSE(stop->detail.empty()) << where;
+                    EXPECT_TRUE(has_no_special_value(stop->detail))
+                        << where << ": " << stop->detail;
                     continue;
                 }
                 const auto& result = std::get<StrengthResult>(outcome);

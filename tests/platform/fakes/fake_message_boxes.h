@@ -16,12 +16,14 @@ struct ShownMessage {
     std::string text;
     MessageIcon icon;
     std::vector<std::string> visible_windows;  // object names, when the box came up
+    std::string detail;                        // the explanation below the text
 };
 
 class FakeMessageBoxes : public MessageBoxes {
   public:
-    void show(const std::string& title, const std::string& text, MessageIcon icon) override {
-        ShownMessage m{title, text, icon, {}};
+    void show(const std::string& title, const std::string& text, MessageIcon icon,
+              const std::string& detail = {}) override {
+        ShownMessage m{title, text, icon, {}, detail};
         for (const QWidget* w : QApplication::topLevelWidgets()) {
             if (w->isVisible()) m.visible_windows.push_back(w->objectName().toStdString());
         }
