@@ -12,11 +12,13 @@ namespace gp {
 
 struct Stop {
     std::string message;
+    std::string field = {};  // the input field to correct, when the stop knows it
 };
 
 // Thrown where a calculation has to end with a message.
 struct StopSignal {
     std::string message;
+    std::string field = {};
 };
 
 // Thrown by the checked arithmetic: division by zero, square root of a negative
@@ -35,7 +37,7 @@ auto run_to_outcome(Body&& body) -> Outcome<decltype(body())> {
     try {
         return body();
     } catch (const StopSignal& s) {
-        return Stop{s.message};
+        return Stop{s.message, s.field};
     }
 }
 

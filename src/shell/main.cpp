@@ -4,6 +4,7 @@
 
 #include "qt_clock.h"
 #include "qt_message_boxes.h"
+#include "qt_report_dialogs.h"
 #include "qt_report_files.h"
 #include "qt_report_printer.h"
 #include "qt_translations.h"
@@ -39,7 +40,8 @@ int main(int argc, char* argv[]) {
     gp::QtReportPrinter printer;
     gp::QtReportFiles files;
     gp::QtClock clock;
-    gp::Shell shell({boxes, printer, files, clock}, [] { QCoreApplication::exit(0); });
+    gp::QtReportDialogs dialogs;
+    gp::Shell shell({boxes, printer, files, clock, dialogs}, [] { QCoreApplication::exit(0); });
     shell.start();
     return app.exec();
 }

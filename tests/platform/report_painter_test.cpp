@@ -30,7 +30,7 @@ class PaperTest : public ::testing::Test {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("report.pdf"));
     }
-    qreal cell(qreal points) const { return metrics(points, printer).averageCharWidth(); }
+    qreal cell(qreal points) const { return report_column_width(points, printer); }
     QList<PaperText> lay_out(const ReportDocument& doc) const {
         return lay_out_on_paper(doc, printer, printer.height());
     }
@@ -86,7 +86,7 @@ TEST_F(PaperTest, EveryColumnFitsTheWidthOfTheDefaultPage) {
     QApplication::setFont(before);
     ASSERT_NE(find(texts, "从动齿轮"), nullptr);
     for (const PaperText& t : texts) {
-        const qreal right = t.origin.x() + metrics(t.points, printer).horizontalAdvance(t.text);
+        const qreal right = t.origin.x() + report_columns(t.text) * cell(t.points);
         EXPECT_LE(right, printer.width()) << t.text.toStdString();
     }
 }

@@ -14,6 +14,7 @@
 
 #include "fake_clock.h"
 #include "fake_message_boxes.h"
+#include "fake_report_dialogs.h"
 #include "fake_report_files.h"
 #include "fake_report_printer.h"
 #include "geometry_sheet.h"
@@ -71,7 +72,7 @@ class ShellHarness {
   public:
     // `files` replaces the recording fake, e.g. by real files in a temporary folder.
     explicit ShellHarness(ReportFiles* files = nullptr)
-        : shell_(DesktopServices{boxes, printer, files ? *files : fake_files, clock},
+        : shell_(DesktopServices{boxes, printer, files ? *files : fake_files, clock, dialogs},
                  [this] { ++program_ends; }) {
         shell_.start();
     }
@@ -128,6 +129,7 @@ class ShellHarness {
     FakeReportPrinter printer;
     FakeReportFiles fake_files;
     FakeClock clock;
+    FakeReportDialogs dialogs;
     int program_ends = 0;
 
   private:
