@@ -76,11 +76,12 @@ DialogOutcome QtReportDialogs::print_to(const ReportDocument& doc) {
 
 DialogOutcome QtReportDialogs::export_pdf(const ReportDocument& doc) {
     const QString title = QString::fromStdString(doc.title);
-    const QString suggested = QDir(pdf_folder_).filePath(
-        pdf_file_stem(title, QDateTime::currentDateTime()) + QStringLiteral(".pdf"));
-    QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                                QStringLiteral("导出 PDF"), suggested,
-                                                QStringLiteral("PDF 文件 (*.pdf)"));
+    const QString suggested =
+        QDir(pdf_folder_)
+            .filePath(pdf_file_stem(title, QDateTime::currentDateTime()) + QStringLiteral(".pdf"));
+    QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("导出 PDF"),
+                                     suggested, QStringLiteral("PDF 文件 (*.pdf)"));
     if (path.isEmpty()) return DialogOutcome{DialogOutcome::Kind::Cancelled};
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     pdf_folder_ = QFileInfo(path).absolutePath();  // the next export starts there
@@ -98,8 +99,8 @@ DialogOutcome QtReportDialogs::write_pdf(const ReportDocument& doc, const QStrin
                           ? QStringLiteral("无法写入%1").arg(QDir::toNativeSeparators(path))
                           : error);
     }
-    return DialogOutcome{DialogOutcome::Kind::Done, QDir::toNativeSeparators(path).toStdString(),
-                         {}};
+    return DialogOutcome{
+        DialogOutcome::Kind::Done, QDir::toNativeSeparators(path).toStdString(), {}};
 }
 
 }  // namespace gp

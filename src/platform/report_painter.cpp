@@ -125,8 +125,7 @@ bool paint_report(const ReportDocument& doc, QPrinter& printer, QString* error) 
             page = text.page;
         }
         painter.setFont(report_font(text.points));
-        draw_in_columns(painter, text.text, text.origin,
-                        report_column_width(text.points, printer));
+        draw_in_columns(painter, text.text, text.origin, report_column_width(text.points, printer));
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return fail(error, QStringLiteral("打印作业未能完成"));

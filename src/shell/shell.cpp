@@ -177,12 +177,14 @@ SheetWindow* Shell::shown_sheet() const {
 std::optional<ReportDocument> Shell::sheet_report() {
     // The report is built at the click, from the sheet's texts and the form's
     // texts as they stand.
-    return guarded([&] {
-        const ReportStamp when = desktop_.clock.now();
-        return state_ == ShellState::GeometrySheet
-                   ? geometry_->report(form_->read(), when)
-                   : strength_->report(form_->read(), form_->kept_diameters, when);
-    }, "计算单");
+    return guarded(
+        [&] {
+            const ReportStamp when = desktop_.clock.now();
+            return state_ == ShellState::GeometrySheet
+                       ? geometry_->report(form_->read(), when)
+                       : strength_->report(form_->read(), form_->kept_diameters, when);
+        },
+        "计算单");
 }
 
 void Shell::print_sheet() {
@@ -204,12 +206,14 @@ void Shell::save_sheet() {
 void Shell::copy_sheet() {
     const SheetWindow* sheet = shown_sheet();
     if (!sheet) return;
-    guarded([&] {
-        const GearPairInput form = form_->read();
-        QGuiApplication::clipboard()->setText(
-            QString::fromStdString(sheet->tab_separated(form.th1, form.th2)));
-        return true;
-    }, "复制");
+    guarded(
+        [&] {
+            const GearPairInput form = form_->read();
+            QGuiApplication::clipboard()->setText(
+                QString::fromStdString(sheet->tab_separated(form.th1, form.th2)));
+            return true;
+        },
+        "复制");
 }
 
 void Shell::report_dialog(DialogOutcome (ReportDialogs::*show)(const ReportDocument&),

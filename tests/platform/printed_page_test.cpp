@@ -99,11 +99,12 @@ TEST(PrintedPage, EveryItemStandsAtItsColumnAndEveryCaptionIsCentred) {
             const int visible = report_columns(t.text.trimmed());
             if (visible == 0) continue;
             // The item's own columns and its line's height, nothing of its neighbours.
-            const QRectF own(t.origin.x(), t.origin.y() - m.ascent(),
-                             report_columns(t.text) * cell, m.ascent() + m.descent());
+            const QRectF own(t.origin.x(), t.origin.y() - m.ascent(), report_columns(t.text) * cell,
+                             m.ascent() + m.descent());
             const auto ink = ink_extent(
-                page, QRect(QPoint(int(px(own.left())), int((own.top() + offset.y()) * scale)),
-                            QPoint(int(px(own.right())), int((own.bottom() + offset.y()) * scale))));
+                page,
+                QRect(QPoint(int(px(own.left())), int((own.top() + offset.y()) * scale)),
+                      QPoint(int(px(own.right())), int((own.bottom() + offset.y()) * scale))));
             ASSERT_TRUE(ink.has_value());
             const qreal text_left = px(t.origin.x() + lead * cell);
             const qreal text_right = px(t.origin.x() + (lead + visible) * cell);
@@ -114,7 +115,8 @@ TEST(PrintedPage, EveryItemStandsAtItsColumnAndEveryCaptionIsCentred) {
             EXPECT_LE(ink->second, text_right + 1);
             EXPECT_GT(ink->second, text_right - 0.6 * col);
             // A row caption: 22 columns from column 12, the name centred between blanks.
-            const bool caption = report_columns(t.text) == 22 && std::abs(t.origin.x() - 11 * cell) < 1e-6;
+            const bool caption =
+                report_columns(t.text) == 22 && std::abs(t.origin.x() - 11 * cell) < 1e-6;
             if (!caption) continue;
             ++captions;
             const qreal centre = (ink->first + ink->second) / 2.0;

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "qt_clock.h"
-#include "qt_report_dialogs.h"
 #include "qt_message_boxes.h"
+#include "qt_report_dialogs.h"
 #include "qt_report_files.h"
 #include "qt_report_printer.h"
 #include "shell_harness.h"
