@@ -116,6 +116,35 @@ TEST_F(PaperTest, AnItemPastItsColumnGoesToTheNextLine) {
     EXPECT_NEAR(pushed->origin.y() - fits->origin.y(), 2 * spacing, 1e-6);
 }
 
+// Paper breaks a line exactly where the file does: a pinion text of more than 26
+// GBK columns pushes the wheel text to the next line, one of 26 does not.
+TEST_F(PaperTest, APinionTextPushesTheWheelTextExactlyWhenTheFileDoes) {
+    const struct {
+        std::string pinion;
+        bool pushed;
+    } cases[] = {
+        {std::string(26, 'W'), false},
+        {std::string(27, 'i'), true},
+        {"齿轮齿轮齿轮齿轮齿轮齿轮齿", false},  // 13 Chinese characters, 26 columns
+        {"齿轮齿轮齿轮齿轮齿轮齿轮AB", false},
+        {"齿轮齿轮齿轮齿轮齿轮齿轮ABC", true},
+        {"·············", false},  // two columns each in GBK, narrow in most faces
+        {"··············", true},
+        {"（１２３４５６７８９０）ab", false},  // full-width forms
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pinion);
+        ReportDocument doc;
+        doc.lines = {pair_row_line(13, "label", c.pinion, "wheel")};
+        const auto texts = lay_out(doc);
+        const PaperText* label = find(texts, "label");
+        const PaperText* wheel = find(texts, "wheel");
+        ASSERT_TRUE(label && wheel);
+        EXPECT_EQ(wheel->origin.y() > label->origin.y(), c.pushed);
+        EXPECT_NEAR(wheel->origin.x(), 63 * cell(13), 1e-6);
+    }
+}
+
 TEST_F(PaperTest, ALongReportGoesOnAsManyPagesAsItNeeds) {
     ReportDocument doc;
     for (int i = 0; i < 300; ++i) doc.lines.push_back(pair_row_line(13, "row", "1", "2"));
