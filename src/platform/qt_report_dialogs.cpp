@@ -63,6 +63,13 @@ DialogOutcome QtReportDialogs::preview(const ReportDocument& doc) {
 
 DialogOutcome QtReportDialogs::print_to(const ReportDocument& doc) {
     const std::unique_ptr<QPrinter> printer = default_report_printer(doc);
+    if (printer->outputFormat() ==
+        QPrinter::PdfFormat) {  // no printer: a file, named as the export names it
+        printer->setOutputFileName(QDir(pdf_folder_)
+                                       .filePath(pdf_file_stem(QString::fromStdString(doc.title),
+                                                               QDateTime::currentDateTime()) +
+                                                 QStringLiteral(".pdf")));
+    }
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
     dialog.setWindowTitle(QStringLiteral("打印到"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |

@@ -59,11 +59,11 @@ void Shell::connect_sheet(SheetWindow* sheet) {
     connect(sheet->button(SheetButton::Exit), &QPushButton::clicked, this, &Shell::exit_program);
     connect(sheet->action(SheetAction::CopyAll), &QAction::triggered, this, &Shell::copy_sheet);
     connect(sheet->action(SheetAction::PrintPreview), &QAction::triggered, this,
-            [this] { report_dialog(&ReportDialogs::preview, shell_msg::not_printed_to); });
+            [this] { report_dialog(&ReportDialogs::preview, "打印", shell_msg::not_printed_to); });
     connect(sheet->action(SheetAction::PrintTo), &QAction::triggered, this,
-            [this] { report_dialog(&ReportDialogs::print_to, shell_msg::not_printed_to); });
+            [this] { report_dialog(&ReportDialogs::print_to, "打印", shell_msg::not_printed_to); });
     connect(sheet->action(SheetAction::ExportPdf), &QAction::triggered, this,
-            [this] { report_dialog(&ReportDialogs::export_pdf, shell_msg::not_exported); });
+            [this] { report_dialog(&ReportDialogs::export_pdf, "导出", shell_msg::not_exported); });
     // A sheet's own close button goes back to the form, as 返回 does.
     connect(sheet, &SheetWindow::closeRequested, this, &Shell::return_to_form);
 }
@@ -217,11 +217,11 @@ void Shell::copy_sheet() {
 }
 
 void Shell::report_dialog(DialogOutcome (ReportDialogs::*show)(const ReportDocument&),
-                          std::string (*failure)(const std::string& reason)) {
+                          const char* task, std::string (*failure)(const std::string& reason)) {
     if (!shown_sheet()) return;
     const auto doc = sheet_report();
     if (!doc) return;
-    const auto out = guarded([&] { return (desktop_.dialogs.*show)(*doc); }, "打印");
+    const auto out = guarded([&] { return (desktop_.dialogs.*show)(*doc); }, task);
     if (out && out->kind == DialogOutcome::Kind::Failed) {
         desktop_.boxes.show(msg::kNoticeTitle, failure(out->reason), MessageIcon::Warning);
     }

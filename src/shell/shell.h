@@ -58,7 +58,7 @@ class Shell : public QObject {
     // A sheet's context menu.
     void copy_sheet();
     void report_dialog(DialogOutcome (ReportDialogs::*show)(const ReportDocument&),
-                       std::string (*failure)(const std::string& reason));
+                       const char* task, std::string (*failure)(const std::string& reason));
     // Every window.
     void exit_program();
 

@@ -142,7 +142,7 @@ class SheetActionsTest : public QObject {
                                              << none << std::string("计算单未能存为PDF文件：卡纸");
         QTest::newRow("jg export, a fault of the program")
             << 0 << pdf << std::string("export_pdf") << done << std::string("boom")
-            << std::string("打印未能完成（程序内部错误：boom）");
+            << std::string("导出未能完成（程序内部错误：boom）");
     }
     void each_print_dialog_gets_the_printed_page() {
         QFETCH(int, sheet);
