@@ -190,7 +190,12 @@ std::optional<ReportDocument> Shell::sheet_report() {
 void Shell::print_sheet() {
     if (!shown_sheet()) return;
     if (const auto doc = sheet_report()) {
-        guarded([&] { return print_report(*doc, desktop_), true; }, "打印");
+        guarded(
+            [&] {
+                print_report(*doc, desktop_);
+                return true;
+            },
+            "打印");
     }
 }
 
@@ -199,7 +204,12 @@ void Shell::save_sheet() {
     const ReportKind kind =
         state_ == ShellState::GeometrySheet ? ReportKind::Geometry : ReportKind::Strength;
     if (const auto doc = sheet_report()) {
-        guarded([&] { return save_report(*doc, kind, desktop_), true; }, "保存");
+        guarded(
+            [&] {
+                save_report(*doc, kind, desktop_);
+                return true;
+            },
+            "保存");
     }
 }
 
