@@ -77,6 +77,7 @@ TEST(PrintedPage, EveryItemStandsAtItsColumnAndEveryCaptionIsCentred) {
         SCOPED_TRACE(report.name);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
         const QString pdf = dir.filePath(QString::fromUtf8(report.name) + QStringLiteral(".pdf"));
         printer.setOutputFileName(pdf);
         QString error;
@@ -123,6 +124,11 @@ TEST(PrintedPage, EveryItemStandsAtItsColumnAndEveryCaptionIsCentred) {
             EXPECT_NEAR(centre, (text_left + text_right) / 2, col / 4);
         }
         EXPECT_GE(captions, 20);
+        // Nothing is drawn beyond the printable area of the A4 page.
+        const auto all_ink = ink_extent(page, page.rect());
+        ASSERT_TRUE(all_ink.has_value());
+        EXPECT_GE(all_ink->first, px(0) - 1);
+        EXPECT_LE(all_ink->second, px(printer.width()) + 1);
     }
 }
 
