@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev
     fonts-wqy-microhei fonts-dejavu-core
-    xvfb xauth
+    xvfb xauth poppler-utils
     clang libclang-rt-dev
 )
 

@@ -22,8 +22,8 @@ inline constexpr int kSingle = 48;  // a value the pair shares, between the two 
 inline constexpr int kStamp = 50;
 }  // namespace report_column
 
-// The two places a report goes. They lay out the same lines and differ only in the
-// gap between date and time.
+// The two places a report goes. They lay out the same lines and differ at most in
+// the gap between date and time.
 enum class ReportMedium { Paper, File };
 
 struct ReportItem {
@@ -36,6 +36,7 @@ struct ReportLine {
     std::vector<ReportItem> items;  // in writing order; none for an empty line
     // Set on the date-time line only, whose item depends on the medium (see items_on).
     std::optional<ReportStamp> stamp;
+    int paper_gap = 2;  // blanks between date and time on paper (one in the file)
 };
 
 struct ReportDocument {
@@ -44,8 +45,8 @@ struct ReportDocument {
 };
 
 // The items a medium writes for a line: the line's own items, or for the date-time
-// line four blanks, the date, the gap (two blanks on paper, one in the file) and
-// the time, all at column 50.
+// line four blanks, the date, the gap (the line's paper_gap on paper, one blank in
+// the file) and the time, all at column 50.
 std::vector<ReportItem> items_on(const ReportLine& line, ReportMedium medium);
 
 }  // namespace gp

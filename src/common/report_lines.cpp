@@ -37,13 +37,13 @@ ReportLine pinion_row_line(double points, std::string label, std::string pinion)
                       std::nullopt};
 }
 
-ReportLine stamp_line(double points, ReportStamp stamp) {
-    return ReportLine{points, {}, std::move(stamp)};
+ReportLine stamp_line(double points, ReportStamp stamp, int paper_gap) {
+    return ReportLine{points, {}, std::move(stamp), paper_gap};
 }
 
 std::vector<ReportItem> items_on(const ReportLine& line, ReportMedium medium) {
     if (!line.stamp) return line.items;
-    const std::string gap(medium == ReportMedium::Paper ? 2 : 1, ' ');
+    const std::string gap(medium == ReportMedium::Paper ? line.paper_gap : 1, ' ');
     return {{col::kStamp, "    " + line.stamp->date + gap + line.stamp->time}};
 }
 

@@ -17,6 +17,7 @@ ReportLine pair_row_line(double points, std::string label, std::string pinion, s
 ReportLine single_row_line(double points, std::string label, std::string value);
 // Row label at column 12 and a pinion text at 38 that ends the row.
 ReportLine pinion_row_line(double points, std::string label, std::string pinion);
-ReportLine stamp_line(double points, ReportStamp stamp);
+// The date-time line; `paper_gap` blanks separate date and time on paper.
+ReportLine stamp_line(double points, ReportStamp stamp, int paper_gap = 2);
 
 }  // namespace gp

@@ -15,13 +15,15 @@ namespace gp {
 
 struct Stop {
     std::string message;
-    std::string detail;  // what failed, with its values; never empty once computed
+    std::string detail;      // what failed, with its values; never empty once computed
+    std::string field = {};  // the input field to correct, when the stop knows it
 };
 
 // Thrown where a calculation has to end with a message.
 struct StopSignal {
     std::string message;
     std::string detail;
+    std::string field = {};
 };
 
 // What went wrong in an arithmetic step.
@@ -72,7 +74,7 @@ auto run_to_outcome(Body&& body) -> Outcome<decltype(body())> {
     try {
         return body();
     } catch (const StopSignal& s) {
-        return Stop{s.message, s.detail};
+        return Stop{s.message, s.detail, s.field};
     }
 }
 

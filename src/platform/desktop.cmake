@@ -14,6 +14,7 @@ target_link_libraries(gearpair_look PUBLIC gearpair_common Qt6::Widgets)
 add_library(gearpair_desktop STATIC
     qt_clock.cpp
     qt_message_boxes.cpp
+    qt_report_dialogs.cpp
     qt_report_files.cpp
     qt_report_printer.cpp
     qt_translations.cpp
@@ -22,3 +23,5 @@ add_library(gearpair_desktop STATIC
 target_link_libraries(gearpair_desktop
     PUBLIC gearpair_platform Qt6::Widgets
     PRIVATE gearpair_report_painter Qt6::PrintSupport)
+# The print dialogs' header shows the preview dialog it makes.
+target_link_libraries(gearpair_desktop PUBLIC Qt6::PrintSupport)

@@ -4,6 +4,7 @@
 
 #include "clock.h"
 #include "message_boxes.h"
+#include "report_dialogs.h"
 #include "report_files.h"
 #include "report_printer.h"
 
@@ -14,6 +15,7 @@ struct DesktopServices {
     ReportPrinter& printer;
     ReportFiles& files;
     Clock& clock;
+    ReportDialogs& dialogs;
 };
 
 }  // namespace gp

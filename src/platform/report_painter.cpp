@@ -5,17 +5,58 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "gbk.h"
 #include "report_columns.h"
 
 namespace gp {
 
 QFont report_font(qreal points) {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font;
+    // Monospaced CJK faces, the first one installed wins; another face only changes
+    // the glyphs, never where they stand.
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei Mono"),
+                      QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("NSimSun")});
+    font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(points);
     return font;
 }
 
 namespace {
+
+// A Chinese character every CJK face has; its advance is two columns.
+constexpr char16_t kFullWidth = u'中';
+
+qreal column_width(const QFontMetricsF& metrics) {
+    return metrics.horizontalAdvance(QChar(kFullWidth)) / 2;
+}
+
+int columns_of(char32_t code_point) {
+    if (code_point < 0x80) return 1;
+    return int(gbk_from_utf8(QString::fromUcs4(&code_point, 1).toStdString()).size());
+}
+
+// Draws `text` character by character, each in its own columns from `origin`.
+void draw_in_columns(QPainter& painter, const QString& text, QPointF origin, qreal cell) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    qreal x = origin.x();
+    for (const char32_t c : text.toUcs4()) {
+        const QString glyph = QString::fromUcs4(&c, 1);
+        const qreal box = columns_of(c) * cell;
+        const qreal natural = metrics.horizontalAdvance(glyph);
+        if (!glyph.trimmed().isEmpty()) {
+            if (natural > box) {
+                painter.save();
+                painter.translate(x, origin.y());
+                painter.scale(box / natural, 1);
+                painter.drawText(QPointF(0, 0), glyph);
+                painter.restore();
+            } else {
+                painter.drawText(QPointF(x + (box - natural) / 2, origin.y()), glyph);
+            }
+        }
+        x += box;
+    }
+}
 
 bool fail(QString* error, const QString& why) {
     if (error) *error = why;
@@ -24,18 +65,30 @@ bool fail(QString* error, const QString& why) {
 
 }  // namespace
 
+qreal report_column_width(qreal points, const QPaintDevice& device) {
+    return column_width(QFontMetricsF(report_font(points), &device));
+}
+
+int report_columns(const QString& text) {
+    int columns = 0;
+    for (const char32_t c : text.toUcs4()) columns += columns_of(c);
+    return columns;
+}
+
 QList<PaperText> lay_out_on_paper(const ReportDocument& doc, const QPaintDevice& device,
                                   qreal page_height) {
+    // The file's own measure: GBK bytes.
+    const ColumnMeasure columns = [](const std::string& text) {
+        return double(gbk_from_utf8(text).size());
+    };
     QList<PaperText> texts;
     int page = 0;
     qreal top = 0;
     for (const ReportLine& line : doc.lines) {
         const QFontMetricsF metrics(report_font(line.points), &device);
-        const qreal cell = metrics.averageCharWidth();
-        const ColumnMeasure drawn = [&](const std::string& text) {
-            return cell > 0 ? metrics.horizontalAdvance(QString::fromStdString(text)) / cell : 0.0;
-        };
-        for (const auto& physical : place_at_columns(items_on(line, ReportMedium::Paper), drawn)) {
+        const qreal cell = column_width(metrics);
+        for (const auto& physical :
+             place_at_columns(items_on(line, ReportMedium::Paper), columns)) {
             if (top > 0 && top + metrics.lineSpacing() > page_height) {
                 ++page;
                 top = 0;
@@ -52,19 +105,27 @@ QList<PaperText> lay_out_on_paper(const ReportDocument& doc, const QPaintDevice&
     return texts;
 }
 
+int report_page_count(const ReportDocument& doc, const QPrinter& printer) {
+    const QList<PaperText> texts = lay_out_on_paper(doc, printer, printer.height());
+    return texts.isEmpty() ? 1 : texts.back().page + 1;
+}
+
 bool paint_report(const ReportDocument& doc, QPrinter& printer, QString* error) {
+    const QPageRanges wanted = printer.pageRanges();
     QPainter painter;
     if (!painter.begin(&printer)) return fail(error, QStringLiteral("打印作业无法开始"));
-    int page = 0;
+    int page = -1;  // the page being painted; none yet
     for (const PaperText& text : lay_out_on_paper(doc, printer, printer.height())) {
-        for (; page < text.page; ++page) {
-            if (!printer.newPage()) {
+        if (!wanted.isEmpty() && !wanted.contains(text.page + 1)) continue;
+        if (text.page != page) {
+            if (page >= 0 && !printer.newPage()) {
                 painter.end();
                 return fail(error, QStringLiteral("无法开始新的一页"));
             }
+            page = text.page;
         }
         painter.setFont(report_font(text.points));
-        painter.drawText(text.origin, text.text);
+        draw_in_columns(painter, text.text, text.origin, report_column_width(text.points, printer));
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return fail(error, QStringLiteral("打印作业未能完成"));

@@ -1,5 +1,6 @@
 #include "sheet_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -24,7 +25,7 @@ QPushButton* add_button(QWidget* window, const char* name, const char* text, But
 
 }  // namespace
 
-SheetWindow::SheetWindow(const SheetLayout& layout) {
+SheetWindow::SheetWindow(const SheetLayout& layout) : layout_(layout) {
     setObjectName(QString::fromUtf8(layout.window_name));
     setWindowTitle(QString::fromStdString(layout.title));
     setFont(ui_font());
@@ -71,6 +72,68 @@ SheetWindow::SheetWindow(const SheetLayout& layout) {
     setTabOrder(print, exit);
     setTabOrder(exit, save);
     back->setFocus();
+    add_actions();
+}
+
+void SheetWindow::add_actions() {
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    const struct {
+        const char* text;
+        QKeySequence keys;
+    } kinds[] = {
+        {"复制全部结果", QKeySequence::Copy},
+        {"打印预览…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+        {"打印到…", QKeySequence::Print},
+        {"导出 PDF…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
+    };
+    for (std::size_t i = 0; i < actions_.size(); ++i) {
+        auto* a = new QAction(QString::fromUtf8(kinds[i].text), this);
+        a->setShortcut(kinds[i].keys);
+        a->setShortcutVisibleInContextMenu(true);
+        addAction(a);
+        actions_[i] = a;
+    }
+}
+
+QAction* SheetWindow::action(SheetAction which) const {
+    return actions_[static_cast<std::size_t>(which)];
+}
+
+namespace {
+
+// A tab or a line break inside a text would split its cell.
+std::string cell(std::string text) {
+    for (char& c : text) {
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string SheetWindow::tab_separated(const std::string& drawing1,
+                                       const std::string& drawing2) const {
+    std::string out = "\t主动齿轮\t从动齿轮\n";
+    auto row = [&out](const std::string& caption, const std::string& pinion,
+                      const std::string& wheel) {
+        out += cell(caption) + '\t' + cell(pinion) + '\t' + cell(wheel) + '\n';
+    };
+    row("图  号", drawing1, drawing2);
+    for (const SheetRow& r : layout_.rows) {
+        const std::string value = text_of(r.pinion);
+        switch (r.place) {
+            case ValuePlace::Pair:
+                row(r.caption_text, value, text_of(r.wheel));
+                break;
+            case ValuePlace::Centred:  // a value of the pair, in both columns as the reports
+                row(r.caption_text, value, value);
+                break;
+            case ValuePlace::PinionOnly:
+                row(r.caption_text, value, {});
+                break;
+        }
+    }
+    return out;
 }
 
 QLabel* SheetWindow::add_label(const char* name, const QString& text, int left, int top, int width,

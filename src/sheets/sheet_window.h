@@ -12,12 +12,16 @@
 #include "label_texts.h"
 #include "sheet_layout.h"
 
+class QAction;
 class QLabel;
 class QPushButton;
 
 namespace gp {
 
 enum class SheetButton { Return, Print, Save, Exit };
+// The sheet's context menu (right click), each with its shortcut. The menu lists the
+// window's actions, so an action added with addAction() appears in it too.
+enum class SheetAction { CopyAll, PrintPreview, PrintTo, ExportPdf };
 
 class SheetWindow : public QWidget {
     Q_OBJECT
@@ -26,6 +30,10 @@ class SheetWindow : public QWidget {
     explicit SheetWindow(const SheetLayout& layout);
 
     QPushButton* button(SheetButton which) const;
+    QAction* action(SheetAction which) const;
+    // Every row as tab-separated text (caption, pinion value, wheel value), below a
+    // heading line and the drawing numbers: what a spreadsheet takes in on a paste.
+    std::string tab_separated(const std::string& drawing1, const std::string& drawing2) const;
     // The value label of that name; nullptr when the sheet has none.
     QLabel* value_label(std::string_view name) const;
     // Replaces the text of every value label named in `texts`.
@@ -51,7 +59,11 @@ class SheetWindow : public QWidget {
                       int height);
     void add_value(const char* name, int left, int top, int width, int height);
 
+    void add_actions();
+
+    const SheetLayout& layout_;
     std::array<QPushButton*, 4> buttons_{};
+    std::array<QAction*, 4> actions_{};
     std::vector<std::pair<std::string, QLabel*>> values_;
 };
 

@@ -101,7 +101,8 @@ ReportDocument build_strength_report(const GearPairInput& form, const StrengthRe
     lines.push_back(empty_line(kBodySize));
     append_rows(lines, rows_of(sheet.sheet), ReportSources{form, sheet.labels, &sheet.diameters},
                 kBodySize, kRowGapSize);
-    lines.push_back(stamp_line(kStampSize, when));
+    // On paper as in the file, one blank between date and time.
+    lines.push_back(stamp_line(kStampSize, when, 1));
     return doc;
 }
 

@@ -9,6 +9,7 @@
 
 #include "qt_clock.h"
 #include "qt_message_boxes.h"
+#include "qt_report_dialogs.h"
 #include "qt_report_files.h"
 #include "qt_report_printer.h"
 #include "qt_translations.h"
@@ -66,7 +67,8 @@ int main(int argc, char* argv[]) {
     gp::QtReportPrinter printer;
     gp::QtReportFiles files;
     gp::QtClock clock;
-    gp::Shell shell({boxes, printer, files, clock}, [] { QCoreApplication::exit(0); });
+    gp::QtReportDialogs dialogs;
+    gp::Shell shell({boxes, printer, files, clock, dialogs}, [] { QCoreApplication::exit(0); });
     shell.start();
     // `gearpair FILE.csv` opens the pair file, as 打开… would.
     if (const QStringList args = app.arguments(); args.size() > 1) shell.open_file(args.at(1));

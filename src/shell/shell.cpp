@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <exception>
 #include <utility>
@@ -79,6 +81,13 @@ void Shell::connect_sheet(SheetWindow* sheet) {
     connect(sheet->button(SheetButton::Print), &QPushButton::clicked, this, &Shell::print_sheet);
     connect(sheet->button(SheetButton::Save), &QPushButton::clicked, this, &Shell::save_sheet);
     connect(sheet->button(SheetButton::Exit), &QPushButton::clicked, this, &Shell::exit_program);
+    connect(sheet->action(SheetAction::CopyAll), &QAction::triggered, this, &Shell::copy_sheet);
+    connect(sheet->action(SheetAction::PrintPreview), &QAction::triggered, this,
+            [this] { report_dialog(&ReportDialogs::preview, "打印", shell_msg::not_printed_to); });
+    connect(sheet->action(SheetAction::PrintTo), &QAction::triggered, this,
+            [this] { report_dialog(&ReportDialogs::print_to, "打印", shell_msg::not_printed_to); });
+    connect(sheet->action(SheetAction::ExportPdf), &QAction::triggered, this,
+            [this] { report_dialog(&ReportDialogs::export_pdf, "导出", shell_msg::not_exported); });
     // A sheet's own close button goes back to the form, as 返回 does.
     connect(sheet, &SheetWindow::closeRequested, this, &Shell::return_to_form);
 }
@@ -88,14 +97,20 @@ void Shell::notice(const std::string& text, const std::string& detail) {
 }
 
 template <typename Calculation>
-auto Shell::guarded(Calculation calculation) -> std::optional<decltype(calculation())> {
+auto Shell::guarded(Calculation calculation, const char* task)
+    -> std::optional<decltype(calculation())> {
+    std::string what;
     try {
         return calculation();
     } catch (const std::exception& e) {
-        desktop_.boxes.show(msg::kNoticeTitle, shell_msg::internal_fault(e.what()),
-                            MessageIcon::Warning);
-        return std::nullopt;
+        what = e.what();
+    } catch (...) {
+        what = "未知错误";
     }
+    desktop_.boxes.show(msg::kNoticeTitle,
+                        task ? shell_msg::task_fault(task, what) : shell_msg::internal_fault(what),
+                        MessageIcon::Warning);
+    return std::nullopt;
 }
 
 template <typename Result>
@@ -113,6 +128,7 @@ std::optional<Result> Shell::calculate(Check check,
     if (!outcome) return std::nullopt;
     if (const auto* stop = std::get_if<Stop>(&*outcome)) {
         notice(stop->message, stop->detail);
+        if (!stop->field.empty()) form_->focus_field(stop->field);
         return std::nullopt;
     }
     return std::get<Result>(std::move(*outcome));
@@ -181,27 +197,80 @@ void Shell::return_to_form() {
     form_->show();
 }
 
+SheetWindow* Shell::shown_sheet() const {
+    switch (state_) {
+        case ShellState::GeometrySheet:
+            return geometry_.get();
+        case ShellState::StrengthSheet:
+            return strength_.get();
+        case ShellState::Input:
+        case ShellState::Closing:
+            break;
+    }
+    return nullptr;
+}
+
 std::optional<ReportDocument> Shell::sheet_report() {
     // The report is built at the click, from the sheet's texts and the form's
     // texts as they stand.
-    return guarded([&] {
-        const ReportStamp when = desktop_.clock.now();
-        return state_ == ShellState::GeometrySheet
-                   ? geometry_->report(form_->read(), when)
-                   : strength_->report(form_->read(), form_->kept_diameters, when);
-    });
+    return guarded(
+        [&] {
+            const ReportStamp when = desktop_.clock.now();
+            return state_ == ShellState::GeometrySheet
+                       ? geometry_->report(form_->read(), when)
+                       : strength_->report(form_->read(), form_->kept_diameters, when);
+        },
+        "计算单");
 }
 
 void Shell::print_sheet() {
-    if (state_ != ShellState::GeometrySheet && state_ != ShellState::StrengthSheet) return;
-    if (const auto doc = sheet_report()) print_report(*doc, desktop_);
+    if (!shown_sheet()) return;
+    if (const auto doc = sheet_report()) {
+        guarded(
+            [&] {
+                print_report(*doc, desktop_);
+                return true;
+            },
+            "打印");
+    }
 }
 
 void Shell::save_sheet() {
-    if (state_ != ShellState::GeometrySheet && state_ != ShellState::StrengthSheet) return;
+    if (!shown_sheet()) return;
     const ReportKind kind =
         state_ == ShellState::GeometrySheet ? ReportKind::Geometry : ReportKind::Strength;
-    if (const auto doc = sheet_report()) save_report(*doc, kind, desktop_);
+    if (const auto doc = sheet_report()) {
+        guarded(
+            [&] {
+                save_report(*doc, kind, desktop_);
+                return true;
+            },
+            "保存");
+    }
+}
+
+void Shell::copy_sheet() {
+    const SheetWindow* sheet = shown_sheet();
+    if (!sheet) return;
+    guarded(
+        [&] {
+            const GearPairInput form = form_->read();
+            QGuiApplication::clipboard()->setText(
+                QString::fromStdString(sheet->tab_separated(form.th1, form.th2)));
+            return true;
+        },
+        "复制");
+}
+
+void Shell::report_dialog(DialogOutcome (ReportDialogs::*show)(const ReportDocument&),
+                          const char* task, std::string (*failure)(const std::string& reason)) {
+    if (!shown_sheet()) return;
+    const auto doc = sheet_report();
+    if (!doc) return;
+    const auto out = guarded([&] { return (desktop_.dialogs.*show)(*doc); }, task);
+    if (out && out->kind == DialogOutcome::Kind::Failed) {
+        desktop_.boxes.show(msg::kNoticeTitle, failure(out->reason), MessageIcon::Warning);
+    }
 }
 
 void Shell::exit_program() {

@@ -65,18 +65,25 @@ class Shell : public QObject {
     void return_to_form();
     void print_sheet();
     void save_sheet();
+    // A sheet's context menu.
+    void copy_sheet();
+    void report_dialog(DialogOutcome (ReportDialogs::*show)(const ReportDocument&),
+                       const char* task, std::string (*failure)(const std::string& reason));
     // Every window.
     void exit_program();
     void apply_zoom();
 
     void connect_sheet(SheetWindow* sheet);
+    SheetWindow* shown_sheet() const;
     std::optional<ReportDocument> sheet_report();
     // A check's or a calculation's notice: the message, with what failed below it.
     void notice(const std::string& text, const std::string& detail = {});
-    // Runs a calculation or builds a report, turning a fault of the program itself
-    // into a message instead of letting it take the program down.
+    // Runs a calculation, or a sheet's print, save or copy (`task` names it), turning
+    // a fault of the program itself into a message instead of letting it take the
+    // program down.
     template <typename Calculation>
-    auto guarded(Calculation calculation) -> std::optional<decltype(calculation())>;
+    auto guarded(Calculation calculation, const char* task = nullptr)
+        -> std::optional<decltype(calculation())>;
     // A calculation button's work: the check, then the calculation. The result, or
     // nothing once the user has been told why not.
     using Check = std::optional<CheckFailure> (*)(const GearPairInput&);

@@ -29,4 +29,15 @@ inline std::string internal_fault(const std::string& what) {
     return "计算未能完成（程序内部错误：" + what + "）";
 }
 
+// A print dialog's printer, or the chosen PDF file, failed.
+inline std::string not_printed_to(const std::string& reason) { return "计算单未能打印：" + reason; }
+inline std::string not_exported(const std::string& reason) {
+    return "计算单未能存为PDF文件：" + reason;
+}
+
+// A fault of the program itself in one of a sheet's tasks (打印, 保存, 复制 …).
+inline std::string task_fault(const std::string& task, const std::string& what) {
+    return task + "未能完成（程序内部错误：" + what + "）";
+}
+
 }  // namespace gp::shell_msg

@@ -3,6 +3,7 @@
 #include "angle_units.h"
 #include "number_parse.h"
 #include "number_text.h"
+#include "stop.h"
 
 namespace gp::strength {
 
@@ -11,12 +12,27 @@ Real radians_from_degrees_text(std::string_view degrees, std::string_view field)
     return lenient_parse(text_of_double(radians));
 }
 
+namespace {
+
+// An angle field's strict conversion; a stop names the field, so that the form can
+// put the cursor where the correction goes.
+Real angle_field(const std::string& degrees, const char* field) {
+    try {
+        return radians_from_degrees_text(degrees, field);
+    } catch (StopSignal& stop) {
+        stop.field = field;
+        throw;
+    }
+}
+
+}  // namespace
+
 PairReading read_pair(const GearPairInput& input) {
     PairReading p;
     p.a = lenient_parse(input.zxja);
     p.mn = lenient_parse(input.fmn);
-    p.alpha_n = radians_from_degrees_text(input.fjafn, "fjafn");
-    p.beta = radians_from_degrees_text(input.lxjbt, "lxjbt");
+    p.alpha_n = angle_field(input.fjafn, "fjafn");
+    p.beta = angle_field(input.lxjbt, "lxjbt");
     p.torque = lenient_parse(input.nj);
     p.b = lenient_parse(input.ckbw);
     p.gear[0].z = lenient_parse(input.cs1z1);

@@ -12,3 +12,13 @@ target_link_libraries(desktop_services_tests PRIVATE
 add_test(NAME desktop_services_tests COMMAND desktop_services_tests)
 set_tests_properties(desktop_services_tests PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+
+# The print dialogs' preview and PDF export (the report fixtures come from the sheet tests).
+add_executable(report_dialogs_tests ${CMAKE_CURRENT_SOURCE_DIR}/report_dialogs_test.cpp)
+set_target_properties(report_dialogs_tests PROPERTIES AUTOMOC ON)
+target_include_directories(report_dialogs_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/../sheets)
+target_link_libraries(report_dialogs_tests PRIVATE
+    gearpair_desktop gearpair_report_painter Qt6::PrintSupport Qt6::Test)
+add_test(NAME report_dialogs_tests COMMAND report_dialogs_tests)
+set_tests_properties(report_dialogs_tests PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)

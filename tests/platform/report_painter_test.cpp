@@ -30,7 +30,7 @@ class PaperTest : public ::testing::Test {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath("report.pdf"));
     }
-    qreal cell(qreal points) const { return metrics(points, printer).averageCharWidth(); }
+    qreal cell(qreal points) const { return report_column_width(points, printer); }
     QList<PaperText> lay_out(const ReportDocument& doc) const {
         return lay_out_on_paper(doc, printer, printer.height());
     }
@@ -86,7 +86,7 @@ TEST_F(PaperTest, EveryColumnFitsTheWidthOfTheDefaultPage) {
     QApplication::setFont(before);
     ASSERT_NE(find(texts, "从动齿轮"), nullptr);
     for (const PaperText& t : texts) {
-        const qreal right = t.origin.x() + metrics(t.points, printer).horizontalAdvance(t.text);
+        const qreal right = t.origin.x() + report_columns(t.text) * cell(t.points);
         EXPECT_LE(right, printer.width()) << t.text.toStdString();
     }
 }
@@ -114,6 +114,35 @@ TEST_F(PaperTest, AnItemPastItsColumnGoesToTheNextLine) {
     EXPECT_NEAR(fits->origin.x(), 63 * cell(13), 1e-6);
     EXPECT_NEAR(pushed->origin.x(), 63 * cell(13), 1e-6);
     EXPECT_NEAR(pushed->origin.y() - fits->origin.y(), 2 * spacing, 1e-6);
+}
+
+// Paper breaks a line exactly where the file does: a pinion text of more than 26
+// GBK columns pushes the wheel text to the next line, one of 26 does not.
+TEST_F(PaperTest, APinionTextPushesTheWheelTextExactlyWhenTheFileDoes) {
+    const struct {
+        std::string pinion;
+        bool pushed;
+    } cases[] = {
+        {std::string(26, 'W'), false},
+        {std::string(27, 'i'), true},
+        {"齿轮齿轮齿轮齿轮齿轮齿轮齿", false},  // 13 Chinese characters, 26 columns
+        {"齿轮齿轮齿轮齿轮齿轮齿轮AB", false},
+        {"齿轮齿轮齿轮齿轮齿轮齿轮ABC", true},
+        {"·············", false},  // two columns each in GBK, narrow in most faces
+        {"··············", true},
+        {"（１２３４５６７８９０）ab", false},  // full-width forms
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pinion);
+        ReportDocument doc;
+        doc.lines = {pair_row_line(13, "label", c.pinion, "wheel")};
+        const auto texts = lay_out(doc);
+        const PaperText* label = find(texts, "label");
+        const PaperText* wheel = find(texts, "wheel");
+        ASSERT_TRUE(label && wheel);
+        EXPECT_EQ(wheel->origin.y() > label->origin.y(), c.pushed);
+        EXPECT_NEAR(wheel->origin.x(), 63 * cell(13), 1e-6);
+    }
 }
 
 TEST_F(PaperTest, ALongReportGoesOnAsManyPagesAsItNeeds) {

@@ -55,12 +55,31 @@ TEST(PrintedReports, FontSizesLineByLine) {
     }
 }
 
-TEST(PrintedReports, DateAndTimeAreTwoBlanksApartOnPaper) {
-    const ReportDocument doc = build_geometry_report(geometry_form(), geometry_sheet(), kStamp);
-    const auto items = items_on(doc.lines.back(), ReportMedium::Paper);
-    ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].column, 50);
-    EXPECT_EQ(items[0].text, "    2026/12/7  14:03:05");
+// Only the geometry sheet puts two blanks between date and time on paper; the
+// strength sheets print what they save.
+TEST(PrintedReports, TheDateTimeLineOnPaperAndInTheFile) {
+    const struct {
+        const char* name;
+        ReportDocument doc;
+        const char* on_paper;
+    } cases[] = {
+        {"geometry", build_geometry_report(geometry_form(), geometry_sheet(), kStamp),
+         "    2026/12/7  14:03:05"},
+        {"jg1", build_strength_report(strength_form_jg1(), strength_sheet_jg1(), kStamp),
+         "    2026/12/7 14:03:05"},
+        {"jg3", build_strength_report(strength_form_jg3(), strength_sheet_jg3(), kStamp),
+         "    2026/12/7 14:03:05"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const ReportMedium medium : {ReportMedium::Paper, ReportMedium::File}) {
+            const auto items = items_on(c.doc.lines.back(), medium);
+            ASSERT_EQ(items.size(), 1u);
+            EXPECT_EQ(items[0].column, 50);
+            EXPECT_EQ(items[0].text,
+                      medium == ReportMedium::Paper ? c.on_paper : "    2026/12/7 14:03:05");
+        }
+    }
 }
 
 }  // namespace

@@ -177,6 +177,12 @@ class JourneysTest : public QObject {
         QTest::newRow("letters in the torque")
             << std::string("nj") << std::string("1O") << strength
             << std::string(msg::kLettersOrSymbols) << std::string("nj");
+        // The strength calculation's own conversions of the two angles.
+        QTest::newRow("no pressure angle") << std::string("fjafn") << std::string("") << strength
+                                           << std::string(msg::kIncomplete) << std::string("fjafn");
+        QTest::newRow("letters in the helix angle")
+            << std::string("lxjbt") << std::string("1O") << strength
+            << std::string(msg::kLettersOrSymbols) << std::string("lxjbt");
     }
     void a_stop_leaves_everything_as_it_was() {
         QFETCH(std::string, field);

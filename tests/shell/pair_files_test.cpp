@@ -75,11 +75,11 @@ class PairFilesTest : public QObject {
 
         // Saving a pair that has no file yet asks where, proposing its drawing number.
         const QString a = dir_.filePath("a.csv");
-        h.dialogs.save_paths = {a.toStdString()};
+        h.file_dialogs.save_paths = {a.toStdString()};
         h.form().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&h.form()));
         QTest::keyClick(&h.form(), Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(h.dialogs.asked.back().ends_with("/B-1.csv"));
+        QVERIFY(h.file_dialogs.asked.back().ends_with("/B-1.csv"));
         QCOMPARE(read_bytes(a), write_pair_file(h.form().read()));
         QCOMPARE(title(h), kTitle + " - a.csv");
 
@@ -91,15 +91,15 @@ class PairFilesTest : public QObject {
         QCOMPARE(title(h), kTitle + " - a.csv*");
 
         // 保存 writes to the open file without asking.
-        const auto asked = h.dialogs.asked.size();
+        const auto asked = h.file_dialogs.asked.size();
         QTest::keyClick(&h.form(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(h.dialogs.asked.size(), asked);
+        QCOMPARE(h.file_dialogs.asked.size(), asked);
         QCOMPARE(title(h), kTitle + " - a.csv");
         QVERIFY(read_bytes(a).ends_with(",dx2\r\n"));
 
         // 另存为… to another name; both are now recent files, the newer first.
         const QString b = dir_.filePath("b.csv");
-        h.dialogs.save_paths = {b.toStdString()};
+        h.file_dialogs.save_paths = {b.toStdString()};
         QTest::keyClick(&h.form(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(title(h), kTitle + " - b.csv");
         QCOMPARE(read_bytes(a), read_bytes(b));
@@ -108,25 +108,25 @@ class PairFilesTest : public QObject {
         QVERIFY(menu_action(h.form(), "&2 a.csv"));
 
         // A cancelled dialog changes nothing.
-        h.dialogs.save_paths = {std::nullopt};
+        h.file_dialogs.save_paths = {std::nullopt};
         QTest::keyClick(&h.form(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(title(h), kTitle + " - b.csv");
 
         // 打开… in a new session: the texts and the option come back exactly.
         ShellHarness again;
-        again.dialogs.open_paths = {a.toStdString()};
+        again.file_dialogs.open_paths = {a.toStdString()};
         QVERIFY(again.shell().document()->open());
         QCOMPARE(again.texts(), h.texts());
         QVERIFY(again.form().equal_noise()->isChecked());
         QCOMPARE(title(again), kTitle + " - a.csv");
-        QCOMPARE(again.dialogs.asked.front(), "open " + dir_.path().toStdString());
+        QCOMPARE(again.file_dialogs.asked.front(), "open " + dir_.path().toStdString());
     }
 
     void a_failed_save_keeps_the_old_file_and_says_why() {
         ShellHarness h;
         h.fill(spur_example());
         const QString a = dir_.filePath("kept.csv");
-        h.dialogs.save_paths = {a.toStdString(),
+        h.file_dialogs.save_paths = {a.toStdString(),
                                 dir_.filePath("no/such/folder/x.csv").toStdString()};
         QVERIFY(h.shell().document()->save());
         const std::string before = read_bytes(a);
@@ -146,12 +146,12 @@ class PairFilesTest : public QObject {
              {SaveAnswer::Cancel, SaveAnswer::Discard, SaveAnswer::Save}) {
             ShellHarness h;
             h.fill(spur_example());
-            h.dialogs.save_paths = {a.toStdString()};
+            h.file_dialogs.save_paths = {a.toStdString()};
             QVERIFY(h.shell().document()->save());
             h.type("th2", "new");
-            h.dialogs.answers = {answer};
+            h.file_dialogs.answers = {answer};
             h.click(FormButton::Exit);
-            QCOMPARE(h.dialogs.asked.back(), "保存对leave.csv的修改吗？"s);
+            QCOMPARE(h.file_dialogs.asked.back(), "保存对leave.csv的修改吗？"s);
             if (answer == SaveAnswer::Cancel) {
                 QCOMPARE(h.program_ends, 0);
                 QVERIFY(h.boxes.shown.empty());
@@ -168,26 +168,26 @@ class PairFilesTest : public QObject {
         // From a sheet too; and with no file open, leaving is as it always was.
         ShellHarness h;
         h.fill(spur_example());
-        h.dialogs.save_paths = {a.toStdString()};
+        h.file_dialogs.save_paths = {a.toStdString()};
         QVERIFY(h.shell().document()->save());
         h.type("jd1", "x");
         h.click(FormButton::ComputeGeometry);
-        h.dialogs.answers = {SaveAnswer::Cancel};
+        h.file_dialogs.answers = {SaveAnswer::Cancel};
         h.click_on_sheet(SheetButton::Exit);
         QCOMPARE(h.program_ends, 0);
         QCOMPARE(h.visible_windows(), std::vector<std::string>{"jg"});
         ShellHarness plain;
         plain.fill(spur_example());
         // Opening a file over typed texts that are in no file asks first, though.
-        plain.dialogs.answers = {SaveAnswer::Cancel};
-        plain.dialogs.open_paths = {a.toStdString()};
+        plain.file_dialogs.answers = {SaveAnswer::Cancel};
+        plain.file_dialogs.open_paths = {a.toStdString()};
         const FormTexts typed = plain.texts();
         QVERIFY(!plain.shell().document()->open());
-        QCOMPARE(plain.dialogs.asked, std::vector<std::string>{"保存对未命名的齿轮副的修改吗？"});
+        QCOMPARE(plain.file_dialogs.asked, std::vector<std::string>{"保存对未命名的齿轮副的修改吗？"});
         QCOMPARE(plain.texts(), typed);
-        plain.dialogs.asked.clear();
+        plain.file_dialogs.asked.clear();
         plain.click(FormButton::Exit);
-        QVERIFY(plain.dialogs.asked.empty());
+        QVERIFY(plain.file_dialogs.asked.empty());
         QCOMPARE(plain.program_ends, 1);
     }
 
@@ -257,10 +257,10 @@ class PairFilesTest : public QObject {
         ShellHarness h;
         const QString path = dir_.filePath("rows.csv");
         write_bytes(path, "th1,th2,zxja\nA-1,A-2,50\n\n\"B\n1\",B-2,60\n,,70\n");
-        h.dialogs.rows = {std::nullopt, 1};
+        h.file_dialogs.rows = {std::nullopt, 1};
         QVERIFY(!h.shell().open_file(path));  // cancelled: nothing loaded
         QCOMPARE(h.field("zxja")->text(), QString());
-        QCOMPARE(h.dialogs.row_items,
+        QCOMPARE(h.file_dialogs.row_items,
                  (std::vector<std::string>{"第2行：A-1 / A-2", "第4行：B\n1 / B-2",
                                            "第6行：（无图号） / （无图号）"}));
         QVERIFY(h.shell().open_file(path));
@@ -297,7 +297,7 @@ class PairFilesTest : public QObject {
             ShellHarness h;
             h.fill(spur_example());
             h.type("jd2", "6级 \"精\",密");  // a cell that needs quoting
-            h.dialogs.save_paths = {path.toStdString()};
+            h.file_dialogs.save_paths = {path.toStdString()};
             QVERIFY(h.shell().document()->save());
             h.click(FormButton::ComputeGeometry);
             geometry = sheet_texts(h.shell().geometry_sheet());
@@ -308,7 +308,7 @@ class PairFilesTest : public QObject {
             h.click_on_sheet(SheetButton::Save);
             h.click_on_sheet(SheetButton::Exit);
             QCOMPARE(h.program_ends, 1);
-            QVERIFY(h.dialogs.asked.size() == 1);  // only where to save: nothing changed since
+            QVERIFY(h.file_dialogs.asked.size() == 1);  // only where to save: nothing changed since
             reports = h.fake_files.appended;
         }
         ShellHarness::settle();
@@ -381,7 +381,7 @@ class PairFilesTest : public QObject {
     void about_names_version_licence_and_report_files() {
         ShellHarness h;
         menu_action(h.form(), "关于 GearPair…")->trigger();
-        const std::string& text = h.dialogs.about_text;
+        const std::string& text = h.file_dialogs.about_text;
         for (const char* part :
              {"GearPair 1.", "GPL-3.0-or-later", "/home/user/齿轮参数结果Tolmaren.txt",
               "/home/user/齿轮强度结果Tolmaren.txt"}) {

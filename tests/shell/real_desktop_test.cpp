@@ -10,6 +10,7 @@
 
 #include "qt_clock.h"
 #include "qt_message_boxes.h"
+#include "qt_report_dialogs.h"
 #include "qt_report_files.h"
 #include "qt_report_printer.h"
 #include "shell_harness.h"
@@ -51,8 +52,9 @@ class RealDesktopTest : public QObject {
         QtReportPrinter printer(home.path());
         QtReportFiles files(geometry, QDir(home.path()).filePath(QStringLiteral("s.txt")));
         QtClock clock;
+        QtReportDialogs dialogs;
         int ends = 0;
-        Shell shell(DesktopServices{boxes, printer, files, clock}, [&] { ++ends; });
+        Shell shell(DesktopServices{boxes, printer, files, clock, dialogs}, [&] { ++ends; });
         shell.start();
         OkPresser ok;
 

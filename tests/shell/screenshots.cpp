@@ -12,6 +12,7 @@
 #include "messages.h"
 #include "pair_document.h"
 #include "qt_message_boxes.h"
+#include "qt_report_dialogs.h"
 #include "shell_harness.h"
 #include "shell_messages.h"
 #include "ui_font.h"
@@ -71,6 +72,30 @@ bool save_with_menu(InputForm& form, const QDir& folder, const char* name) {
     return false;
 }
 
+// The sheet with its context menu open where the user right-clicked.
+bool save_context_menu(SheetWindow* sheet, const QDir& folder, const char* name) {
+    QMenu menu;
+    menu.addActions(sheet->actions());
+    const QPoint at(sheet->width() / 3, sheet->height() / 3);
+    menu.popup(sheet->mapToGlobal(at));
+    QApplication::processEvents();
+    QPixmap shot = sheet->grab();
+    QPainter(&shot).drawPixmap(at, menu.grab());
+    menu.hide();
+    const QString path = folder.filePath(QString::fromUtf8(name) + QStringLiteral(".png"));
+    return shot.save(path);
+}
+
+bool save_preview(const ReportDocument& doc, const QDir& folder, const char* name) {
+    ReportPreviewDialog preview(doc, nullptr);
+    preview.resize(760, 900);
+    preview.show();
+    QApplication::processEvents();
+    const bool ok = save(&preview, folder, name);
+    preview.hide();
+    return ok;
+}
+
 bool strength_sheet(ShellHarness& h, const FormTexts& form, const QDir& folder, const char* name) {
     h.fill(form);
     h.click(FormButton::ComputeStrength);
@@ -100,7 +125,7 @@ int main(int argc, char* argv[]) {
     h.fill(spur_example());
     ok &= save(&h.form(), folder, "input-form");
     // Saved once, so that the menu lists it among the recent files.
-    h.dialogs.save_paths = {
+    h.file_dialogs.save_paths = {
         QDir(settings.path()).filePath(QStringLiteral("B-1.csv")).toStdString()};
     ok &= h.shell().document()->save();
     h.form().show();
@@ -109,6 +134,10 @@ int main(int argc, char* argv[]) {
     h.click(FormButton::ComputeGeometry);
     if (GeometrySheetWindow* jg = h.shell().geometry_sheet()) {
         ok &= save(jg, folder, "geometry-sheet");
+        ok &= save_context_menu(jg, folder, "sheet-context-menu");
+        h.click(jg->button(SheetButton::Print));
+        ok &= !h.printer.printed.empty() &&
+              save_preview(h.printer.printed.back(), folder, "print-preview");
         h.click(jg->button(SheetButton::Return));
     } else {
         ok = false;

@@ -17,6 +17,7 @@
 #include "fake_clock.h"
 #include "fake_file_dialogs.h"
 #include "fake_message_boxes.h"
+#include "fake_report_dialogs.h"
 #include "fake_report_files.h"
 #include "fake_report_printer.h"
 #include "geometry_sheet.h"
@@ -74,9 +75,9 @@ class ShellHarness {
   public:
     // `files` replaces the recording fake, e.g. by real files in a temporary folder.
     explicit ShellHarness(ReportFiles* files = nullptr)
-        : shell_(DesktopServices{boxes, printer, files ? *files : fake_files, clock},
+        : shell_(DesktopServices{boxes, printer, files ? *files : fake_files, clock, report_dialogs},
                  [this] { ++program_ends; }) {
-        shell_.use_file_dialogs(dialogs);
+        shell_.use_file_dialogs(file_dialogs);
         shell_.start();
     }
 
@@ -132,7 +133,8 @@ class ShellHarness {
     FakeReportPrinter printer;
     FakeReportFiles fake_files;
     FakeClock clock;
-    FakeFileDialogs dialogs;
+    FakeFileDialogs file_dialogs;
+    FakeReportDialogs report_dialogs;
     int program_ends = 0;
 
   private:

@@ -1,0 +1,113 @@
+#include "qt_report_dialogs.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <utility>
+
+#include "qt_report_printer.h"
+#include "report_painter.h"
+
+namespace gp {
+
+namespace {
+
+DialogOutcome failed(const QString& reason) {
+    return DialogOutcome{DialogOutcome::Kind::Failed, {}, reason.toStdString()};
+}
+
+}  // namespace
+
+std::unique_ptr<QPrinter> default_report_printer(const ReportDocument& doc) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    auto printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
+                                 : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (info.isNull()) printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setDocName(QString::fromStdString(doc.title));
+    return printer;
+}
+
+ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& doc, QWidget* parent)
+    : PreviewPrinter{default_report_printer(doc)},
+      QPrintPreviewDialog(PreviewPrinter::printer.get(), parent),
+      doc_(doc) {
+    setWindowTitle(QStringLiteral("打印预览 - %1").arg(QString::fromStdString(doc.title)));
+    connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
+        error_.clear();
+        paint_report(doc_, *p, &error_);
+    });
+}
+
+int ReportPreviewDialog::page_count() {
+    auto* widget = findChild<QPrintPreviewWidget*>();
+    if (!widget) return 0;
+    if (widget->pageCount() == 0) widget->updatePreview();
+    return widget->pageCount();
+}
+
+QtReportDialogs::QtReportDialogs(QString pdf_folder) : pdf_folder_(std::move(pdf_folder)) {}
+
+QtReportDialogs::QtReportDialogs() : QtReportDialogs(QDir::homePath()) {}
+
+DialogOutcome QtReportDialogs::preview(const ReportDocument& doc) {
+    ReportPreviewDialog dialog(doc, QApplication::activeWindow());
+    dialog.exec();
+    if (!dialog.error().isEmpty()) return failed(dialog.error());
+    return DialogOutcome{};
+}
+
+DialogOutcome QtReportDialogs::print_to(const ReportDocument& doc) {
+    const std::unique_ptr<QPrinter> printer = default_report_printer(doc);
+    if (printer->outputFormat() ==
+        QPrinter::PdfFormat) {  // no printer: a file, named as the export names it
+        printer->setOutputFileName(QDir(pdf_folder_)
+                                       .filePath(pdf_file_stem(QString::fromStdString(doc.title),
+                                                               QDateTime::currentDateTime()) +
+                                                 QStringLiteral(".pdf")));
+    }
+    QPrintDialog dialog(printer.get(), QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("打印到"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
+                      QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setMinMax(1, report_page_count(doc, *printer));
+    if (dialog.exec() != QDialog::Accepted) return DialogOutcome{DialogOutcome::Kind::Cancelled};
+    QString error;
+    if (!paint_report(doc, *printer, &error)) return failed(error);
+    return DialogOutcome{};
+}
+
+DialogOutcome QtReportDialogs::export_pdf(const ReportDocument& doc) {
+    const QString title = QString::fromStdString(doc.title);
+    const QString suggested =
+        QDir(pdf_folder_)
+            .filePath(pdf_file_stem(title, QDateTime::currentDateTime()) + QStringLiteral(".pdf"));
+    QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("导出 PDF"),
+                                     suggested, QStringLiteral("PDF 文件 (*.pdf)"));
+    if (path.isEmpty()) return DialogOutcome{DialogOutcome::Kind::Cancelled};
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+    pdf_folder_ = QFileInfo(path).absolutePath();  // the next export starts there
+    return write_pdf(doc, path);
+}
+
+DialogOutcome QtReportDialogs::write_pdf(const ReportDocument& doc, const QString& path) {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setDocName(QString::fromStdString(doc.title));
+    QString error;
+    if (!paint_report(doc, pdf, &error) || !QFileInfo::exists(path)) {
+        return failed(error.isEmpty()
+                          ? QStringLiteral("无法写入%1").arg(QDir::toNativeSeparators(path))
+                          : error);
+    }
+    return DialogOutcome{
+        DialogOutcome::Kind::Done, QDir::toNativeSeparators(path).toStdString(), {}};
+}
+
+}  // namespace gp
