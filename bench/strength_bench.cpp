@@ -12,9 +12,7 @@
 #include <vector>
 
 #include "batch_input.h"
-#include "fillet_scan.h"
-#include "pair_reading.h"
-#include "reference_geometry.h"
+#include "root_form_thickness.h"
 #include "strength_calculation.h"
 
 namespace gp {

@@ -47,8 +47,9 @@ class FilletCurve {
 
     Point at(Real theta) const;
     Real diameter(const Point& point) const;
-    // Whether a point's diameter is within the tolerance of the form diameter.
-    bool meets(Real diameter) const { return abs(s_.dF - diameter) < kFilletTolerance; }
+    // How far the point's diameter is from the form diameter; the point is on the
+    // form circle when this is below kFilletTolerance.
+    Real distance(const Point& point) const { return abs(s_.dF - diameter(point)); }
     // Normal tooth thickness on the circle through the point.
     static Real thickness(const Point& point);
 
