@@ -1,7 +1,7 @@
 #include "fillet_angles.h"
 
 #include <algorithm>
-#include <ranges>
+#include <iterator>
 
 #include "fillet_scan.h"
 #include "real.h"
@@ -38,10 +38,14 @@ double FilletAngles::at(long k) const {
 }
 
 long FilletAngles::last_not_above(double end) const {
-    const auto steps = std::views::iota(0L, count_);
-    const auto first_above =
-        std::ranges::partition_point(steps, [&](long k) { return at(k) <= end; });
-    return static_cast<long>(std::ranges::distance(steps.begin(), first_above)) - 1;
+    // Bisection on the rising angles, keeping at(low) <= end < at(high).
+    if (!(end >= 0.0)) return -1;
+    long low = 0, high = count_;
+    while (high - low > 1) {
+        const long middle = low + (high - low) / 2;
+        (at(middle) <= end ? low : high) = middle;
+    }
+    return low;
 }
 
 }  // namespace gp::strength

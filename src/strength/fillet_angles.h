@@ -20,7 +20,7 @@ class FilletAngles {
     double at(long k) const;
     // The number of angles up to kLimit.
     long count() const { return count_; }
-    // The last step k with theta_k <= end, for 0 <= end <= kLimit.
+    // The last step k with theta_k <= end, for end <= kLimit (-1 when end < 0).
     long last_not_above(double end) const;
 
   private:

@@ -53,6 +53,7 @@ TEST(FilletAngles, AreTheAnglesOfRepeatedAddition) {
         EXPECT_EQ(angles.last_not_above(std::nextafter(theta, 0.0)), j - 1);
     }
     EXPECT_EQ(angles.last_not_above(FilletAngles::kLimit), angles.count() - 1);
+    EXPECT_EQ(angles.last_not_above(-kFilletStep), -1);
 }
 
 // Every point of one scan's range as the step-by-step scan computes it: its
