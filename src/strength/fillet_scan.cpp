@@ -138,10 +138,13 @@ class SkipBound {
         const double budget = distance - kFilletTolerance - margin_;
         if (!(budget > 0.0)) return k + 1;
         const double tan_a = std::fabs(std::tan(a));
-        // A first guess from the slope at theta_k, then fewer steps while the slope
-        // over the steps is too steep for the budget.
-        const double guess = budget / (slope(tan_a) * kFilletStep);
-        long n = guess < static_cast<double>(last_ - k) ? k + static_cast<long>(guess) : last_;
+        // A first guess from the slope at theta_k (all the rest when there is none),
+        // then fewer steps while the slope over the steps is too steep for the budget.
+        const double per_step = slope(tan_a) * kFilletStep;
+        long n = last_;
+        if (budget < per_step * static_cast<double>(last_ - k)) {
+            n = k + static_cast<long>(budget / per_step);
+        }
         while (n > k) {
             const double b = angles_->at(n);
             const double L = a <= kBeforePole && b > kBeforePole

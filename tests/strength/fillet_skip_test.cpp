@@ -252,9 +252,16 @@ TEST(FilletSkip, MatchesTheStepwiseScanOutsideItsProvenRange) {
         with(&FilletScan::hf, 1e200),                      // overflow of q
         with(&FilletScan::rho, 0x1p100),                   // at the size bound
         with(&FilletScan::rho, 0.0),                       // no fillet radius
+        with(&FilletScan::rho, 2.34),                      // tip-radius centre on the line
         with(&FilletScan::dF, 1e300),                      // never met
     };
     for (const FilletScan& s : scans) expect_same_scan(s);
+    // No fillet radius and no dedendum: every point lies on one circle.
+    FilletScan circle = with(&FilletScan::rho, 0.0);
+    circle.hf = 0.0;
+    expect_same_scan(circle);
+    circle.dF = circle.dv;
+    expect_same_scan(circle);
 }
 
 }  // namespace
