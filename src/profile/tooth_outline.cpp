@@ -89,10 +89,18 @@ struct Rack {
     double roll_of_flank_v(double v) const { return r * sin_alpha_t + v / sin_alpha_t; }
 };
 
+// How finely to sample: the chord tolerance, and how many points a half pitch may
+// take before the sampling gives up (the caller then widens the tolerance).
+struct Chords {
+    double tol = 0;
+    std::size_t budget = 0;
+};
+
 // Chord sampling of a smooth curve: points for parameters in (t0, t1], enough that
-// no chord strays more than `tol` from the curve (probed at its quarter points).
+// no chord strays more than the tolerance from the curve (probed at its quarter
+// points).
 template <typename Curve>
-void sample(const Curve& curve, double t0, double t1, double tol, std::vector<Point>& out,
+void sample(const Curve& curve, double t0, double t1, const Chords& chords, std::vector<Point>& out,
             int depth = 0) {
     const Point a = curve(t0), b = curve(t1);
     double worst = 0;
@@ -100,25 +108,29 @@ void sample(const Curve& curve, double t0, double t1, double tol, std::vector<Po
         worst = std::max(worst, chord_distance(curve(t0 + (t1 - t0) * f), a, b));
     }
     // A little below the tolerance, for the curve between the probes.
-    if (worst <= 0.9 * tol || depth >= 40) {
+    if (worst <= 0.9 * chords.tol || depth >= 40 || out.size() >= chords.budget) {
         out.push_back(b);
         return;
     }
     const double mid = 0.5 * (t0 + t1);
-    sample(curve, t0, mid, tol, out, depth + 1);
-    sample(curve, mid, t1, tol, out, depth + 1);
+    sample(curve, t0, mid, chords, out, depth + 1);
+    sample(curve, mid, t1, chords, out, depth + 1);
 }
 
 // Arc of radius R centred on the origin from clockwise angle t0 to t1 (from +y).
-void sample_arc(double radius, double t0, double t1, double tol, std::vector<Point>& out) {
+void sample_arc(double radius, double t0, double t1, const Chords& chords,
+                std::vector<Point>& out) {
     const double sweep = std::abs(t1 - t0);
-    int pieces = 1;
-    if (tol < radius) {
-        const double step = 2.0 * std::acos(1.0 - tol / radius);
-        pieces = std::max(1, static_cast<int>(std::ceil(sweep / step)));
+    // A chord of half-angle h strays R·(1 − cos h) = 2R·sin²(h/2) from the arc.
+    double pieces = 1;
+    if (chords.tol < 2.0 * radius) {
+        const double half_angle = 2.0 * std::asin(std::sqrt(chords.tol / (2.0 * radius)));
+        if (half_angle > 0.0) pieces = std::ceil(sweep / (2.0 * half_angle));
     }
-    for (int k = 1; k <= pieces; ++k) {
-        const double t = k == pieces ? t1 : t0 + (t1 - t0) * k / pieces;
+    const double room = out.size() < chords.budget ? double(chords.budget - out.size()) : 1.0;
+    const int n = static_cast<int>(std::clamp(pieces, 1.0, std::max(1.0, room)));
+    for (int k = 1; k <= n; ++k) {
+        const double t = k == n ? t1 : t0 + (t1 - t0) * k / n;
         out.push_back({radius * std::sin(t), radius * std::cos(t)});
     }
 }
@@ -222,7 +234,7 @@ struct Shape {
     bool pointed = false;
 };
 
-HalfPitch half_pitch(const Shape& s, double tol) {
+HalfPitch half_pitch(const Shape& s, const Chords& tol) {
     const Rack& rack = s.rack;
     HalfPitch h;
     auto& pts = h.points;
@@ -353,16 +365,23 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
         }
     }
 
-    // Points, widening the tolerance until the whole outline fits the cap.
-    double tol = options.tolerance;
-    bool capped = false;
+    // Points, widening the tolerance until the whole outline fits the cap. Below
+    // a millionth of a micrometre per metre of radius doubles carry no more detail.
+    double tol = std::max(options.tolerance, 1e-12 * s.ra);
+    bool capped = tol > options.tolerance;
+    // Room for eight times a half pitch's share of the cap, so that an outline a
+    // little over the cap learns by how much.
+    const std::size_t budget =
+        8 * (options.max_points / (2 * static_cast<std::size_t>(teeth))) + 16;
     HalfPitch h;
     for (int attempt = 0;; ++attempt) {
-        h = half_pitch(s, tol);
+        // A half pitch beyond its share of the cap stops sampling early.
+        h = half_pitch(s, {tol, budget});
         const double total = 2.0 * static_cast<double>(h.points.size() - 1) * teeth;
         if (total <= static_cast<double>(options.max_points) || attempt >= 60) break;
-        // Points go as 1/√tolerance.
-        tol *= std::max(1.5, (total / options.max_points) * (total / options.max_points));
+        // Points go as 1/√tolerance; a half pitch cut short says only "far more".
+        const double over = total / static_cast<double>(options.max_points);
+        tol *= h.points.size() >= budget ? 64.0 : std::max(1.5, 1.05 * over * over);
         capped = true;
     }
     const double total = 2.0 * static_cast<double>(h.points.size() - 1) * teeth;

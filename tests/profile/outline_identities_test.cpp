@@ -122,7 +122,7 @@ TEST(OutlineIdentities, EveryGoldenPairAgreesWithItsSheet) {
             const double r = n.d[i] / 2;
             if (exact->form_radius < r && r < exact->outer_radius) {
                 EXPECT_NEAR(arc_thickness_at(*exact, r), n.sn[i] / std::cos(n.beta),
-                            4 * kFineTolerance);
+                            4 * exact->tolerance);
             }
 
             // No chord of teeth 1 and 2 strays from the curve by more than the
@@ -145,7 +145,7 @@ TEST(OutlineIdentities, EveryGoldenPairAgreesWithItsSheet) {
                     }
                     worst = std::max(worst, nearest);
                 }
-                EXPECT_LE(worst, kDefaultChordTolerance + kFineTolerance) << "piece " << s;
+                EXPECT_LE(worst, kDefaultChordTolerance + exact->tolerance) << "piece " << s;
             }
         }
     }

@@ -95,6 +95,16 @@ TEST(OutlineStops, AbsurdSizesAreBoundedAndSaySo) {
     }
 }
 
+TEST(OutlineStops, ToleranceBeyondDoublePrecisionIsWidenedAndSaysSo) {
+    const auto outcome = pair_profile(reference_pair(), {ThicknessChoice::Nominal, 1e-300});
+    for (const auto& one : std::get<PairProfile>(outcome).outlines) {
+        const auto& o = std::get<GearOutline>(one);
+        EXPECT_TRUE(o.capped);
+        EXPECT_GT(o.tolerance, 1e-300);
+        EXPECT_LE(o.points.size(), kMaxOutlinePoints);
+    }
+}
+
 TEST(OutlineStops, MicroscopicModuleDrawsEveryPieceAsOneChord) {
     // The geometry calculation refuses a module of 1e-6 mm (its pin diameter rounds
     // to 0), so the reference pair's numbers are scaled down instead.
