@@ -250,25 +250,26 @@ HalfPitch half_pitch(const Shape& s, const Chords& tol) {
         pts.back() = fillet_start;  // the exact end point
         end_piece(SegmentKind::RootLand);
     }
-    if (s.psi_end > 0.0 && rack.rho >= 0.0) {
-        sample([&rack](double t) { return rack.corner(t); }, 0.0, s.psi_end, tol, pts);
-        end_piece(SegmentKind::Fillet);
-    }
     const auto flank = [&rack](double t) { return rack.involute(t); };
+    const std::size_t fillet_begin = pts.size();
+    if (s.psi_end > 0.0) {
+        sample([&rack](double t) { return rack.corner(t); }, 0.0, s.psi_end, tol, pts);
+    }
+    if (s.has_involute && s.roll_start < 0.0) {
+        // Undercut where the corner's sweep stays below the base circle: the straight
+        // flank below the interference point cuts the involute's mirror branch down
+        // to the base circle. Still part of the fillet.
+        sample(flank, s.roll_start, 0.0, tol, pts);
+    }
+    if (pts.size() > fillet_begin) end_piece(SegmentKind::Fillet);
     if (s.has_involute) {
-        const Point flank_start = flank(s.roll_start);
+        const double start = std::max(0.0, s.roll_start);
+        const Point flank_start = flank(start);
         // The fillet's last point and the involute's first are the same point.
         if (distance(pts.back(), flank_start) > 1e-12 * rack.r) pts.push_back(flank_start);
-        if (s.roll_start < 0.0) {
-            // Down the mirror branch to the base circle, where the involute starts.
-            sample(flank, s.roll_start, 0.0, tol, pts);
-            sample(flank, 0.0, s.roll_end, tol, pts);
-        } else {
-            sample(flank, s.roll_start, s.roll_end, tol, pts);
-        }
+        sample(flank, start, s.roll_end, tol, pts);
         end_piece(SegmentKind::Involute);
-        const Point form = flank(std::max(0.0, s.roll_start));
-        h.form_radius = std::hypot(form.x, form.y);
+        h.form_radius = std::hypot(flank_start.x, flank_start.y);
     }
     if (!s.pointed) {
         sample_arc(s.ra, clockwise_from_y(pts.back()), s.middle, tol, pts);

@@ -85,6 +85,18 @@ TEST(OutlineIdentities, EveryGoldenPairAgreesWithItsSheet) {
                       0);
             for (const auto& p : o.points) ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
 
+            // The pieces follow each other around the whole outline, back to point 0;
+            // each tooth has two involute flanks (none when the fillet reaches the tip).
+            std::size_t next = 0;
+            int involutes = 0;
+            for (const auto& piece : o.segments) {
+                ASSERT_EQ(piece.first, next);
+                next = piece.last;
+                involutes += piece.kind == SegmentKind::Involute;
+            }
+            EXPECT_EQ(next, 0u);
+            EXPECT_EQ(involutes, o.form_radius < o.outer_radius ? 2 * o.teeth : 0);
+
             // Root and tip circles of the sheet.
             double r_min = INFINITY, r_max = 0;
             for (const auto& p : o.points) {
