@@ -48,7 +48,11 @@ Outcome<GeometryNumbers> compute_geometry_numbers(const GearPairInput& input) {
     if (auto failure = check_for_geometry(input)) return Stop{failure->message};
     return run_to_outcome([&input] {
         const GeometryInputs in = read_geometry_inputs(input);
-        return geometry_numbers(in, run_stages(in));
+        const GeometryQuantities q = run_stages(in);
+        // The sheet's texts can stop the calculation too (a value too large to
+        // round): a pair without a sheet has no numbers either.
+        geometry_texts(q);
+        return geometry_numbers(in, q);
     });
 }
 

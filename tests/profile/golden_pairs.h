@@ -17,14 +17,19 @@ struct GoldenPair {
     PairProfile profile;
 };
 
-// Every golden case whose geometry computes, profiled with `options`.
-inline std::vector<GoldenPair> golden_pairs(const OutlineOptions& options = {}) {
+// Every golden case, as its form.
+inline std::vector<BatchRow> golden_forms() {
     std::ifstream in(std::string(GEARPAIR_GOLDEN_DIR) + "/cases.csv", std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
+    return read_batch(text.str());
+}
+
+// Every golden case whose geometry computes, profiled with `options`.
+inline std::vector<GoldenPair> golden_pairs(const OutlineOptions& options = {}) {
     std::vector<GoldenPair> pairs;
     int row = 0;
-    for (const BatchRow& r : read_batch(text.str())) {
+    for (const BatchRow& r : golden_forms()) {
         ++row;
         auto p = pair_profile(r.input, options);
         if (auto* ok = std::get_if<PairProfile>(&p)) pairs.push_back({row, r.input, *ok});

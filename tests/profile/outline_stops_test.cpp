@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "../geometry/reference_pair.h"
+#include "geometry_calculation.h"
+#include "golden_pairs.h"
 #include "pair_profile.h"
 
 namespace gp {
@@ -20,6 +22,19 @@ struct StopCase {
     const char* pair_message;   // the whole pair stops with this, or nullptr
     const char* gear1_message;  // gear 1 stops with this, or nullptr when it draws
 };
+
+TEST(OutlineStops, NumbersOnlyWhereTheSheetHasTexts) {
+    // Over every golden case: the numbers stop exactly where the sheet stops, with
+    // the same message (a value too large for the sheet to round included).
+    for (const BatchRow& row : testing::golden_forms()) {
+        const auto texts = compute_geometry(row.input);
+        const auto numbers = compute_geometry_numbers(row.input);
+        ASSERT_EQ(texts.index(), numbers.index()) << "line " << row.line;
+        if (const auto* stop = std::get_if<Stop>(&texts)) {
+            EXPECT_EQ(std::get<Stop>(numbers).message, stop->message) << "line " << row.line;
+        }
+    }
+}
 
 TEST(OutlineStops, EachFaultHasItsMessage) {
     const OutlineOptions normal;
