@@ -15,14 +15,14 @@ namespace gp {
 
 struct Stop {
     std::string message;
-    std::string detail;      // what failed, with its values; never empty once computed
-    std::string field = {};  // the input field to correct, when the stop knows it
+    std::string detail = {};  // what failed, with its values; never empty once computed
+    std::string field = {};   // the input field to correct, when the stop knows it
 };
 
 // Thrown where a calculation has to end with a message.
 struct StopSignal {
     std::string message;
-    std::string detail;
+    std::string detail = {};
     std::string field = {};
 };
 

@@ -2,6 +2,8 @@
 
 #include "gear_sizes.h"
 #include "geometry_inputs.h"
+#include "geometry_numbers.h"
+#include "geometry_numbers_of.h"
 #include "geometry_texts.h"
 #include "input_checks.h"
 #include "input_hints.h"
@@ -15,39 +17,73 @@
 
 namespace gp {
 
+namespace {
+
+// Every stage of the calculation. The stages run in this order because the order
+// decides which message a pair with several faults gets: the mesh indices come
+// before the pins. `step` names the stage, for the explanation of an arithmetic fault.
+GeometryQuantities run_stages(const GeometryInputs& in, Computing& step) {
+    GeometryQuantities q;
+    step.now("计算端面压力角、端面模数和分度圆直径");
+    q.transverse = transverse_geometry(in);
+    step.now("计算基圆直径和啮合角");
+    q.working = working_pressure_angle(in, q.transverse);
+    step.now("计算法向变位系数");
+    q.shift = profile_shift(in, q.transverse, q.working);
+    step.now("计算齿顶圆直径、齿根圆直径和齿高");
+    q.sizes = gear_sizes(in, q.transverse, q.working, q.shift);
+    step.now("计算分度圆法向弧齿厚和齿顶端面弧齿厚");
+    q.thickness = tooth_thickness(in, q.transverse, q.working, q.shift, q.sizes);
+    q.mesh = mesh_indices(in, q.transverse, q.working, q.shift, q.sizes, q.thickness);
+    step.now("计算量棒直径和跨棒距");
+    q.pins = pin_measurement(in, q.transverse, q.working, q.thickness);
+    step.now("计算跨齿数和公法线长度");
+    q.span = span_measurement(in, q.transverse, q.shift);
+    step.now("把结果换算成显示数值");
+    return q;
+}
+
+// Reads the form, runs every stage and hands the quantities to `finish`. An
+// arithmetic fault's explanation also names the typed values that make the pair
+// degenerate.
+template <typename Finish>
+auto computed(const GearPairInput& input, Finish finish) {
+    try {
+        Computing step{"读取输入参数"};
+        const GeometryInputs in = read_geometry_inputs(input);
+        const GeometryQuantities q = run_stages(in, step);
+        return finish(in, q);
+    } catch (ArithmeticFault& fault) {
+        fault.detail +=
+            degenerate_inputs(input, {"zxja", "fmn", "fjafn", "lxjbt", "cs1z1", "cs2z2"});
+        throw;
+    }
+}
+
+}  // namespace
+
 Outcome<GeometryResult> compute_geometry(const GearPairInput& input) {
     if (auto failure = check_for_geometry(input)) {
         return Stop{failure->message, failure->detail};
     }
     return run_to_outcome([&input] {
-        try {
-            // The stages run in this order because the order decides which message a
-            // pair with several faults gets: the mesh indices come before the pins.
-            Computing step{"读取输入参数"};
-            const GeometryInputs in = read_geometry_inputs(input);
-            GeometryQuantities q;
-            step.now("计算端面压力角、端面模数和分度圆直径");
-            q.transverse = transverse_geometry(in);
-            step.now("计算基圆直径和啮合角");
-            q.working = working_pressure_angle(in, q.transverse);
-            step.now("计算法向变位系数");
-            q.shift = profile_shift(in, q.transverse, q.working);
-            step.now("计算齿顶圆直径、齿根圆直径和齿高");
-            q.sizes = gear_sizes(in, q.transverse, q.working, q.shift);
-            step.now("计算分度圆法向弧齿厚和齿顶端面弧齿厚");
-            q.thickness = tooth_thickness(in, q.transverse, q.working, q.shift, q.sizes);
-            q.mesh = mesh_indices(in, q.transverse, q.working, q.shift, q.sizes, q.thickness);
-            step.now("计算量棒直径和跨棒距");
-            q.pins = pin_measurement(in, q.transverse, q.working, q.thickness);
-            step.now("计算跨齿数和公法线长度");
-            q.span = span_measurement(in, q.transverse, q.shift);
-            step.now("把结果换算成显示数值");
+        return computed(input, [](const GeometryInputs&, const GeometryQuantities& q) {
             return geometry_texts(q);
-        } catch (ArithmeticFault& fault) {
-            fault.detail +=
-                degenerate_inputs(input, {"zxja", "fmn", "fjafn", "lxjbt", "cs1z1", "cs2z2"});
-            throw;
-        }
+        });
+    });
+}
+
+Outcome<GeometryNumbers> compute_geometry_numbers(const GearPairInput& input) {
+    if (auto failure = check_for_geometry(input)) {
+        return Stop{failure->message, failure->detail};
+    }
+    return run_to_outcome([&input] {
+        return computed(input, [](const GeometryInputs& in, const GeometryQuantities& q) {
+            // The sheet's texts can stop the calculation too (a value too large to
+            // round): a pair without a sheet has no numbers either.
+            geometry_texts(q);
+            return geometry_numbers(in, q);
+        });
     });
 }
 
