@@ -1,10 +1,30 @@
 #include "geometry_sheet.h"
 
+#include <QPushButton>
+
 #include "geometry_report.h"
+#include "twips.h"
 
 namespace gp {
 
-GeometrySheetWindow::GeometrySheetWindow() : SheetWindow(geometry_sheet_layout()) {}
+namespace {
+
+// The mesh picture's button stands right of 退出 in the sheet's button row, at the
+// height and width of the others, so that the four keep their places.
+constexpr ButtonPlace kMeshButton{6690, 735};
+
+}  // namespace
+
+GeometrySheetWindow::GeometrySheetWindow() : SheetWindow(geometry_sheet_layout()) {
+    const SheetLayout& layout = geometry_sheet_layout();
+    mesh_button_ = new QPushButton(QStringLiteral("啮合图"), this);
+    mesh_button_->setObjectName(QStringLiteral("meshpic"));
+    mesh_button_->setAutoDefault(true);
+    place(mesh_button_, kMeshButton.left, layout.button_top, kMeshButton.width,
+          layout.button_height);
+    // Last in the keyboard order, after the four buttons of the sheet.
+    setTabOrder(button(SheetButton::Save), mesh_button_);
+}
 
 ReportDocument GeometrySheetWindow::report(const GearPairInput& form,
                                            const ReportStamp& when) const {

@@ -20,6 +20,11 @@ class GeometrySheetWindow : public SheetWindow {
     LabelTexts texts() const { return texts_of(kGeometryLabels); }
     // The report of what the sheet shows, with the form's texts as typed.
     ReportDocument report(const GearPairInput& form, const ReportStamp& when) const;
+    // "啮合图": opens the mesh picture of the pair shown.
+    QPushButton* mesh_button() const { return mesh_button_; }
+
+  private:
+    QPushButton* mesh_button_ = nullptr;
 };
 
 }  // namespace gp
