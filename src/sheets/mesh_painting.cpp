@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "mesh_view.h"
 #include "plot_style.h"
@@ -26,11 +27,11 @@ constexpr CircleKind kCircles[] = {
 
 const QColor& gear_colour(int g) { return g == 0 ? kPinionColour : kWheelColour; }
 
-// The frame of gear g (its own millimetres) to pixels, at the pinion's turn.
-QTransform gear_to_pixels(const GearScene& gear, double turn, const QTransform& to_pixels) {
+// The frame of a gear (its own millimetres) to pixels, after the contacts travelled.
+QTransform gear_to_pixels(const GearScene& gear, double travel, const QTransform& to_pixels) {
     QTransform frame;
     frame.translate(gear.centre.x(), gear.centre.y());
-    frame.rotateRadians(gear.angle0 + gear.ratio * turn);
+    frame.rotateRadians(gear.angle0 + gear.rate * travel);
     return frame * to_pixels;
 }
 
@@ -77,19 +78,20 @@ QString fixed(double v, int decimals) {
     return QString::number(v, 'f', decimals).replace(QLatin1Char('-'), QChar(0x2212));
 }
 
-// Where a circle of gear g is labelled: where it crosses a vertical line a little
-// inside the view's left (gear 1) or right (gear 2) edge, the circles staggered so
-// that close circles keep their labels apart.
+// Where a circle of gear g is labelled: where it crosses a horizontal line a little
+// inside the view's top edge (gear 1) or bottom edge (gear 2), on the side that
+// faces the other gear, the circles staggered so that close ones keep their labels
+// apart.
 std::optional<QPointF> label_point(const GearScene& gear, int g, double radius, int k,
                                    const QRectF& visible) {
-    const double fraction = 0.04 + 0.1 * k;
-    const double x = g == 0 ? visible.left() + fraction * visible.width()
-                            : visible.right() - fraction * visible.width();
-    const double dx = x - gear.centre.x();
-    if (std::abs(dx) >= radius) return std::nullopt;
-    const double dy = std::sqrt(radius * radius - dx * dx);
-    // The side of each gear that faces the other.
-    const QPointF p(x, g == 0 ? gear.centre.y() + dy : gear.centre.y() - dy);
+    const double fraction = 0.05 + 0.07 * k;
+    // `visible` is in millimetres, y up: its top() is the lowest y.
+    const double y = g == 0 ? visible.bottom() - fraction * visible.height()
+                            : visible.top() + fraction * visible.height();
+    const double dy = y - gear.centre.y();
+    if (std::abs(dy) >= radius) return std::nullopt;
+    const double dx = std::sqrt(radius * radius - dy * dy);
+    const QPointF p(g == 0 ? gear.centre.x() + dx : gear.centre.x() - dx, y);
     if (!visible.contains(p)) return std::nullopt;
     return p;
 }
@@ -148,8 +150,8 @@ void paint_legend(QPainter& painter, const MeshScene& scene, const QRectF& area,
 
 }  // namespace
 
-double pinion_turn(const MeshScene& scene, double position) {
-    return scene.turn_at_start + std::clamp(position, 0.0, 1.0) * scene.travel;
+double travel_at(const MeshScene& scene, double position) {
+    return std::clamp(position, 0.0, 1.0) * scene.travel;
 }
 
 void paint_message(QPainter& painter, const QRectF& area, const QString& text, double text_px) {
@@ -173,13 +175,13 @@ void paint_mesh(QPainter& painter, const MeshScene& scene, const QTransform& to_
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(plot_font(text_px));
     const double unit = text_px / 12;  // one screen pixel at the window's type size
-    const double turn = pinion_turn(scene, position);
+    const double travel = travel_at(scene, position);
     const QRectF visible = to_pixels.inverted().mapRect(area);
 
     // The gears: a light fill, a firm outline, the faults in red.
     for (int g = 0; g < 2; ++g) {
         const GearScene& gear = scene.gears[static_cast<std::size_t>(g)];
-        const QTransform t = gear_to_pixels(gear, turn, to_pixels);
+        const QTransform t = gear_to_pixels(gear, travel, to_pixels);
         QColor fill = gear_colour(g);
         fill.setAlpha(38);
         painter.setPen(QPen(gear_colour(g), 1.4 * unit));
@@ -229,8 +231,7 @@ void paint_mesh(QPainter& painter, const MeshScene& scene, const QTransform& to_
     // The contacts at this turn: tooth pairs one base pitch apart.
     const QPointF along = (scene.e - scene.a) / std::max(scene.ae, 1e-12);
     if (scene.pbt > 0 && scene.ae > 0) {
-        const double s1 = scene.rb1 * (turn - scene.turn_at_start);
-        const double first = s1 - std::floor(s1 / scene.pbt) * scene.pbt;
+        const double first = travel - std::floor(travel / scene.pbt) * scene.pbt;
         painter.setPen(QPen(Qt::black, 1 * unit));
         painter.setBrush(QColor(255, 170, 0));
         for (double s = first; s <= scene.ae + 1e-9; s += scene.pbt) {

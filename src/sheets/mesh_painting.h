@@ -10,8 +10,8 @@ class QPainter;
 
 namespace gp {
 
-// The pinion's clockwise turn (rad) at a slider position from 0 to 1.
-double pinion_turn(const MeshScene& scene, double position);
+// How far the contacts have travelled (mm) at a slider position from 0 to 1.
+double travel_at(const MeshScene& scene, double position);
 
 // The pair at the slider position, with its circles, the line of action, the
 // legend and the faults, drawn inside `area` (painter pixels) through `to_pixels`

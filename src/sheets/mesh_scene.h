@@ -1,7 +1,7 @@
 // What the mesh picture draws: both gears' outlines placed in mesh, their circles,
 // the line of action with its points, the faults to show in red and the sliding
-// curves. Millimetres, y upwards; gear 1 (the pinion) below, centred at the origin,
-// gear 2 above it on the y axis.
+// curves. Millimetres, y upwards; gear 1 (the pinion) centred at the origin, gear 2
+// right of it on the x axis.
 #pragma once
 
 #include <QPointF>
@@ -23,7 +23,7 @@ struct GearScene {
     std::vector<QPolygonF> faults;
     QPointF centre;      // in the picture
     double angle0 = 0;   // the frame's turn (rad, anticlockwise) at the slider's start
-    double ratio = 1;    // the frame's turn per radian the pinion turns clockwise
+    double rate = 0;     // its further turn per mm the contacts travel along the line
     double ra = 0;       // tip radius
     double r = 0;        // reference radius
     double rw = 0;       // working pitch radius
@@ -45,10 +45,9 @@ struct MeshScene {
     double eps_alpha = 0;  // transverse contact ratio
     double module = 0;     // transverse module, for the start view
     double pbt = 0;        // transverse base pitch, mm: the spacing of the contacts
-    double rb1 = 0;        // pinion base radius: contact travel per radian
-    // Pinion turn (clockwise, rad) over the slider's range, and at its start.
+    // How far (mm along the line of action) the contacts travel over the slider's
+    // range; at its start one pair of teeth touches at A.
     double travel = 0;
-    double turn_at_start = 0;
 
     SlidingCurves sliding;
     QStringList faults;  // named in words under the picture
