@@ -307,7 +307,7 @@ void paint_mesh_page(QPainter& painter, const QRectF& page, const MeshScene& sce
     const QRectF plot(page.left(), faults.bottom() + text_px, page.width(),
                       page.bottom() - faults.bottom() - text_px);
     if (scene.refusal.isEmpty() && plot.height() > text_px * 6)
-        paint_sliding_plot(painter, plot, scene.sliding);
+        paint_sliding_plot(painter, plot, scene.sliding, text_px * 1.1);
     painter.restore();
 }
 

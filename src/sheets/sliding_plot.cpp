@@ -36,10 +36,11 @@ QString tick_text(double v, double step) {
 
 }  // namespace
 
-void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurves& curves) {
+void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurves& curves,
+                        double text_px) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(plot_font(area.height() / 16));
+    painter.setFont(plot_font(text_px));
     const QFontMetricsF fm(painter.font());
     const double line = fm.height();
 
@@ -49,7 +50,10 @@ void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurv
 
     const std::size_t n = std::min({curves.s.size(), curves.zeta1.size(), curves.zeta2.size()});
     if (n < 2) {
-        painter.drawText(area, Qt::AlignCenter, QStringLiteral("没有可画的啮合线段"));
+        painter.setPen(kFaultColour);
+        painter.drawText(
+            area.adjusted(line, line, -line, -line), Qt::AlignCenter | Qt::TextWordWrap,
+            curves.refusal.isEmpty() ? QStringLiteral("没有可画的啮合线段") : curves.refusal);
         painter.restore();
         return;
     }
@@ -150,7 +154,7 @@ void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurv
                 open = true;
             }
         }
-        painter.setPen(QPen(colours[g], std::max(1.5, line / 8)));
+        painter.setPen(QPen(colours[g], 2 * text_px / 13));
         painter.setClipRect(plot.adjusted(-1, -1, 1, 1));
         painter.drawPath(path);
         painter.setClipping(false);
@@ -181,7 +185,7 @@ void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurv
     for (int g = 0; g < 2; ++g) {
         const double y = plot.top() + line * (0.4 + 1.1 * g) + line / 2;
         const double x = plot.center().x() - legend_w / 2;
-        painter.setPen(QPen(colours[g], std::max(1.5, line / 8)));
+        painter.setPen(QPen(colours[g], 2 * text_px / 13));
         painter.drawLine(QPointF(x, y), QPointF(x + line * 1.4, y));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(x + line * 1.7, y - line / 2, legend_w, line),
@@ -200,7 +204,7 @@ void SlidingPlot::set_curves(SlidingCurves curves) {
 void SlidingPlot::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    paint_sliding_plot(painter, QRectF(rect()).adjusted(4, 4, -4, -4), curves_);
+    paint_sliding_plot(painter, QRectF(rect()).adjusted(4, 4, -4, -4), curves_, 13);
 }
 
 }  // namespace gp

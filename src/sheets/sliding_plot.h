@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QRectF>
+#include <QString>
 #include <QWidget>
 #include <vector>
 
@@ -10,6 +11,8 @@ class QPainter;
 namespace gp {
 
 struct SlidingCurves {
+    // Non-empty when the sliding cannot be given: the reason, in the plot's place.
+    QString refusal;
     // Positions along the line of action, mm measured from A, rising to AE.
     std::vector<double> s;
     std::vector<double> zeta1;  // pinion flank
@@ -19,8 +22,9 @@ struct SlidingCurves {
 };
 
 // Axes with ticks and labels, both curves, the marks A to E and the values at A
-// and E, all inside `area` (pixels of the painter's device).
-void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurves& curves);
+// and E, all inside `area` (pixels of the painter's device); texts `text_px` high.
+void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurves& curves,
+                        double text_px);
 
 class SlidingPlot : public QWidget {
   public:

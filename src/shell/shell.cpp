@@ -6,9 +6,12 @@
 #include <variant>
 
 #include "geometry_calculation.h"
+#include "geometry_numbers.h"
 #include "geometry_sheet.h"
 #include "input_checks.h"
 #include "input_form.h"
+#include "mesh_scene_of.h"
+#include "mesh_window.h"
 #include "messages.h"
 #include "report_actions.h"
 #include "shell_messages.h"
@@ -102,10 +105,20 @@ void Shell::compute_geometry() {
     if (!geometry_) {
         geometry_ = std::make_unique<GeometrySheetWindow>();
         connect_sheet(geometry_.get());
+        connect(geometry_->mesh_button(), &QPushButton::clicked, this, &Shell::open_mesh_picture);
     }
     form_->hide();
     geometry_->show();
     geometry_->show_texts(*result);
+    // The same calculation's numbers at full precision, kept with the texts for the
+    // mesh picture (the form is unchanged since it was read).
+    const GearPairInput shown = form_->read();
+    auto numbers = guarded([&] { return compute_geometry_numbers(shown); });
+    std::optional<GeometryNumbers> kept;
+    if (numbers) {
+        if (auto* n = std::get_if<GeometryNumbers>(&*numbers)) kept = std::move(*n);
+    }
+    geometry_->keep_pair({shown, std::move(kept)});
     state_ = ShellState::GeometrySheet;
 }
 
@@ -131,6 +144,7 @@ void Shell::clear_form() {
 void Shell::return_to_form() {
     switch (state_) {
         case ShellState::GeometrySheet:
+            unload(mesh_);      // its pair is no longer on show
             geometry_->hide();  // stays loaded, with its texts
             break;
         case ShellState::StrengthSheet:
@@ -167,9 +181,27 @@ void Shell::save_sheet() {
     if (const auto doc = sheet_report()) save_report(*doc, kind, desktop_);
 }
 
+void Shell::open_mesh_picture() {
+    if (state_ != ShellState::GeometrySheet) return;
+    const auto& shown = geometry_->shown_pair();
+    auto picture = guarded([&] {
+        if (!shown || !shown->numbers) return refused_picture(msg::kCannotCompute);
+        return mesh_picture(*shown->numbers, shown->form);
+    });
+    if (!picture) return;
+    // One picture at a time, of the pair on the sheet.
+    unload(mesh_);
+    mesh_ = std::make_unique<MeshWindow>(std::move(picture->scene), std::move(picture->outlines),
+                                         desktop_);
+    mesh_->show();
+    mesh_->raise();
+    mesh_->activateWindow();
+}
+
 void Shell::exit_program() {
     if (state_ == ShellState::Closing) return;
     state_ = ShellState::Closing;
+    unload(mesh_);
     unload(strength_);
     unload(geometry_);
     unload(form_);

@@ -19,6 +19,7 @@ namespace gp {
 
 class GeometrySheetWindow;
 class InputForm;
+class MeshWindow;
 class SheetWindow;
 class StrengthSheetWindow;
 
@@ -45,6 +46,8 @@ class Shell : public QObject {
     InputForm* form() const { return form_.get(); }
     GeometrySheetWindow* geometry_sheet() const { return geometry_.get(); }
     StrengthSheetWindow* strength_sheet() const { return strength_.get(); }
+    // The mesh picture of the geometry sheet's pair, while it is open.
+    MeshWindow* mesh_window() const { return mesh_.get(); }
 
   private:
     // Input form.
@@ -55,6 +58,8 @@ class Shell : public QObject {
     void return_to_form();
     void print_sheet();
     void save_sheet();
+    // Geometry sheet: 啮合图, a window of its own beside the sheet.
+    void open_mesh_picture();
     // Every window.
     void exit_program();
 
@@ -77,6 +82,7 @@ class Shell : public QObject {
     std::unique_ptr<InputForm> form_;
     std::unique_ptr<GeometrySheetWindow> geometry_;
     std::unique_ptr<StrengthSheetWindow> strength_;
+    std::unique_ptr<MeshWindow> mesh_;
 };
 
 }  // namespace gp
