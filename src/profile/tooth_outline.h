@@ -67,7 +67,8 @@ struct GearOutline {
     // not repeated at the end.
     std::vector<OutlinePoint> points;
     // In outline order: for each tooth its tip land, left flank (involute, fillet),
-    // root land up to the next tooth's right flank (fillet, involute).
+    // the root land up to the next tooth's right flank (fillet, involute). Tooth 1's
+    // tip land is split at point 0: its left half comes first, its right half last.
     std::vector<OutlineSegment> segments;
 
     // Circles of the gear, radii in mm.
