@@ -99,7 +99,6 @@ std::optional<QPointF> label_point(const GearScene& gear, int g, double radius, 
 void paint_legend(QPainter& painter, const MeshScene& scene, const QRectF& area, double text_px) {
     const QFontMetricsF fm(painter.font());
     const double line = fm.height();
-    QStringList rows;
     struct Row {
         QString text;
         QColor colour;
@@ -124,8 +123,10 @@ void paint_legend(QPainter& painter, const MeshScene& scene, const QRectF& area,
     double text_w = 0;
     for (const Row& r : items) text_w = std::max(text_w, fm.horizontalAdvance(r.text));
     const double swatch = line * 2;
-    const QRectF box(area.left() + line * 0.5, area.top() + line * 0.5,
-                     swatch + text_w + line * 1.2, line * (items.size() + 0.5));
+    // Top right, over the wheel's body, clear of the circles' labels.
+    const double box_w = swatch + text_w + line * 1.2;
+    const QRectF box(area.right() - line * 0.5 - box_w, area.top() + line * 0.5, box_w,
+                     line * (items.size() + 0.5));
     painter.setPen(QPen(Qt::lightGray, 0));
     painter.setBrush(QColor(255, 255, 255, 225));
     painter.drawRect(box);
@@ -145,7 +146,6 @@ void paint_legend(QPainter& painter, const MeshScene& scene, const QRectF& area,
                          Qt::AlignLeft | Qt::AlignVCenter, r.text);
         y += line;
     }
-    (void)rows;
 }
 
 }  // namespace
@@ -261,16 +261,21 @@ void paint_mesh(QPainter& painter, const MeshScene& scene, const QTransform& to_
                                 text_px * 1.4),
                          Qt::AlignCenter, QString::fromLatin1(name));
     }
-    // AE and εα beside the path of contact, on the other side.
+    // AE and εα beside the path of contact, on the other side, clear of the line.
     {
-        const QPointF mid = to_pixels.map((scene.a + scene.e) / 2) - normal * (text_px * 2.2);
         painter.setFont(plot_font(text_px));
-        painter.setPen(kActionColour);
-        painter.drawText(
-            QRectF(mid.x() - text_px * 10, mid.y() - text_px * 0.7, text_px * 20, text_px * 1.4),
-            Qt::AlignCenter,
-            QStringLiteral("AE = %1 mm   εα = %2")
-                .arg(fixed(scene.ae, 3), fixed(scene.eps_alpha, 3)));
+        const QString text = QStringLiteral("AE = %1 mm，εα = %2")
+                                 .arg(fixed(scene.ae, 3), fixed(scene.eps_alpha, 3));
+        const double w = QFontMetricsF(painter.font()).horizontalAdvance(text) + text_px;
+        const double h = text_px * 1.5;
+        const double clear = std::abs(normal.x()) * w / 2 + std::abs(normal.y()) * h / 2 + text_px;
+        const QPointF mid = to_pixels.map((scene.a + scene.e) / 2) - normal * clear;
+        const QRectF box(mid.x() - w / 2, mid.y() - h / 2, w, h);
+        painter.setPen(QPen(kActionColour, 0.8 * unit));
+        painter.setBrush(QColor(255, 255, 255, 230));
+        painter.drawRect(box);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawText(box, Qt::AlignCenter, text);
     }
 
     painter.setFont(plot_font(text_px));
