@@ -96,7 +96,12 @@ std::optional<QPointF> label_point(const GearScene& gear, int g, double radius, 
     return p;
 }
 
-void paint_legend(QPainter& painter, const MeshScene& scene, const QRectF& area, double text_px) {
+}  // namespace
+
+void paint_mesh_legend(QPainter& painter, const MeshScene& scene, const QRectF& area,
+                       double text_px) {
+    painter.save();
+    painter.setFont(plot_font(text_px));
     const QFontMetricsF fm(painter.font());
     const double line = fm.height();
     struct Row {
@@ -123,10 +128,12 @@ void paint_legend(QPainter& painter, const MeshScene& scene, const QRectF& area,
     double text_w = 0;
     for (const Row& r : items) text_w = std::max(text_w, fm.horizontalAdvance(r.text));
     const double swatch = line * 2;
-    // Top right, over the wheel's body, clear of the circles' labels.
+    // Bottom right, over the wheel's body, clear of the line of action and of the
+    // circles' labels.
     const double box_w = swatch + text_w + line * 1.2;
-    const QRectF box(area.right() - line * 0.5 - box_w, area.top() + line * 0.5, box_w,
-                     line * (items.size() + 0.5));
+    const double box_h = line * (static_cast<double>(items.size()) + 0.5);
+    const QRectF box(area.right() - line * 0.5 - box_w, area.bottom() - line * 0.5 - box_h, box_w,
+                     box_h);
     painter.setPen(QPen(Qt::lightGray, 0));
     painter.setBrush(QColor(255, 255, 255, 225));
     painter.drawRect(box);
@@ -146,9 +153,16 @@ void paint_legend(QPainter& painter, const MeshScene& scene, const QRectF& area,
                          Qt::AlignLeft | Qt::AlignVCenter, r.text);
         y += line;
     }
+    painter.restore();
 }
 
-}  // namespace
+double mesh_legend_height(const MeshScene& scene, double text_px) {
+    // The rows of paint_mesh_legend: two gears, five circles, the line, AE and εα,
+    // the faults' colour when there are any, the notes; and the margins.
+    const double rows = 2 + std::size(kCircles) + 2 + (scene.faults.isEmpty() ? 0 : 1) +
+                        static_cast<double>(scene.notes.size());
+    return QFontMetricsF(plot_font(text_px)).height() * (rows + 1);
+}
 
 double travel_at(const MeshScene& scene, double position) {
     return std::clamp(position, 0.0, 1.0) * scene.travel;
@@ -164,7 +178,7 @@ void paint_message(QPainter& painter, const QRectF& area, const QString& text, d
 }
 
 void paint_mesh(QPainter& painter, const MeshScene& scene, const QTransform& to_pixels,
-                const QRectF& area, double position, double text_px) {
+                const QRectF& area, double position, double text_px, bool legend) {
     if (!scene.refusal.isEmpty()) {
         paint_message(painter, area, scene.refusal, text_px);
         return;
@@ -278,8 +292,7 @@ void paint_mesh(QPainter& painter, const MeshScene& scene, const QTransform& to_
         painter.drawText(box, Qt::AlignCenter, text);
     }
 
-    painter.setFont(plot_font(text_px));
-    paint_legend(painter, scene, area, text_px);
+    if (legend) paint_mesh_legend(painter, scene, area, text_px);
     painter.restore();
 }
 
@@ -302,7 +315,7 @@ void paint_mesh_page(QPainter& painter, const QRectF& page, const MeshScene& sce
     const ViewPlace place = ViewPlace::fitting(view, picture.size());
     QTransform to_pixels = place.to_pixels(picture.size());
     to_pixels *= QTransform::fromTranslate(picture.left(), picture.top());
-    paint_mesh(painter, scene, to_pixels, picture, position, text_px);
+    paint_mesh(painter, scene, to_pixels, picture, position, text_px, true);
 
     const QRectF faults(page.left(), picture.bottom() + text_px * 0.4, page.width(), fault_h);
     painter.setFont(plot_font(text_px * 1.1));

@@ -107,10 +107,6 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
                             .arg(QString::fromUtf8(gear_name(1 - i)), name, fixed(n.dc[i], 4),
                                  fixed(n.dff[i], 4), fixed(n.btf[i], 4));
     }
-    if (o.rounding.from_default) {
-        scene.notes << QStringLiteral("%1齿根圆角半径未输入：取 0.38 × 模数 = %2 mm")
-                           .arg(name, fixed(o.rounding.radius, 4));
-    }
     if (o.capped) {
         scene.notes << QStringLiteral("%1齿形点数已达上限，弦高公差放宽至 %2 mm")
                            .arg(name, QString::number(o.tolerance, 'g', 3));
@@ -188,6 +184,18 @@ MeshPicture mesh_picture(const GeometryNumbers& n, const GearPairInput& form) {
                              QString::number(n.a, 'g', 10));
     add_gear(scene, 0, o1, n);
     add_gear(scene, 1, o2, n);
+    // An empty root fillet radius field: the rack's rounding was taken as 0.38 × module.
+    if (o1.rounding.from_default && o2.rounding.from_default) {
+        scene.notes.prepend(QStringLiteral("齿根圆角半径未输入：取 0.38 × 模数 = %1 mm")
+                                .arg(QString::number(o1.rounding.radius, 'g', 6)));
+    } else {
+        for (const GearOutline* o : {&o2, &o1}) {
+            if (!o->rounding.from_default) continue;
+            scene.notes.prepend(QStringLiteral("%1齿根圆角半径未输入：取 0.38 × 模数 = %2 mm")
+                                    .arg(QString::fromUtf8(gear_name(o->gear - 1)),
+                                         QString::number(o->rounding.radius, 'g', 6)));
+        }
+    }
     scene.gears[0].centre = QPointF(0, 0);
     scene.gears[1].centre = QPointF(m.centre_distance, 0);
 

@@ -56,6 +56,26 @@ const char* suffix_of(OutlineFormat f) {
     return "";
 }
 
+// The picture's legend, beside the picture rather than over it.
+class LegendPanel : public QWidget {
+  public:
+    explicit LegendPanel(const MeshScene& scene) : scene_(scene) {
+        setFixedHeight(static_cast<int>(mesh_legend_height(scene_, kLegendPx)) + 4);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillRect(rect(), Qt::white);
+        paint_mesh_legend(painter, scene_, QRectF(rect()), kLegendPx);
+    }
+
+  private:
+    static constexpr double kLegendPx = 12;
+    const MeshScene& scene_;
+};
+
 }  // namespace
 
 MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices desktop,
@@ -94,9 +114,14 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
 
     view_ = new MeshView;
     plot_ = new SlidingPlot;
+    auto* side = new QWidget;
+    auto* side_layout = new QVBoxLayout(side);
+    side_layout->setContentsMargins(0, 0, 0, 0);
+    side_layout->addWidget(plot_, 1);
+    if (scene_.refusal.isEmpty()) side_layout->addWidget(new LegendPanel(scene_));
     auto* split = new QSplitter(Qt::Horizontal);
     split->addWidget(view_);
-    split->addWidget(plot_);
+    split->addWidget(side);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     split->setSizes({700, 460});
@@ -123,7 +148,7 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
     const bool drawable = scene_.refusal.isEmpty();
     view_->set_drawing(
         [this](QPainter& painter, const QTransform& to_pixels) {
-            paint_mesh(painter, scene_, to_pixels, QRectF(view_->rect()), position(), 12);
+            paint_mesh(painter, scene_, to_pixels, QRectF(view_->rect()), position(), 12, false);
         },
         drawable ? scene_.whole() : QRectF(-1, -1, 2, 2),
         drawable ? scene_.contact_zone() : QRectF(-1, -1, 2, 2));
