@@ -1,4 +1,5 @@
 // gearpair-cli: the batch tool over the same calculations as the desktop program.
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -8,6 +9,7 @@
 
 #include "batch_input.h"
 #include "batch_modes.h"
+#include "drawing_modes.h"
 
 namespace {
 
@@ -18,6 +20,8 @@ Computes every gear pair of a CSV file, as the desktop program's buttons would.
 MODE
   geometry   the geometry calculation (the "计算齿轮参数" button)
   strength   the strength calculation (the "计算齿轮强度" button)
+  profile    the tooth outlines (see DRAWING MODES below)
+  mesh       the path of contact and the specific sliding (see DRAWING MODES)
 
 FILE
   A CSV file (UTF-8, RFC 4180 quoting) whose first row names the columns; "-" or
@@ -57,9 +61,14 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string mode, file;
     bool report = false;
+    const bool help =
+        std::count(args.begin(), args.end(), "--help") + std::count(args.begin(), args.end(), "-h");
+    if (!help && !args.empty() && gp::is_drawing_mode(args[0])) {
+        return gp::run_drawing_mode(args, std::cout, std::cerr);
+    }
     for (const std::string& a : args) {
         if (a == "--help" || a == "-h") {
-            std::cout << kHelp;
+            std::cout << kHelp << gp::kDrawingModesHelp;
             return 0;
         }
         if (a == "--report") {

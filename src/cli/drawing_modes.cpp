@@ -1,0 +1,281 @@
+#include "drawing_modes.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <system_error>
+#include <variant>
+
+#include "csv.h"
+#include "mesh_figures.h"
+#include "outline_csv.h"
+#include "outline_dxf.h"
+#include "outline_svg.h"
+#include "pair_profile.h"
+
+namespace gp {
+
+const char* const kDrawingModesHelp = R"(
+DRAWING MODES
+  gearpair-cli profile [--gear 1|2|both] [--format csv|dxf|svg]
+                       [--thickness nominal|upper|lower|mean] [--tolerance MM]
+                       [--out DIR] [FILE]
+    The transverse outline of each gear as cut by its basic rack (the root fillet
+    radius cgyj1/cgyj2 rounds the rack's tip corner; empty: 0.38 x module): all
+    teeth, one closed counter-clockwise curve, centre at the origin, tooth 1
+    symmetric about +y, in mm. FILE is read as in the geometry mode.
+      --gear       which gear (default both)
+      --format     csv (default): header row,gear,x,y on standard output, one line
+                   per point (the first point not repeated at the end), row
+                   counting the data rows from 1;
+                   dxf, svg: one file per row and gear in DIR, named
+                   rowN-gearG.dxf / .svg (DXF: one closed LWPOLYLINE on layer
+                   GEAR1/GEAR2, the circles on layer CIRCLES, millimetres)
+      --thickness  nominal (default), or the nominal thickness changed by the upper
+                   or lower thickness deviation or their mean
+      --tolerance  largest chord deviation from the true curve, mm (default 0.001);
+                   an outline above 200000 points is drawn coarser and said so
+      --out        folder of the dxf and svg files (default: the current folder;
+                   created when missing)
+    A row whose geometry stops, or a gear that cannot be drawn, gives no points;
+    its message goes to standard error with the row number.
+
+  gearpair-cli mesh [FILE]
+    One CSV line per row: status,message,ae,t1a,t1b,t1c,t1d,t1e,zeta1_a,zeta2_a,
+    zeta1_e,zeta2_e: the length of the path of contact AE, the distances of A, B,
+    C, D, E from T1 along the line of action (transverse plane, mm) and the
+    specific sliding of gear 1 and gear 2 at A and at E, at full precision
+    (%.17g). A row that stops (also when the path of contact is empty or passes a
+    base tangent point) has stop, its message and empty cells.
+)";
+
+namespace {
+
+struct ProfileRequest {
+    bool gears[kGears] = {true, true};
+    std::string format = "csv";
+    OutlineOptions options;
+    std::string out_dir = ".";
+    std::string file;
+};
+
+int usage(std::ostream& err, const std::string& what) {
+    err << "gearpair-cli: " << what << "\nTry 'gearpair-cli --help'.\n";
+    return 2;
+}
+
+std::string full_precision(double v) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.17g", v);
+    return buf;
+}
+
+// The whole text of FILE, or of standard input for "-" or no FILE.
+bool read_input(const std::string& file, std::string& text) {
+    if (file.empty() || file == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+        return !std::cin.bad();
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buf;
+    buf << in.rdbuf();
+    text = buf.str();
+    return !in.bad();
+}
+
+// A tolerance in mm: a whole decimal number, positive and finite.
+bool parse_tolerance(const std::string& text, double& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtod(text.c_str(), &end);
+    return end == text.c_str() + text.size() && errno == 0 && std::isfinite(value) && value > 0.0;
+}
+
+bool write_file(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    f.close();
+    return static_cast<bool>(f);
+}
+
+int run_profile(const ProfileRequest& req, const std::vector<BatchRow>& rows, std::ostream& out,
+                std::ostream& err) {
+    const bool to_files = req.format != "csv";
+    std::filesystem::path dir(req.out_dir);
+    if (to_files) {
+        std::error_code ec;
+        std::filesystem::create_directories(dir, ec);
+        if (!std::filesystem::is_directory(dir, ec)) {
+            err << "gearpair-cli: cannot create the folder " << req.out_dir << "\n";
+            return 1;
+        }
+    } else {
+        out << kOutlineCsvHeader << '\n';
+    }
+    int row_number = 0;
+    for (const BatchRow& row : rows) {
+        ++row_number;
+        const auto outcome = pair_profile(row.input, req.options);
+        if (const auto* stop = std::get_if<Stop>(&outcome)) {
+            err << "row " << row_number << ": " << stop->message << "\n";
+            continue;
+        }
+        const auto& profile = std::get<PairProfile>(outcome);
+        for (int i = 0; i < kGears; ++i) {
+            if (!req.gears[i]) continue;
+            if (const auto* stop = std::get_if<Stop>(&profile.outlines[i])) {
+                err << "row " << row_number << ", gear " << i + 1 << ": " << stop->message << "\n";
+                continue;
+            }
+            const auto& outline = std::get<GearOutline>(profile.outlines[i]);
+            if (outline.capped) {
+                err << "row " << row_number << ", gear " << i + 1 << ": more than "
+                    << req.options.max_points << " points at the tolerance asked; drawn to "
+                    << outline.tolerance << " mm\n";
+            }
+            if (!to_files) {
+                out << outline_csv_lines(outline, row_number);
+                continue;
+            }
+            std::string bytes;
+            if (req.format == "svg") {
+                bytes = outline_svg(outline);
+            } else {
+                auto dxf = outline_dxf(outline);
+                if (const auto* stop = std::get_if<Stop>(&dxf)) {
+                    err << "gearpair-cli: " << stop->message << "\n";
+                    return 1;
+                }
+                bytes = std::get<std::string>(std::move(dxf));
+            }
+            const auto path = dir / ("row" + std::to_string(row_number) + "-gear" +
+                                     std::to_string(i + 1) + "." + req.format);
+            if (!write_file(path, bytes)) {
+                err << "gearpair-cli: cannot write " << path.string() << "\n";
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool is_drawing_mode(const std::string& mode) { return mode == "profile" || mode == "mesh"; }
+
+void write_mesh_table(const std::vector<BatchRow>& rows, std::ostream& out) {
+    const std::vector<std::string> head = {"status",  "message", "ae",      "t1a",
+                                           "t1b",     "t1c",     "t1d",     "t1e",
+                                           "zeta1_a", "zeta2_a", "zeta1_e", "zeta2_e"};
+    out << csv::format_row(head);
+    const auto stop_row = [&head](const Stop& stop) {
+        std::vector<std::string> cells(head.size());
+        cells[0] = "stop";
+        cells[1] = stop.message;
+        return cells;
+    };
+    for (const BatchRow& row : rows) {
+        const auto numbers = compute_geometry_numbers(row.input);
+        if (const auto* stop = std::get_if<Stop>(&numbers)) {
+            out << csv::format_row(stop_row(*stop));
+            continue;
+        }
+        const MeshFigures m = mesh_figures(std::get<GeometryNumbers>(numbers));
+        const auto at_a = specific_sliding(m, m.a);
+        const auto at_e = specific_sliding(m, m.e);
+        if (auto stop = sliding_stop(m); stop || !at_a || !at_e) {
+            out << csv::format_row(stop_row(stop ? *stop : Stop{msg::kContactBeyondTangent}));
+            continue;
+        }
+        out << csv::format_row({"ok", "", full_precision(m.ae), full_precision(m.a),
+                                full_precision(m.b), full_precision(m.c), full_precision(m.d),
+                                full_precision(m.e), full_precision(at_a->zeta1),
+                                full_precision(at_a->zeta2), full_precision(at_e->zeta1),
+                                full_precision(at_e->zeta2)});
+    }
+}
+
+int run_drawing_mode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::string mode = args.empty() ? std::string() : args[0];
+    ProfileRequest req;
+    bool have_file = false;
+    for (std::size_t k = 1; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        const bool option = mode == "profile" && a.size() > 2 && a.rfind("--", 0) == 0;
+        if (option) {
+            if (k + 1 >= args.size()) return usage(err, "option " + a + " needs a value");
+            const std::string& v = args[++k];
+            if (a == "--gear") {
+                if (v != "1" && v != "2" && v != "both") return usage(err, "bad --gear " + v);
+                req.gears[0] = v != "2";
+                req.gears[1] = v != "1";
+            } else if (a == "--format") {
+                if (v != "csv" && v != "dxf" && v != "svg") return usage(err, "bad --format " + v);
+                req.format = v;
+            } else if (a == "--thickness") {
+                if (v == "nominal") {
+                    req.options.thickness = ThicknessChoice::Nominal;
+                } else if (v == "upper") {
+                    req.options.thickness = ThicknessChoice::Upper;
+                } else if (v == "lower") {
+                    req.options.thickness = ThicknessChoice::Lower;
+                } else if (v == "mean") {
+                    req.options.thickness = ThicknessChoice::Mean;
+                } else {
+                    return usage(err, "bad --thickness " + v);
+                }
+            } else if (a == "--tolerance") {
+                if (!parse_tolerance(v, req.options.tolerance)) {
+                    return usage(err, "bad --tolerance " + v + " (a positive number of mm)");
+                }
+            } else if (a == "--out") {
+                if (v.empty()) return usage(err, "empty --out");
+                req.out_dir = v;
+            } else {
+                return usage(err, "unknown option " + a);
+            }
+        } else if (!have_file) {
+            req.file = a;
+            have_file = true;
+        } else {
+            return usage(err, "too many arguments");
+        }
+    }
+    if (req.format == "dxf" && !dxf_available()) {
+        return usage(err, "DXF output is not available in this build");
+    }
+
+    std::string text;
+    if (!read_input(req.file, text)) return usage(err, "cannot read " + req.file);
+    std::vector<BatchRow> rows;
+    try {
+        rows = read_batch(text);
+    } catch (const BatchInputError& e) {
+        err << "gearpair-cli: " << (req.file.empty() ? std::string("-") : req.file) << ": "
+            << e.what() << "\n";
+        return 2;
+    }
+
+    // Nothing reaches standard output unless the whole run succeeds.
+    std::ostringstream buffer;
+    int status = 0;
+    if (mode == "mesh") {
+        write_mesh_table(rows, buffer);
+    } else {
+        status = run_profile(req, rows, buffer, err);
+    }
+    if (status != 0) return status;
+    out << buffer.str();
+    out.flush();
+    return out ? 0 : 1;
+}
+
+}  // namespace gp
