@@ -22,8 +22,9 @@ GeometrySheetWindow::GeometrySheetWindow() : SheetWindow(geometry_sheet_layout()
     mesh_button_->setAutoDefault(true);
     place(mesh_button_, kMeshButton.left, layout.button_top, kMeshButton.width,
           layout.button_height);
-    // Last in the keyboard order, after the four buttons of the sheet.
-    setTabOrder(button(SheetButton::Save), mesh_button_);
+    // Outside the sheet's keyboard cycle (return, print, exit, save, return ...),
+    // which stays as it was: the button is reached by the mouse.
+    mesh_button_->setFocusPolicy(Qt::ClickFocus);
 }
 
 ReportDocument GeometrySheetWindow::report(const GearPairInput& form,
