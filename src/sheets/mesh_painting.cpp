@@ -74,8 +74,12 @@ void draw_polylines(QPainter& painter, const std::vector<QPolygonF>& lines) {
     for (const QPolygonF& l : lines) painter.drawPolyline(l);
 }
 
+// A length or ratio as the picture writes it: `decimals` places, or four
+// significant digits where those places would show little or nothing.
 QString fixed(double v, int decimals) {
-    return QString::number(v, 'f', decimals).replace(QLatin1Char('-'), QChar(0x2212));
+    const QString text = std::abs(v) >= 0.1 || v == 0 ? QString::number(v, 'f', decimals)
+                                                      : QString::number(v, 'g', 4);
+    return QString(text).replace(QLatin1Char('-'), QChar(0x2212));
 }
 
 // Where a circle of gear g is labelled: where it crosses a horizontal line a little
@@ -308,7 +312,6 @@ void paint_mesh_page(QPainter& painter, const QRectF& page, const MeshScene& sce
     painter.drawText(QRectF(page.left(), page.top(), page.width(), title_h), Qt::AlignCenter,
                      title);
 
-    const double fault_h = text_px * 1.4 * std::max<qsizetype>(1, scene.faults.size());
     const QRectF picture(page.left(), page.top() + title_h, page.width(), page.height() * 0.6);
     painter.setPen(QPen(Qt::gray, 0));
     painter.drawRect(picture);
@@ -317,10 +320,18 @@ void paint_mesh_page(QPainter& painter, const QRectF& page, const MeshScene& sce
     to_pixels *= QTransform::fromTranslate(picture.left(), picture.top());
     paint_mesh(painter, scene, to_pixels, picture, position, text_px, true);
 
-    const QRectF faults(page.left(), picture.bottom() + text_px * 0.4, page.width(), fault_h);
+    // The faults in words, wrapped to the page's width.
     painter.setFont(plot_font(text_px * 1.1));
+    const QString fault_text = scene.faults.join(QLatin1Char('\n'));
+    const double fault_h = fault_text.isEmpty()
+                               ? text_px
+                               : QFontMetricsF(painter.font())
+                                     .boundingRect(QRectF(0, 0, page.width(), page.height()),
+                                                   Qt::TextWordWrap, fault_text)
+                                     .height();
+    const QRectF faults(page.left(), picture.bottom() + text_px * 0.4, page.width(), fault_h);
     painter.setPen(kFaultColour);
-    painter.drawText(faults, Qt::AlignLeft | Qt::AlignTop, scene.faults.join(QLatin1Char('\n')));
+    painter.drawText(faults, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, fault_text);
 
     const QRectF plot(page.left(), faults.bottom() + text_px, page.width(),
                       page.bottom() - faults.bottom() - text_px);

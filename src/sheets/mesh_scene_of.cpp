@@ -23,7 +23,11 @@ constexpr int kSlidingSamples = 241;
 
 const char* gear_name(int i) { return i == 0 ? "主动齿轮" : "从动齿轮"; }
 
-QString fixed(double v, int decimals) { return QString::number(v, 'f', decimals); }
+// `decimals` places, or six significant digits for the lengths of a tiny module.
+QString fixed(double v, int decimals) {
+    return std::abs(v) >= 0.1 || v == 0 ? QString::number(v, 'f', decimals)
+                                        : QString::number(v, 'g', 6);
+}
 
 double radius_of(const OutlinePoint& p) { return std::hypot(p.x, p.y); }
 

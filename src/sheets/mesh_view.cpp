@@ -10,9 +10,9 @@ namespace gp {
 
 namespace {
 
-// Zoom limits, pixels per mm: from a 10-metre wheel on a screen to a micron.
-constexpr double kMinScale = 1e-3;
-constexpr double kMaxScale = 1e5;
+// The painter's coordinates stay well within what its raster engine can take when
+// no point of the drawing lies further than this from the view, in pixels.
+constexpr double kLargestReach = 1e7;
 
 }  // namespace
 
@@ -29,7 +29,8 @@ ViewPlace ViewPlace::fitting(const QRectF& area, const QSizeF& size) {
     p.centre = area.center();
     const double w = std::max(area.width(), 1e-9);
     const double h = std::max(area.height(), 1e-9);
-    p.scale = std::clamp(std::min(size.width() / w, size.height() / h), kMinScale, kMaxScale);
+    p.scale = std::min(size.width() / w, size.height() / h);
+    if (!std::isfinite(p.scale) || p.scale <= 0) p.scale = 1;
     return p;
 }
 
@@ -57,7 +58,12 @@ void MeshView::fit() {
 void MeshView::zoom(double factor, QPointF about_pixel) {
     const QTransform t = place_.to_pixels(size());
     const QPointF fixed = t.inverted().map(about_pixel);
-    const double scale = std::clamp(place_.scale * factor, kMinScale, kMaxScale);
+    // From a tenth of the whole drawing's fit to where its far edge would reach
+    // beyond what the painter can take.
+    const double extent = std::max({whole_.width(), whole_.height(), 1e-12});
+    const double fit = ViewPlace::fitting(whole_, size()).scale;
+    const double scale =
+        std::clamp(place_.scale * factor, 0.1 * fit, std::max(fit, kLargestReach / extent));
     // The millimetre point under the cursor stays under it.
     const QPointF offset = about_pixel - QPointF(width() / 2.0, height() / 2.0);
     place_.scale = scale;

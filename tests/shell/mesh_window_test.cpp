@@ -6,14 +6,20 @@
 #include <dl_creationadapter.h>
 #include <dl_dxf.h>
 
+#include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QSlider>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <cmath>
+#include <set>
 
+#include "geometry_numbers.h"
 #include "geometry_sheet.h"
+#include "mesh_painting.h"
+#include "mesh_scene_of.h"
 #include "mesh_view.h"
 #include "messages.h"
 #include "shell_harness.h"
@@ -59,6 +65,43 @@ QPolygonF placed_outline(const GearScene& g, double travel) {
     t.translate(g.centre.x(), g.centre.y());
     t.rotateRadians(g.angle0 + g.rate * travel);
     return t.map(g.outline);
+}
+
+GearPairInput input_of(const FormTexts& texts) {
+    GearPairInput in;
+    for (const auto& [name, text] : texts) {
+        if (const auto field = find_input_field(name)) in.*(field->text) = text;
+    }
+    return in;
+}
+
+bool finite_point(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+
+// Every pair of the golden cases, and some absurd ones that the geometry still
+// computes.
+std::vector<FormTexts> pairs_to_draw() {
+    std::vector<FormTexts> out;
+    QFile file(QStringLiteral(GEARPAIR_GOLDEN_DIR "/cases.csv"));
+    if (!file.open(QIODevice::ReadOnly)) return out;
+    const std::string header = file.readLine().trimmed().toStdString();
+    while (!file.atEnd()) {
+        const std::string row = file.readLine().trimmed().toStdString();
+        if (!row.empty()) out.push_back(form_from_csv(header, row));
+    }
+    const std::vector<std::pair<const char*, const char*>> absurd[] = {
+        {{"cs2z2", "10000"}, {"zxja", "10020"}},         // a 10,000-tooth wheel
+        {{"fmn", "1e-6"}, {"zxja", "0.00006"}},          // a module of a nanometre
+        {{"cgyj1", "5"}},                                // no room for the rounding
+        {{"cgyj1", ""}, {"cgyj2", ""}},                  // 0.38 × module
+        {{"cs1z1", "5"}, {"zxja", "45"}, {"xng1", ""}},  // heavily undercut
+        {{"cs1z1", "12"}, {"xng1", "1.0"}, {"xng2", "-1.0"}, {"zxja", "52"}},  // pointed tips
+    };
+    for (const auto& changes : absurd) {
+        FormTexts f = spur_example();
+        for (const auto& [name, text] : changes) f[name] = text;
+        out.push_back(f);
+    }
+    return out;
 }
 
 }  // namespace
@@ -149,6 +192,58 @@ class MeshWindowTest : public QObject {
         // Returning to the form closes the picture of a pair no longer on show.
         h.click(h.shell().geometry_sheet()->button(SheetButton::Return));
         QVERIFY(h.shell().mesh_window() == nullptr);
+    }
+
+    // Whatever the geometry computes gets a picture with finite coordinates or the
+    // profile core's message in its place, and both paint.
+    void every_computed_pair_draws_or_says_why_not() {
+        const auto pairs = pairs_to_draw();
+        QVERIFY(pairs.size() > 100);
+        int drawn = 0, refused = 0;
+        std::set<std::string> refusals;
+        QImage page(620, 877, QImage::Format_RGB32);
+        for (std::size_t k = 0; k < pairs.size(); ++k) {
+            const GearPairInput in = input_of(pairs[k]);
+            const auto numbers = compute_geometry_numbers(in);
+            if (!std::holds_alternative<GeometryNumbers>(numbers)) continue;
+            const MeshPicture picture = mesh_picture(std::get<GeometryNumbers>(numbers), in);
+            const MeshScene& scene = picture.scene;
+            const QString where = QStringLiteral("pair %1: ").arg(k + 1);
+            if (!scene.refusal.isEmpty()) {
+                ++refused;
+                refusals.insert(scene.refusal.toStdString());
+                QVERIFY2(!scene.refusal.contains(QLatin1String("nan")),
+                         qPrintable(where + scene.refusal));
+            } else {
+                ++drawn;
+                for (const GearScene& g : scene.gears) {
+                    QVERIFY2(g.outline.size() >= 3, qPrintable(where));
+                    QVERIFY2(std::all_of(g.outline.begin(), g.outline.end(), finite_point),
+                             qPrintable(where));
+                    QVERIFY2(std::isfinite(g.angle0) && std::isfinite(g.rate), qPrintable(where));
+                }
+                for (QPointF p : {scene.t1, scene.t2, scene.a, scene.b, scene.c, scene.d, scene.e})
+                    QVERIFY2(finite_point(p), qPrintable(where));
+                QVERIFY2(std::isfinite(scene.ae) && scene.travel > 0, qPrintable(where));
+                for (std::size_t i = 0; i < scene.sliding.s.size(); ++i) {
+                    QVERIFY2(std::isfinite(scene.sliding.zeta1[i]) &&
+                                 std::isfinite(scene.sliding.zeta2[i]),
+                             qPrintable(where));
+                }
+            }
+            // Painting every fifth golden pair, every refusal and the absurd ones is
+            // enough to meet every kind of picture.
+            const bool absurd = k + 6 >= pairs.size();
+            if (k % 5 != 0 && scene.refusal.isEmpty() && !absurd) continue;
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            paint_mesh_page(painter, QRectF(page.rect()), scene,
+                            scene.refusal.isEmpty() ? scene.contact_zone() : QRectF(-1, -1, 2, 2),
+                            0.5);
+        }
+        QVERIFY(drawn > 100);
+        qInfo("%d pairs drawn, %d refused with a message", drawn, refused);
+        for (const std::string& r : refusals) qInfo("refused: %s", r.c_str());
     }
 
     void a_pair_the_profile_cannot_draw_shows_why_in_the_pictures_place() {
