@@ -10,9 +10,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QSlider>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <cmath>
 #include <set>
 
@@ -152,6 +154,33 @@ class MeshWindowTest : public QObject {
             }
             QVERIFY(contacts >= 1);
         }
+
+        // The view: it opens on the contact zone; the wheel zooms about the cursor,
+        // dragging pans, a double click shows the whole pair; 播放 turns it.
+        MeshView* view = w->view();
+        const QRectF start = view->visible_area();
+        QVERIFY(start.contains(scene.c));
+        QVERIFY(!start.contains(scene.whole()));
+        const QPointF cursor(view->width() * 0.3, view->height() * 0.6);
+        const QPointF under = view->place().to_pixels(view->size()).inverted().map(cursor);
+        QWheelEvent wheel(cursor, view->mapToGlobal(cursor), {}, QPoint(0, 240), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &wheel);
+        QVERIFY(view->visible_area().width() < start.width() * 0.7);
+        const QPointF still = view->place().to_pixels(view->size()).map(under);
+        QVERIFY(std::hypot(still.x() - cursor.x(), still.y() - cursor.y()) < 0.5);
+        const QPointF before = view->place().centre;
+        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(200, 200));
+        QTest::mouseMove(view, QPoint(260, 200));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(260, 200));
+        QVERIFY(view->place().centre.x() < before.x());  // the drawing went right
+        QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(100, 100));
+        QVERIFY(view->visible_area().adjusted(-1e-6, -1e-6, 1e-6, 1e-6).contains(scene.whole()));
+        const int at = w->slider()->value();
+        for (QPushButton* b : w->findChildren<QPushButton*>()) {
+            if (b->text() == QStringLiteral("播放")) b->click();
+        }
+        QTRY_VERIFY(w->slider()->value() != at);
 
         QTemporaryDir dir;
         const QString svg = dir.filePath(QStringLiteral("啮合图.svg"));
