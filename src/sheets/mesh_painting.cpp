@@ -304,21 +304,33 @@ void paint_mesh_page(QPainter& painter, const QRectF& page, const MeshScene& sce
                      const QRectF& view, double position) {
     painter.save();
     const double text_px = page.height() / 90;
-    painter.setFont(plot_font(text_px * 1.5));
     const double title_h = text_px * 2.4;
+
+    // The picture first, then the page around it whited out: an SVG file keeps no
+    // clipping, and the gears reach far beyond the part in view.
+    const QRectF picture(page.left(), page.top() + title_h, page.width(), page.height() * 0.6);
+    const ViewPlace place = ViewPlace::fitting(view, picture.size());
+    QTransform to_pixels = place.to_pixels(picture.size());
+    to_pixels *= QTransform::fromTranslate(picture.left(), picture.top());
+    paint_mesh(painter, scene, to_pixels, picture, position, text_px, true);
+    const double reach = std::max(page.width(), page.height()) * 1e4;
+    const QRectF beyond = page.adjusted(-reach, -reach, reach, reach);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(beyond.topLeft(), QPointF(beyond.right(), picture.top())));
+    painter.drawRect(QRectF(QPointF(beyond.left(), picture.bottom()), beyond.bottomRight()));
+    painter.drawRect(QRectF(QPointF(beyond.left(), picture.top()), picture.bottomLeft()));
+    painter.drawRect(QRectF(picture.topRight(), QPointF(beyond.right(), picture.bottom())));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::gray, 0));
+    painter.drawRect(picture);
+
+    painter.setFont(plot_font(text_px * 1.5));
     painter.setPen(Qt::black);
     QString title = QStringLiteral("齿轮啮合图");
     if (!scene.caption.isEmpty()) title += QStringLiteral("　") + scene.caption;
     painter.drawText(QRectF(page.left(), page.top(), page.width(), title_h), Qt::AlignCenter,
                      title);
-
-    const QRectF picture(page.left(), page.top() + title_h, page.width(), page.height() * 0.6);
-    painter.setPen(QPen(Qt::gray, 0));
-    painter.drawRect(picture);
-    const ViewPlace place = ViewPlace::fitting(view, picture.size());
-    QTransform to_pixels = place.to_pixels(picture.size());
-    to_pixels *= QTransform::fromTranslate(picture.left(), picture.top());
-    paint_mesh(painter, scene, to_pixels, picture, position, text_px, true);
 
     // The faults in words, wrapped to the page's width.
     painter.setFont(plot_font(text_px * 1.1));

@@ -33,6 +33,7 @@ namespace {
 constexpr int kSliderSteps = 1000;
 // The saved and printed page, in pixels: A4 at 150 dots per inch.
 constexpr QSize kPageSize(1240, 1754);
+constexpr int kPageDpi = 150;
 constexpr int kPlayStep = 5;  // slider steps per frame
 constexpr int kPlayIntervalMs = 30;
 
@@ -199,6 +200,7 @@ std::optional<QString> MeshWindow::save_picture(const QString& path) const {
         svg.setOutputDevice(&buffer);
         svg.setSize(kPageSize);
         svg.setViewBox(page);
+        svg.setResolution(kPageDpi);  // an A4 page in millimetres
         svg.setTitle(QString::fromUtf8(mesh_msg::kWindowTitle));
         svg.setDescription(scene_.caption);
         QPainter painter(&svg);
