@@ -4,6 +4,8 @@
 #include <string_view>
 #include <variant>
 
+#include "drawing_checks.h"
+#include "drawing_checks.h"
 #include "geometry_calculation.h"
 #include "geometry_report.h"
 #include "messages.h"
@@ -136,7 +138,8 @@ bool is_rule_abiding_number(std::string_view text, int max_digits, int min_expon
 
 std::string first_broken_promise(const GearPairInput& form) {
     if (auto broken = check_geometry(form); !broken.empty()) return broken;
-    return check_strength(form);
+    if (auto broken = check_strength(form); !broken.empty()) return broken;
+    return first_broken_drawing_promise(form);
 }
 
 }  // namespace gp::fuzz

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libdxflib-dev
     qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
     fonts-wqy-microhei fonts-dejavu-core
     xvfb xauth

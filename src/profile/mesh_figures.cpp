@@ -75,9 +75,11 @@ Outcome<std::vector<SpecificSliding>> sliding_along_path(const MeshFigures& m, i
 MeshPose mesh_pose(const MeshFigures& m, const GearOutline& gear1, const GearOutline& gear2,
                    double travel) {
     constexpr double kPi = std::numbers::pi;
-    // A right flank touching the line at distance s from its gear's tangent point is
-    // the involute whose base-circle start lies s/rb behind the tangent point
-    // (clockwise): the line is the unwound string of that involute.
+    // A flank touching the line at distance s from its gear's tangent point is the
+    // involute whose base-circle start lies s/rb ahead of the tangent point
+    // (counter-clockwise): the line is the unwound string of that involute, which
+    // is a left flank (x < 0 on the tooth drawn on +y), the mirror image of the right
+    // flank whose start the outline gives.
     const auto reduced = [](double angle, int teeth) {
         const double pitch = 2.0 * kPi / teeth;
         return angle - pitch * std::round(angle / pitch);
@@ -85,12 +87,12 @@ MeshPose mesh_pose(const MeshFigures& m, const GearOutline& gear1, const GearOut
     const double rb1 = m.base_radius[0];
     const double rb2 = m.base_radius[1];
     // At travel 0 a pair touches at the pitch point C.
-    const double start1 = -m.alpha_wt - m.c / rb1 - gear1.right_flank_base_angle;
-    const double start2 = kPi - m.alpha_wt - (m.t1t2 - m.c) / rb2 - gear2.right_flank_base_angle;
+    const double start1 = -m.alpha_wt + m.c / rb1 - kPi + gear1.right_flank_base_angle;
+    const double start2 = -m.alpha_wt + (m.t1t2 - m.c) / rb2 + gear2.right_flank_base_angle;
 
     MeshPose p;
-    p.gear1_angle = reduced(start1, gear1.teeth) - travel / rb1;
-    p.gear2_angle = reduced(start2, gear2.teeth) + travel / rb2;
+    p.gear1_angle = reduced(start1, gear1.teeth) + travel / rb1;
+    p.gear2_angle = reduced(start2, gear2.teeth) - travel / rb2;
     if (m.has_contact && m.pbt > 0.0) {
         // Every pair in contact sits a whole number of base pitches from this one.
         const double s0 = m.c + travel;

@@ -2,7 +2,7 @@
 // points, the path of contact and the specific sliding along it.
 //
 // Mesh frame: gear 1's centre O1 at the origin, gear 2's centre O2 at (a, 0), y up.
-// Gear 1 drives clockwise, gear 2 turns counter-clockwise. The line of action runs
+// Gear 1 drives counter-clockwise, gear 2 turns clockwise. The line of action runs
 // from T1, where it touches gear 1's base circle (below the x axis), up through the
 // pitch point C to T2 on gear 2's base circle; every contact point travels along it
 // from A to E. Distances along the line are measured from T1 in mm.
@@ -69,8 +69,9 @@ std::optional<Stop> sliding_stop(const MeshFigures& m);
 // The pair turning in mesh. `travel` is how far (mm along the line of action) the
 // contact has moved since a pair of teeth touched at the pitch point C; the picture
 // repeats every pbt. The angles turn each gear's outline (as built by gear_outline,
-// tooth 1 on +y) counter-clockwise about its own centre; with them the right flanks
-// of gear 1 and gear 2 touch at every contact point on the line of action.
+// tooth 1 on +y) counter-clockwise about its own centre; with them the left flanks
+// (x < 0 on the tooth drawn on +y) of gear 1 and gear 2 touch at every contact point
+// on the line of action. Gear 1's angle grows with `travel`, gear 2's falls.
 struct MeshPose {
     double gear1_angle = 0;        // rad, counter-clockwise about O1
     double gear2_angle = 0;        // rad, counter-clockwise about O2

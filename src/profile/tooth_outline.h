@@ -82,8 +82,8 @@ struct GearOutline {
 
     double thickness_deviation = 0;  // normal thickness deviation cut, mm (0: nominal)
     // Polar angle (rad, counter-clockwise from +x) at which the involute of tooth 1's
-    // right flank (x > 0) leaves the base circle; the mesh kinematics turn the gear
-    // from it.
+    // right flank (x > 0) leaves the base circle (π minus it for the left flank);
+    // the mesh kinematics turn the gear from it.
     double right_flank_base_angle = 0;
 
     RackRounding rounding;
