@@ -167,9 +167,13 @@ void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurv
         const QString name = g == 0 ? QStringLiteral("ζ1") : QStringLiteral("ζ2");
         const double za = value_at(g, 0);
         const double ze = value_at(g, n - 1);
-        const double ya = std::clamp(py(za) + (za <= 0 ? -line * 0.9 : line * 0.1), plot.top(),
+        // Each value on the side its curve leaves free: below where the curve
+        // climbs away from A or falls into E, above otherwise.
+        const bool rises_from_a = value_at(g, 1) > za;
+        const bool rises_into_e = ze > value_at(g, n - 2);
+        const double ya = std::clamp(py(za) + (rises_from_a ? line * 0.2 : -line * 1.2), plot.top(),
                                      plot.bottom() - line);
-        const double ye = std::clamp(py(ze) + (ze <= 0 ? -line * 0.9 : line * 0.1), plot.top(),
+        const double ye = std::clamp(py(ze) + (rises_into_e ? -line * 1.2 : line * 0.2), plot.top(),
                                      plot.bottom() - line);
         painter.drawText(QRectF(plot.left() + line * 0.3, ya, plot.width() / 2, line),
                          Qt::AlignLeft | Qt::AlignVCenter,
