@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev libdxflib-dev
-    qt6-base-dev qt6-translations-l10n libgl-dev libxcb1-dev
+    qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libxcb1-dev
     fonts-wqy-microhei fonts-dejavu-core
     xvfb xauth poppler-utils
     clang libclang-rt-dev

@@ -16,6 +16,7 @@ add_library(gearpair_desktop STATIC
     qt_message_boxes.cpp
     qt_report_dialogs.cpp
     qt_report_files.cpp
+    qt_drawing_printer.cpp
     qt_report_printer.cpp
     qt_translations.cpp
     report_paths.cpp

@@ -16,6 +16,7 @@ class QtReportPrinter : public ReportPrinter {
     QtReportPrinter();  // PDFs go to the home folder
 
     PrintOutcome print(const ReportDocument& doc) override;
+    PrintOutcome print_drawing(const PageDrawing& drawing) override;
 
   private:
     PrintOutcome print_to_pdf(const ReportDocument& doc, const QString& why_not_printed);

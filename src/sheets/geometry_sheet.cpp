@@ -2,12 +2,32 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QPushButton>
 
 #include "geometry_report.h"
+#include "twips.h"
 
 namespace gp {
 
+namespace {
+
+// The mesh picture's button stands right of 退出 in the sheet's button row, at the
+// height and width of the others, so that the four keep their places.
+constexpr ButtonPlace kMeshButton{6690, 735};
+
+}  // namespace
+
 GeometrySheetWindow::GeometrySheetWindow() : SheetWindow(geometry_sheet_layout()) {
+    const SheetLayout& layout = geometry_sheet_layout();
+    mesh_button_ = new QPushButton(QStringLiteral("啮合图"), this);
+    mesh_button_->setObjectName(QStringLiteral("meshpic"));
+    mesh_button_->setAutoDefault(true);
+    place(mesh_button_, kMeshButton.left, layout.button_top, kMeshButton.width,
+          layout.button_height);
+    // Outside the sheet's keyboard cycle (return, print, exit, save, return ...),
+    // which stays as it was: the button is reached by the mouse.
+    mesh_button_->setFocusPolicy(Qt::ClickFocus);
+
     carry_shift_ = new QAction(QStringLiteral("把变位系数填入输入表"), this);
     carry_shift_->setObjectName(QStringLiteral("carry_shift"));
     carry_shift_->setShortcut(QKeySequence(Qt::Key_F7));

@@ -1,7 +1,11 @@
 // The geometry result sheet jg and the report it prints and saves.
 #pragma once
 
+#include <optional>
+#include <utility>
+
 #include "gear_pair_input.h"
+#include "geometry_numbers.h"
 #include "geometry_result.h"
 #include "report_document.h"
 #include "report_stamp.h"
@@ -29,8 +33,23 @@ class GeometrySheetWindow : public SheetWindow {
     // context menu and on its shortcut key; the shell does the writing.
     QAction* carry_shift_action() const { return carry_shift_; }
 
+    // "啮合图": opens the mesh picture of the pair shown.
+    QPushButton* mesh_button() const { return mesh_button_; }
+
+    // The pair behind the texts shown: the form's texts it was computed from and the
+    // calculation's numbers at full precision (none if they could not be had). Kept
+    // and replaced together with the texts.
+    struct ShownPair {
+        GearPairInput form;
+        std::optional<GeometryNumbers> numbers;
+    };
+    void keep_pair(ShownPair pair) { shown_ = std::move(pair); }
+    const std::optional<ShownPair>& shown_pair() const { return shown_; }
+
   private:
     QAction* carry_shift_ = nullptr;
+    QPushButton* mesh_button_ = nullptr;
+    std::optional<ShownPair> shown_;
 };
 
 }  // namespace gp

@@ -1,18 +1,21 @@
 #include "shell.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <exception>
 #include <utility>
 #include <variant>
 
 #include "geometry_calculation.h"
+#include "geometry_numbers.h"
 #include "geometry_sheet.h"
 #include "input_checks.h"
 #include "input_form.h"
+#include "mesh_scene_of.h"
+#include "mesh_window.h"
 #include "messages.h"
 #include "pair_document.h"
 #include "pair_file_messages.h"
@@ -146,10 +149,20 @@ void Shell::compute_geometry() {
         zoom_to_fit(geometry_.get(), document_->zoom_percent());
         connect(geometry_->carry_shift_action(), &QAction::triggered, this,
                 &Shell::carry_shift_into_form);
+        connect(geometry_->mesh_button(), &QPushButton::clicked, this, &Shell::open_mesh_picture);
     }
     form_->hide();
     geometry_->show();
     geometry_->show_texts(*result);
+    // The same calculation's numbers at full precision, kept with the texts for the
+    // mesh picture (the form is unchanged since it was read).
+    const GearPairInput shown = form_->read();
+    auto numbers = guarded([&] { return compute_geometry_numbers(shown); });
+    std::optional<GeometryNumbers> kept;
+    if (numbers) {
+        if (auto* n = std::get_if<GeometryNumbers>(&*numbers)) kept = std::move(*n);
+    }
+    geometry_->keep_pair({shown, std::move(kept)});
     state_ = ShellState::GeometrySheet;
 }
 
@@ -184,6 +197,7 @@ void Shell::clear_form() {
 void Shell::return_to_form() {
     switch (state_) {
         case ShellState::GeometrySheet:
+            unload(mesh_);      // its pair is no longer on show
             geometry_->hide();  // stays loaded, with its texts
             break;
         case ShellState::StrengthSheet:
@@ -273,11 +287,29 @@ void Shell::report_dialog(DialogOutcome (ReportDialogs::*show)(const ReportDocum
     }
 }
 
+void Shell::open_mesh_picture() {
+    if (state_ != ShellState::GeometrySheet) return;
+    const auto& shown = geometry_->shown_pair();
+    auto picture = guarded([&] {
+        if (!shown || !shown->numbers) return refused_picture(msg::kCannotCompute);
+        return mesh_picture(*shown->numbers, shown->form);
+    });
+    if (!picture) return;
+    // One picture at a time, of the pair on the sheet.
+    unload(mesh_);
+    mesh_ = std::make_unique<MeshWindow>(std::move(picture->scene), std::move(picture->outlines),
+                                         desktop_);
+    mesh_->show();
+    mesh_->raise();
+    mesh_->activateWindow();
+}
+
 void Shell::exit_program() {
     if (state_ == ShellState::Closing) return;
     // Changes to an open pair file are not lost without a question.
     if (document_ && !document_->may_discard_changes()) return;
     state_ = ShellState::Closing;
+    unload(mesh_);
     unload(strength_);
     unload(geometry_);
     unload(form_);

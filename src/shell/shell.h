@@ -21,6 +21,7 @@ class FileDialogs;
 class GeometrySheetWindow;
 class InputForm;
 class PairDocument;
+class MeshWindow;
 class SheetWindow;
 class StrengthSheetWindow;
 
@@ -53,6 +54,8 @@ class Shell : public QObject {
     GeometrySheetWindow* geometry_sheet() const { return geometry_.get(); }
     StrengthSheetWindow* strength_sheet() const { return strength_.get(); }
     PairDocument* document() const { return document_; }
+    // The mesh picture of the geometry sheet's pair, while it is open.
+    MeshWindow* mesh_window() const { return mesh_.get(); }
 
   private:
     // Input form.
@@ -69,6 +72,8 @@ class Shell : public QObject {
     void copy_sheet();
     void report_dialog(DialogOutcome (ReportDialogs::*show)(const ReportDocument&),
                        const char* task, std::string (*failure)(const std::string& reason));
+    // Geometry sheet: 啮合图, a window of its own beside the sheet.
+    void open_mesh_picture();
     // Every window.
     void exit_program();
     void apply_zoom();
@@ -99,6 +104,7 @@ class Shell : public QObject {
     std::unique_ptr<FileDialogs> own_dialogs_;
     FileDialogs* dialogs_ = nullptr;
     PairDocument* document_ = nullptr;  // owned by the form
+    std::unique_ptr<MeshWindow> mesh_;
 };
 
 }  // namespace gp

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -186,6 +187,36 @@ class DesktopServicesTest : public QObject {
                      out.pdf_path.c_str());
             QVERIFY(file_bytes(path).startsWith("%PDF"));
         }
+    }
+
+    // A picture takes the reports' way to paper: a one-page PDF without a printer,
+    // painted inside the page it is given; a failure when the PDF cannot be written.
+    void without_a_printer_a_drawing_becomes_a_one_page_pdf() {
+        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a printer is installed here");
+        QTemporaryDir dir;
+        QtReportPrinter printer(dir.path());
+        QRectF given;
+        PageDrawing drawing{"齿轮啮合图", [&given](QPainter& painter, const QRectF& page) {
+                                given = page;
+                                painter.drawEllipse(page.center(), page.width() / 4,
+                                                    page.width() / 4);
+                            }};
+        const PrintOutcome out = printer.print_drawing(drawing);
+        QCOMPARE(int(out.kind), int(PrintOutcome::Kind::SavedAsPdf));
+        QVERIFY(QFileInfo(QString::fromStdString(out.pdf_path))
+                    .fileName()
+                    .startsWith(QStringLiteral("齿轮啮合图_")));
+        const QByteArray pdf = file_bytes(QString::fromStdString(out.pdf_path));
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(
+            pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
+        QVERIFY(given.width() > 1000 &&
+                given.height() > given.width());  // a portrait page, high resolution
+
+        QtReportPrinter nowhere(QStringLiteral("/nonexistent-gearpair"));
+        const PrintOutcome failed = nowhere.print_drawing(drawing);
+        QCOMPARE(int(failed.kind), int(PrintOutcome::Kind::Failed));
+        QVERIFY(!failed.reason.empty());
     }
 
     void a_pdf_that_cannot_be_written_is_a_failure() {

@@ -7,8 +7,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QSettings>
+#include <QSlider>
 #include <QTemporaryDir>
 
+#include "mesh_window.h"
 #include "messages.h"
 #include "pair_document.h"
 #include "qt_message_boxes.h"
@@ -96,6 +98,50 @@ bool save_preview(const ReportDocument& doc, const QDir& folder, const char* nam
     return ok;
 }
 
+// The helical pair with an undercut pinion: 10 teeth, no profile shift, at the
+// reference centre distance 2 · 40 / (2 · cos 15°).
+FormTexts helical_undercut() {
+    FormTexts f = spur_example();
+    f["lxjbt"] = "15";
+    f["cs1z1"] = "10";
+    f["cs2z2"] = "30";
+    f["zxja"] = "41.411047";
+    f["xng1"] = "0";
+    f["xng2"] = "0";
+    f["cgyj1"] = "";
+    f["cgyj2"] = "";
+    return f;
+}
+
+// The geometry sheet of `form`, then its mesh picture turned a little, as the user
+// sees it.
+bool mesh_picture(ShellHarness& h, FormTexts form, const QDir& folder, const char* name) {
+    // No pin diameters left over from an earlier pair.
+    form.try_emplace("dpg1", "");
+    form.try_emplace("dpg2", "");
+    h.fill(form);
+    h.click(FormButton::ComputeGeometry);
+    GeometrySheetWindow* jg = h.shell().geometry_sheet();
+    if (!jg || !jg->isVisible()) {
+        std::fprintf(stderr, "gearpair-screenshots: no geometry sheet for %s: %s\n", name,
+                     h.boxes.shown.empty() ? "" : h.boxes.shown.back().text.c_str());
+        return false;
+    }
+    h.click(jg->mesh_button());
+    MeshWindow* mesh = h.shell().mesh_window();
+    if (!mesh) {
+        std::fprintf(stderr, "gearpair-screenshots: no mesh picture for %s\n", name);
+        return false;
+    }
+    mesh->slider()->setValue(mesh->slider()->maximum() / 3);
+    QApplication::processEvents();
+    bool ok = save(mesh, folder, name);
+    const QString svg = folder.filePath(QString::fromUtf8(name) + QStringLiteral("-page.png"));
+    ok &= !mesh->save_picture(svg).has_value();
+    h.click(jg->button(SheetButton::Return));
+    return ok;
+}
+
 bool strength_sheet(ShellHarness& h, const FormTexts& form, const QDir& folder, const char* name) {
     h.fill(form);
     h.click(FormButton::ComputeStrength);
@@ -145,6 +191,9 @@ int main(int argc, char* argv[]) {
     ok &= strength_sheet(h, spur_example(), folder, "strength-sheet-jg1");
     ok &= strength_sheet(h, form_from_csv(kCasesHeader, kHelicalJg2), folder, "strength-sheet-jg2");
     ok &= strength_sheet(h, form_from_csv(kCasesHeader, kHelicalJg3), folder, "strength-sheet-jg3");
+
+    ok &= mesh_picture(h, spur_example(), folder, "mesh-spur");
+    ok &= mesh_picture(h, helical_undercut(), folder, "mesh-helical-undercut");
 
     ok &= save_box(msg::kNoticeTitle, msg::kIncomplete, MessageIcon::None, folder, "check-message");
     // A calculation's stop, with the explanation under its message.

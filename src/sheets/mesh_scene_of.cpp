@@ -1,0 +1,247 @@
+#include "mesh_scene_of.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <numbers>
+#include <utility>
+#include <variant>
+
+#include "mesh_figures.h"
+#include "outline_csv.h"
+#include "outline_dxf.h"
+#include "outline_svg.h"
+#include "rack_rounding.h"
+#include "tooth_outline.h"
+
+namespace gp {
+
+namespace {
+
+// Samples of the sliding curves from A to E.
+constexpr int kSlidingSamples = 241;
+
+const char* gear_name(int i) { return i == 0 ? "主动齿轮" : "从动齿轮"; }
+
+// `decimals` places, or six significant digits for the lengths of a tiny module.
+QString fixed(double v, int decimals) {
+    return std::abs(v) >= 0.1 || v == 0 ? QString::number(v, 'f', decimals)
+                                        : QString::number(v, 'g', 6);
+}
+
+double radius_of(const OutlinePoint& p) { return std::hypot(p.x, p.y); }
+
+// Each point's kind of piece.
+std::vector<SegmentKind> point_kinds(const GearOutline& o) {
+    std::vector<SegmentKind> kinds(o.points.size(), SegmentKind::TipLand);
+    const std::size_t n = o.points.size();
+    if (n == 0) return kinds;
+    for (const OutlineSegment& s : o.segments) {
+        std::size_t i = s.first % n;
+        const std::size_t last = s.last % n;
+        for (std::size_t guard = 0; guard <= n; ++guard) {
+            kinds[i] = s.kind;
+            if (i == last) break;
+            i = (i + 1) % n;
+        }
+    }
+    return kinds;
+}
+
+// The runs of consecutive outline points that `keep` accepts, as polylines.
+template <typename Keep>
+std::vector<QPolygonF> runs_of(const GearOutline& o, Keep keep) {
+    std::vector<QPolygonF> out;
+    QPolygonF run;
+    for (std::size_t i = 0; i < o.points.size(); ++i) {
+        if (keep(i)) {
+            run << QPointF(o.points[i].x, o.points[i].y);
+        } else if (!run.isEmpty()) {
+            if (run.size() > 1) out.push_back(run);
+            run.clear();
+        }
+    }
+    if (run.size() > 1) out.push_back(run);
+    return out;
+}
+
+void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbers& n) {
+    GearScene& g = scene.gears[static_cast<std::size_t>(i)];
+    g.outline.reserve(static_cast<qsizetype>(o.points.size()));
+    for (const OutlinePoint& p : o.points) g.outline << QPointF(p.x, p.y);
+    g.ra = o.tip_radius;
+    g.r = o.reference_radius;
+    g.rw = o.working_radius;
+    g.rb = o.base_radius;
+    g.rf = o.root_radius;
+
+    const std::vector<SegmentKind> kinds = point_kinds(o);
+    const QString name = QString::fromUtf8(gear_name(i));
+    if (o.undercut) {
+        const auto red = runs_of(o, [&](std::size_t k) { return kinds[k] == SegmentKind::Fillet; });
+        g.faults.insert(g.faults.end(), red.begin(), red.end());
+        scene.faults << QStringLiteral(
+                            "%1根切：齿数 %2 少于不根切最小齿数 %3，齿根过渡曲线切入渐开线齿廓")
+                            .arg(name, fixed(n.z[i], 0), fixed(n.zmin[i], 2));
+    }
+    if (o.pointed) {
+        const double depth = o.outer_radius - o.root_radius;
+        const auto red = runs_of(o, [&](std::size_t k) {
+            return radius_of(o.points[k]) > o.outer_radius - 0.08 * depth;
+        });
+        g.faults.insert(g.faults.end(), red.begin(), red.end());
+        scene.faults << QStringLiteral(
+                            "%1齿顶变尖：齿顶端面弧齿厚 %2 mm ≤ 0，两侧齿廓在齿顶圆以下相交")
+                            .arg(name, fixed(n.sta[i], 4));
+    }
+    // The mate's tip works down to dc; below the root form circle dff it meets the
+    // fillet instead of the involute.
+    if (n.btf[i] > 1) {
+        const double from = n.dc[i] / 2;
+        const double to = n.dff[i] / 2;
+        const auto red = runs_of(o, [&](std::size_t k) {
+            const double r = radius_of(o.points[k]);
+            return kinds[k] != SegmentKind::TipLand && r >= from && r <= to;
+        });
+        g.faults.insert(g.faults.end(), red.begin(), red.end());
+        g.r_fault = from;
+        scene.faults << QStringLiteral(
+                            "齿顶干涉：%1的齿顶进入%2的齿根过渡曲线（啮合起始圆直径 %3 mm "
+                            "小于齿根过渡曲线起始圆直径 %4 mm，干涉指标 %5 > 1）")
+                            .arg(QString::fromUtf8(gear_name(1 - i)), name, fixed(n.dc[i], 4),
+                                 fixed(n.dff[i], 4), fixed(n.btf[i], 4));
+    }
+    if (o.capped) {
+        scene.notes << QStringLiteral("%1齿形点数已达上限，弦高公差放宽至 %2 mm")
+                           .arg(name, QString::number(o.tolerance, 'g', 3));
+    }
+}
+
+QPointF point(const OutlinePoint& p) { return {p.x, p.y}; }
+
+// The turns of both outlines (rad, anticlockwise about each centre) at which a pair
+// of flanks touches on the line of action at distance s from T1. T1 lies below the
+// line of centres, so a contact travels from T1 towards T2 while gear 1 turns
+// anticlockwise and gear 2 clockwise, and the flanks that touch on this line are
+// those whose polar angle falls as the radius grows: in each outline's own frame
+// the left flank of tooth 1, the mirror image of the right flank, whose involute
+// leaves the base circle at π − right_flank_base_angle. That start lies s/rb ahead
+// of the tangent point (anticlockwise), the line being the unwound string.
+struct TurnedPair {
+    double angle1;
+    double angle2;
+};
+TurnedPair turned_at(const MeshFigures& m, const GearOutline& o1, const GearOutline& o2, double s) {
+    constexpr double pi = std::numbers::pi;
+    const double t1 = -m.alpha_wt;      // polar angle of T1 about O1
+    const double t2 = pi - m.alpha_wt;  // polar angle of T2 about O2
+    const double left1 = pi - o1.right_flank_base_angle;
+    const double left2 = pi - o2.right_flank_base_angle;
+    return {t1 + s / m.base_radius[0] - left1, t2 + (m.t1t2 - s) / m.base_radius[1] - left2};
+}
+
+OutlineFile outline_file(const GearOutline& o, OutlineFormat format) {
+    switch (format) {
+        case OutlineFormat::Dxf: {
+            auto dxf = outline_dxf(o);
+            if (const auto* stop = std::get_if<Stop>(&dxf)) return {{}, stop->message};
+            return {std::get<std::string>(std::move(dxf)), {}};
+        }
+        case OutlineFormat::Svg:
+            return {outline_svg(o), {}};
+        case OutlineFormat::Csv:
+            return {std::string(kOutlineCsvHeader) + "\n" + outline_csv_lines(o, 1), {}};
+    }
+    return {{}, msg::kCannotCompute};
+}
+
+}  // namespace
+
+MeshPicture refused_picture(const std::string& message) {
+    MeshPicture p;
+    p.scene.refusal = QString::fromStdString(message);
+    return p;
+}
+
+MeshPicture mesh_picture(const GeometryNumbers& n, const GearPairInput& form) {
+    auto roundings = rack_roundings(form, n.mn);
+    if (const auto* stop = std::get_if<Stop>(&roundings)) return refused_picture(stop->message);
+    const auto& rounding = std::get<GearPairOf<RackRounding>>(roundings);
+
+    auto outlines = std::make_shared<GearPairOf<GearOutline>>();
+    for (int i = 0; i < kGears; ++i) {
+        auto o = gear_outline(n, i, rounding[static_cast<std::size_t>(i)]);
+        if (const auto* stop = std::get_if<Stop>(&o)) {
+            return refused_picture(std::string(gear_name(i)) + "：" + stop->message);
+        }
+        (*outlines)[static_cast<std::size_t>(i)] = std::get<GearOutline>(std::move(o));
+    }
+    const GearOutline& o1 = (*outlines)[0];
+    const GearOutline& o2 = (*outlines)[1];
+    const MeshFigures m = mesh_figures(n);
+    if (!m.has_contact) return refused_picture(msg::kNoContact);
+
+    MeshPicture picture;
+    MeshScene& scene = picture.scene;
+    scene.caption = QStringLiteral("齿数 %1/%2，法向模数 %3 mm，中心距 %4 mm")
+                        .arg(fixed(n.z[0], 0), fixed(n.z[1], 0), QString::number(n.mn, 'g', 8),
+                             QString::number(n.a, 'g', 10));
+    add_gear(scene, 0, o1, n);
+    add_gear(scene, 1, o2, n);
+    // An empty root fillet radius field: the rack's rounding was taken as 0.38 × module.
+    if (o1.rounding.from_default && o2.rounding.from_default) {
+        scene.notes.prepend(QStringLiteral("齿根圆角半径未输入：取 0.38 × 模数 = %1 mm")
+                                .arg(QString::number(o1.rounding.radius, 'g', 6)));
+    } else {
+        for (const GearOutline* o : {&o2, &o1}) {
+            if (!o->rounding.from_default) continue;
+            scene.notes.prepend(QStringLiteral("%1齿根圆角半径未输入：取 0.38 × 模数 = %2 mm")
+                                    .arg(QString::fromUtf8(gear_name(o->gear - 1)),
+                                         QString::number(o->rounding.radius, 'g', 6)));
+        }
+    }
+    scene.gears[0].centre = QPointF(0, 0);
+    scene.gears[1].centre = QPointF(m.centre_distance, 0);
+
+    // The slider starts with one pair touching at A and carries the contacts at
+    // least one base pitch on.
+    const TurnedPair start = turned_at(m, o1, o2, m.a);
+    scene.gears[0].angle0 = start.angle1;
+    scene.gears[0].rate = 1 / m.base_radius[0];
+    scene.gears[1].angle0 = start.angle2;
+    scene.gears[1].rate = -1 / m.base_radius[1];
+    scene.travel = std::max(m.ae, m.pbt);
+
+    scene.t1 = point(tangent_point_1(m));
+    scene.t2 = point(tangent_point_2(m));
+    scene.a = point(point_on_line(m, m.a));
+    scene.b = point(point_on_line(m, m.b));
+    scene.c = point(point_on_line(m, m.c));
+    scene.d = point(point_on_line(m, m.d));
+    scene.e = point(point_on_line(m, m.e));
+    scene.ae = m.ae;
+    scene.eps_alpha = m.eps_alpha;
+    scene.pbt = m.pbt;
+    scene.module = n.mt;
+
+    auto sliding = sliding_along_path(m, kSlidingSamples);
+    if (const auto* stop = std::get_if<Stop>(&sliding)) {
+        scene.sliding.refusal = QString::fromStdString(stop->message);
+    } else {
+        for (const SpecificSliding& z : std::get<std::vector<SpecificSliding>>(sliding)) {
+            scene.sliding.s.push_back(z.s - m.a);
+            scene.sliding.zeta1.push_back(z.zeta1);
+            scene.sliding.zeta2.push_back(z.zeta2);
+        }
+        scene.sliding.b = m.b - m.a;
+        scene.sliding.c = m.c - m.a;
+        scene.sliding.d = m.d - m.a;
+    }
+
+    picture.outlines = [outlines](int gear, OutlineFormat format) {
+        return outline_file((*outlines)[gear == 0 ? 0 : 1], format);
+    };
+    return picture;
+}
+
+}  // namespace gp

@@ -1,0 +1,293 @@
+#include "mesh_window.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSlider>
+#include <QSplitter>
+#include <QSvgGenerator>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "mesh_messages.h"
+#include "mesh_painting.h"
+#include "mesh_view.h"
+#include "messages.h"
+#include "plot_style.h"
+#include "sliding_plot.h"
+#include "ui_font.h"
+
+namespace gp {
+
+namespace {
+
+constexpr int kSliderSteps = 1000;
+// The saved and printed page, in pixels: A4 at 150 dots per inch.
+constexpr QSize kPageSize(1240, 1754);
+constexpr int kPageDpi = 150;
+constexpr int kPlayStep = 5;  // slider steps per frame
+constexpr int kPlayIntervalMs = 30;
+
+std::optional<QString> write_file(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return mesh_msg::not_written(QDir::toNativeSeparators(path), file.errorString());
+    }
+    return std::nullopt;
+}
+
+const char* suffix_of(OutlineFormat f) {
+    switch (f) {
+        case OutlineFormat::Dxf:
+            return "dxf";
+        case OutlineFormat::Svg:
+            return "svg";
+        case OutlineFormat::Csv:
+            return "csv";
+    }
+    return "";
+}
+
+// The picture's legend, beside the picture rather than over it.
+class LegendPanel : public QWidget {
+  public:
+    explicit LegendPanel(const MeshScene& scene) : scene_(scene) {
+        setFixedHeight(static_cast<int>(mesh_legend_height(scene_, kLegendPx)) + 4);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillRect(rect(), Qt::white);
+        paint_mesh_legend(painter, scene_, QRectF(rect()), kLegendPx);
+    }
+
+  private:
+    static constexpr double kLegendPx = 12;
+    const MeshScene& scene_;
+};
+
+}  // namespace
+
+MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices desktop,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      scene_(std::move(scene)),
+      outlines_(std::move(outlines)),
+      desktop_(desktop) {
+    setObjectName(QStringLiteral("meshwindow"));
+    setWindowTitle(QString::fromUtf8(mesh_msg::kWindowTitle));
+    setFont(ui_font());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    resize(1180, 720);
+
+    auto* fit = new QPushButton(QStringLiteral("适合窗口"));
+    play_ = new QPushButton(QStringLiteral("播放"));
+    slider_ = new QSlider(Qt::Horizontal);
+    slider_->setRange(0, kSliderSteps);
+    slider_->setToolTip(QStringLiteral("转动齿轮：至少一个基节"));
+    auto* save = new QPushButton(QStringLiteral("保存图片…"));
+    auto* print = new QPushButton(QStringLiteral("打印"));
+    auto* export_button = new QPushButton(QStringLiteral("导出齿形…"));
+    auto* export_menu = new QMenu(export_button);
+    export_menu->addAction(QStringLiteral("主动齿轮…"), this, [this] { ask_and_export(0); });
+    export_menu->addAction(QStringLiteral("从动齿轮…"), this, [this] { ask_and_export(1); });
+    export_button->setMenu(export_menu);
+
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(fit);
+    tools->addWidget(play_);
+    tools->addWidget(new QLabel(QStringLiteral("转角")));
+    tools->addWidget(slider_, 1);
+    tools->addWidget(save);
+    tools->addWidget(print);
+    tools->addWidget(export_button);
+
+    view_ = new MeshView;
+    plot_ = new SlidingPlot;
+    auto* side = new QWidget;
+    auto* side_layout = new QVBoxLayout(side);
+    side_layout->setContentsMargins(0, 0, 0, 0);
+    side_layout->addWidget(plot_, 1);
+    if (scene_.refusal.isEmpty()) side_layout->addWidget(new LegendPanel(scene_));
+    auto* split = new QSplitter(Qt::Horizontal);
+    split->addWidget(view_);
+    split->addWidget(side);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setSizes({700, 460});
+
+    faults_ = new QLabel;
+    faults_->setWordWrap(true);
+    faults_->setTextFormat(Qt::PlainText);
+    QPalette red = faults_->palette();
+    red.setColor(QPalette::WindowText, kFaultColour);
+    faults_->setPalette(red);
+    faults_->setText(scene_.refusal.isEmpty() ? scene_.faults.join(QLatin1Char('\n'))
+                                              : scene_.refusal);
+    faults_->setVisible(!faults_->text().isEmpty());
+
+    auto* hint = new QLabel(QStringLiteral("滚轮缩放，拖动平移，双击适合窗口"));
+    hint->setStyleSheet(QStringLiteral("color: gray"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(tools);
+    layout->addWidget(split, 1);
+    layout->addWidget(faults_);
+    layout->addWidget(hint);
+
+    const bool drawable = scene_.refusal.isEmpty();
+    view_->set_drawing(
+        [this](QPainter& painter, const QTransform& to_pixels) {
+            paint_mesh(painter, scene_, to_pixels, QRectF(view_->rect()), position(), 12, false);
+        },
+        drawable ? scene_.whole() : QRectF(-1, -1, 2, 2),
+        drawable ? scene_.contact_zone() : QRectF(-1, -1, 2, 2));
+    if (drawable) plot_->set_curves(scene_.sliding);
+    slider_->setEnabled(drawable);
+    play_->setEnabled(drawable);
+    fit->setEnabled(drawable);
+    export_button->setEnabled(drawable);
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(kPlayIntervalMs);
+    connect(timer_, &QTimer::timeout, this, &MeshWindow::step_play);
+    connect(fit, &QPushButton::clicked, view_, &MeshView::fit);
+    connect(play_, &QPushButton::clicked, this, &MeshWindow::toggle_play);
+    connect(slider_, &QSlider::valueChanged, view_, qOverload<>(&QWidget::update));
+    connect(save, &QPushButton::clicked, this, &MeshWindow::ask_and_save_picture);
+    connect(print, &QPushButton::clicked, this, &MeshWindow::print_picture);
+}
+
+MeshWindow::~MeshWindow() = default;
+
+double MeshWindow::position() const { return static_cast<double>(slider_->value()) / kSliderSteps; }
+
+void MeshWindow::toggle_play() {
+    if (timer_->isActive()) {
+        timer_->stop();
+        play_->setText(QStringLiteral("播放"));
+    } else {
+        timer_->start();
+        play_->setText(QStringLiteral("暂停"));
+    }
+}
+
+void MeshWindow::step_play() {
+    // Round and round: the contact pattern repeats each base pitch.
+    slider_->setValue((slider_->value() + kPlayStep) % (kSliderSteps + 1));
+}
+
+std::optional<QString> MeshWindow::save_picture(const QString& path) const {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QRectF page(QPointF(0, 0), QSizeF(kPageSize));
+    const QRectF view = view_->visible_area();
+    QByteArray bytes;
+    if (suffix == QLatin1String("svg")) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(kPageSize);
+        svg.setViewBox(page);
+        svg.setResolution(kPageDpi);  // an A4 page in millimetres
+        svg.setTitle(QString::fromUtf8(mesh_msg::kWindowTitle));
+        svg.setDescription(scene_.caption);
+        QPainter painter(&svg);
+        paint_mesh_page(painter, page, scene_, view, position());
+        painter.end();
+    } else if (suffix == QLatin1String("png")) {
+        QImage image(kPageSize, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paint_mesh_page(painter, page, scene_, view, position());
+        painter.end();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+    } else {
+        return mesh_msg::unknown_picture_type(QDir::toNativeSeparators(path));
+    }
+    return write_file(path, bytes);
+}
+
+std::optional<QString> MeshWindow::export_outline(int gear, OutlineFormat format,
+                                                  const QString& path) const {
+    if (!outlines_) return mesh_msg::no_outline(scene_.refusal);
+    const OutlineFile file = outlines_(gear, format);
+    if (!file.error.empty()) return mesh_msg::no_outline(QString::fromStdString(file.error));
+    return write_file(path, QByteArray::fromStdString(file.bytes));
+}
+
+void MeshWindow::print_picture() {
+    PageDrawing drawing;
+    drawing.title = mesh_msg::kWindowTitle;
+    const QRectF view = view_->visible_area();
+    const double at = position();
+    drawing.paint = [this, view, at](QPainter& painter, const QRectF& page) {
+        paint_mesh_page(painter, page, scene_, view, at);
+    };
+    const PrintOutcome out = desktop_.printer.print_drawing(drawing);
+    switch (out.kind) {
+        case PrintOutcome::Kind::Printed:
+            return;
+        case PrintOutcome::Kind::SavedAsPdf:
+            tell(mesh_msg::printed_to_pdf(QString::fromStdString(out.reason),
+                                          QString::fromStdString(out.pdf_path)),
+                 false);
+            return;
+        case PrintOutcome::Kind::Failed:
+            tell(mesh_msg::not_printed(QString::fromStdString(out.reason)), true);
+            return;
+    }
+}
+
+void MeshWindow::tell(const QString& text, bool failure) {
+    desktop_.boxes.show(msg::kNoticeTitle, text.toStdString(),
+                        failure ? MessageIcon::Warning : MessageIcon::Information);
+}
+
+void MeshWindow::ask_and_save_picture() {
+    QString filter;
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("保存啮合图"), QDir::home().filePath(QStringLiteral("齿轮啮合图.svg")),
+        QStringLiteral("SVG 图片 (*.svg);;PNG 图片 (*.png)"), &filter);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path +=
+            filter.contains(QLatin1String("png")) ? QStringLiteral(".png") : QStringLiteral(".svg");
+    if (const auto error = save_picture(path)) tell(*error, true);
+}
+
+void MeshWindow::ask_and_export(int gear) {
+    QString filter;
+    const QString name =
+        gear == 0 ? QStringLiteral("主动齿轮齿形.dxf") : QStringLiteral("从动齿轮齿形.dxf");
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("导出齿形"), QDir::home().filePath(name),
+        QStringLiteral("DXF 文件 (*.dxf);;SVG 文件 (*.svg);;CSV 文件 (*.csv)"), &filter);
+    if (path.isEmpty()) return;
+    OutlineFormat format = OutlineFormat::Dxf;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("svg") ||
+        (suffix.isEmpty() && filter.contains(QLatin1String("svg")))) {
+        format = OutlineFormat::Svg;
+    } else if (suffix == QLatin1String("csv") ||
+               (suffix.isEmpty() && filter.contains(QLatin1String("csv")))) {
+        format = OutlineFormat::Csv;
+    }
+    if (suffix.isEmpty()) path += QLatin1Char('.') + QLatin1String(suffix_of(format));
+    if (const auto error = export_outline(gear, format, path)) tell(*error, true);
+}
+
+}  // namespace gp

@@ -1,0 +1,24 @@
+// The colours and the type of the mesh picture and its plot.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <algorithm>
+
+#include "ui_font.h"
+
+namespace gp {
+
+inline const QColor kPinionColour(31, 90, 180);   // gear 1, blue
+inline const QColor kWheelColour(0, 140, 70);     // gear 2, green
+inline const QColor kFaultColour(215, 25, 25);    // undercut, pointed tip, interference
+inline const QColor kActionColour(150, 60, 160);  // the line of action and its points
+
+// The windows' typeface at a pixel size scaled to the output, within reason.
+inline QFont plot_font(double pixels) {
+    QFont f = ui_font();
+    f.setPixelSize(std::clamp(static_cast<int>(pixels + 0.5), 9, 400));
+    return f;
+}
+
+}  // namespace gp

@@ -1,0 +1,294 @@
+// The mesh picture, opened as the user opens it: from a computed geometry sheet.
+// Turning it must keep a pair of flanks touching on the line of action; what it
+// saves, prints and exports must be files that their readers accept.
+#include "mesh_window.h"
+
+#include <dl_creationadapter.h>
+#include <dl_dxf.h>
+
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSlider>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+#include <cmath>
+#include <set>
+
+#include "geometry_numbers.h"
+#include "geometry_sheet.h"
+#include "mesh_painting.h"
+#include "mesh_scene_of.h"
+#include "mesh_view.h"
+#include "messages.h"
+#include "shell_harness.h"
+
+using namespace gp;
+using namespace gp::testing;
+
+namespace {
+
+// The DXF as its reader sees it: polylines with their vertex counts and layers.
+struct DxfPolylines : DL_CreationAdapter {
+    struct Polyline {
+        std::string layer;
+        bool closed = false;
+        int vertices = 0;
+    };
+    std::vector<Polyline> polylines;
+    void addPolyline(const DL_PolylineData& data) override {
+        polylines.push_back({getAttributes().getLayer(), (data.flags & 1) != 0, 0});
+    }
+    void addVertex(const DL_VertexData&) override {
+        if (!polylines.empty()) ++polylines.back().vertices;
+    }
+};
+
+// Distance from p to the nearest chord of a closed polygon.
+double distance_to(const QPolygonF& polygon, QPointF p) {
+    double best = INFINITY;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF a = polygon[i];
+        const QPointF b = polygon[(i + 1) % polygon.size()];
+        const QPointF ab = b - a;
+        const double len2 = QPointF::dotProduct(ab, ab);
+        const double t = len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / len2, 0.0, 1.0) : 0;
+        const QPointF q = a + t * ab;
+        best = std::min(best, std::hypot(p.x() - q.x(), p.y() - q.y()));
+    }
+    return best;
+}
+
+QPolygonF placed_outline(const GearScene& g, double travel) {
+    QTransform t;
+    t.translate(g.centre.x(), g.centre.y());
+    t.rotateRadians(g.angle0 + g.rate * travel);
+    return t.map(g.outline);
+}
+
+GearPairInput input_of(const FormTexts& texts) {
+    GearPairInput in;
+    for (const auto& [name, text] : texts) {
+        if (const auto field = find_input_field(name)) in.*(field->text) = text;
+    }
+    return in;
+}
+
+bool finite_point(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+
+// Every pair of the golden cases, and some absurd ones that the geometry still
+// computes.
+std::vector<FormTexts> pairs_to_draw() {
+    std::vector<FormTexts> out;
+    QFile file(QStringLiteral(GEARPAIR_GOLDEN_DIR "/cases.csv"));
+    if (!file.open(QIODevice::ReadOnly)) return out;
+    const std::string header = file.readLine().trimmed().toStdString();
+    while (!file.atEnd()) {
+        const std::string row = file.readLine().trimmed().toStdString();
+        if (!row.empty()) out.push_back(form_from_csv(header, row));
+    }
+    const std::vector<std::pair<const char*, const char*>> absurd[] = {
+        {{"cs2z2", "10000"}, {"zxja", "10020"}},         // a 10,000-tooth wheel
+        {{"fmn", "1e-6"}, {"zxja", "0.00006"}},          // a module of a nanometre
+        {{"cgyj1", "5"}},                                // no room for the rounding
+        {{"cgyj1", ""}, {"cgyj2", ""}},                  // 0.38 × module
+        {{"cs1z1", "5"}, {"zxja", "45"}, {"xng1", ""}},  // heavily undercut
+        {{"cs1z1", "12"}, {"xng1", "1.0"}, {"xng2", "-1.0"}, {"zxja", "52"}},  // pointed tips
+    };
+    for (const auto& changes : absurd) {
+        FormTexts f = spur_example();
+        for (const auto& [name, text] : changes) f[name] = text;
+        out.push_back(f);
+    }
+    return out;
+}
+
+}  // namespace
+
+class MeshWindowTest : public QObject {
+    Q_OBJECT
+
+    MeshWindow* open(ShellHarness& h, const FormTexts& form) {
+        h.fill(form);
+        h.click(FormButton::ComputeGeometry);
+        GeometrySheetWindow* jg = h.shell().geometry_sheet();
+        if (!jg || !jg->isVisible()) return nullptr;
+        h.click(jg->mesh_button());
+        return h.shell().mesh_window();
+    }
+
+  private slots:
+    void the_sheets_pair_turns_in_mesh_and_saves_its_picture_and_outline() {
+        ShellHarness h;
+        MeshWindow* w = open(h, spur_example());
+        QVERIFY(w != nullptr);
+        QVERIFY(w->isVisible());
+        const MeshScene& scene = w->scene();
+        QVERIFY2(scene.refusal.isEmpty(), qPrintable(scene.refusal));
+        // The picture's contact ratio is the sheet's, unrounded.
+        const QString epsp = h.shell().geometry_sheet()->value_label("epsp")->text();
+        QCOMPARE(QString::number(std::floor(scene.eps_alpha * 1e5 + 0.5) / 1e5, 'g', 15), epsp);
+
+        // Over the slider's whole range every contact on the path A..E lies on a
+        // flank of each gear: the teeth neither part nor cut into each other.
+        const QPointF along = (scene.e - scene.a) / scene.ae;
+        for (int step = 0; step <= 10; ++step) {
+            w->slider()->setValue(w->slider()->maximum() * step / 10);
+            w->view()->grab();  // paints at this position
+            const double travel = scene.travel * w->position();
+            const double first = travel - std::floor(travel / scene.pbt) * scene.pbt;
+            int contacts = 0;
+            for (double s = first; s <= scene.ae; s += scene.pbt, ++contacts) {
+                const QPointF at = scene.a + along * s;
+                for (const GearScene& g : scene.gears) {
+                    const double gap = distance_to(placed_outline(g, travel), at);
+                    QVERIFY2(gap < 0.01,
+                             qPrintable(QStringLiteral("step %1, s %2: %3 mm off a flank")
+                                            .arg(step)
+                                            .arg(s)
+                                            .arg(gap)));
+                }
+            }
+            QVERIFY(contacts >= 1);
+        }
+
+        // The view: it opens on the contact zone; the wheel zooms about the cursor,
+        // dragging pans, a double click shows the whole pair; 播放 turns it.
+        MeshView* view = w->view();
+        const QRectF start = view->visible_area();
+        QVERIFY(start.contains(scene.c));
+        QVERIFY(!start.contains(scene.whole()));
+        const QPointF cursor(view->width() * 0.3, view->height() * 0.6);
+        const QPointF under = view->place().to_pixels(view->size()).inverted().map(cursor);
+        QWheelEvent wheel(cursor, view->mapToGlobal(cursor), {}, QPoint(0, 240), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &wheel);
+        QVERIFY(view->visible_area().width() < start.width() * 0.7);
+        const QPointF still = view->place().to_pixels(view->size()).map(under);
+        QVERIFY(std::hypot(still.x() - cursor.x(), still.y() - cursor.y()) < 0.5);
+        const QPointF before = view->place().centre;
+        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(200, 200));
+        QTest::mouseMove(view, QPoint(260, 200));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(260, 200));
+        QVERIFY(view->place().centre.x() < before.x());  // the drawing went right
+        QTest::mouseDClick(view, Qt::LeftButton, {}, QPoint(100, 100));
+        QVERIFY(view->visible_area().adjusted(-1e-6, -1e-6, 1e-6, 1e-6).contains(scene.whole()));
+        const int at = w->slider()->value();
+        for (QPushButton* b : w->findChildren<QPushButton*>()) {
+            if (b->text() == QStringLiteral("播放")) b->click();
+        }
+        QTRY_VERIFY(w->slider()->value() != at);
+
+        QTemporaryDir dir;
+        const QString svg = dir.filePath(QStringLiteral("啮合图.svg"));
+        const QString png = dir.filePath(QStringLiteral("啮合图.png"));
+        QVERIFY(!w->save_picture(svg).has_value());
+        QVERIFY(!w->save_picture(png).has_value());
+        QSvgRenderer renderer(svg);
+        QVERIFY(renderer.isValid());
+        QVERIFY(renderer.viewBoxF().width() > 0);
+        const QImage image(png);
+        QCOMPARE(image.size(), QSize(1240, 1754));
+        // A file that cannot be written is reported, not passed off as saved.
+        QVERIFY(w->save_picture(dir.filePath(QStringLiteral("missing/啮合图.svg"))).has_value());
+        QVERIFY(w->save_picture(dir.filePath(QStringLiteral("啮合图.bmp"))).has_value());
+
+        const QString dxf = dir.filePath(QStringLiteral("gear1.dxf"));
+        const auto exported = w->export_outline(0, OutlineFormat::Dxf, dxf);
+        if (exported && exported->contains(QString::fromUtf8(msg::kDxfNotAvailable)))
+            QSKIP("this build writes no DXF");
+        QVERIFY2(!exported.has_value(), qPrintable(exported.value_or(QString())));
+        DxfPolylines read;
+        DL_Dxf reader;
+        QVERIFY(reader.in(QFile::encodeName(dxf).toStdString(), &read));
+        const auto gear = std::find_if(read.polylines.begin(), read.polylines.end(),
+                                       [](const auto& p) { return p.layer == "GEAR1"; });
+        QVERIFY(gear != read.polylines.end());
+        QVERIFY(gear->closed);
+        QCOMPARE(gear->vertices, static_cast<int>(scene.gears[0].outline.size()));
+
+        // Printing goes the reports' way: here to the recording printer.
+        h.printer.outcome =
+            PrintOutcome{PrintOutcome::Kind::SavedAsPdf, "/tmp/x.pdf", "没有安装打印机"};
+        w->print_picture();
+        QCOMPARE(h.printer.drawings.size(), std::size_t{1});
+        QVERIFY(!h.printer.last_drawing.isNull());
+        QVERIFY(h.boxes.shown.back().text.find("/tmp/x.pdf") != std::string::npos);
+
+        // Returning to the form closes the picture of a pair no longer on show.
+        h.click(h.shell().geometry_sheet()->button(SheetButton::Return));
+        QVERIFY(h.shell().mesh_window() == nullptr);
+    }
+
+    // Whatever the geometry computes gets a picture with finite coordinates or the
+    // profile core's message in its place, and both paint.
+    void every_computed_pair_draws_or_says_why_not() {
+        const auto pairs = pairs_to_draw();
+        QVERIFY(pairs.size() > 100);
+        int drawn = 0, refused = 0;
+        std::set<std::string> refusals;
+        QImage page(620, 877, QImage::Format_RGB32);
+        for (std::size_t k = 0; k < pairs.size(); ++k) {
+            const GearPairInput in = input_of(pairs[k]);
+            const auto numbers = compute_geometry_numbers(in);
+            if (!std::holds_alternative<GeometryNumbers>(numbers)) continue;
+            const MeshPicture picture = mesh_picture(std::get<GeometryNumbers>(numbers), in);
+            const MeshScene& scene = picture.scene;
+            const QString where = QStringLiteral("pair %1: ").arg(k + 1);
+            if (!scene.refusal.isEmpty()) {
+                ++refused;
+                refusals.insert(scene.refusal.toStdString());
+                QVERIFY2(!scene.refusal.contains(QLatin1String("nan")),
+                         qPrintable(where + scene.refusal));
+            } else {
+                ++drawn;
+                for (const GearScene& g : scene.gears) {
+                    QVERIFY2(g.outline.size() >= 3, qPrintable(where));
+                    QVERIFY2(std::all_of(g.outline.begin(), g.outline.end(), finite_point),
+                             qPrintable(where));
+                    QVERIFY2(std::isfinite(g.angle0) && std::isfinite(g.rate), qPrintable(where));
+                }
+                for (QPointF p : {scene.t1, scene.t2, scene.a, scene.b, scene.c, scene.d, scene.e})
+                    QVERIFY2(finite_point(p), qPrintable(where));
+                QVERIFY2(std::isfinite(scene.ae) && scene.travel > 0, qPrintable(where));
+                for (std::size_t i = 0; i < scene.sliding.s.size(); ++i) {
+                    QVERIFY2(std::isfinite(scene.sliding.zeta1[i]) &&
+                                 std::isfinite(scene.sliding.zeta2[i]),
+                             qPrintable(where));
+                }
+            }
+            // Painting every fifth golden pair, every refusal and the absurd ones is
+            // enough to meet every kind of picture.
+            const bool absurd = k + 6 >= pairs.size();
+            if (k % 5 != 0 && scene.refusal.isEmpty() && !absurd) continue;
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            paint_mesh_page(painter, QRectF(page.rect()), scene,
+                            scene.refusal.isEmpty() ? scene.contact_zone() : QRectF(-1, -1, 2, 2),
+                            0.5);
+        }
+        QVERIFY(drawn > 100);
+        qInfo("%d pairs drawn, %d refused with a message", drawn, refused);
+        for (const std::string& r : refusals) qInfo("refused: %s", r.c_str());
+    }
+
+    void a_pair_the_profile_cannot_draw_shows_why_in_the_pictures_place() {
+        ShellHarness h;
+        FormTexts form = spur_example();
+        form["cgyj1"] = "-1";  // the sheet does not read it; the outline cannot use it
+        MeshWindow* w = open(h, form);
+        QVERIFY(w != nullptr);
+        QVERIFY(!w->scene().refusal.isEmpty());
+        QCOMPARE(w->faults_label()->text(), w->scene().refusal);
+        QVERIFY(!w->view()->grab().isNull());
+        QVERIFY(!w->slider()->isEnabled());
+        QVERIFY(
+            w->export_outline(0, OutlineFormat::Csv, QStringLiteral("/tmp/never.csv")).has_value());
+    }
+};
+
+GEARPAIR_GUI_TEST_MAIN(MeshWindowTest)
+#include "mesh_window_test.moc"
