@@ -8,29 +8,34 @@
 namespace gp {
 namespace {
 
+// A form field named once, in the code: a misspelt name does not compile.
+#define GP_FIELD(name) \
+    InputField { #name, &GearPairInput::name }
+
 // Fields that may hold nothing but a number (or nothing), in the form's order.
-constexpr std::array<const char*, 19> kNumericFields = {
-    "zxja", "fmn",  "fjafn", "lxjbt", "ckbw", "h0",   "c0",   "cs1z1", "cs2z2", "ess1",
-    "ess2", "esi1", "esi2",  "fr1",   "fr2",  "xng1", "xng2", "dpg1",  "dpg2"};
+constexpr std::array<InputField, 19> kNumericFields = {
+    GP_FIELD(zxja), GP_FIELD(fmn),  GP_FIELD(fjafn), GP_FIELD(lxjbt), GP_FIELD(ckbw),
+    GP_FIELD(h0),   GP_FIELD(c0),   GP_FIELD(cs1z1), GP_FIELD(cs2z2), GP_FIELD(ess1),
+    GP_FIELD(ess2), GP_FIELD(esi1), GP_FIELD(esi2),  GP_FIELD(fr1),   GP_FIELD(fr2),
+    GP_FIELD(xng1), GP_FIELD(xng2), GP_FIELD(dpg1),  GP_FIELD(dpg2)};
 
 // Fields the geometry cannot do without.
-constexpr std::array<const char*, 15> kRequiredFields = {"zxja", "fmn",   "fjafn", "lxjbt", "ckbw",
-                                                         "h0",   "c0",    "cs1z1", "ess1",  "esi1",
-                                                         "fr1",  "cs2z2", "ess2",  "esi2",  "fr2"};
+constexpr std::array<InputField, 15> kRequiredFields = {
+    GP_FIELD(zxja), GP_FIELD(fmn),   GP_FIELD(fjafn), GP_FIELD(lxjbt), GP_FIELD(ckbw),
+    GP_FIELD(h0),   GP_FIELD(c0),    GP_FIELD(cs1z1), GP_FIELD(ess1),  GP_FIELD(esi1),
+    GP_FIELD(fr1),  GP_FIELD(cs2z2), GP_FIELD(ess2),  GP_FIELD(esi2),  GP_FIELD(fr2)};
 
-const std::string& text_of(const GearPairInput& in, const char* name) {
-    return in.*(find_input_field(name)->text);
-}
+#undef GP_FIELD
 
 }  // namespace
 
 std::optional<CheckFailure> check_for_geometry(const GearPairInput& in) {
-    for (const char* name : kNumericFields) {
-        const std::string& t = text_of(in, name);
-        if (!t.empty() && !is_numeric(t)) return CheckFailure{msg::kLettersOrSymbols, name};
+    for (const InputField& f : kNumericFields) {
+        const std::string& t = in.*f.text;
+        if (!t.empty() && !is_numeric(t)) return CheckFailure{msg::kLettersOrSymbols, f.name};
     }
-    for (const char* name : kRequiredFields) {
-        if (text_of(in, name).empty()) return CheckFailure{msg::kIncomplete, name};
+    for (const InputField& f : kRequiredFields) {
+        if ((in.*f.text).empty()) return CheckFailure{msg::kIncomplete, f.name};
     }
     return std::nullopt;
 }

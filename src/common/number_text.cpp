@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace gp {
@@ -102,28 +103,37 @@ constexpr double kDirectLimit = 1e15;
 // of the fraction and a bare point dropped.
 std::string decimal_text_of_scaled(std::int64_t n, int decimals) {
     if (n == 0) return "0";
-    char digits[24];
-    int count = 0;
-    for (std::uint64_t m = n < 0 ? -static_cast<std::uint64_t>(n) : n; m != 0; m /= 10) {
-        digits[count++] = static_cast<char>('0' + m % 10);  // least significant first
+    const std::uint64_t magnitude = n < 0 ? 0 - static_cast<std::uint64_t>(n) : n;
+    // The digits, right-aligned after room for a sign, a "0." and leading zeros.
+    char buf[64];
+    constexpr int kRoom = 26;
+    char* const digits = buf + kRoom;
+    const int count =
+        static_cast<int>(std::to_chars(digits, buf + sizeof buf, magnitude).ptr - digits);
+    // Fraction digits are the last `decimals`; those that are zeros at its end go.
+    char* end = digits + count;
+    char* const point = end - decimals;  // where the point goes, may lie before the digits
+    while (end > point && end > digits && end[-1] == '0') --end;
+    if (end == point) {
+        // A whole number: n is a multiple of 10^decimals.
+        char* first = digits;
+        if (n < 0) *--first = '-';
+        return std::string(first, end);
     }
-    // The fraction's digits are digits[0 .. decimals), padded with leading zeros.
-    int first_kept = 0;  // lowest fraction digit that is not a trailing zero
-    while (first_kept < decimals && first_kept < count && digits[first_kept] == '0') ++first_kept;
-
-    char buf[48];
-    char* out = buf;
-    if (n < 0) *out++ = '-';
-    if (count > decimals) {
-        for (int i = count - 1; i >= decimals; --i) *out++ = digits[i];
+    char* first = digits;
+    if (point <= digits) {
+        // 0.000ddd: zeros between the point and the first digit.
+        while (first > point) *--first = '0';
+        *--first = '.';
+        *--first = '0';
     } else {
-        *out++ = '0';
+        // ddd.ddd: the integer digits move one place left to make room for the point.
+        std::memmove(digits - 1, digits, static_cast<std::size_t>(point - digits));
+        point[-1] = '.';
+        --first;
     }
-    if (first_kept < decimals) {
-        *out++ = '.';
-        for (int i = decimals - 1; i >= first_kept; --i) *out++ = i < count ? digits[i] : '0';
-    }
-    return std::string(buf, out);
+    if (n < 0) *--first = '-';
+    return std::string(first, end);
 }
 
 }  // namespace

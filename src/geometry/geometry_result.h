@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <string_view>
 
 #include "label_texts.h"
 
@@ -14,6 +16,12 @@ inline constexpr std::array<const char*, 53> kGeometryLabels = {
     "snb2",  "zmin1", "zmin2", "dc1", "dc2", "dff1", "dff2", "btf1", "btf2", "btz",  "btcg1",
     "btcg2", "epsp",  "epsbt", "eps", "dp1", "dp2",  "m1",   "m2",   "ems1", "ems2", "emi1",
     "emi2",  "k1",    "k2",    "w1",  "w2",  "ews1", "ewi1", "ews2", "ewi2"};
+
+// The position of a geometry label in that order, found while compiling: a
+// misspelt name does not build.
+consteval std::size_t geometry_label(std::string_view name) {
+    return label_position(kGeometryLabels, name);
+}
 
 struct GeometryResult {
     LabelTexts labels{kGeometryLabels};
