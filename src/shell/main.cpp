@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "first_paint.h"
 #include "qt_clock.h"
 #include "qt_message_boxes.h"
 #include "qt_report_files.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     app.setFont(gp::ui_font());
 
     gp::install_qt_chinese(app);
+    gp::watch_first_paint(app);
 
     gp::QtMessageBoxes boxes;
     gp::QtReportPrinter printer;
