@@ -109,14 +109,6 @@ bool stream_on_threads(const BatchMode& mode, BatchReader& reader, int jobs, std
 
 int default_jobs() { return std::max(1u, std::thread::hardware_concurrency()); }
 
-bool parallel_rows_available() {
-#ifdef _OPENMP
-    return true;
-#else
-    return false;
-#endif
-}
-
 void write_rows(const BatchMode& mode, std::span<const BatchRow> rows, int jobs, std::ostream& out,
                 std::ostream& err) {
     const std::size_t count = task_count(rows.size());

@@ -18,8 +18,6 @@ inline constexpr std::size_t kRowsPerChunk = 4096;
 
 // How many threads the batch tool uses when not told: one per core.
 int default_jobs();
-// Whether this build can compute rows on more than one thread.
-bool parallel_rows_available();
 
 // Appends the texts of `rows`, computed on up to `jobs` threads, to `out` and `err`
 // in the order of the rows; the same bytes whatever `jobs` is.
