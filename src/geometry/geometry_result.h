@@ -23,8 +23,12 @@ consteval std::size_t geometry_label(std::string_view name) {
     return label_position(kGeometryLabels, name);
 }
 
+// Every geometry label with the empty text, built once: a copy of it knows each
+// name's length and skips measuring the 53 names again.
+const LabelTexts& blank_geometry_labels();
+
 struct GeometryResult {
-    LabelTexts labels{kGeometryLabels};
+    LabelTexts labels = blank_geometry_labels();
 };
 
 }  // namespace gp

@@ -11,6 +11,11 @@ constexpr int kDisplayDecimals = 5;
 
 }  // namespace
 
+const LabelTexts& blank_geometry_labels() {
+    static const LabelTexts blank{kGeometryLabels};
+    return blank;
+}
+
 GeometryResult geometry_texts(const GeometryQuantities& q) {
     GeometryResult r;
     LabelTexts& t = r.labels;
