@@ -44,9 +44,10 @@ OUTPUT
   --report   instead of CSV, write exactly the bytes that saving each result would
              append to the report file (GBK text, CR LF), stamped with the current
              date and time; rows that stop are named on standard error.
-  --jobs N   compute the rows on N threads (default: one per core); the output
-             is the same, byte for byte, whatever N is. The file is read and
-             written a few thousand rows at a time, so any length fits in memory.
+  --jobs N   compute the rows on N threads (default: one per core; a build
+             without OpenMP uses one); the output is the same, byte for byte,
+             whatever N is. The file is read and written a few thousand rows at
+             a time, so any length fits in memory.
 
 EXIT STATUS
   0  every row was processed (rows that stop included)
