@@ -1,5 +1,6 @@
 // gearpair-cli: the batch tool over the same calculations as the desktop program.
 #include <charconv>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -79,8 +80,10 @@ class Spool {
         std::error_code ec;
         const auto dir = std::filesystem::temp_directory_path(ec);
         if (!ec) {
+            // A name no other run picks: the clock and the system's random numbers.
             std::random_device random;
-            path_ = dir / ("gearpair-cli-" + std::to_string(random()) + "-" +
+            const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+            path_ = dir / ("gearpair-cli-" + std::to_string(now) + "-" +
                            std::to_string(random()) + ".csv");
             auto file = std::make_unique<std::fstream>(
                 path_, std::ios::in | std::ios::out | std::ios::trunc | std::ios::binary);
