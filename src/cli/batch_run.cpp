@@ -131,6 +131,8 @@ bool stream_batch(const BatchMode& mode, BatchReader& reader, int jobs, std::ost
     out << mode.head;
 #ifdef _OPENMP
     if (jobs > 1) return stream_on_threads(mode, reader, jobs, out, err);
+#else
+    (void)jobs;
 #endif
     std::vector<BatchRow> rows;
     while (reader.read(rows, kRowsPerChunk)) {
