@@ -34,9 +34,10 @@ class LabelTexts {
 
     // The text of the label at `position` in the table's order: for calculations
     // that fill a sheet whose order is fixed, the position found while compiling
-    // (see label_position).
+    // (see label_position). A position past the end is a programming error
+    // (std::out_of_range).
     void set_at(std::size_t position, std::string text) {
-        entries_[position].second = std::move(text);
+        entries_.at(position).second = std::move(text);
     }
 
     const std::vector<Entry>& entries() const { return entries_; }

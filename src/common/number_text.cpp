@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string>
 
 namespace gp {
@@ -13,6 +14,27 @@ namespace {
 // Room for the longest text: a sign, "0.", 323 zeros before the first digit of the
 // smallest subnormal double, and 15 digits.
 constexpr std::size_t kTextRoom = 352;
+
+// The 15 significant digits of a double are those of its shortest round-trip text
+// when that text has no more than 15 (as the numbers people type do), found much
+// faster than by rounding the exact binary value. Why they agree: the shortest text
+// S lies within half an ulp of the value v, so |S − v| <= 2^-53·|v| < 1.12e-16·|v|.
+// With at most 15 digits, S lies on the grid of 15 significant digits of v's decade
+// 10^e <= |v| < 10^(e+1) (or is 10^(e+1) itself, a point of that grid too; it cannot
+// lie in the decade below, whose grid points are 10^(e−15) or more below 10^e, too
+// far from v). That grid's spacing is 10^(e−14) > 1e-15·|v|, so S is strictly the
+// nearest grid point: exactly the value rounded to 15 digits, and S has no trailing
+// zeros to drop. The bound on |S − v| needs a normal double (a subnormal has fewer
+// bits) and fails for a single-precision value promoted to double.
+std::to_chars_result scientific_text(char* first, char* last, double magnitude, int digits) {
+    if (digits == 15 && magnitude >= std::numeric_limits<double>::min()) {
+        const auto shortest = std::to_chars(first, last, magnitude, std::chars_format::scientific);
+        int significant = 0;
+        for (const char* p = first; p < shortest.ptr && *p != 'e'; ++p) significant += *p != '.';
+        if (significant <= digits) return shortest;
+    }
+    return std::to_chars(first, last, magnitude, std::chars_format::scientific, digits - 1);
+}
 
 // Writes |value| (non-zero, finite) rounded to `digits` significant digits, plain
 // decimal below 10^digits and exponent form from there up, starting at `out`;
@@ -23,8 +45,7 @@ char* write_magnitude(char* out, double magnitude, int digits) {
     if (!std::isfinite(magnitude)) return std::to_chars(out, out + 8, magnitude).ptr;
     // d.ddddde[+-]xx, correctly rounded to `digits` significant digits.
     char sci[40];
-    const auto res =
-        std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, digits - 1);
+    const auto res = scientific_text(sci, sci + sizeof sci, magnitude, digits);
     const char* e_at = sci;
     while (*e_at != 'e') ++e_at;
 

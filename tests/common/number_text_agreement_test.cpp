@@ -6,8 +6,10 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <random>
+#include <string>
 
 #include "number_text.h"
 #include "number_text_reference.h"
@@ -56,6 +58,30 @@ TEST(NumberTextAgreement, ShortestTextOfEveryKindOfDouble) {
             ADD_FAILURE() << std::hexfloat << f << ": '" << report_text_of_single(f) << "' vs '"
                           << reference::report_text_of_single(f) << "'";
             ++failures;
+        }
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+TEST(NumberTextAgreement, ShortestTextOfTypedNumbersAndTheirNeighbours) {
+    // What people type: a few digits at any scale, read back as the nearest double;
+    // with up to 15 digits its text comes from its shortest form, with 16 or 17 not.
+    std::mt19937_64 random(15);
+    std::uniform_int_distribution<int> digit_count(1, 17);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    int failures = 0;
+    for (int i = 0; i < 300'000 && failures < 20; ++i) {
+        std::string text;
+        const int digits = digit_count(random);
+        for (int d = 0; d < digits; ++d) text += static_cast<char>('0' + random() % 10);
+        text += "e" + std::to_string(exponent(random));
+        const double typed = std::strtod(text.c_str(), nullptr);
+        for (const double v : {typed, std::nextafter(typed, kInf), std::nextafter(typed, -kInf)}) {
+            if (v == 0 || !std::isfinite(v)) continue;
+            if (text_of_double(v) != reference::text_of_double(v) && ++failures <= 20) {
+                ADD_FAILURE() << text << " " << std::hexfloat << v << ": '" << text_of_double(v)
+                              << "' vs '" << reference::text_of_double(v) << "'";
+            }
         }
     }
     EXPECT_EQ(failures, 0);
