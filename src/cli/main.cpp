@@ -83,8 +83,8 @@ class Spool {
             // A name no other run picks: the clock and the system's random numbers.
             std::random_device random;
             const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-            path_ = dir / ("gearpair-cli-" + std::to_string(now) + "-" +
-                           std::to_string(random()) + ".csv");
+            path_ = dir / ("gearpair-cli-" + std::to_string(now) + "-" + std::to_string(random()) +
+                           ".csv");
             auto file = std::make_unique<std::fstream>(
                 path_, std::ios::in | std::ios::out | std::ios::trunc | std::ios::binary);
             if (*file) {
