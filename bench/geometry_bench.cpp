@@ -1,12 +1,6 @@
-// Speed of one geometry calculation and of the batch tool's geometry table.
+// Speed of one geometry calculation, from the form's texts to the sheet's texts.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <sstream>
-#include <string>
-
-#include "batch_input.h"
-#include "batch_modes.h"
 #include "geometry_calculation.h"
 
 namespace gp {
@@ -27,35 +21,6 @@ void OneReferencePair(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(OneReferencePair);
-
-// The golden input rows (realistic pairs, boundary cases and pairs that stop),
-// repeated in memory to `copies` times their number.
-std::string repeated_cases(int copies) {
-    std::ifstream file(GEARPAIR_CASES_CSV, std::ios::binary);
-    std::string header;
-    std::getline(file, header);
-    std::ostringstream rest;
-    rest << file.rdbuf();
-    std::string text = header + "\n";
-    for (int i = 0; i < copies; ++i) text += rest.str();
-    return text;
-}
-
-// Reading the CSV, calculating every pair and writing the result table.
-void BatchGeometryTable(benchmark::State& state) {
-    const std::string csv = repeated_cases(static_cast<int>(state.range(0)));
-    std::size_t rows = 0;
-    for (auto _ : state) {
-        const auto batch = read_batch(csv);
-        std::ostringstream out;
-        write_geometry_table(batch, out);
-        rows = batch.size();
-        benchmark::DoNotOptimize(out.str().size());
-    }
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * rows));
-    state.counters["rows"] = static_cast<double>(rows);
-}
-BENCHMARK(BatchGeometryTable)->Arg(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace gp

@@ -1,11 +1,15 @@
 // The rows of a batch file as input forms.
 #pragma once
 
+#include <cstddef>
+#include <istream>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "csv.h"
 #include "gear_pair_input.h"
 
 namespace gp {
@@ -19,11 +23,52 @@ struct BatchInputError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Reads a pair file (UTF-8 or GBK CSV) whose header names form fields (any order,
-// any subset) and `dx`.
+// The meaning of each column of a batch file, taken from its header row: the form
+// field each cell goes to, resolved once for the whole file.
+class BatchColumns {
+  public:
+    // Throws BatchInputError for a repeated or unknown column name.
+    explicit BatchColumns(const csv::Record& header);
+
+    // False for the empty lines spreadsheets leave behind.
+    bool holds_a_row(const csv::Record& rec) const;
+    // Checks a record's width and its dx cell; throws BatchInputError naming the line.
+    void check(const csv::Record& rec) const;
+    // The row of a checked record, its cells moved into the form.
+    BatchRow take(csv::Record& rec) const;
+
+  private:
+    std::vector<std::string GearPairInput::*> fields_;  // nullptr: the dx column
+};
+
+// Reads a CSV whose header names form fields (any order, any subset) and `dx`.
 // A missing column is the empty text; `dx` empty or missing means dx1. Throws
 // BatchInputError naming the line for an unknown column, a bad `dx`, a row of the
 // wrong width or malformed CSV.
 std::vector<BatchRow> read_batch(std::string_view csv_text);
+
+// Reads a whole batch stream once without keeping it, and throws the error
+// read_batch would throw for the same text: malformed CSV anywhere comes before a
+// fault of the header or of a row, which come in the order of the file. Every byte
+// read is also written to `copy` when one is given.
+void check_batch(std::istream& in, std::ostream* copy = nullptr);
+
+// A checked batch stream, read a few thousand rows at a time.
+class BatchReader {
+  public:
+    // Reads the header; throws BatchInputError as read_batch does.
+    explicit BatchReader(std::istream& in);
+
+    // Replaces `rows` with the next rows of the file, at most `count`; false when
+    // none were left.
+    bool read(std::vector<BatchRow>& rows, std::size_t count);
+    // True once reading the stream failed.
+    bool failed() const { return csv_.failed(); }
+
+  private:
+    csv::Reader csv_;
+    csv::Record rec_;
+    BatchColumns columns_;
+};
 
 }  // namespace gp

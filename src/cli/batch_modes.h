@@ -1,25 +1,44 @@
-// What the batch tool writes for a list of pairs, one function per mode.
+// What the batch tool writes for a list of pairs, one output kind per mode.
 #pragma once
 
+#include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "batch_input.h"
+#include "report_stamp.h"
 
 namespace gp {
 
+// One kind of output: the line before the rows (a table's header; nothing for the
+// reports) and what one row appends to standard output and to standard error. A
+// row's texts depend on that row alone, so rows may be computed in any order and
+// on any thread as long as their texts are put together in the order of the file.
+struct BatchMode {
+    std::string head;
+    std::function<void(const BatchRow& row, std::string& out, std::string& err)> row;
+};
+
 // CSV of every geometry result: status, message, then one cell per sheet label;
 // `with_detail` adds a last column "detail" with the explanation of each stop.
-void write_geometry_table(const std::vector<BatchRow>& rows, std::ostream& out,
-                          bool with_detail = false);
+BatchMode geometry_table(bool with_detail = false);
 
 // CSV of every strength result: status, message, sheet, then every label any
 // strength sheet has (empty where the chosen sheet has no such label).
+BatchMode strength_table(bool with_detail = false);
+
+// The bytes a save of each successful row would append to the report file, all
+// stamped `now`; the rows that stop are named on standard error.
+BatchMode geometry_reports(const ReportStamp& now);
+BatchMode strength_reports(const ReportStamp& now);
+
+// The same for rows already in memory, on the calling thread, the reports stamped
+// with the current moment.
+void write_geometry_table(const std::vector<BatchRow>& rows, std::ostream& out,
+                          bool with_detail = false);
 void write_strength_table(const std::vector<BatchRow>& rows, std::ostream& out,
                           bool with_detail = false);
-
-// The bytes a save of each successful row would append to the report file; the
-// rows that stop are named on `err`.
 void write_geometry_reports(const std::vector<BatchRow>& rows, std::ostream& out,
                             std::ostream& err);
 void write_strength_reports(const std::vector<BatchRow>& rows, std::ostream& out,

@@ -11,35 +11,36 @@
 namespace gp {
 namespace {
 
-// Writes the report of every row whose calculation finishes; names the others.
+// Appends the report of a row whose calculation finishes; names the others.
 template <typename Compute, typename Build>
-void write_reports(const std::vector<BatchRow>& rows, std::ostream& out, std::ostream& err,
-                   Compute compute, Build build) {
-    const ReportStamp now = current_report_stamp();  // one moment for the whole run
-    for (const BatchRow& row : rows) {
-        const auto outcome = compute(row.input);
-        if (const auto* stop = std::get_if<Stop>(&outcome)) {
-            err << "line " << row.line << ": " << stop->message << "\n";
-            continue;
-        }
-        out << report_file_bytes(build(row.input, std::get<0>(outcome), now));
+void append_report(const BatchRow& row, std::string& out, std::string& err, Compute compute,
+                   Build build) {
+    const auto outcome = compute(row.input);
+    if (const auto* stop = std::get_if<Stop>(&outcome)) {
+        err += "line " + std::to_string(row.line) + ": " + stop->message + "\n";
+        return;
     }
+    out += report_file_bytes(build(row.input, std::get<0>(outcome)));
 }
 
 }  // namespace
 
-void write_geometry_reports(const std::vector<BatchRow>& rows, std::ostream& out,
-                            std::ostream& err) {
-    write_reports(
-        rows, out, err, compute_geometry,
-        [](const GearPairInput& form, const GeometryResult& result, const ReportStamp& now) {
-            return build_geometry_report(form, result.labels, now);
-        });
+BatchMode geometry_reports(const ReportStamp& now) {
+    return {{}, [now](const BatchRow& row, std::string& out, std::string& err) {
+                append_report(row, out, err, compute_geometry,
+                              [&now](const GearPairInput& form, const GeometryResult& result) {
+                                  return build_geometry_report(form, result.labels, now);
+                              });
+            }};
 }
 
-void write_strength_reports(const std::vector<BatchRow>& rows, std::ostream& out,
-                            std::ostream& err) {
-    write_reports(rows, out, err, compute_strength, build_strength_report);
+BatchMode strength_reports(const ReportStamp& now) {
+    return {{}, [now](const BatchRow& row, std::string& out, std::string& err) {
+                append_report(row, out, err, compute_strength,
+                              [&now](const GearPairInput& form, const StrengthResult& result) {
+                                  return build_strength_report(form, result, now);
+                              });
+            }};
 }
 
 }  // namespace gp

@@ -11,27 +11,32 @@
 namespace gp {
 namespace {
 
+// A form field named once, in the code: a misspelt name does not compile.
+#define GP_FIELD(name) \
+    InputField { #name, &GearPairInput::name }
+
 // Fields that may hold nothing but a number (or nothing), in the form's order.
-constexpr std::array<const char*, 19> kNumericFields = {
-    "zxja", "fmn",  "fjafn", "lxjbt", "ckbw", "h0",   "c0",   "cs1z1", "cs2z2", "ess1",
-    "ess2", "esi1", "esi2",  "fr1",   "fr2",  "xng1", "xng2", "dpg1",  "dpg2"};
+constexpr std::array<InputField, 19> kNumericFields = {
+    GP_FIELD(zxja), GP_FIELD(fmn),  GP_FIELD(fjafn), GP_FIELD(lxjbt), GP_FIELD(ckbw),
+    GP_FIELD(h0),   GP_FIELD(c0),   GP_FIELD(cs1z1), GP_FIELD(cs2z2), GP_FIELD(ess1),
+    GP_FIELD(ess2), GP_FIELD(esi1), GP_FIELD(esi2),  GP_FIELD(fr1),   GP_FIELD(fr2),
+    GP_FIELD(xng1), GP_FIELD(xng2), GP_FIELD(dpg1),  GP_FIELD(dpg2)};
 
 // Fields the geometry cannot do without.
-constexpr std::array<const char*, 15> kRequiredFields = {"zxja", "fmn",   "fjafn", "lxjbt", "ckbw",
-                                                         "h0",   "c0",    "cs1z1", "ess1",  "esi1",
-                                                         "fr1",  "cs2z2", "ess2",  "esi2",  "fr2"};
+constexpr std::array<InputField, 15> kRequiredFields = {
+    GP_FIELD(zxja), GP_FIELD(fmn),   GP_FIELD(fjafn), GP_FIELD(lxjbt), GP_FIELD(ckbw),
+    GP_FIELD(h0),   GP_FIELD(c0),    GP_FIELD(cs1z1), GP_FIELD(ess1),  GP_FIELD(esi1),
+    GP_FIELD(fr1),  GP_FIELD(cs2z2), GP_FIELD(ess2),  GP_FIELD(esi2),  GP_FIELD(fr2)};
 
-const std::string& text_of(const GearPairInput& in, const char* name) {
-    return in.*(find_input_field(name)->text);
-}
+#undef GP_FIELD
 
 // The first failing field gets the focus; the explanation names all of them.
 template <typename Fields, typename Fails>
-std::optional<CheckFailure> first_failure(const Fields& fields, Fails fails, const char* message,
-                                          const char* what) {
+std::optional<CheckFailure> first_failure(const GearPairInput& in, const Fields& fields,
+                                          Fails fails, const char* message, const char* what) {
     std::vector<std::string_view> failed;
-    for (const char* name : fields) {
-        if (fails(name)) failed.emplace_back(name);
+    for (const InputField& f : fields) {
+        if (fails(in.*f.text)) failed.emplace_back(f.name);
     }
     if (failed.empty()) return std::nullopt;
     return CheckFailure{message, std::string(failed.front()),
@@ -42,17 +47,13 @@ std::optional<CheckFailure> first_failure(const Fields& fields, Fails fails, con
 
 std::optional<CheckFailure> check_for_geometry(const GearPairInput& in) {
     if (auto f = first_failure(
-            kNumericFields,
-            [&](const char* name) {
-                const std::string& t = text_of(in, name);
-                return !t.empty() && !is_numeric(t);
-            },
+            in, kNumericFields, [](const std::string& t) { return !t.empty() && !is_numeric(t); },
             msg::kLettersOrSymbols, "以下参数不是数字（含有字母或符号）：")) {
         return f;
     }
     return first_failure(
-        kRequiredFields, [&](const char* name) { return text_of(in, name).empty(); },
-        msg::kIncomplete, "计算齿轮参数需要填写以下参数：");
+        in, kRequiredFields, [](const std::string& t) { return t.empty(); }, msg::kIncomplete,
+        "计算齿轮参数需要填写以下参数：");
 }
 
 std::optional<CheckFailure> check_for_strength(const GearPairInput& in) {

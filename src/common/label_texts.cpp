@@ -5,6 +5,7 @@
 namespace gp {
 
 LabelTexts::LabelTexts(std::initializer_list<const char*> names) {
+    entries_.reserve(names.size());
     for (const char* n : names) entries_.emplace_back(n, std::string());
 }
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <string_view>
 
 #include "label_texts.h"
 
@@ -15,8 +17,18 @@ inline constexpr std::array<const char*, 53> kGeometryLabels = {
     "btcg2", "epsp",  "epsbt", "eps", "dp1", "dp2",  "m1",   "m2",   "ems1", "ems2", "emi1",
     "emi2",  "k1",    "k2",    "w1",  "w2",  "ews1", "ewi1", "ews2", "ewi2"};
 
+// The position of a geometry label in that order, found while compiling: a
+// misspelt name does not build.
+consteval std::size_t geometry_label(std::string_view name) {
+    return label_position(kGeometryLabels, name);
+}
+
+// Every geometry label with the empty text, built once: a copy of it knows each
+// name's length and skips measuring the 53 names again.
+const LabelTexts& blank_geometry_labels();
+
 struct GeometryResult {
-    LabelTexts labels{kGeometryLabels};
+    LabelTexts labels = blank_geometry_labels();
 };
 
 }  // namespace gp

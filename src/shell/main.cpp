@@ -7,6 +7,7 @@
 #include <xcb/xcb.h>
 #endif
 
+#include "first_paint.h"
 #include "qt_clock.h"
 #include "qt_message_boxes.h"
 #include "qt_report_dialogs.h"
@@ -62,6 +63,7 @@ int main(int argc, char* argv[]) {
     app.setFont(gp::ui_font());
 
     gp::install_qt_chinese(app);
+    gp::watch_first_paint(app);
 
     gp::QtMessageBoxes boxes;
     gp::QtReportPrinter printer;
