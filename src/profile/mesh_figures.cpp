@@ -93,6 +93,8 @@ MeshPose mesh_pose(const MeshFigures& m, const GearOutline& gear1, const GearOut
     MeshPose p;
     p.gear1_angle = reduced(start1, gear1.teeth) + travel / rb1;
     p.gear2_angle = reduced(start2, gear2.teeth) - travel / rb2;
+    p.gear1_rate = 1 / rb1;
+    p.gear2_rate = -1 / rb2;
     if (m.has_contact && m.pbt > 0.0) {
         // Every pair in contact sits a whole number of base pitches from this one.
         const double s0 = m.c + travel;

@@ -75,6 +75,8 @@ std::optional<Stop> sliding_stop(const MeshFigures& m);
 struct MeshPose {
     double gear1_angle = 0;        // rad, counter-clockwise about O1
     double gear2_angle = 0;        // rad, counter-clockwise about O2
+    double gear1_rate = 0;         // rad per mm of travel: 1/rb1
+    double gear2_rate = 0;         // rad per mm of travel: −1/rb2
     std::vector<double> contacts;  // distances from T1 of the contacts within [A, E]
 };
 MeshPose mesh_pose(const MeshFigures& m, const GearOutline& gear1, const GearOutline& gear2,

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
-#include <numbers>
 #include <utility>
 #include <variant>
 
@@ -119,27 +118,6 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
 
 QPointF point(const OutlinePoint& p) { return {p.x, p.y}; }
 
-// The turns of both outlines (rad, anticlockwise about each centre) at which a pair
-// of flanks touches on the line of action at distance s from T1. T1 lies below the
-// line of centres, so a contact travels from T1 towards T2 while gear 1 turns
-// anticlockwise and gear 2 clockwise, and the flanks that touch on this line are
-// those whose polar angle falls as the radius grows: in each outline's own frame
-// the left flank of tooth 1, the mirror image of the right flank, whose involute
-// leaves the base circle at π − right_flank_base_angle. That start lies s/rb ahead
-// of the tangent point (anticlockwise), the line being the unwound string.
-struct TurnedPair {
-    double angle1;
-    double angle2;
-};
-TurnedPair turned_at(const MeshFigures& m, const GearOutline& o1, const GearOutline& o2, double s) {
-    constexpr double pi = std::numbers::pi;
-    const double t1 = -m.alpha_wt;      // polar angle of T1 about O1
-    const double t2 = pi - m.alpha_wt;  // polar angle of T2 about O2
-    const double left1 = pi - o1.right_flank_base_angle;
-    const double left2 = pi - o2.right_flank_base_angle;
-    return {t1 + s / m.base_radius[0] - left1, t2 + (m.t1t2 - s) / m.base_radius[1] - left2};
-}
-
 OutlineFile outline_file(const GearOutline& o, OutlineFormat format) {
     switch (format) {
         case OutlineFormat::Dxf: {
@@ -205,11 +183,11 @@ MeshPicture mesh_picture(const GeometryNumbers& n, const GearPairInput& form) {
 
     // The slider starts with one pair touching at A and carries the contacts at
     // least one base pitch on.
-    const TurnedPair start = turned_at(m, o1, o2, m.a);
-    scene.gears[0].angle0 = start.angle1;
-    scene.gears[0].rate = 1 / m.base_radius[0];
-    scene.gears[1].angle0 = start.angle2;
-    scene.gears[1].rate = -1 / m.base_radius[1];
+    const MeshPose start = mesh_pose(m, o1, o2, m.a - m.c);
+    scene.gears[0].angle0 = start.gear1_angle;
+    scene.gears[0].rate = start.gear1_rate;
+    scene.gears[1].angle0 = start.gear2_angle;
+    scene.gears[1].rate = start.gear2_rate;
     scene.travel = std::max(m.ae, m.pbt);
 
     scene.t1 = point(tangent_point_1(m));
