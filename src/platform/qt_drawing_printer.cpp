@@ -1,11 +1,7 @@
 // Pictures on the default printer, or in a PDF file when there is none: the same
 // way to paper as the reports take.
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "qt_report_printer.h"
 
@@ -34,38 +30,9 @@ bool paint_page(const PageDrawing& drawing, QPrinter& printer, QString* error) {
 }  // namespace
 
 PrintOutcome QtReportPrinter::print_drawing(const PageDrawing& drawing) {
-    const QString title = QString::fromStdString(drawing.title);
-    QString why_not_printed = QStringLiteral("没有安装打印机");
-    const QPrinterInfo default_printer = QPrinterInfo::defaultPrinter();
-    if (!default_printer.isNull()) {
-        QPrinter printer(default_printer, QPrinter::HighResolution);
-        printer.setDocName(title);
-        QString error;
-        if (paint_page(drawing, printer, &error))
-            return PrintOutcome{PrintOutcome::Kind::Printed, {}, {}};
-        why_not_printed =
-            QStringLiteral("打印机%1无法打印：%2").arg(default_printer.printerName(), error);
-    }
-
-    const QString stem =
-        QDir(pdf_folder_).filePath(pdf_file_stem(title, QDateTime::currentDateTime()));
-    QString path = stem + QStringLiteral(".pdf");
-    for (int n = 2; QFileInfo::exists(path); ++n) path = stem + QStringLiteral("-%1.pdf").arg(n);
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setDocName(title);
-    QString error;
-    if (!paint_page(drawing, pdf, &error) || !QFileInfo::exists(path)) {
-        if (error.isEmpty())
-            error = QStringLiteral("无法写入%1").arg(QDir::toNativeSeparators(path));
-        return PrintOutcome{PrintOutcome::Kind::Failed,
-                            {},
-                            (why_not_printed + QStringLiteral("；") + error).toStdString()};
-    }
-    return PrintOutcome{PrintOutcome::Kind::SavedAsPdf,
-                        QDir::toNativeSeparators(path).toStdString(),
-                        why_not_printed.toStdString()};
+    return print_job(drawing.title, [&drawing](QPrinter& printer, QString* error) {
+        return paint_page(drawing, printer, error);
+    });
 }
 
 }  // namespace gp

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
-#include <QPrinterInfo>
 #include <utility>
 
 #include "qt_report_printer.h"
@@ -23,17 +22,8 @@ DialogOutcome failed(const QString& reason) {
 
 }  // namespace
 
-std::unique_ptr<QPrinter> default_report_printer(const ReportDocument& doc) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    auto printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
-                                 : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    if (info.isNull()) printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setDocName(QString::fromStdString(doc.title));
-    return printer;
-}
-
 ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& doc, QWidget* parent)
-    : PreviewPrinter{default_report_printer(doc)},
+    : PreviewPrinter{default_report_printer(doc.title)},
       QPrintPreviewDialog(PreviewPrinter::printer.get(), parent),
       doc_(doc) {
     setWindowTitle(QStringLiteral("打印预览 - %1").arg(QString::fromStdString(doc.title)));
@@ -62,7 +52,7 @@ DialogOutcome QtReportDialogs::preview(const ReportDocument& doc) {
 }
 
 DialogOutcome QtReportDialogs::print_to(const ReportDocument& doc) {
-    const std::unique_ptr<QPrinter> printer = default_report_printer(doc);
+    const std::unique_ptr<QPrinter> printer = default_report_printer(doc.title);
     if (printer->outputFormat() ==
         QPrinter::PdfFormat) {  // no printer: a file, named as the export names it
         printer->setOutputFileName(QDir(pdf_folder_)
@@ -96,12 +86,9 @@ DialogOutcome QtReportDialogs::export_pdf(const ReportDocument& doc) {
 }
 
 DialogOutcome QtReportDialogs::write_pdf(const ReportDocument& doc, const QString& path) {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setDocName(QString::fromStdString(doc.title));
+    const auto pdf = pdf_report_printer(doc.title, path);
     QString error;
-    if (!paint_report(doc, pdf, &error) || !QFileInfo::exists(path)) {
+    if (!paint_report(doc, *pdf, &error) || !QFileInfo::exists(path)) {
         return failed(error.isEmpty()
                           ? QStringLiteral("无法写入%1").arg(QDir::toNativeSeparators(path))
                           : error);

@@ -52,9 +52,4 @@ class ReportPreviewDialog : private PreviewPrinter, public QPrintPreviewDialog {
     QString error_;
 };
 
-// A printer set up as the 打印 button sets it up: the default printer in high
-// resolution, the report's title as the document's name. A PDF printer when there
-// is no printer.
-std::unique_ptr<QPrinter> default_report_printer(const ReportDocument& doc);
-
 }  // namespace gp

@@ -18,38 +18,52 @@ QString pdf_file_stem(const QString& title, const QDateTime& moment) {
     return name + moment.toString(QStringLiteral("_yyyy-MM-dd_HH-mm-ss"));
 }
 
+std::unique_ptr<QPrinter> pdf_report_printer(const std::string& title, const QString& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    // An empty name would turn the printer back to the native format.
+    if (!path.isEmpty()) printer->setOutputFileName(path);
+    printer->setDocName(QString::fromStdString(title));
+    return printer;
+}
+
+std::unique_ptr<QPrinter> default_report_printer(const std::string& title) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return pdf_report_printer(title, {});
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setDocName(QString::fromStdString(title));
+    return printer;
+}
+
 QtReportPrinter::QtReportPrinter(QString pdf_folder) : pdf_folder_(std::move(pdf_folder)) {}
 
 QtReportPrinter::QtReportPrinter() : QtReportPrinter(QDir::homePath()) {}
 
 PrintOutcome QtReportPrinter::print(const ReportDocument& doc) {
-    const QPrinterInfo default_printer = QPrinterInfo::defaultPrinter();
-    if (default_printer.isNull()) return print_to_pdf(doc, QStringLiteral("没有安装打印机"));
-
-    QPrinter printer(default_printer, QPrinter::HighResolution);
-    printer.setDocName(QString::fromStdString(doc.title));
-    QString error;
-    if (paint_report(doc, printer, &error))
-        return PrintOutcome{PrintOutcome::Kind::Printed, {}, {}};
-    return print_to_pdf(
-        doc, QStringLiteral("打印机%1无法打印：%2").arg(default_printer.printerName(), error));
+    return print_job(doc.title, [&doc](QPrinter& printer, QString* error) {
+        return paint_report(doc, printer, error);
+    });
 }
 
-PrintOutcome QtReportPrinter::print_to_pdf(const ReportDocument& doc,
-                                           const QString& why_not_printed) {
-    const QString title = QString::fromStdString(doc.title);
-    const QDir folder(pdf_folder_);
+PrintOutcome QtReportPrinter::print_job(const std::string& title, const PaintJob& paint) {
+    QString why_not_printed = QStringLiteral("没有安装打印机");
+    if (const auto printer = default_report_printer(title);
+        printer->outputFormat() == QPrinter::NativeFormat) {
+        QString error;
+        if (paint(*printer, &error)) return PrintOutcome{PrintOutcome::Kind::Printed, {}, {}};
+        why_not_printed = QStringLiteral("打印机%1无法打印：%2").arg(printer->printerName(), error);
+    }
+
     // Two prints within one second must not overwrite each other.
-    const QString stem = folder.filePath(pdf_file_stem(title, QDateTime::currentDateTime()));
+    const QString stem =
+        QDir(pdf_folder_)
+            .filePath(pdf_file_stem(QString::fromStdString(title), QDateTime::currentDateTime()));
     QString path = stem + QStringLiteral(".pdf");
     for (int n = 2; QFileInfo::exists(path); ++n) path = stem + QStringLiteral("-%1.pdf").arg(n);
 
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setDocName(title);
+    const auto pdf = pdf_report_printer(title, path);
     QString error;
-    if (!paint_report(doc, pdf, &error) || !QFileInfo::exists(path)) {
+    if (!paint(*pdf, &error) || !QFileInfo::exists(path)) {
         if (error.isEmpty())
             error = QStringLiteral("无法写入%1").arg(QDir::toNativeSeparators(path));
         return PrintOutcome{PrintOutcome::Kind::Failed,

@@ -2,10 +2,14 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <memory>
+#include <string>
 
 #include "report_printer.h"
 
 class QDateTime;
+class QPrinter;
 
 namespace gp {
 
@@ -19,10 +23,23 @@ class QtReportPrinter : public ReportPrinter {
     PrintOutcome print_drawing(const PageDrawing& drawing) override;
 
   private:
-    PrintOutcome print_to_pdf(const ReportDocument& doc, const QString& why_not_printed);
+    // Paints a whole print job on the printer it is given; false, with the reason,
+    // when the job could not be begun or finished.
+    using PaintJob = std::function<bool(QPrinter& printer, QString* error)>;
+    // The job on the default printer; with no printer, or when it fails, in a new
+    // PDF file in the PDF folder, named after `title` and the moment.
+    PrintOutcome print_job(const std::string& title, const PaintJob& paint);
 
     QString pdf_folder_;
 };
+
+// A printer set up as every print job starts: the default printer in high
+// resolution, `title` as the document's name; a PDF printer of the same setup (its
+// file still to be named) when there is no printer.
+std::unique_ptr<QPrinter> default_report_printer(const std::string& title);
+
+// A PDF printer of that setup writing the file at `path`.
+std::unique_ptr<QPrinter> pdf_report_printer(const std::string& title, const QString& path);
 
 // The name, without extension, of the PDF of a report: its title without blanks,
 // then the moment, in a form every file system accepts.

@@ -8,6 +8,7 @@
 
 #include "geometry_report.h"
 #include "qt_report_dialogs.h"
+#include "qt_report_printer.h"
 #include "report_fixtures.h"
 #include "report_lines.h"
 #include "report_painter.h"
@@ -62,7 +63,7 @@ class ReportDialogsTest : public QObject {
         ReportPreviewDialog preview(doc, nullptr);
         QCOMPARE(preview.page_count(), pages);
         QVERIFY(preview.error().isEmpty());
-        QCOMPARE(report_page_count(doc, *default_report_printer(doc)), pages);
+        QCOMPARE(report_page_count(doc, *default_report_printer(doc.title)), pages);
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("计算单.pdf"));
