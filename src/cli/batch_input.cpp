@@ -1,9 +1,8 @@
 #include "batch_input.h"
 
-#include <exception>
 #include <optional>
-#include <set>
 #include <utility>
+#include <variant>
 
 namespace gp {
 namespace {
@@ -32,57 +31,36 @@ const csv::Record& header_of(csv::Reader& reader, csv::Record& rec) {
     return rec;
 }
 
+// A fault of the header or of a row in the batch tool's words.
+BatchInputError fault(const PairFileError& e) {
+    switch (e.problem) {
+        case PairFileProblem::DuplicateColumn:
+            return at_line(e.line, "column \"" + e.name + "\" appears twice");
+        case PairFileProblem::UnknownColumn:
+            return at_line(e.line, "unknown column \"" + e.name + "\"");
+        case PairFileProblem::WrongWidth:
+            return at_line(e.line, std::to_string(e.cells) + " cells where the header has " +
+                                       std::to_string(e.header_cells));
+        case PairFileProblem::BadOption:
+            return at_line(e.line, "dx must be dx1 or dx2, not \"" + e.name + "\"");
+        default:  // the rest are faults of the bytes, found before the columns
+            return at_line(e.line, "cannot be read");
+    }
+}
+
+PairColumns columns_of(const csv::Record& header) {
+    auto columns = PairColumns::of(header);
+    if (const auto* e = std::get_if<PairFileError>(&columns)) throw fault(*e);
+    return std::get<PairColumns>(std::move(columns));
+}
+
+// The row of a record, or BatchInputError naming its line.
+BatchRow take(const PairColumns& columns, csv::Record& rec) {
+    if (auto e = columns.check(rec)) throw fault(*e);
+    return columns.take(rec);
+}
+
 }  // namespace
-
-BatchColumns::BatchColumns(const csv::Record& header) {
-    std::set<std::string, std::less<>> seen;
-    for (const std::string& name : header.cells) {
-        if (!seen.insert(name).second) {
-            throw at_line(header.line, "column \"" + name + "\" appears twice");
-        }
-        if (name == "dx") {
-            fields_.push_back(nullptr);
-            continue;
-        }
-        auto field = find_input_field(name);
-        if (!field) throw at_line(header.line, "unknown column \"" + name + "\"");
-        fields_.push_back(field->text);
-    }
-}
-
-bool BatchColumns::holds_a_row(const csv::Record& rec) const {
-    const bool blank_line = rec.cells.size() == 1 && rec.cells[0].empty();
-    return !(blank_line && fields_.size() > 1);
-}
-
-void BatchColumns::check(const csv::Record& rec) const {
-    if (rec.cells.size() != fields_.size()) {
-        throw at_line(rec.line, std::to_string(rec.cells.size()) + " cells where the header has " +
-                                    std::to_string(fields_.size()));
-    }
-    for (std::size_t c = 0; c < fields_.size(); ++c) {
-        if (fields_[c] != nullptr) continue;
-        const std::string& cell = rec.cells[c];
-        if (!cell.empty() && cell != "dx1" && cell != "dx2") {
-            throw at_line(rec.line, "dx must be dx1 or dx2, not \"" + cell + "\"");
-        }
-    }
-}
-
-BatchRow BatchColumns::take(csv::Record& rec) const {
-    check(rec);
-    BatchRow row;
-    row.line = rec.line;
-    for (std::size_t c = 0; c < fields_.size(); ++c) {
-        std::string& cell = rec.cells[c];
-        if (fields_[c] != nullptr) {
-            row.input.*fields_[c] = std::move(cell);
-        } else {
-            row.input.rule = cell == "dx2" ? ShiftRule::EqualNoise : ShiftRule::EqualStrength;
-        }
-    }
-    return row;
-}
 
 std::vector<BatchRow> read_batch(std::string_view csv_text) {
     std::vector<csv::Record> records;
@@ -92,11 +70,11 @@ std::vector<BatchRow> read_batch(std::string_view csv_text) {
         throw malformed(e);
     }
     if (records.empty()) throw kNoHeader;
-    const BatchColumns columns(records.front());
+    const PairColumns columns = columns_of(records.front());
     std::vector<BatchRow> rows;
     rows.reserve(records.size() - 1);
     for (std::size_t r = 1; r < records.size(); ++r) {
-        if (columns.holds_a_row(records[r])) rows.push_back(columns.take(records[r]));
+        if (columns.holds_a_row(records[r])) rows.push_back(take(columns, records[r]));
     }
     return rows;
 }
@@ -106,31 +84,23 @@ void check_batch(std::istream& in, std::ostream* copy) {
     csv::Record rec;
     // The first fault of the header or of a row waits until the whole text has
     // been read: malformed CSV further on takes its place.
-    std::exception_ptr first_fault;
-    std::optional<BatchColumns> columns;
-    header_of(reader, rec);
-    try {
-        columns.emplace(rec);
-    } catch (const BatchInputError&) {
-        first_fault = std::current_exception();
-    }
+    auto columns = PairColumns::of(header_of(reader, rec));
+    std::optional<PairFileError> first_fault;
+    if (const auto* e = std::get_if<PairFileError>(&columns)) first_fault = *e;
     while (next_record(reader, rec)) {
-        if (first_fault || !columns->holds_a_row(rec)) continue;
-        try {
-            columns->check(rec);
-        } catch (const BatchInputError&) {
-            first_fault = std::current_exception();
-        }
+        if (first_fault || !std::get<PairColumns>(columns).holds_a_row(rec)) continue;
+        first_fault = std::get<PairColumns>(columns).check(rec);
     }
-    if (first_fault) std::rethrow_exception(first_fault);
+    if (first_fault) throw fault(*first_fault);
 }
 
-BatchReader::BatchReader(std::istream& in) : csv_(in), columns_(header_of(csv_, rec_)) {}
+BatchReader::BatchReader(std::istream& in)
+    : csv_(in), columns_(columns_of(header_of(csv_, rec_))) {}
 
 bool BatchReader::read(std::vector<BatchRow>& rows, std::size_t count) {
     rows.clear();
     while (rows.size() < count && next_record(csv_, rec_)) {
-        if (columns_.holds_a_row(rec_)) rows.push_back(columns_.take(rec_));
+        if (columns_.holds_a_row(rec_)) rows.push_back(take(columns_, rec_));
     }
     return !rows.empty();
 }

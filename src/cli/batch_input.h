@@ -11,34 +11,15 @@
 
 #include "csv.h"
 #include "gear_pair_input.h"
+#include "pair_columns.h"
 
 namespace gp {
 
-struct BatchRow {
-    GearPairInput input;
-    int line = 0;  // where the row starts in the file
-};
+// One pair of a batch file and the line it starts on.
+using BatchRow = PairRow;
 
 struct BatchInputError : std::runtime_error {
     using std::runtime_error::runtime_error;
-};
-
-// The meaning of each column of a batch file, taken from its header row: the form
-// field each cell goes to, resolved once for the whole file.
-class BatchColumns {
-  public:
-    // Throws BatchInputError for a repeated or unknown column name.
-    explicit BatchColumns(const csv::Record& header);
-
-    // False for the empty lines spreadsheets leave behind.
-    bool holds_a_row(const csv::Record& rec) const;
-    // Checks a record's width and its dx cell; throws BatchInputError naming the line.
-    void check(const csv::Record& rec) const;
-    // The row of a checked record, its cells moved into the form.
-    BatchRow take(csv::Record& rec) const;
-
-  private:
-    std::vector<std::string GearPairInput::*> fields_;  // nullptr: the dx column
 };
 
 // Reads a CSV whose header names form fields (any order, any subset) and `dx`.
@@ -68,7 +49,7 @@ class BatchReader {
   private:
     csv::Reader csv_;
     csv::Record rec_;
-    BatchColumns columns_;
+    PairColumns columns_;
 };
 
 }  // namespace gp

@@ -1,8 +1,6 @@
 #include "pair_file.h"
 
 #include <algorithm>
-#include <optional>
-#include <set>
 
 #include "gbk.h"
 
@@ -70,47 +68,14 @@ std::variant<PairFile, PairFileError> read_pair_file(std::string_view bytes,
         }
     }
 
-    const csv::Record& header = records.front();
-    std::vector<std::optional<InputField>> columns;  // nullopt: the dx column
-    std::set<std::string, std::less<>> seen;
-    for (const std::string& name : header.cells) {
-        if (!seen.insert(name).second) {
-            return at(header.line, PairFileProblem::DuplicateColumn, name);
-        }
-        if (name == "dx") {
-            columns.emplace_back(std::nullopt);
-            continue;
-        }
-        const auto field = find_input_field(name);
-        if (!field) return at(header.line, PairFileProblem::UnknownColumn, name);
-        columns.emplace_back(field);
-    }
-
+    const auto header = PairColumns::of(records.front());
+    if (const auto* error = std::get_if<PairFileError>(&header)) return *error;
+    const PairColumns& columns = std::get<PairColumns>(header);
     for (std::size_t r = 1; r < records.size(); ++r) {
-        const csv::Record& rec = records[r];
-        const bool blank_line = rec.cells.size() == 1 && rec.cells[0].empty();
-        if (blank_line && columns.size() > 1) continue;  // spreadsheets leave these behind
-        if (rec.cells.size() != columns.size()) {
-            PairFileError error = at(rec.line, PairFileProblem::WrongWidth);
-            error.cells = rec.cells.size();
-            error.header_cells = columns.size();
-            return error;
-        }
-        PairRow row;
-        row.line = rec.line;
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            const std::string& cell = rec.cells[c];
-            if (columns[c]) {
-                row.input.*(columns[c]->text) = cell;
-            } else if (cell.empty() || cell == "dx1") {
-                row.input.rule = ShiftRule::EqualStrength;
-            } else if (cell == "dx2") {
-                row.input.rule = ShiftRule::EqualNoise;
-            } else {
-                return at(rec.line, PairFileProblem::BadOption, cell);
-            }
-        }
-        file.rows.push_back(std::move(row));
+        csv::Record& rec = records[r];
+        if (!columns.holds_a_row(rec)) continue;
+        if (auto error = columns.check(rec)) return *std::move(error);
+        file.rows.push_back(columns.take(rec));
     }
     return file;
 }

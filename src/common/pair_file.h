@@ -10,37 +10,11 @@
 #include <variant>
 #include <vector>
 
-#include "csv.h"
 #include "gear_pair_input.h"
+#include "pair_columns.h"
+#include "pair_file_error.h"
 
 namespace gp {
-
-struct PairRow {
-    GearPairInput input;
-    int line = 0;  // where the row starts in the file, from 1
-};
-
-enum class PairFileProblem {
-    NotText,          // a zero byte: a binary file, not a table
-    UnknownEncoding,  // neither UTF-8 nor GBK text
-    MalformedCsv,     // see `csv_fault`
-    NoHeader,         // an empty file
-    DuplicateColumn,  // `name` twice in the header
-    UnknownColumn,    // `name` is no field of the form
-    WrongWidth,       // `cells` cells where the header has `header_cells`
-    BadOption,        // `name` in the dx column is neither dx1 nor dx2
-    CellTooLong,      // a cell of more than `limit` characters
-};
-
-struct PairFileError {
-    PairFileProblem problem;
-    int line = 1;
-    std::string name;  // the column or cell text the problem is about
-    csv::Fault csv_fault = csv::Fault::UnclosedQuote;
-    std::size_t cells = 0;
-    std::size_t header_cells = 0;
-    std::size_t limit = 0;
-};
 
 enum class TextEncoding { Utf8, Gbk };
 

@@ -1,0 +1,43 @@
+// The columns of a pair table, a pair file or a batch file alike: the header row
+// names form fields (any order, any subset) and `dx` for the shift-distribution
+// option; each further row fills one form. A missing column is the empty text;
+// `dx` empty or missing means dx1.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "csv.h"
+#include "gear_pair_input.h"
+#include "pair_file_error.h"
+
+namespace gp {
+
+struct PairRow {
+    GearPairInput input;
+    int line = 0;  // where the row starts in the file, from 1
+};
+
+// The form field each cell goes to, resolved once from the header row.
+class PairColumns {
+  public:
+    // The columns the header names, or the first repeated or unknown name.
+    static std::variant<PairColumns, PairFileError> of(const csv::Record& header);
+
+    // False for the empty lines spreadsheets leave behind.
+    bool holds_a_row(const csv::Record& rec) const;
+    // What is wrong with a record: a width other than the header's, or a dx cell
+    // other than empty, dx1 or dx2. Nothing for a good record.
+    std::optional<PairFileError> check(const csv::Record& rec) const;
+    // The row of a checked record, its cells moved into the form.
+    PairRow take(csv::Record& rec) const;
+
+  private:
+    PairColumns() = default;
+
+    std::vector<std::string GearPairInput::*> fields_;  // nullptr: the dx column
+};
+
+}  // namespace gp
