@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <variant>
+
 #include "csv.h"
+#include "pair_file.h"
 #include "run_cli.h"
 
 namespace gp {
@@ -45,6 +49,51 @@ TEST(BatchInput, BadFilesNameTheLine) {
             ADD_FAILURE() << "accepted: " << text;
         } catch (const BatchInputError& e) {
             EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+        }
+    }
+}
+
+// The batch tool and the desktop program read a table through the same columns:
+// the same pairs on the same lines from a good text; from a bad one a refusal
+// naming the same line, the same from the streaming check as from the whole text.
+TEST(BatchInput, ReadsEveryTableAsThePairFileReaderDoes) {
+    const char* texts[] = {
+        "dx,th1,zxja\ndx2,A\tB, 60 \n,,\n",
+        "zxja,fmn\n1,2\n\n3,4\n",
+        "zxja\n\n\n",
+        "fmn,dx\n1,dx2\n2,\n3,dx1\n",
+        "zxja,bogus\n1,2\n",
+        "zxja,zxja\n1,2\n",
+        "dx,dx\n",
+        "zxja,fmn\n1,2\n3,4,5\n",
+        "zxja,fmn\n1\n",
+        "zxja,dx\n1,dx1\n\n2,dx3\n",
+        "zxja,dx\n1,dx3\n2,3,4\n",
+    };
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        const auto file = read_pair_file(text);
+        try {
+            const auto rows = read_batch(text);
+            ASSERT_TRUE(std::holds_alternative<PairFile>(file));
+            const auto& pairs = std::get<PairFile>(file).rows;
+            ASSERT_EQ(rows.size(), pairs.size());
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                EXPECT_EQ(rows[i].line, pairs[i].line);
+                EXPECT_EQ(write_pair_file(rows[i].input), write_pair_file(pairs[i].input));
+            }
+        } catch (const BatchInputError& e) {
+            ASSERT_TRUE(std::holds_alternative<PairFileError>(file));
+            const std::string line =
+                "line " + std::to_string(std::get<PairFileError>(file).line) + ": ";
+            EXPECT_EQ(std::string(e.what()).rfind(line, 0), 0u) << e.what();
+            std::istringstream in(text);
+            try {
+                check_batch(in);
+                ADD_FAILURE() << "the streaming check accepted it";
+            } catch (const BatchInputError& streamed) {
+                EXPECT_STREQ(streamed.what(), e.what());
+            }
         }
     }
 }
