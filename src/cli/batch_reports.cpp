@@ -13,9 +13,8 @@ namespace {
 
 // Writes the report of every row whose calculation finishes; names the others.
 template <typename Compute, typename Build>
-void write_reports(const std::vector<BatchRow>& rows, std::ostream& out, std::ostream& err,
-                   Compute compute, Build build) {
-    const ReportStamp now = current_report_stamp();  // one moment for the whole run
+void write_reports(const std::vector<BatchRow>& rows, const ReportStamp& now, std::ostream& out,
+                   std::ostream& err, Compute compute, Build build) {
     for (const BatchRow& row : rows) {
         const auto outcome = compute(row.input);
         if (const auto* stop = std::get_if<Stop>(&outcome)) {
@@ -28,18 +27,18 @@ void write_reports(const std::vector<BatchRow>& rows, std::ostream& out, std::os
 
 }  // namespace
 
-void write_geometry_reports(const std::vector<BatchRow>& rows, std::ostream& out,
-                            std::ostream& err) {
+void write_geometry_reports(const std::vector<BatchRow>& rows, const ReportStamp& now,
+                            std::ostream& out, std::ostream& err) {
     write_reports(
-        rows, out, err, compute_geometry,
+        rows, now, out, err, compute_geometry,
         [](const GearPairInput& form, const GeometryResult& result, const ReportStamp& now) {
             return build_geometry_report(form, result.labels, now);
         });
 }
 
-void write_strength_reports(const std::vector<BatchRow>& rows, std::ostream& out,
-                            std::ostream& err) {
-    write_reports(rows, out, err, compute_strength, build_strength_report);
+void write_strength_reports(const std::vector<BatchRow>& rows, const ReportStamp& now,
+                            std::ostream& out, std::ostream& err) {
+    write_reports(rows, now, out, err, compute_strength, build_strength_report);
 }
 
 }  // namespace gp

@@ -1,17 +1,21 @@
 // gearpair-cli: the batch tool over the same calculations as the desktop program.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "batch_input.h"
 #include "batch_modes.h"
+#include "console.h"
+#include "system_clock.h"
 
 namespace {
 
-constexpr const char* kHelp = R"(Usage: gearpair-cli MODE [--report] [FILE]
+constexpr const char* kHelp = R"(Usage: gearpair-cli MODE [--report [--time "YYYY-MM-DD HH:MM:SS"]] [FILE]
 
 Computes every gear pair of a CSV file, as the desktop program's buttons would.
 
@@ -39,6 +43,9 @@ OUTPUT
   --report   instead of CSV, write exactly the bytes that saving each result would
              append to the report file (GBK text, CR LF), stamped with the current
              date and time; rows that stop are named on standard error.
+  --time T   stamp the reports with the local time T ("2026-12-07 14:03:05")
+             instead of the current one, in the system's date and time formats
+             (for reports that must come out the same on every run).
 
 EXIT STATUS
   0  every row was processed (rows that stop included)
@@ -54,16 +61,23 @@ int usage_error(const std::string& what) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    gp::use_binary_standard_streams();
+    const std::vector<std::string> args = gp::program_arguments(argc, argv);
     std::string mode, file;
     bool report = false;
-    for (const std::string& a : args) {
+    std::optional<gp::LocalTime> fixed_time;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
             std::cout << kHelp;
             return 0;
         }
         if (a == "--report") {
             report = true;
+        } else if (a == "--time") {
+            if (i + 1 == args.size()) return usage_error("--time needs a time");
+            fixed_time = gp::parse_local_time(args[++i]);
+            if (!fixed_time) return usage_error("--time '" + args[i] + "' is not YYYY-MM-DD HH:MM:SS");
         } else if (mode.empty()) {
             mode = a;
         } else if (file.empty()) {
@@ -80,7 +94,9 @@ int main(int argc, char** argv) {
     if (file.empty() || file == "-") {
         text.assign(std::istreambuf_iterator<char>(std::cin), {});
     } else {
-        std::ifstream in(file, std::ios::binary);
+        // The name is UTF-8 on every system (see program_arguments).
+        std::ifstream in(std::filesystem::path(std::u8string(file.begin(), file.end())),
+                         std::ios::binary);
         if (!in) return usage_error("cannot read " + file);
         std::ostringstream buf;
         buf << in.rdbuf();
@@ -98,11 +114,13 @@ int main(int argc, char** argv) {
     }
 
     std::ostringstream out;  // nothing reaches standard output unless the whole run succeeds
+    gp::SystemClock clock = fixed_time ? gp::SystemClock(*fixed_time) : gp::SystemClock();
+    const gp::ReportStamp now = clock.now();  // one moment for the whole run
     if (mode == "geometry") {
-        report ? gp::write_geometry_reports(rows, out, std::cerr)
+        report ? gp::write_geometry_reports(rows, now, out, std::cerr)
                : gp::write_geometry_table(rows, out);
     } else {
-        report ? gp::write_strength_reports(rows, out, std::cerr)
+        report ? gp::write_strength_reports(rows, now, out, std::cerr)
                : gp::write_strength_table(rows, out);
     }
     std::cout << out.str();

@@ -2,12 +2,12 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "qt_clock.h"
 #include "qt_message_boxes.h"
 #include "qt_report_files.h"
 #include "qt_report_printer.h"
 #include "qt_translations.h"
 #include "shell.h"
+#include "system_clock.h"
 #include "ui_font.h"
 
 namespace {
@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     gp::QtMessageBoxes boxes;
     gp::QtReportPrinter printer;
     gp::QtReportFiles files;
-    gp::QtClock clock;
+    gp::SystemClock clock;
     gp::Shell shell({boxes, printer, files, clock}, [] { QCoreApplication::exit(0); });
     shell.start();
     return app.exec();
