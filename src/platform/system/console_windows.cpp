@@ -1,7 +1,9 @@
+// windows.h first: the other system headers build on it.
+#include <windows.h>
+//
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <cstdio>
 
