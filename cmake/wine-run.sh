@@ -8,6 +8,7 @@ if [ -z "${WINEPREFIX:-}" ]; then
     dir="$(cd "$(dirname "$exe")" && pwd)"
     # The build folder: the nearest folder up from the program with a CMakeCache.txt.
     while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir="$(dirname "$dir")"; done
+    [ "$dir" = / ] && dir="${TMPDIR:-/tmp}"
     export WINEPREFIX="$dir/wine-prefix"
 fi
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

@@ -15,7 +15,8 @@
 
 namespace {
 
-constexpr const char* kHelp = R"(Usage: gearpair-cli MODE [--report [--time "YYYY-MM-DD HH:MM:SS"]] [FILE]
+constexpr const char* kHelp =
+    R"(Usage: gearpair-cli MODE [--report [--time "YYYY-MM-DD HH:MM:SS"]] [FILE]
 
 Computes every gear pair of a CSV file, as the desktop program's buttons would.
 
@@ -77,7 +78,8 @@ int main(int argc, char** argv) {
         } else if (a == "--time") {
             if (i + 1 == args.size()) return usage_error("--time needs a time");
             fixed_time = gp::parse_local_time(args[++i]);
-            if (!fixed_time) return usage_error("--time '" + args[i] + "' is not YYYY-MM-DD HH:MM:SS");
+            if (!fixed_time)
+                return usage_error("--time '" + args[i] + "' is not YYYY-MM-DD HH:MM:SS");
         } else if (mode.empty()) {
             mode = a;
         } else if (file.empty()) {

@@ -22,13 +22,27 @@ std::string format(std::string_view pattern, const LocalTime& t, const StampForm
             case 'y':
                 out += run >= 3 ? number_text(t.year, 4) : number_text(t.year % 100, 2);
                 break;
-            case 'M': out += number_text(t.month, pad); break;
-            case 'd': out += number_text(t.day, pad); break;
-            case 'H': out += number_text(t.hour, pad); break;
-            case 'h': out += number_text(t.hour % 12 == 0 ? 12 : t.hour % 12, pad); break;
-            case 'm': out += number_text(t.minute, pad); break;
-            case 's': out += number_text(t.second, pad); break;
-            case 't': out += t.hour < 12 ? f.am : f.pm; break;
+            case 'M':
+                out += number_text(t.month, pad);
+                break;
+            case 'd':
+                out += number_text(t.day, pad);
+                break;
+            case 'H':
+                out += number_text(t.hour, pad);
+                break;
+            case 'h':
+                out += number_text(t.hour % 12 == 0 ? 12 : t.hour % 12, pad);
+                break;
+            case 'm':
+                out += number_text(t.minute, pad);
+                break;
+            case 's':
+                out += number_text(t.second, pad);
+                break;
+            case 't':
+                out += t.hour < 12 ? f.am : f.pm;
+                break;
             case '\'': {
                 // Quoted text up to the closing quote; two quotes stand for one.
                 if (run >= 2) {
@@ -49,7 +63,8 @@ std::string format(std::string_view pattern, const LocalTime& t, const StampForm
                 }
                 break;
             }
-            default: out.append(run, letter);
+            default:
+                out.append(run, letter);
         }
         i += run;
     }

@@ -9,7 +9,7 @@ else()
     set(GEARPAIR_SYSTEM_SOURCES console_posix.cpp gbk_code_page_iconv.cpp system_clock_posix.cpp)
 endif()
 list(TRANSFORM GEARPAIR_SYSTEM_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/system/)
-add_library(gearpair_system STATIC ${GEARPAIR_SYSTEM_SOURCES})
+add_library(gearpair_system STATIC ${GEARPAIR_SYSTEM_SOURCES} system/rounded_math.cpp)
 target_include_directories(gearpair_system PUBLIC ${CMAKE_CURRENT_LIST_DIR}/system)
 # The clock's formats are the portable part in src/common.
 target_link_libraries(gearpair_system PUBLIC gearpair_common)

@@ -129,7 +129,8 @@ TEST(NumberParse, ReadsDecimalTextsAsTheCLibraryDoes) {
         const double d = std::bit_cast<double>(bits);
         if (!std::isfinite(d)) continue;
         char buf[64];
-        const auto end = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific, 16).ptr;
+        const auto end =
+            std::to_chars(buf, buf + sizeof buf, d, std::chars_format::scientific, 16).ptr;
         ASSERT_EQ(std::bit_cast<std::uint64_t>(lenient_parse(std::string_view(buf, end - buf))),
                   bits)
             << std::string(buf, end);

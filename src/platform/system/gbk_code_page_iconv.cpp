@@ -12,8 +12,8 @@ namespace {
 class Converter {
   public:
     Converter()
-        : cd_(iconv_open("GBK", std::endian::native == std::endian::little ? "UTF-16LE"
-                                                                           : "UTF-16BE")) {
+        : cd_(iconv_open("GBK",
+                         std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE")) {
         if (cd_ == reinterpret_cast<iconv_t>(-1)) {
             throw std::runtime_error("the C library has no UTF-16 to GBK converter");
         }

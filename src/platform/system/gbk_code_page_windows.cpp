@@ -12,8 +12,8 @@ void append_gbk_code_page(std::u16string_view text, std::string& out) {
     // Without WC_NO_BEST_FIT_CHARS the system would write a look-alike (an "e" for
     // an "é") where GBK has no code; the report must show that something is missing.
     const DWORD flags = WC_NO_BEST_FIT_CHARS;
-    const int size = WideCharToMultiByte(kSimplifiedChinese, flags, wide, units, nullptr, 0, "?",
-                                         nullptr);
+    const int size =
+        WideCharToMultiByte(kSimplifiedChinese, flags, wide, units, nullptr, 0, "?", nullptr);
     if (size <= 0) {
         out.append(text.size(), '?');
         return;

@@ -40,8 +40,8 @@ ReportStamp SystemClock::now() {
     ReportStamp stamp;
     // The user's short date format and time format (hours, minutes, seconds), as
     // set in the system's regional settings. The lengths include the closing NUL.
-    int n = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buf, 128,
-                            nullptr);
+    int n =
+        GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buf, 128, nullptr);
     stamp.date = utf8_of(buf, n - 1);
     n = GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &st, nullptr, buf, 128);
     stamp.time = utf8_of(buf, n - 1);
