@@ -63,14 +63,6 @@ DD operator/(DD a, DD b) {
     return DD{q1, 0} + DD{q2, 0} + DD{q3, 0};
 }
 
-DD sqrt_dd(DD a) {
-    if (a.hi <= 0) return {};
-    const double x = 1.0 / std::sqrt(a.hi);
-    const double ax = a.hi * x;
-    const DD diff = a - two_prod(ax, ax);
-    return two_sum(ax, diff.hi * (x * 0.5));
-}
-
 double rounded(DD a) { return a.hi + a.lo; }
 
 // π/2 and ln 2 in three parts, the first two a double-double.
@@ -89,18 +81,33 @@ DD reduce(double x, int& k) {
     return r - two_prod(n, kHalfPi[2]);
 }
 
+// 1/n! for n = 0 .. 27, as double-doubles.
+struct InverseFactorials {
+    DD of[28];
+    InverseFactorials() {
+        of[0] = of[1] = DD{1, 0};
+        for (int n = 2; n < 28; ++n) of[n] = of[n - 1] / DD{double(n), 0};
+    }
+};
+const InverseFactorials& inverse_factorials() {
+    static const InverseFactorials table;
+    return table;
+}
+
 // Taylor series of sine and cosine for |r| <= π/4: terms to r^27 and r^26 leave an
 // error far below 2^-106.
 DD sin_series(DD r) {
+    const auto& f = inverse_factorials().of;
     const DD r2 = r * r;
-    DD sum{1, 0};
-    for (int n = 27; n >= 3; n -= 2) sum = DD{1, 0} - sum * r2 / DD{double(n) * (n - 1), 0};
+    DD sum;
+    for (int n = 27; n >= 1; n -= 2) sum = (n % 4 == 1 ? f[n] : -f[n]) + sum * r2;
     return sum * r;
 }
 DD cos_series(DD r) {
+    const auto& f = inverse_factorials().of;
     const DD r2 = r * r;
-    DD sum{1, 0};
-    for (int n = 26; n >= 2; n -= 2) sum = DD{1, 0} - sum * r2 / DD{double(n) * (n - 1), 0};
+    DD sum;
+    for (int n = 26; n >= 0; n -= 2) sum = (n % 4 == 0 ? f[n] : -f[n]) + sum * r2;
     return sum;
 }
 
@@ -117,14 +124,16 @@ DD sin_dd(DD r, int k) {
     }
 }
 
-// atan for |t| <= 1: three halvings t -> t / (1 + sqrt(1 + t²)) bring t below
-// tan(π/32) ~ 0.0985, where the series t − t³/3 + ... to t^35 suffices.
-DD atan_small(DD t) {
-    for (int i = 0; i < 3; ++i) t = t / (DD{1, 0} + sqrt_dd(DD{1, 0} + t * t));
-    const DD t2 = t * t;
-    DD sum = DD{1, 0} / DD{35, 0};
-    for (int n = 33; n >= 1; n -= 2) sum = DD{1, 0} / DD{double(n), 0} - t2 * sum;
-    return sum * t * 8.0;
+// atan from the system's value a, within a few last bits: one step
+// a + atan((x − tan a) / (1 + x·tan a)), the arctangent of that tiny quotient being
+// the quotient itself to far below 2^-106.
+DD atan_dd(double x) {
+    const double a = std::atan(x);
+    int k = 0;
+    const DD r = reduce(a, k);  // k is 0 or ±1 only for a at ±π/2 within rounding
+    const DD s = sin_dd(r, k), c = sin_dd(r, k + 1);
+    const DD t = s / c;
+    return DD{a, 0} + (DD{x, 0} - t) / (DD{1, 0} + t * x);
 }
 
 // e^a for |a| <= 709: a = k·ln 2 + r, e^r from its series at r / 1024, squared ten
@@ -135,8 +144,9 @@ DD exp_dd(DD a) {
     r = r - two_prod(k, kLn2[1]);
     r = r - two_prod(k, kLn2[2]);
     r = r * (1.0 / 1024);
-    DD sum{1, 0};
-    for (int n = 12; n >= 1; --n) sum = DD{1, 0} + sum * r / DD{double(n), 0};
+    const auto& f = inverse_factorials().of;
+    DD sum = f[12];
+    for (int n = 11; n >= 0; --n) sum = f[n] + sum * r;
     for (int i = 0; i < 10; ++i) sum = sum * sum;
     return {std::ldexp(sum.hi, static_cast<int>(k)), std::ldexp(sum.lo, static_cast<int>(k))};
 }
@@ -174,10 +184,7 @@ double tan(double x) {
 
 double atan(double x) {
     if (x == 0 || !std::isfinite(x)) return std::atan(x);
-    const double a = std::fabs(x);
-    DD result = a <= 1 ? atan_small(DD{a, 0})
-                       : DD{kHalfPi[0], kHalfPi[1]} - atan_small(DD{1, 0} / DD{a, 0});
-    return x < 0 ? -rounded(result) : rounded(result);
+    return rounded(atan_dd(x));
 }
 
 double pow(double x, double y) {
