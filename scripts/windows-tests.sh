@@ -27,22 +27,22 @@ if [ ! -d build-windows/locale/zh_CN.UTF-8 ]; then
     mkdir -p build-windows/locale
     localedef -i zh_CN -f UTF-8 build-windows/locale/zh_CN.UTF-8
 fi
-export LOCPATH="$PWD/build-windows/locale" LC_ALL=zh_CN.UTF-8
-wine=cmake/wine-run.sh
-linux_cli=build/src/cli/gearpair-cli
+chinese=(env LOCPATH="$PWD/build-windows/locale" LC_ALL=zh_CN.UTF-8)
+wine=("${chinese[@]}" cmake/wine-run.sh)
+linux_cli=("${chinese[@]}" build/src/cli/gearpair-cli)
 windows_cli=build-windows/src/cli/gearpair-cli.exe
 stamp="2026-12-07 14:03:05"
 failed=0
 
 echo "== The core's test suite under Wine"
 for t in build-windows/tests/*/*_tests.exe; do
-    if ! "$wine" "$t" --gtest_brief=1 >"$work/$(basename "$t").log" 2>&1; then
+    if ! "${wine[@]}" "$t" --gtest_brief=1 >"$work/$(basename "$t").log" 2>&1; then
         cat "$work/$(basename "$t").log"
         echo "FAILED: $t"
         failed=1
     fi
 done
-"$wine" build-windows/fuzz/fuzz_corpus_replay.exe fuzz/corpus || failed=1
+"${wine[@]}" build-windows/fuzz/fuzz_corpus_replay.exe fuzz/corpus || failed=1
 
 # Compares what both builds print for one run; names the lines that differ.
 compare() {
@@ -58,10 +58,10 @@ compare() {
 
 echo "== Golden cases"
 for mode in geometry strength; do
-    "$wine" "$windows_cli" "$mode" tests/golden/cases.csv >"$work/golden-$mode.csv"
+    "${wine[@]}" "$windows_cli" "$mode" tests/golden/cases.csv >"$work/golden-$mode.csv"
     compare "$mode table of cases.csv" <(tr -d '\r' <"tests/golden/$mode.csv") \
         "$work/golden-$mode.csv"
-    "$wine" "$windows_cli" "$mode" --report --time "$stamp" tests/golden/report-cases.csv \
+    "${wine[@]}" "$windows_cli" "$mode" --report --time "$stamp" tests/golden/report-cases.csv \
         >"$work/golden-$mode.txt" 2>/dev/null
     compare "$mode reports of report-cases.csv" "tests/golden/reports-$mode.txt" \
         "$work/golden-$mode.txt"
@@ -69,18 +69,24 @@ done
 
 echo "== $forms random forms"
 awk -v rows="$forms" -v seed=14 -f scripts/windows/random-forms.awk >"$work/forms.csv"
-for mode in geometry strength; do
-    for report in "" "--report"; do
-        args=("$mode")
-        [ -n "$report" ] && args+=(--report --time "$stamp")
-        tag="$mode${report:+-report}"
-        "$linux_cli" "${args[@]}" "$work/forms.csv" >"$work/linux-$tag" 2>"$work/linux-$tag.err"
-        "$wine" "$windows_cli" "${args[@]}" "$work/forms.csv" >"$work/windows-$tag" \
-            2>"$work/windows-$tag.err"
-        compare "$tag of $forms forms" "$work/linux-$tag" "$work/windows-$tag"
-        compare "$tag of $forms forms (standard error)" "$work/linux-$tag.err" \
-            "$work/windows-$tag.err"
-    done
+tags=(geometry geometry-report strength strength-report)
+run_both() {
+    local tag="$1" args=("${1%-report}")
+    [ "$tag" != "${tag%-report}" ] && args+=(--report --time "$stamp")
+    "${linux_cli[@]}" "${args[@]}" "$work/forms.csv" >"$work/linux-$tag" 2>"$work/linux-$tag.err"
+    "${wine[@]}" "$windows_cli" "${args[@]}" "$work/forms.csv" >"$work/windows-$tag" \
+        2>"$work/windows-$tag.err"
+}
+# Two at a time: the strength runs under Wine take most of the time.
+for tag in "${tags[@]}"; do
+    run_both "$tag" &
+    if [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; then wait -n; fi
+done
+wait
+for tag in "${tags[@]}"; do
+    compare "$tag of $forms forms" "$work/linux-$tag" "$work/windows-$tag"
+    compare "$tag of $forms forms (standard error)" "$work/linux-$tag.err" \
+        "$work/windows-$tag.err"
 done
 
 echo "Windows part: $((SECONDS - start)) s"
