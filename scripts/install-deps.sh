@@ -9,6 +9,7 @@ packages=(
     fonts-wqy-microhei fonts-dejavu-core
     xvfb xauth poppler-utils
     clang libclang-rt-dev
+    g++-mingw-w64-x86-64-posix wine64 locales
 )
 
 missing=()

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the whole suite, then the
 # core's suite again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
-# fuzzer for GEARPAIR_FUZZ_SECONDS (default 60; 0 skips it).
+# Windows build under Wine against the Linux one (scripts/windows-tests.sh;
+# GEARPAIR_WINDOWS_FORMS=0 skips it), then the fuzzer for GEARPAIR_FUZZ_SECONDS
+# (default 60; 0 skips it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -9,5 +11,6 @@ scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j "$(nproc)" --timeout 300
 scripts/sanitized-tests.sh
+scripts/windows-tests.sh
 fuzz_seconds="${GEARPAIR_FUZZ_SECONDS:-60}"
 if [ "$fuzz_seconds" -gt 0 ]; then scripts/fuzz "$fuzz_seconds"; fi

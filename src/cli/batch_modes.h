@@ -33,15 +33,15 @@ BatchMode strength_table(bool with_detail = false);
 BatchMode geometry_reports(const ReportStamp& now);
 BatchMode strength_reports(const ReportStamp& now);
 
-// The same for rows already in memory, on the calling thread, the reports stamped
-// with the current moment.
+// The same for rows already in memory, on the calling thread, the reports all
+// stamped `now`.
 void write_geometry_table(const std::vector<BatchRow>& rows, std::ostream& out,
                           bool with_detail = false);
 void write_strength_table(const std::vector<BatchRow>& rows, std::ostream& out,
                           bool with_detail = false);
-void write_geometry_reports(const std::vector<BatchRow>& rows, std::ostream& out,
-                            std::ostream& err);
-void write_strength_reports(const std::vector<BatchRow>& rows, std::ostream& out,
-                            std::ostream& err);
+void write_geometry_reports(const std::vector<BatchRow>& rows, const ReportStamp& now,
+                            std::ostream& out, std::ostream& err);
+void write_strength_reports(const std::vector<BatchRow>& rows, const ReportStamp& now,
+                            std::ostream& out, std::ostream& err);
 
 }  // namespace gp

@@ -112,14 +112,14 @@ void write_strength_table(const std::vector<BatchRow>& rows, std::ostream& out, 
     write_all(strength_table(with_detail), rows, out, out);
 }
 
-void write_geometry_reports(const std::vector<BatchRow>& rows, std::ostream& out,
-                            std::ostream& err) {
-    write_all(geometry_reports(current_report_stamp()), rows, out, err);
+void write_geometry_reports(const std::vector<BatchRow>& rows, const ReportStamp& now,
+                            std::ostream& out, std::ostream& err) {
+    write_all(geometry_reports(now), rows, out, err);
 }
 
-void write_strength_reports(const std::vector<BatchRow>& rows, std::ostream& out,
-                            std::ostream& err) {
-    write_all(strength_reports(current_report_stamp()), rows, out, err);
+void write_strength_reports(const std::vector<BatchRow>& rows, const ReportStamp& now,
+                            std::ostream& out, std::ostream& err) {
+    write_all(strength_reports(now), rows, out, err);
 }
 
 }  // namespace gp

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -15,11 +16,14 @@
 #include "batch_input.h"
 #include "batch_modes.h"
 #include "batch_run.h"
+#include "console.h"
 #include "drawing_modes.h"
+#include "system_clock.h"
 
 namespace {
 
-constexpr const char* kHelp = R"(Usage: gearpair-cli MODE [--report | --detail] [--jobs N] [FILE]
+constexpr const char* kHelp =
+    R"(Usage: gearpair-cli MODE [--report [--time "YYYY-MM-DD HH:MM:SS"] | --detail] [--jobs N] [FILE]
 
 Computes every gear pair of a CSV file, as the desktop program's buttons would.
 
@@ -51,6 +55,9 @@ OUTPUT
   --report   instead of CSV, write exactly the bytes that saving each result would
              append to the report file (GBK text, CR LF), stamped with the current
              date and time; rows that stop are named on standard error.
+  --time T   stamp the reports with the local time T ("2026-12-07 14:03:05")
+             instead of the current one, in the system's date and time formats
+             (for reports that must come out the same on every run).
   --jobs N   compute the rows on N threads (default: one per core; a build
              without OpenMP uses one); the output is the same, byte for byte,
              whatever N is. The file is read and written a few thousand rows at
@@ -120,7 +127,8 @@ class Spool {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    gp::use_binary_standard_streams();
+    const std::vector<std::string> args = gp::program_arguments(argc, argv);
     std::string mode, file;
     bool report = false, detail = false;
     int jobs = gp::default_jobs();
@@ -129,6 +137,7 @@ int main(int argc, char** argv) {
     if (!help && !args.empty() && gp::is_drawing_mode(args[0])) {
         return gp::run_drawing_mode(args, std::cout, std::cerr);
     }
+    std::optional<gp::LocalTime> fixed_time;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
@@ -152,6 +161,11 @@ int main(int argc, char** argv) {
                 return usage_error("--jobs wants a whole number from 1 to " +
                                    std::to_string(kMaxJobs) + ", not '" + std::string(value) + "'");
             }
+        } else if (a == "--time") {
+            if (i + 1 == args.size()) return usage_error("--time needs a time");
+            fixed_time = gp::parse_local_time(args[++i]);
+            if (!fixed_time)
+                return usage_error("--time '" + args[i] + "' is not YYYY-MM-DD HH:MM:SS");
         } else if (mode.empty()) {
             mode = a;
         } else if (file.empty()) {
@@ -174,7 +188,9 @@ int main(int argc, char** argv) {
         spool = std::make_unique<Spool>();
         input = &spool->stream();
     } else {
-        named.open(file, std::ios::binary);
+        // The name is UTF-8 on every system (see program_arguments).
+        named.open(std::filesystem::path(std::u8string(file.begin(), file.end())),
+                   std::ios::binary);
         if (!named) return usage_error("cannot read " + file);
         input = &named;
     }
@@ -199,11 +215,11 @@ int main(int argc, char** argv) {
     input->seekg(0);
     if (!*input) return usage_error("cannot read " + shown_name + " a second time");
 
+    gp::SystemClock clock = fixed_time ? gp::SystemClock(*fixed_time) : gp::SystemClock();
+    const gp::ReportStamp now = clock.now();  // one moment for the whole run
     const gp::BatchMode batch_mode =
-        mode == "geometry" ? (report ? gp::geometry_reports(gp::current_report_stamp())
-                                     : gp::geometry_table(detail))
-                           : (report ? gp::strength_reports(gp::current_report_stamp())
-                                     : gp::strength_table(detail));
+        mode == "geometry" ? (report ? gp::geometry_reports(now) : gp::geometry_table(detail))
+                           : (report ? gp::strength_reports(now) : gp::strength_table(detail));
     try {
         gp::BatchReader reader(*input);
         if (!gp::stream_batch(batch_mode, reader, jobs, std::cout, std::cerr)) {

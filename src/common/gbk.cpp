@@ -1,36 +1,46 @@
 #include "gbk.h"
 
-#include <iconv.h>
-
-#include <cerrno>
-#include <stdexcept>
+#include "gbk_code_page.h"
 
 namespace gp {
 namespace {
 
-class Converter {
-  public:
-    explicit Converter(const char* to = "GBK", const char* from = "UTF-8")
-        : cd_(iconv_open(to, from)) {
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
-            throw std::runtime_error(std::string("the C library has no converter from ") + from +
-                                     " to " + to);
-        }
-    }
-    ~Converter() { iconv_close(cd_); }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-    iconv_t get() const { return cd_; }
-
-  private:
-    iconv_t cd_;
-};
-
 bool is_continuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
-// Length of what iconv refused at the start of `s`, to be replaced by one "?": a
-// well-formed character GBK lacks, or the longest start of one that is cut short,
-// or else one stray byte.
+// The character at the start of `s` if it is well-formed UTF-8 (shortest form, no
+// surrogate, at most U+10FFFF), with its length; 0 for the length otherwise.
+struct Decoded {
+    char32_t code = 0;
+    std::size_t length = 0;
+};
+
+Decoded decode(std::string_view s) {
+    const auto b = [&s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = b(0);
+    if (lead < 0x80) return {lead, 1};
+    std::size_t n = 0;
+    char32_t code = 0, least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        n = 2, code = lead & 0x1F, least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        n = 3, code = lead & 0x0F, least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        n = 4, code = lead & 0x07, least = 0x10000;
+    } else {
+        return {};
+    }
+    if (s.size() < n) return {};
+    for (std::size_t i = 1; i < n; ++i) {
+        if (!is_continuation(b(i))) return {};
+        code = code << 6 | (b(i) & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {};
+    return {code, n};
+}
+
+// How much of `s` one "?" stands for when its start is no character GBK can take:
+// a whole well-formed character, or the lead byte and the continuation bytes that
+// follow it up to the length the lead announces, or else one stray byte.
 std::size_t refused_length(std::string_view s) {
     const auto lead = static_cast<unsigned char>(s[0]);
     const std::size_t n = lead >= 0xF0 && lead <= 0xF4   ? 4
@@ -45,57 +55,49 @@ std::size_t refused_length(std::string_view s) {
     return length;
 }
 
-// The whole text converted, or nothing at the first byte the source encoding does
-// not define.
-std::optional<std::string> convert_strictly(const char* to, const char* from,
-                                            std::string_view text) {
-    Converter converter(to, from);
-    std::string out;
-    // A GBK character takes at most three bytes in UTF-8; UTF-8 to UTF-8 keeps the length.
-    std::string buffer(text.size() * 3 / 2 + 4, '\0');
-    char* in = const_cast<char*>(text.data());
-    std::size_t in_left = text.size();
-    while (in_left > 0) {
-        char* dst = buffer.data();
-        std::size_t dst_left = buffer.size();
-        const std::size_t rc = iconv(converter.get(), &in, &in_left, &dst, &dst_left);
-        const int error = errno;
-        out.append(buffer.data(), dst - buffer.data());
-        if (rc == static_cast<std::size_t>(-1) && error != E2BIG) return std::nullopt;
-    }
-    return out;
+// GBK's characters all lie in the Basic Multilingual Plane. The private-use area is
+// left out on purpose: code page 936 gives part of it codes of the user-defined
+// areas (and U+F8F5 the lone byte 0xFF), which only a font made on the writer's own
+// machine can show, and GBK proper has none for it, so it is "?" on every system.
+bool may_have_gbk_code(char32_t code) {
+    return code <= 0xFFFF && !(code >= 0xE000 && code <= 0xF8FF);
 }
 
 }  // namespace
 
 std::optional<std::string> utf8_from_gbk(std::string_view gbk) {
-    return convert_strictly("UTF-8", "GBK", gbk);
+    return utf8_from_gbk_code_page(gbk);
 }
 
 bool is_utf8(std::string_view bytes) {
-    return convert_strictly("UTF-8", "UTF-8", bytes).has_value();
+    while (!bytes.empty()) {
+        const std::size_t length = decode(bytes).length;
+        if (length == 0) return false;
+        bytes.remove_prefix(length);
+    }
+    return true;
 }
 
 std::string gbk_from_utf8(std::string_view utf8) {
-    Converter converter;
     std::string out;
-    // GBK never needs more bytes than UTF-8 for the same character.
-    std::string buffer(utf8.size() + 4, '\0');
+    out.reserve(utf8.size());
+    std::u16string run;  // characters handed to the code page together
+    const auto flush = [&] {
+        append_gbk_code_page(run, out);
+        run.clear();
+    };
     while (!utf8.empty()) {
-        char* in = const_cast<char*>(utf8.data());
-        std::size_t in_left = utf8.size();
-        char* dst = buffer.data();
-        std::size_t dst_left = buffer.size();
-        const std::size_t rc = iconv(converter.get(), &in, &in_left, &dst, &dst_left);
-        const int error = errno;
-        out.append(buffer.data(), dst - buffer.data());
-        utf8.remove_prefix(utf8.size() - in_left);
-        if (rc != static_cast<std::size_t>(-1)) break;
-        if (error == E2BIG) continue;
-        // EILSEQ (no GBK code, or not UTF-8) or EINVAL (a sequence cut short at the end).
+        const Decoded c = decode(utf8);
+        if (c.length > 0 && may_have_gbk_code(c.code)) {
+            run += static_cast<char16_t>(c.code);
+            utf8.remove_prefix(c.length);
+            continue;
+        }
+        flush();
         out += '?';
-        utf8.remove_prefix(error == EINVAL ? utf8.size() : refused_length(utf8));
+        utf8.remove_prefix(refused_length(utf8));
     }
+    flush();
     return out;
 }
 

@@ -1,11 +1,9 @@
 #include "number_parse.h"
 
-#include <locale.h>
-
-#include <clocale>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <string>
+#include <system_error>
 
 #include "field_captions.h"
 #include "messages.h"
@@ -50,12 +48,50 @@ Scan scan_number(std::string_view t, std::size_t pos) {
     return s;
 }
 
-// Converts a text already known to be a plain decimal number, in the C locale so
-// that the full stop is the decimal point whatever the user's locale is.
+// Whether a decimal number that no double can hold lies above the largest double
+// rather than below the smallest: the sign of the decimal exponent of its first
+// significant digit. Such a number is never zero, and lies hundreds of powers of
+// ten away from 1, so a saturated exponent decides it as well as the exact one.
+bool beyond_largest(std::string_view number) {
+    std::size_t i = 0;
+    if (number[i] == '+' || number[i] == '-') ++i;
+    while (i < number.size() && number[i] == '0') ++i;
+    long long lead = 0;  // decimal exponent of the first significant digit, plus one
+    while (i < number.size() && is_digit(number[i])) ++i, ++lead;
+    if (i < number.size() && number[i] == '.') {
+        ++i;
+        if (lead == 0) {
+            while (i < number.size() && number[i] == '0') ++i, --lead;
+        }
+        while (i < number.size() && is_digit(number[i])) ++i;
+    }
+    long long exponent = 0;
+    if (i < number.size()) {  // e or E, as the scan let through
+        ++i;
+        const bool negative = number[i] == '-';
+        if (number[i] == '+' || number[i] == '-') ++i;
+        for (; i < number.size(); ++i) {
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000LL);
+        }
+        if (negative) exponent = -exponent;
+    }
+    return lead + exponent > 0;
+}
+
+// Converts a text already known to be a plain decimal number. std::from_chars reads
+// it as the C locale would (the full stop is the decimal point, whatever the
+// user's locale) and rounds correctly to the nearest double, on every platform
+// alike. A number beyond the largest double is a fault; one below the smallest
+// subnormal reads as zero of its sign.
 double convert_validated(std::string_view number) {
-    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-    const std::string copy(number);
-    const double v = strtod_l(copy.c_str(), nullptr, c_locale);
+    // from_chars takes no leading plus sign.
+    const std::string_view digits = number[0] == '+' ? number.substr(1) : number;
+    double v = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
+    if (error == std::errc::result_out_of_range) {
+        if (beyond_largest(number)) throw ArithmeticFault{};
+        return number[0] == '-' ? -0.0 : 0.0;
+    }
     if (std::isinf(v)) throw ArithmeticFault{};
     return v;
 }

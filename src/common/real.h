@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "stop.h"
+#include "system_math.h"
 
 namespace gp {
 
@@ -57,10 +58,10 @@ inline Real sqrt(Real x) {
     if (x.value() < 0.0) throw ArithmeticFault{FaultKind::NegativeRoot};
     return Real(std::sqrt(x.value()));
 }
-inline Real sin(Real x) { return Real(std::sin(x.value())); }
-inline Real cos(Real x) { return Real(std::cos(x.value())); }
-inline Real tan(Real x) { return Real(std::tan(x.value())); }
-inline Real atan(Real x) { return Real(std::atan(x.value())); }
+inline Real sin(Real x) { return Real(system_math::sin(x.value())); }
+inline Real cos(Real x) { return Real(system_math::cos(x.value())); }
+inline Real tan(Real x) { return Real(system_math::tan(x.value())); }
+inline Real atan(Real x) { return Real(system_math::atan(x.value())); }
 inline Real abs(Real x) { return Real(std::fabs(x.value())); }
 // Int(x): the largest whole number not greater than x.
 inline Real floor(Real x) { return Real(std::floor(x.value())); }
@@ -70,7 +71,7 @@ inline Real pow(Real base, Real exponent) {
     if (base.value() == 0.0 && exponent.value() < 0.0) {
         throw ArithmeticFault{FaultKind::DivisionByZero};
     }
-    return Real(std::pow(base.value(), exponent.value()));
+    return Real(system_math::pow(base.value(), exponent.value()));
 }
 
 }  // namespace gp

@@ -1,65 +1,122 @@
 #include "report_stamp.h"
 
-#include <iconv.h>
-#include <langinfo.h>
-#include <locale.h>
-
-#include <ctime>
-#include <string_view>
+#include <cstddef>
 
 namespace gp {
 namespace {
 
-// The user's time formats, with the character set their texts come in.
-class UserTimeLocale {
-  public:
-    UserTimeLocale() : loc_(newlocale(LC_TIME_MASK | LC_CTYPE_MASK, "", locale_t(0))) {
-        if (loc_ == locale_t(0)) loc_ = newlocale(LC_ALL_MASK, "C", locale_t(0));
-    }
-    ~UserTimeLocale() {
-        if (loc_ != locale_t(0)) freelocale(loc_);
-    }
-    UserTimeLocale(const UserTimeLocale&) = delete;
-    UserTimeLocale& operator=(const UserTimeLocale&) = delete;
+std::string number_text(int value, std::size_t width) {
+    std::string digits = std::to_string(value);
+    if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+    return digits;
+}
 
-    std::string format(const char* pattern, const std::tm& when) const {
-        char buf[128];
-        const std::size_t n = loc_ ? strftime_l(buf, sizeof buf, pattern, &when, loc_) : 0;
-        return to_utf8(std::string(buf, n));
+std::string format(std::string_view pattern, const LocalTime& t, const StampFormats& f) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size();) {
+        const char letter = pattern[i];
+        std::size_t run = 1;
+        while (i + run < pattern.size() && pattern[i + run] == letter) ++run;
+        const std::size_t pad = run >= 2 ? 2 : 1;
+        switch (letter) {
+            case 'y':
+                out += run >= 3 ? number_text(t.year, 4) : number_text(t.year % 100, 2);
+                break;
+            case 'M':
+                out += number_text(t.month, pad);
+                break;
+            case 'd':
+                out += number_text(t.day, pad);
+                break;
+            case 'H':
+                out += number_text(t.hour, pad);
+                break;
+            case 'h':
+                out += number_text(t.hour % 12 == 0 ? 12 : t.hour % 12, pad);
+                break;
+            case 'm':
+                out += number_text(t.minute, pad);
+                break;
+            case 's':
+                out += number_text(t.second, pad);
+                break;
+            case 't':
+                out += t.hour < 12 ? f.am : f.pm;
+                break;
+            case '\'': {
+                // Quoted text up to the closing quote; two quotes stand for one.
+                if (run >= 2) {
+                    out += '\'';
+                    run = 2;
+                    break;
+                }
+                while (i + run < pattern.size()) {
+                    if (pattern[i + run] != '\'') {
+                        out += pattern[i + run++];
+                    } else if (i + run + 1 < pattern.size() && pattern[i + run + 1] == '\'') {
+                        out += '\'';
+                        run += 2;
+                    } else {
+                        ++run;
+                        break;
+                    }
+                }
+                break;
+            }
+            default:
+                out.append(run, letter);
+        }
+        i += run;
     }
+    return out;
+}
 
-  private:
-    // Locales with a legacy character set (e.g. zh_CN.GBK) write their month and
-    // era names in it; the report model is UTF-8.
-    std::string to_utf8(const std::string& text) const {
-        const char* codeset = loc_ ? nl_langinfo_l(CODESET, loc_) : "UTF-8";
-        const std::string_view cs = codeset;
-        if (cs == "UTF-8" || cs == "ANSI_X3.4-1968") return text;
-        iconv_t cd = iconv_open("UTF-8", codeset);
-        if (cd == reinterpret_cast<iconv_t>(-1)) return text;
-        std::string out(text.size() * 4 + 4, '\0');
-        char* in = const_cast<char*>(text.data());
-        std::size_t in_left = text.size();
-        char* dst = out.data();
-        std::size_t dst_left = out.size();
-        const bool ok = iconv(cd, &in, &in_left, &dst, &dst_left) != static_cast<std::size_t>(-1);
-        iconv_close(cd);
-        if (!ok) return text;
-        out.resize(out.size() - dst_left);
-        return out;
+bool read_number(std::string_view text, std::size_t at, std::size_t width, int& value) {
+    if (at + width > text.size()) return false;
+    value = 0;
+    for (std::size_t i = at; i < at + width; ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        value = value * 10 + (text[i] - '0');
     }
+    return true;
+}
 
-    locale_t loc_;
-};
+int days_in_month(int year, int month) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
 
 }  // namespace
 
-ReportStamp current_report_stamp() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    const UserTimeLocale user;
-    return ReportStamp{user.format("%x", local), user.format("%X", local)};
+ReportStamp format_report_stamp(const LocalTime& when, const StampFormats& formats) {
+    return ReportStamp{format(formats.date, when, formats), format(formats.time, when, formats)};
+}
+
+StampFormats stamp_formats_of_locale(std::string_view name) {
+    if (name.substr(0, 2) == "zh" && (name.size() == 2 || name[2] == '_' || name[2] == '.')) {
+        return StampFormats{"yyyy/M/d", "H:mm:ss"};
+    }
+    return StampFormats{"yyyy-MM-dd", "HH:mm:ss"};
+}
+
+std::optional<LocalTime> parse_local_time(std::string_view text) {
+    // yyyy-MM-dd HH:mm:ss
+    if (text.size() != 19 || text[4] != '-' || text[7] != '-' ||
+        (text[10] != ' ' && text[10] != 'T') || text[13] != ':' || text[16] != ':') {
+        return std::nullopt;
+    }
+    LocalTime t;
+    if (!read_number(text, 0, 4, t.year) || !read_number(text, 5, 2, t.month) ||
+        !read_number(text, 8, 2, t.day) || !read_number(text, 11, 2, t.hour) ||
+        !read_number(text, 14, 2, t.minute) || !read_number(text, 17, 2, t.second)) {
+        return std::nullopt;
+    }
+    if (t.month < 1 || t.month > 12 || t.day < 1 || t.day > days_in_month(t.year, t.month) ||
+        t.hour > 23 || t.minute > 59 || t.second > 59) {
+        return std::nullopt;
+    }
+    return t;
 }
 
 }  // namespace gp

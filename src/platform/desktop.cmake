@@ -1,10 +1,10 @@
 # What the program asks of the desktop: message boxes, the printer, the report
-# files, the clock (interfaces free of Qt), their Qt implementations, and the look
+# files (interfaces free of Qt), their Qt implementations, and the look
 # every window shares (layout units and the one font).
 
 add_library(gearpair_platform INTERFACE)
 target_include_directories(gearpair_platform INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(gearpair_platform INTERFACE gearpair_common)
+target_link_libraries(gearpair_platform INTERFACE gearpair_common gearpair_system)
 
 add_library(gearpair_look STATIC
     preferences.cpp qt_file_dialogs.cpp ui_font.cpp window_zoom.cpp)
@@ -12,7 +12,6 @@ target_include_directories(gearpair_look PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(gearpair_look PUBLIC gearpair_common Qt6::Widgets)
 
 add_library(gearpair_desktop STATIC
-    qt_clock.cpp
     qt_message_boxes.cpp
     qt_report_dialogs.cpp
     qt_report_files.cpp

@@ -8,13 +8,13 @@
 #endif
 
 #include "first_paint.h"
-#include "qt_clock.h"
 #include "qt_message_boxes.h"
 #include "qt_report_dialogs.h"
 #include "qt_report_files.h"
 #include "qt_report_printer.h"
 #include "qt_translations.h"
 #include "shell.h"
+#include "system_clock.h"
 #include "ui_font.h"
 
 namespace {
@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     gp::QtMessageBoxes boxes;
     gp::QtReportPrinter printer;
     gp::QtReportFiles files;
-    gp::QtClock clock;
+    gp::SystemClock clock;
     gp::QtReportDialogs dialogs;
     gp::Shell shell({boxes, printer, files, clock, dialogs}, [] { QCoreApplication::exit(0); });
     shell.start();

@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "qt_clock.h"
 #include "qt_message_boxes.h"
 #include "qt_report_dialogs.h"
 #include "qt_report_files.h"
 #include "qt_report_printer.h"
 #include "shell_harness.h"
+#include "system_clock.h"
 
 using namespace gp;
 using namespace gp::testing;
@@ -51,7 +51,7 @@ class RealDesktopTest : public QObject {
         QtMessageBoxes boxes;
         QtReportPrinter printer(home.path());
         QtReportFiles files(geometry, QDir(home.path()).filePath(QStringLiteral("s.txt")));
-        QtClock clock;
+        SystemClock clock;
         QtReportDialogs dialogs;
         int ends = 0;
         Shell shell(DesktopServices{boxes, printer, files, clock, dialogs}, [&] { ++ends; });

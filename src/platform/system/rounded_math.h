@@ -1,0 +1,23 @@
+// Sine, cosine, tangent, arctangent and power rounded correctly to the nearest
+// double, the same on every system.
+//
+// The results are rounded at the fifth decimal, so a mathematics library that
+// differs from another in the last bit of one tangent flips a displayed digit at a
+// tie. The C library of Linux rounds these functions correctly for all but a
+// vanishing share of arguments; the Windows C runtime does not (its cosine next to a
+// right angle is wrong in several bits). These functions compute in double-double
+// arithmetic (about 106 bits) and round once, so that the Windows build gives the
+// Linux results. Arguments beyond 2^20 (no sensible angle) and powers outside the
+// doubles' range fall back to the system's library.
+#pragma once
+
+namespace gp::rounded {
+
+double sin(double x);
+double cos(double x);
+double tan(double x);
+double atan(double x);
+// x^y for x > 0 (the only powers the calculations take); the system's for others.
+double pow(double x, double y);
+
+}  // namespace gp::rounded
