@@ -16,10 +16,6 @@ using Shown = std::map<std::string, std::string>;
 
 namespace {
 
-const std::string kCasesHeader =
-    "zxja,fmn,fjafn,lxjbt,ckbw,h0,c0,nj,cs1z1,cs2z2,ess1,ess2,esi1,esi2,fr1,fr2,xng1,xng2,dpg1,"
-    "dpg2,cgyj1,cgyj2,ck1,ck2,th1,th2,jd1,jd2,dx";
-
 std::string label(SheetWindow* sheet, const char* name) {
     QLabel* l = sheet->value_label(name);
     return l ? l->text().toStdString() : "<no label " + std::string(name) + ">";

@@ -24,18 +24,6 @@ using namespace gp::testing;
 
 namespace {
 
-const std::string kCasesHeader =
-    "zxja,fmn,fjafn,lxjbt,ckbw,h0,c0,nj,cs1z1,cs2z2,ess1,ess2,esi1,esi2,fr1,fr2,xng1,xng2,dpg1,"
-    "dpg2,cgyj1,cgyj2,ck1,ck2,th1,th2,jd1,jd2,dx";
-
-// Helical pairs from the golden cases whose strength goes to jg2 and to jg3.
-const std::string kHelicalJg2 =
-    "63.85066634961397,2,20,20,9.112022898463938,1,0.25,10,20,40,-0.1,-0.1,-0.2,-0.2,0.05,0.05,0,"
-    "0,,,0.76,0.76,30,30,B-1,B-2,,,dx1";
-const std::string kHelicalJg3 =
-    "107.043,1,20,27.5,9,0.8,0.3,398.81,54,135,-0.13,-0.091,-0.216,-0.203,0.051,0.057,0.1702,"
-    "0.3423,,1.67,0.327,0.366,14,9,TH-3978,TH-7192,8-7-7 HK,6级,dx1";
-
 bool save(QWidget* window, const QDir& folder, const char* name) {
     const QString path = folder.filePath(QString::fromUtf8(name) + QStringLiteral(".png"));
     if (window->grab().save(path)) return true;
@@ -189,8 +177,8 @@ int main(int argc, char* argv[]) {
         ok = false;
     }
     ok &= strength_sheet(h, spur_example(), folder, "strength-sheet-jg1");
-    ok &= strength_sheet(h, form_from_csv(kCasesHeader, kHelicalJg2), folder, "strength-sheet-jg2");
-    ok &= strength_sheet(h, form_from_csv(kCasesHeader, kHelicalJg3), folder, "strength-sheet-jg3");
+    ok &= strength_sheet(h, helical_jg2(), folder, "strength-sheet-jg2");
+    ok &= strength_sheet(h, helical_jg3(), folder, "strength-sheet-jg3");
 
     ok &= mesh_picture(h, spur_example(), folder, "mesh-spur");
     ok &= mesh_picture(h, helical_undercut(), folder, "mesh-helical-undercut");

@@ -13,21 +13,9 @@ using namespace gp::testing;
 
 namespace {
 
-const std::string kCasesHeader =
-    "zxja,fmn,fjafn,lxjbt,ckbw,h0,c0,nj,cs1z1,cs2z2,ess1,ess2,esi1,esi2,fr1,fr2,xng1,xng2,dpg1,"
-    "dpg2,cgyj1,cgyj2,ck1,ck2,th1,th2,jd1,jd2,dx";
-const std::string kHelicalJg2 =
-    "63.85066634961397,2,20,20,9.112022898463938,1,0.25,10,20,40,-0.1,-0.1,-0.2,-0.2,0.05,0.05,0,"
-    "0,,,0.76,0.76,30,30,B-1,B-2,,,dx1";
-const std::string kHelicalJg3 =
-    "107.043,1,20,27.5,9,0.8,0.3,398.81,54,135,-0.13,-0.091,-0.216,-0.203,0.051,0.057,0.1702,"
-    "0.3423,,1.67,0.327,0.366,14,9,TH-3978,TH-7192,8-7-7 HK,6级,dx1";
-
 // Opens a sheet: 0 the geometry sheet of the worked example, 1 to 3 jg1 to jg3.
 SheetWindow* open_sheet(ShellHarness& h, int which) {
-    const FormTexts forms[] = {spur_example(), spur_example(),
-                               form_from_csv(kCasesHeader, kHelicalJg2),
-                               form_from_csv(kCasesHeader, kHelicalJg3)};
+    const FormTexts forms[] = {spur_example(), spur_example(), helical_jg2(), helical_jg3()};
     h.fill(forms[which]);
     h.click(which == 0 ? FormButton::ComputeGeometry : FormButton::ComputeStrength);
     SheetWindow* sheet = which == 0 ? static_cast<SheetWindow*>(h.shell().geometry_sheet())

@@ -63,6 +63,24 @@ inline FormTexts form_from_csv(const std::string& header, const std::string& row
     return out;
 }
 
+// The columns of the golden cases file, in its order.
+inline const std::string kCasesHeader =
+    "zxja,fmn,fjafn,lxjbt,ckbw,h0,c0,nj,cs1z1,cs2z2,ess1,ess2,esi1,esi2,fr1,fr2,xng1,xng2,dpg1,"
+    "dpg2,cgyj1,cgyj2,ck1,ck2,th1,th2,jd1,jd2,dx";
+
+// Helical pairs from the golden cases whose strength goes to jg2 and to jg3.
+inline FormTexts helical_jg2() {
+    return form_from_csv(kCasesHeader,
+                         "63.85066634961397,2,20,20,9.112022898463938,1,0.25,10,20,40,-0.1,-0.1,"
+                         "-0.2,-0.2,0.05,0.05,0,0,,,0.76,0.76,30,30,B-1,B-2,,,dx1");
+}
+inline FormTexts helical_jg3() {
+    return form_from_csv(kCasesHeader,
+                         "107.043,1,20,27.5,9,0.8,0.3,398.81,54,135,-0.13,-0.091,-0.216,-0.203,"
+                         "0.051,0.057,0.1702,0.3423,,1.67,0.327,0.366,14,9,TH-3978,TH-7192,"
+                         "8-7-7 HK,6级,dx1");
+}
+
 // Text that key clicks can type: printable ASCII (a tab would move the focus).
 inline bool is_typeable(const std::string& s) {
     for (unsigned char c : s) {
@@ -75,8 +93,9 @@ class ShellHarness {
   public:
     // `files` replaces the recording fake, e.g. by real files in a temporary folder.
     explicit ShellHarness(ReportFiles* files = nullptr)
-        : shell_(DesktopServices{boxes, printer, files ? *files : fake_files, clock, report_dialogs},
-                 [this] { ++program_ends; }) {
+        : shell_(
+              DesktopServices{boxes, printer, files ? *files : fake_files, clock, report_dialogs},
+              [this] { ++program_ends; }) {
         shell_.use_file_dialogs(file_dialogs);
         shell_.start();
     }
