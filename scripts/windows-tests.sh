@@ -20,6 +20,11 @@ cmake --build build-windows -j "$(nproc)"
 work=build-windows/compare
 mkdir -p "$work"
 export WINEPREFIX="$PWD/build-windows/wine-prefix"
+# A new prefix is written by Wine in the background of its first program; a program
+# started while that is still going may fail. Make the prefix first and wait until
+# Wine has finished with it.
+WINEDEBUG=-all "${GEARPAIR_WINE:-/usr/lib/wine/wine64}" wineboot --init >/dev/null 2>&1 || true
+/usr/lib/wine/wineserver --wait || true
 # The reports' stamps are the system's short date and time formats: run Wine in a
 # Chinese locale (built here, as a fresh machine has none) so that both builds write
 # "2026/12/7 14:03:05".
