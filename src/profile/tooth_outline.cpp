@@ -98,23 +98,28 @@ struct Chords {
 
 // Chord sampling of a smooth curve: points for parameters in (t0, t1], enough that
 // no chord strays more than the tolerance from the curve (probed at its quarter
-// points).
+// points). The caller passes the curve's points at t0 and t1; each halving reuses the
+// probes it already made, so a chord costs two evaluations.
 template <typename Curve>
-void sample(const Curve& curve, double t0, double t1, const Chords& chords, std::vector<Point>& out,
-            int depth = 0) {
-    const Point a = curve(t0), b = curve(t1);
-    double worst = 0;
-    for (double f : {0.25, 0.5, 0.75}) {
-        worst = std::max(worst, chord_distance(curve(t0 + (t1 - t0) * f), a, b));
-    }
+void sample_between(const Curve& curve, double t0, double t1, Point a, Point mid_point, Point b,
+                    const Chords& chords, std::vector<Point>& out, int depth) {
+    const double mid = 0.5 * (t0 + t1);
+    const Point q1 = curve(0.5 * (t0 + mid)), q3 = curve(0.5 * (mid + t1));
+    const double worst = std::max({chord_distance(q1, a, b), chord_distance(mid_point, a, b),
+                                   chord_distance(q3, a, b)});
     // A little below the tolerance, for the curve between the probes.
     if (worst <= 0.9 * chords.tol || depth >= 40 || out.size() >= chords.budget) {
         out.push_back(b);
         return;
     }
-    const double mid = 0.5 * (t0 + t1);
-    sample(curve, t0, mid, chords, out, depth + 1);
-    sample(curve, mid, t1, chords, out, depth + 1);
+    sample_between(curve, t0, mid, a, q1, mid_point, chords, out, depth + 1);
+    sample_between(curve, mid, t1, mid_point, q3, b, chords, out, depth + 1);
+}
+
+template <typename Curve>
+void sample(const Curve& curve, double t0, double t1, const Chords& chords,
+            std::vector<Point>& out) {
+    sample_between(curve, t0, t1, curve(t0), curve(0.5 * (t0 + t1)), curve(t1), chords, out, 0);
 }
 
 // Arc of radius R centred on the origin from clockwise angle t0 to t1 (from +y).
@@ -370,20 +375,41 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
     // a millionth of a micrometre per metre of radius doubles carry no more detail.
     double tol = std::max(options.tolerance, 1e-12 * s.ra);
     bool capped = tol > options.tolerance;
-    // Room for eight times a half pitch's share of the cap, so that an outline a
-    // little over the cap learns by how much.
-    const std::size_t budget =
-        8 * (options.max_points / (2 * static_cast<std::size_t>(teeth))) + 16;
-    HalfPitch h;
-    for (int attempt = 0;; ++attempt) {
-        // A half pitch beyond its share of the cap stops sampling early.
-        h = half_pitch(s, {tol, budget});
-        const double total = 2.0 * static_cast<double>(h.points.size() - 1) * teeth;
-        if (total <= static_cast<double>(options.max_points) || attempt >= 60) break;
-        // Points go as 1/√tolerance; a half pitch cut short says only "far more".
-        const double over = total / static_cast<double>(options.max_points);
-        tol *= h.points.size() >= budget ? 64.0 : std::max(1.5, 1.05 * over * over);
+    // A half pitch may take its share of the cap (the outline is 2·teeth half
+    // pitches sharing their end points) and a little more, so that an outline just
+    // over the cap learns by how much. Sampling stops there: no attempt costs more
+    // than one outline's worth of points, whatever the sizes typed.
+    const std::size_t share = options.max_points / (2 * static_cast<std::size_t>(teeth));
+    const std::size_t budget = share + share / 8 + 16;
+    const auto fits = [&](const HalfPitch& half) {
+        return 2.0 * static_cast<double>(half.points.size() - 1) * teeth <=
+               static_cast<double>(options.max_points);
+    };
+    HalfPitch h = half_pitch(s, {tol, budget});
+    bool cut_short = false;
+    for (int attempt = 0; !fits(h) && attempt < 60; ++attempt) {
+        // Points go as 1/√tolerance. A half pitch cut short says only "more": a
+        // sixteenth of the tolerance's points at a time, then refined below.
+        const double over = 2.0 * static_cast<double>(h.points.size() - 1) * teeth /
+                            static_cast<double>(options.max_points);
+        cut_short = cut_short || h.points.size() >= budget;
+        tol *= h.points.size() >= budget ? 16.0 : std::max(1.5, 1.05 * over * over);
         capped = true;
+        h = half_pitch(s, {tol, budget});
+    }
+    if (cut_short && fits(h)) {
+        // The jump may have left far fewer points than the cap allows: one more try
+        // at the tolerance that the count predicts would just fit.
+        const double used = 2.0 * static_cast<double>(h.points.size() - 1) * teeth /
+                            static_cast<double>(options.max_points);
+        const double finer = std::max(tol * 1.1 * used * used, tol / 16.0);
+        if (finer < tol) {
+            HalfPitch refined = half_pitch(s, {finer, budget});
+            if (fits(refined)) {
+                h = std::move(refined);
+                tol = finer;
+            }
+        }
     }
     const double total = 2.0 * static_cast<double>(h.points.size() - 1) * teeth;
     if (total > static_cast<double>(options.max_points)) return Stop{msg::kProfileTooManyTeeth};
