@@ -107,8 +107,10 @@ void sample_between(const Curve& curve, double t0, double t1, Point a, Point mid
     const Point q1 = curve(0.5 * (t0 + mid)), q3 = curve(0.5 * (mid + t1));
     const double worst = std::max({chord_distance(q1, a, b), chord_distance(mid_point, a, b),
                                    chord_distance(q3, a, b)});
-    // A little below the tolerance, for the curve between the probes.
-    if (worst <= 0.9 * chords.tol || depth >= 40 || out.size() >= chords.budget) {
+    // A little below the tolerance, for the curve between the probes. A curve that
+    // leaves the doubles (a wild size) is not refined: halving cannot help, and the
+    // caller refuses the outline for its non-finite point.
+    if (!(worst > 0.9 * chords.tol) || depth >= 40 || out.size() >= chords.budget) {
         out.push_back(b);
         return;
     }
