@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,8 +48,29 @@ struct InputField {
     std::string GearPairInput::*text;
 };
 
+// A form field named once, in the code: a misspelt name does not compile.
+#define GP_INPUT_FIELD(name) \
+    ::gp::InputField { #name, &::gp::GearPairInput::name }
+
 // The 28 text fields, in the order the batch tool's files list them.
-extern const std::array<InputField, 28> kInputFields;
+inline constexpr std::array<InputField, 28> kInputFields = {
+    GP_INPUT_FIELD(zxja),  GP_INPUT_FIELD(fmn),   GP_INPUT_FIELD(fjafn), GP_INPUT_FIELD(lxjbt),
+    GP_INPUT_FIELD(ckbw),  GP_INPUT_FIELD(h0),    GP_INPUT_FIELD(c0),    GP_INPUT_FIELD(nj),
+    GP_INPUT_FIELD(cs1z1), GP_INPUT_FIELD(cs2z2), GP_INPUT_FIELD(ess1),  GP_INPUT_FIELD(ess2),
+    GP_INPUT_FIELD(esi1),  GP_INPUT_FIELD(esi2),  GP_INPUT_FIELD(fr1),   GP_INPUT_FIELD(fr2),
+    GP_INPUT_FIELD(xng1),  GP_INPUT_FIELD(xng2),  GP_INPUT_FIELD(dpg1),  GP_INPUT_FIELD(dpg2),
+    GP_INPUT_FIELD(cgyj1), GP_INPUT_FIELD(cgyj2), GP_INPUT_FIELD(ck1),   GP_INPUT_FIELD(ck2),
+    GP_INPUT_FIELD(th1),   GP_INPUT_FIELD(th2),   GP_INPUT_FIELD(jd1),   GP_INPUT_FIELD(jd2),
+};
+
+// Where the field holding `text` stands in kInputFields; every member of
+// GearPairInput's texts is there.
+constexpr std::size_t input_field_index(std::string GearPairInput::*text) {
+    for (std::size_t i = 0; i < kInputFields.size(); ++i) {
+        if (kInputFields[i].text == text) return i;
+    }
+    return kInputFields.size();
+}
 
 // The field of that name, if there is one.
 std::optional<InputField> find_input_field(std::string_view name);

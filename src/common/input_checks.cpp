@@ -11,24 +11,20 @@
 namespace gp {
 namespace {
 
-// A form field named once, in the code: a misspelt name does not compile.
-#define GP_FIELD(name) \
-    InputField { #name, &GearPairInput::name }
-
 // Fields that may hold nothing but a number (or nothing), in the form's order.
 constexpr std::array<InputField, 19> kNumericFields = {
-    GP_FIELD(zxja), GP_FIELD(fmn),  GP_FIELD(fjafn), GP_FIELD(lxjbt), GP_FIELD(ckbw),
-    GP_FIELD(h0),   GP_FIELD(c0),   GP_FIELD(cs1z1), GP_FIELD(cs2z2), GP_FIELD(ess1),
-    GP_FIELD(ess2), GP_FIELD(esi1), GP_FIELD(esi2),  GP_FIELD(fr1),   GP_FIELD(fr2),
-    GP_FIELD(xng1), GP_FIELD(xng2), GP_FIELD(dpg1),  GP_FIELD(dpg2)};
+    GP_INPUT_FIELD(zxja),  GP_INPUT_FIELD(fmn),  GP_INPUT_FIELD(fjafn), GP_INPUT_FIELD(lxjbt),
+    GP_INPUT_FIELD(ckbw),  GP_INPUT_FIELD(h0),   GP_INPUT_FIELD(c0),    GP_INPUT_FIELD(cs1z1),
+    GP_INPUT_FIELD(cs2z2), GP_INPUT_FIELD(ess1), GP_INPUT_FIELD(ess2),  GP_INPUT_FIELD(esi1),
+    GP_INPUT_FIELD(esi2),  GP_INPUT_FIELD(fr1),  GP_INPUT_FIELD(fr2),   GP_INPUT_FIELD(xng1),
+    GP_INPUT_FIELD(xng2),  GP_INPUT_FIELD(dpg1), GP_INPUT_FIELD(dpg2)};
 
 // Fields the geometry cannot do without.
 constexpr std::array<InputField, 15> kRequiredFields = {
-    GP_FIELD(zxja), GP_FIELD(fmn),   GP_FIELD(fjafn), GP_FIELD(lxjbt), GP_FIELD(ckbw),
-    GP_FIELD(h0),   GP_FIELD(c0),    GP_FIELD(cs1z1), GP_FIELD(ess1),  GP_FIELD(esi1),
-    GP_FIELD(fr1),  GP_FIELD(cs2z2), GP_FIELD(ess2),  GP_FIELD(esi2),  GP_FIELD(fr2)};
-
-#undef GP_FIELD
+    GP_INPUT_FIELD(zxja), GP_INPUT_FIELD(fmn),  GP_INPUT_FIELD(fjafn), GP_INPUT_FIELD(lxjbt),
+    GP_INPUT_FIELD(ckbw), GP_INPUT_FIELD(h0),   GP_INPUT_FIELD(c0),    GP_INPUT_FIELD(cs1z1),
+    GP_INPUT_FIELD(ess1), GP_INPUT_FIELD(esi1), GP_INPUT_FIELD(fr1),   GP_INPUT_FIELD(cs2z2),
+    GP_INPUT_FIELD(ess2), GP_INPUT_FIELD(esi2), GP_INPUT_FIELD(fr2)};
 
 // The first failing field gets the focus; the explanation names all of them.
 template <typename Fields, typename Fails>

@@ -37,33 +37,33 @@ void add_caption(QWidget* frame, const char* text, QWidget* field, int left, int
     place(label, left, top, width, kFieldHeight);
 }
 
-QString qname(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
+using G = GearPairInput;
+using Text = std::string G::*;
 
 // One line of a gear's frame: caption at the left, field at 1440 twips.
 struct GearLine {
     const char* caption;
-    const char* pinion_field;
-    const char* wheel_field;
+    Text pinion_field;
+    Text wheel_field;
     int top;
 };
 
 constexpr std::array<GearLine, 8> kGearLines = {{
-    {"齿    数", "cs1z1", "cs2z2", 300},
-    {"齿厚上偏差", "ess1", "ess2", 660},
-    {"齿厚下偏差", "esi1", "esi2", 1020},
-    {"齿圈径跳", "fr1", "fr2", 1380},
-    {"法向变位系数", "xng1", "xng2", 1740},
-    {"量棒直径", "dpg1", "dpg2", 2100},
-    {"齿根圆角半径", "cgyj1", "cgyj2", 2520},
-    {"工作齿宽", "ck1", "ck2", 2880},
+    {"齿    数", &G::cs1z1, &G::cs2z2, 300},
+    {"齿厚上偏差", &G::ess1, &G::ess2, 660},
+    {"齿厚下偏差", &G::esi1, &G::esi2, 1020},
+    {"齿圈径跳", &G::fr1, &G::fr2, 1380},
+    {"法向变位系数", &G::xng1, &G::xng2, 1740},
+    {"量棒直径", &G::dpg1, &G::dpg2, 2100},
+    {"齿根圆角半径", &G::cgyj1, &G::cgyj2, 2520},
+    {"工作齿宽", &G::ck1, &G::ck2, 2880},
 }};
 
 // The fields Clear empties, in the order it empties them.
-constexpr std::array<const char*, 21> kClearedFields = {
-    "th1",   "jd1",  "th2",  "jd2", "zxja", "fmn",   "fjafn", "lxjbt", "ckbw", "h0",  "c0",
-    "cs1z1", "ess1", "esi1", "fr1", "dpg1", "cs2z2", "ess2",  "esi2",  "fr2",  "dpg2"};
+constexpr std::array<Text, 21> kClearedFields = {
+    &G::th1,   &G::jd1,  &G::th2,   &G::jd2,  &G::zxja,  &G::fmn,  &G::fjafn,
+    &G::lxjbt, &G::ckbw, &G::h0,    &G::c0,   &G::cs1z1, &G::ess1, &G::esi1,
+    &G::fr1,   &G::dpg1, &G::cs2z2, &G::ess2, &G::esi2,  &G::fr2,  &G::dpg2};
 
 }  // namespace
 
@@ -85,9 +85,11 @@ InputForm::InputForm() {
     dx1_->setFocus();
 }
 
-QLineEdit* InputForm::add_field(QWidget* frame, const char* name, int left, int top, int width) {
+QLineEdit* InputForm::add_field(QWidget* frame, Text text, int left, int top, int width) {
     auto* edit = new QLineEdit(frame);
-    edit->setObjectName(QString::fromUtf8(name));
+    const std::size_t index = input_field_index(text);
+    edit->setObjectName(QString::fromUtf8(kInputFields[index].name));
+    fields_[index] = edit;
     place(edit, left, top, width, kFieldHeight);
     return edit;
 }
@@ -97,11 +99,11 @@ void InputForm::build_gear_frames() {
         const char* frame;
         const char* caption;
         int top;
-        const char* drawing;
-        const char* accuracy;
+        Text drawing;
+        Text accuracy;
     };
-    for (const Gear& g : {Gear{"Frame1", "主动齿轮", 0, "th1", "jd1"},
-                          Gear{"Frame2", "从动齿轮", 840, "th2", "jd2"}}) {
+    for (const Gear& g : {Gear{"Frame1", "主动齿轮", 0, &G::th1, &G::jd1},
+                          Gear{"Frame2", "从动齿轮", 840, &G::th2, &G::jd2}}) {
         auto* frame = add_frame(body_, g.frame, g.caption, 240, g.top, 7095, 735);
         auto* drawing = add_field(frame, g.drawing, 840, 300, 1575);
         add_caption(frame, "图 号", drawing, 240, 300, 600, Qt::AlignLeft);
@@ -114,7 +116,7 @@ void InputForm::build_pair_frame() {
     auto* frame = add_frame(body_, "Frame3", "基本参数", 120, 1680, 7335, 5055);
     struct PairField {
         const char* caption;
-        const char* field;
+        Text field;
         int caption_left;
         int caption_width;
         int left;
@@ -122,14 +124,14 @@ void InputForm::build_pair_frame() {
     };
     // Captions end just before their fields.
     static constexpr PairField kPairFields[] = {
-        {"中心距", "zxja", 120, 1140, 1320, 300},
-        {"法向模数", "fmn", 2460, 1080, 3600, 300},
-        {"法向压力角", "fjafn", 4710, 1230, 6000, 300},
-        {"分度圆螺旋角", "lxjbt", 120, 1140, 1320, 660},
-        {"工 作 齿 宽", "ckbw", 2460, 1080, 3600, 660},
-        {"法面齿顶高系数", "h0", 4710, 1275, 6000, 660},
-        {"法面顶隙系数", "c0", 120, 1140, 1320, 1080},
-        {"主动齿轮输入扭矩（kg/m)", "nj", 3720, 2175, 6000, 1080},
+        {"中心距", &G::zxja, 120, 1140, 1320, 300},
+        {"法向模数", &G::fmn, 2460, 1080, 3600, 300},
+        {"法向压力角", &G::fjafn, 4710, 1230, 6000, 300},
+        {"分度圆螺旋角", &G::lxjbt, 120, 1140, 1320, 660},
+        {"工 作 齿 宽", &G::ckbw, 2460, 1080, 3600, 660},
+        {"法面齿顶高系数", &G::h0, 4710, 1275, 6000, 660},
+        {"法面顶隙系数", &G::c0, 120, 1140, 1320, 1080},
+        {"主动齿轮输入扭矩（kg/m)", &G::nj, 3720, 2175, 6000, 1080},
     };
     for (const PairField& f : kPairFields) {
         auto* edit = add_field(frame, f.field, f.left, f.top, 1095);
@@ -146,7 +148,7 @@ void InputForm::build_gear_detail_frames(QWidget* pair_frame) {
         add_caption(pinion, line.caption, p, 240, line.top, 1200, Qt::AlignLeft);
         auto* w = add_field(wheel, line.wheel_field, 1440, line.top, 975);
         // The wheel's longest caption starts further left to keep clear of its field.
-        const int left = line.wheel_field == std::string_view("cgyj2") ? 120 : 240;
+        const int left = line.wheel_field == &G::cgyj2 ? 120 : 240;
         add_caption(wheel, line.caption, w, left, line.top, 1440 - left, Qt::AlignLeft);
     }
 }
@@ -199,57 +201,57 @@ void InputForm::set_keyboard_order() {
         button(FormButton::ComputeGeometry),
         button(FormButton::Clear),
         button(FormButton::Exit),
-        field("th1"),
-        field("jd1"),
-        field("th2"),
-        field("jd2"),
-        field("zxja"),
-        field("fmn"),
-        field("fjafn"),
-        field("lxjbt"),
-        field("ckbw"),
-        field("h0"),
-        field("c0"),
-        field("cs1z1"),
-        field("cs2z2"),
-        field("ess1"),
-        field("ess2"),
-        field("esi1"),
-        field("esi2"),
-        field("fr1"),
-        field("fr2"),
-        field("xng1"),
-        field("xng2"),
-        field("dpg1"),
-        field("dpg2"),
+        field(&G::th1),
+        field(&G::jd1),
+        field(&G::th2),
+        field(&G::jd2),
+        field(&G::zxja),
+        field(&G::fmn),
+        field(&G::fjafn),
+        field(&G::lxjbt),
+        field(&G::ckbw),
+        field(&G::h0),
+        field(&G::c0),
+        field(&G::cs1z1),
+        field(&G::cs2z2),
+        field(&G::ess1),
+        field(&G::ess2),
+        field(&G::esi1),
+        field(&G::esi2),
+        field(&G::fr1),
+        field(&G::fr2),
+        field(&G::xng1),
+        field(&G::xng2),
+        field(&G::dpg1),
+        field(&G::dpg2),
         button(FormButton::ComputeStrength),
-        field("cgyj1"),
-        field("nj"),
-        field("cgyj2"),
-        field("ck1"),
-        field("ck2"),
+        field(&G::cgyj1),
+        field(&G::nj),
+        field(&G::cgyj2),
+        field(&G::ck1),
+        field(&G::ck2),
     };
     for (std::size_t i = 1; i < std::size(chain); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 GearPairInput InputForm::read() const {
     GearPairInput in;
-    for (const InputField& f : kInputFields) in.*f.text = field(f.name)->text().toStdString();
+    for (std::size_t i = 0; i < kInputFields.size(); ++i) {
+        in.*kInputFields[i].text = fields_[i]->text().toStdString();
+    }
     in.rule = dx1_->isChecked() ? ShiftRule::EqualStrength : ShiftRule::EqualNoise;
     return in;
 }
 
 void InputForm::clear() {
-    for (const char* name : kClearedFields) field(name)->clear();
+    for (Text text : kClearedFields) field(text)->clear();
 }
 
 void InputForm::focus_field(std::string_view name) {
-    if (QLineEdit* edit = field(name)) edit->setFocus(Qt::OtherFocusReason);
+    if (const auto f = find_input_field(name)) field(f->text)->setFocus(Qt::OtherFocusReason);
 }
 
-QLineEdit* InputForm::field(std::string_view name) const {
-    return findChild<QLineEdit*>(qname(name));
-}
+QLineEdit* InputForm::field(Text text) const { return fields_.at(input_field_index(text)); }
 
 QPushButton* InputForm::button(FormButton which) const { return buttons_[static_cast<int>(which)]; }
 

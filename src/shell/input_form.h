@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
+#include <string>
 #include <string_view>
 
 #include "gear_pair_input.h"
@@ -27,9 +29,11 @@ class InputForm : public QMainWindow {
     // Empties the 21 fields that describe a pair's geometry; the torque, the shift
     // coefficients, the fillet radii, the face widths and the option stay.
     void clear();
+    // Focuses the field a failed check named; an unknown name focuses nothing.
     void focus_field(std::string_view name);
 
-    QLineEdit* field(std::string_view name) const;
+    // The field that holds that text of the input record.
+    QLineEdit* field(std::string GearPairInput::*text) const;
     QPushButton* button(FormButton which) const;
     QRadioButton* equal_strength() const { return dx1_; }
     QRadioButton* equal_noise() const { return dx2_; }
@@ -50,7 +54,8 @@ class InputForm : public QMainWindow {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    QLineEdit* add_field(QWidget* frame, const char* name, int left, int top, int width);
+    QLineEdit* add_field(QWidget* frame, std::string GearPairInput::*text, int left, int top,
+                         int width);
     void build_gear_frames();
     void build_pair_frame();
     void build_gear_detail_frames(QWidget* pair_frame);
@@ -63,6 +68,8 @@ class InputForm : public QMainWindow {
     QRadioButton* dx1_ = nullptr;
     QRadioButton* dx2_ = nullptr;
     QPushButton* buttons_[4] = {};
+    // The text fields in the order of kInputFields.
+    std::array<QLineEdit*, kInputFields.size()> fields_{};
 };
 
 }  // namespace gp

@@ -187,7 +187,7 @@ bool PairDocument::open_file(const QString& path) {
         chosen = std::size_t(*index);
     }
     const GearPairInput& in = rows[chosen].input;
-    for (const InputField& f : kInputFields) form_.field(f.name)->setText(q(in.*f.text));
+    for (const InputField& f : kInputFields) form_.field(f.text)->setText(q(in.*f.text));
     (in.rule == ShiftRule::EqualStrength ? form_.equal_strength() : form_.equal_noise())
         ->setChecked(true);
     opened_or_saved(path);

@@ -59,13 +59,13 @@ class RealDesktopTest : public QObject {
         OkPresser ok;
 
         InputForm& form = *shell.form();
-        form.field("zxja")->setText(QStringLiteral("60"));
+        form.field(&GearPairInput::zxja)->setText(QStringLiteral("60"));
         QTest::mouseClick(form.button(FormButton::ComputeGeometry), Qt::LeftButton);
         QCOMPARE(ok.seen, QStringList{QStringLiteral("提示|您输入的参数不完全，请继续输入")});
         ok.seen.clear();
 
         for (const auto& [name, text] : spur_example()) {
-            form.field(name)->setText(QString::fromStdString(text));
+            form.field(find_input_field(name)->text)->setText(QString::fromStdString(text));
         }
         QTest::mouseClick(form.button(FormButton::ComputeGeometry), Qt::LeftButton);
         GeometrySheetWindow* jg = shell.geometry_sheet();

@@ -102,7 +102,11 @@ class ShellHarness {
 
     Shell& shell() { return shell_; }
     InputForm& form() { return *shell_.form(); }
-    QLineEdit* field(const std::string& name) { return form().field(name); }
+    // The form field of that name (tests name fields as the batch tool's columns do).
+    QLineEdit* field(const std::string& name) {
+        const auto f = find_input_field(name);
+        return f ? form().field(f->text) : nullptr;
+    }
 
     // Types into a field as a user does: select all, then type. Key events carry
     // printable ASCII only; other text is put in as an input method or a paste would.

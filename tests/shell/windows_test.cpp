@@ -118,12 +118,14 @@ class WindowsTest : public QObject {
         for (const auto& [field, caption] : captions) {
             QLabel* found = nullptr;
             for (QLabel* l : js.findChildren<QLabel*>()) {
-                if (l->buddy() == js.field(field)) found = l;
+                if (l->buddy() == js.field(find_input_field(field)->text)) found = l;
             }
             QVERIFY2(found, field);
             QCOMPARE(found->text(), q(caption));
         }
-        for (const InputField& f : kInputFields) QVERIFY2(js.field(f.name), f.name);
+        for (const InputField& f : kInputFields) {
+            QVERIFY2(js.field(f.text) && js.field(f.text)->objectName() == q(f.name), f.name);
+        }
         QCOMPARE(js.findChildren<QLineEdit*>().size(), qsizetype(28));
         QCOMPARE(js.equal_strength()->text(), q("按等强度分配变位系数"));
         QCOMPARE(js.equal_noise()->text(), q("按等噪音分配变位系数"));
