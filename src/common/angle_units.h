@@ -1,12 +1,13 @@
 // Angles are typed in degrees and held in radians. Both calculations convert with
-// the same value of π, 3.141592654, so that a typed angle means exactly the same
-// radians in the geometry and in the strength.
+// the same value of π (kPi), so that a typed angle means exactly the same radians in
+// the geometry and in the strength.
 #pragma once
 
+#include "pi.h"
 #include "real.h"
 
 namespace gp {
 
-inline Real radians_from_degrees(Real degrees) { return degrees * 3.141592654 / 180.0; }
+inline Real radians_from_degrees(Real degrees) { return degrees * kPi / 180.0; }
 
 }  // namespace gp

@@ -1,5 +1,7 @@
 #include "mesh_indices.h"
 
+#include "pi.h"
+
 namespace gp {
 
 MeshIndices mesh_indices(const GeometryInputs& in, const TransverseGeometry& t,
@@ -42,7 +44,7 @@ MeshIndices mesh_indices(const GeometryInputs& in, const TransverseGeometry& t,
     step.now("计算端面重合度");
     m.eps_alpha = (rho_a[0] - rho_start[0]) / th.pbt;
     step.now("计算轴面重合度");
-    m.eps_beta = in.b * sin(in.beta) / (3.141592654 * in.mn);
+    m.eps_beta = in.b * sin(in.beta) / (kPi * in.mn);
     m.eps_gamma = m.eps_alpha + m.eps_beta;
 
     // Ratio of the driven gear's tip-side part of the path of contact to the

@@ -4,6 +4,7 @@
 
 #include "number_parse.h"
 #include "number_text.h"
+#include "pi.h"
 #include "pin_centre_angle.h"
 
 namespace gp {
@@ -12,7 +13,7 @@ namespace {
 // A pin that fills the space width at the reference circle, rounded to microns,
 // touches the flanks close to the reference circle.
 Real suggested_pin_diameter(const GeometryInputs& in, Real sn) {
-    return round_half_up((3.141592654 * in.mn - sn) / cos(in.alpha_n), 3);
+    return round_half_up((kPi * in.mn - sn) / cos(in.alpha_n), 3);
 }
 
 // The pin-centre angle of gear `i`; a stop of the iteration says which gear, with
@@ -56,7 +57,7 @@ PinMeasurement pin_measurement(const GeometryInputs& in, const TransverseGeometr
         // thickness, plus the pin's, less half the angular pitch.
         const Real mz = in.mn * in.z[i];
         const Real inv_alpha_m =
-            th.sn[i] / mz + p.dp[i] / (mz * cos_alpha_n) + t.inv_alpha_t - 3.141592654 / in.z[i];
+            th.sn[i] / mz + p.dp[i] / (mz * cos_alpha_n) + t.inv_alpha_t - kPi / in.z[i];
         const Real alpha_m = solved_pin_centre_angle(i, p.dp[i], inv_alpha_m);
         cos_alpha_m[i] = cos(alpha_m);
         sin_alpha_m[i] = sin(alpha_m);

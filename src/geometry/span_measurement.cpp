@@ -1,6 +1,7 @@
 #include "span_measurement.h"
 
 #include "angle_functions.h"
+#include "pi.h"
 
 namespace gp {
 
@@ -16,11 +17,10 @@ SpanMeasurement span_measurement(const GeometryInputs& in, const TransverseGeome
         const Real z_virtual = in.z[i] * t.inv_alpha_t / t.inv_alpha_n;
         const Real cos_alpha_x = z_virtual * cos_alpha_n / (z_virtual + 2.0 * s.xn[i]);
         const Real alpha_x = angle_of_cosine(cos_alpha_x);
-        sp.k[i] = floor(z_virtual * alpha_x / 3.141592654 + 1.0);
+        sp.k[i] = floor(z_virtual * alpha_x / kPi + 1.0);
         // k − 1 base pitches plus one base thickness, in the normal plane.
         sp.w[i] = in.mn * cos_alpha_n *
-                  (3.141592654 * (sp.k[i] - 0.5) + in.z[i] * t.inv_alpha_t +
-                   2.0 * s.xn[i] * t.tan_alpha_n);
+                  (kPi * (sp.k[i] - 0.5) + in.z[i] * t.inv_alpha_t + 2.0 * s.xn[i] * t.tan_alpha_n);
     }
     // The thickness deviations seen along the base tangent, the band narrowed on
     // both sides by the share of the radial runout that W, being independent of

@@ -4,6 +4,7 @@
 
 #include "angle_functions.h"
 #include "messages.h"
+#include "pi.h"
 #include "stop.h"
 
 namespace gp {
@@ -22,7 +23,7 @@ ToothThickness tooth_thickness(const GeometryInputs& in, const TransverseGeometr
                                const WorkingPressureAngle& w, const ProfileShift& s,
                                const GearSizes& g) {
     ToothThickness th;
-    th.pbt = 3.141592654 * t.mt * cos(t.alpha_t);
+    th.pbt = kPi * t.mt * cos(t.alpha_t);
 
     // Half a pitch, widened by the shift on both flanks.
     for (int i = 0; i < kGears; ++i) {

@@ -1,6 +1,7 @@
 #include "transverse_geometry.h"
 
 #include "number_text.h"
+#include "pi.h"
 
 namespace gp {
 
@@ -19,7 +20,7 @@ TransverseGeometry transverse_geometry(const GeometryInputs& in) {
     // round fails before anything else can.
     for (int i = 0; i < kGears; ++i) {
         if (in.beta == 0.0) continue;
-        t.lead_text[i] = rounded_text(3.141592654 * t.d[i] / tan(in.beta), 2);
+        t.lead_text[i] = rounded_text(kPi * t.d[i] / tan(in.beta), 2);
     }
     return t;
 }

@@ -1,9 +1,9 @@
 #include "mesh_figures.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "messages.h"
+#include "pi.h"
 
 namespace gp {
 
@@ -74,20 +74,19 @@ Outcome<std::vector<SpecificSliding>> sliding_along_path(const MeshFigures& m, i
 
 MeshPose mesh_pose(const MeshFigures& m, const GearOutline& gear1, const GearOutline& gear2,
                    double travel) {
-    constexpr double kPi = std::numbers::pi;
     // A flank touching the line at distance s from its gear's tangent point is the
     // involute whose base-circle start lies s/rb ahead of the tangent point
     // (counter-clockwise): the line is the unwound string of that involute, which
     // is a left flank (x < 0 on the tooth drawn on +y), the mirror image of the right
     // flank whose start the outline gives.
     const auto reduced = [](double angle, int teeth) {
-        const double pitch = 2.0 * kPi / teeth;
+        const double pitch = 2.0 * kExactPi / teeth;
         return angle - pitch * std::round(angle / pitch);
     };
     const double rb1 = m.base_radius[0];
     const double rb2 = m.base_radius[1];
     // At travel 0 a pair touches at the pitch point C.
-    const double start1 = -m.alpha_wt + m.c / rb1 - kPi + gear1.right_flank_base_angle;
+    const double start1 = -m.alpha_wt + m.c / rb1 - kExactPi + gear1.right_flank_base_angle;
     const double start2 = -m.alpha_wt + (m.t1t2 - m.c) / rb2 + gear2.right_flank_base_angle;
 
     MeshPose p;

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <optional>
 
 #include "messages.h"
+#include "pi.h"
 
 namespace gp {
 namespace {
-
-constexpr double kPi = std::numbers::pi;
 
 // The smallest whole tooth count that still leaves a tooth space on each side.
 constexpr double kFewestTeeth = 3;
@@ -76,7 +74,7 @@ struct Rack {
         const double v = tip_line + rho * (1.0 - std::cos(psi));
         return cut(u, v, -std::tan(psi) * cos_beta);
     }
-    double corner_end() const { return kPi / 2 - std::atan(tan_alpha_n); }
+    double corner_end() const { return kExactPi / 2 - std::atan(tan_alpha_n); }
 
     // Straight flank, as the involute it cuts: roll length L from the base circle's
     // tangent point along the line of action (negative below the interference
@@ -105,8 +103,8 @@ void sample_between(const Curve& curve, double t0, double t1, Point a, Point mid
                     const Chords& chords, std::vector<Point>& out, int depth) {
     const double mid = 0.5 * (t0 + t1);
     const Point q1 = curve(0.5 * (t0 + mid)), q3 = curve(0.5 * (mid + t1));
-    const double worst = std::max({chord_distance(q1, a, b), chord_distance(mid_point, a, b),
-                                   chord_distance(q3, a, b)});
+    const double worst = std::max(
+        {chord_distance(q1, a, b), chord_distance(mid_point, a, b), chord_distance(q3, a, b)});
     // A little below the tolerance, for the curve between the probes. A curve that
     // leaves the doubles (a wild size) is not refined: halving cannot help, and the
     // caller refuses the outline for its non-finite point.
@@ -315,7 +313,7 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
     rack.tan_alpha_t = std::tan(n.alpha_t);
     s.ra = n.da[i] / 2.0;
     s.rb = n.db[i] / 2.0;
-    s.middle = kPi / teeth;
+    s.middle = kExactPi / teeth;
     if (!(rack.r > 0.0 && s.rb > 0.0 && rack.cos_beta > 0.0 && rack.tan_alpha_n > 0.0)) {
         return Stop{msg::kCannotCompute};
     }
@@ -324,7 +322,7 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
     // the flanks and the root move together.
     const double deviation = deviation_of(n, i, options.thickness);
     const double transverse_thickness = (n.sn[i] + deviation) / rack.cos_beta;
-    rack.half_space = 0.5 * (2.0 * kPi * rack.r / teeth - transverse_thickness);
+    rack.half_space = 0.5 * (2.0 * kExactPi * rack.r / teeth - transverse_thickness);
     rack.tip_line = (n.df[i] - n.d[i]) / 2.0 + deviation / (2.0 * rack.tan_alpha_n);
     rack.rho = rounding.radius;
 
@@ -436,7 +434,7 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
         const std::size_t start = k == 0 ? 0 : h.piece_ends[k - 1].second;
         kinds.push_back({h.piece_ends[k].first, m - 1 - start});
     }
-    const double mirror_line = kPi / 2.0 + s.middle;  // middle of the space, polar angle
+    const double mirror_line = kExactPi / 2.0 + s.middle;  // middle of the space, polar angle
     const double c2 = std::cos(2.0 * mirror_line), s2 = std::sin(2.0 * mirror_line);
     for (std::size_t k = m - 1; k-- > 0;) {
         const Point p = pitch[k];
@@ -454,7 +452,7 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
     o.teeth = teeth;
     o.points.resize(per_pitch * teeth);
     for (int t = 0; t < teeth; ++t) {
-        const double angle = 2.0 * kPi * t / teeth;
+        const double angle = 2.0 * kExactPi * t / teeth;
         const double c = std::cos(angle), sn = std::sin(angle);
         OutlinePoint* dst = o.points.data() + per_pitch * t;
         for (std::size_t k = 0; k < per_pitch; ++k) {

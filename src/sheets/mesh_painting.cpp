@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "mesh_view.h"
+#include "pi.h"
 #include "plot_style.h"
 
 namespace gp {
@@ -52,11 +53,11 @@ std::vector<QPolygonF> visible_arcs(QPointF centre, double radius, const QTransf
         std::hypot(std::max(std::abs(c.x() - box.left()), std::abs(c.x() - box.right())),
                    std::max(std::abs(c.y() - box.top()), std::abs(c.y() - box.bottom())));
     if (std::hypot(c.x() - nearest_x, c.y() - nearest_y) > r_px || farthest < r_px) return arcs;
-    const double step = std::max(2 * std::sqrt(2 * 0.33 / r_px), 2 * M_PI / 200000);
-    const int n = static_cast<int>(std::ceil(2 * M_PI / step));
+    const double step = std::max(2 * std::sqrt(2 * 0.33 / r_px), 2 * kExactPi / 200000);
+    const int n = static_cast<int>(std::ceil(2 * kExactPi / step));
     QPolygonF run;
     for (int i = 0; i <= n; ++i) {
-        const double t = 2 * M_PI * i / n;
+        const double t = 2 * kExactPi * i / n;
         const QPointF p(c.x() + r_px * std::cos(t), c.y() + r_px * std::sin(t));
         if (box.contains(p)) {
             run << p;

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+
+#include "pi.h"
 
 namespace gp {
 
@@ -17,7 +18,7 @@ QRectF MeshScene::whole() const {
 
 QRectF MeshScene::contact_zone() const {
     // A few teeth each side of the pitch point, and the whole path of contact.
-    const double pitch = std::numbers::pi * std::max(module, 1e-6);
+    const double pitch = kExactPi * std::max(module, 1e-6);
     const double half_width = std::max(0.75 * ae, 2.2 * pitch);
     const double half_height = 0.72 * half_width;
     const QPointF middle = (a + e) / 2;

@@ -3,18 +3,17 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <optional>
 
 #include "fillet_angles.h"
+#include "pi.h"
 
 namespace gp::strength {
 
 FilletCurve::FilletCurve(const FilletScan& s)
     : s_(s),
       e_(s.hf - s.rho),
-      c_(3.141592654 * s.mn / 4.0 +
-         (s.xn * s.mn + s.hf - s.rho * (1.0 - sin(s.alpha_n))) * tan(s.alpha_n) +
+      c_(kPi * s.mn / 4.0 + (s.xn * s.mn + s.hf - s.rho * (1.0 - sin(s.alpha_n))) * tan(s.alpha_n) +
          s.rho * cos(s.alpha_n)),
       end_(1.570796327 - s.alpha_n) {}
 
@@ -91,7 +90,7 @@ constexpr double kMaxTangent = 0x1p40;
 constexpr double kMaxRollingAngle = 0x1p40;
 // The double just below the pole pi/2 of tan: an angle is before the pole when it is
 // not above this one.
-constexpr double kBeforePole = std::numbers::pi / 2.0;
+constexpr double kBeforePole = kExactPi / 2.0;
 
 class SkipBound {
   public:

@@ -1,5 +1,7 @@
 #include "load_and_contact_ratios.h"
 
+#include "pi.h"
+
 namespace gp::strength {
 
 Real tangential_force(Real torque, Real d1) { return 2000.0 * torque / d1; }
@@ -17,7 +19,7 @@ ContactRatios contact_ratios(const PairReading& p, const ReferenceGeometry& g) {
     r.alpha = path / g.pbt;
     r.alpha_whole = floor(r.alpha);
     r.alpha_frac = r.alpha - r.alpha_whole;
-    r.beta = p.b * sin(p.beta) / (p.mn * 3.141592654);
+    r.beta = p.b * sin(p.beta) / (p.mn * kPi);
     r.beta_whole = floor(r.beta);
     r.beta_frac = r.beta - r.beta_whole;
     r.gamma = r.alpha + r.beta;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "pi.h"
 #include "strength_trig.h"
 
 namespace gp::strength {
@@ -70,7 +71,7 @@ ReferenceGeometry reference_geometry(const PairReading& p) {
     g.alpha_wt = arccos(cos_alpha_wt);
 
     // Transverse pitch and base pitch.
-    const Real pt = 3.141592654 * p.mn / cos(p.beta);
+    const Real pt = kPi * p.mn / cos(p.beta);
     g.pbt = pt * cos(g.alpha_t);
 
     for (GearGeometry& gi : g.gear) {

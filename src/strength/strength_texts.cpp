@@ -1,6 +1,7 @@
 #include "strength_texts.h"
 
 #include "number_text.h"
+#include "pi.h"
 
 namespace gp::strength {
 
@@ -32,10 +33,10 @@ StrengthResult strength_result(const StrengthCore& s, BendingCase c, const Bendi
     set(strength_label("cs2"), text_of_double(p.gear[1].z));
     set(strength_label("fm1"), text_of_double(p.mn));
     set(strength_label("fm2"), text_of_double(p.mn));
-    const std::string alpha_n_degrees = text_of_double(p.alpha_n / 3.141592654 * 180.0);
+    const std::string alpha_n_degrees = text_of_double(p.alpha_n / kPi * 180.0);
     set(strength_label("fj1"), alpha_n_degrees);
     set(strength_label("fj2"), alpha_n_degrees);
-    const std::string beta_degrees = text_of_double(p.beta / 3.141592654 * 180.0);
+    const std::string beta_degrees = text_of_double(p.beta / kPi * 180.0);
     set(strength_label("lxj1"), beta_degrees);
     set(strength_label("lxj2"), beta_degrees);
     set(strength_label("bwxs1"), text_of_double(p.gear[0].xn));

@@ -1,9 +1,11 @@
 #include "stress_concentration.h"
 
+#include "pi.h"
+
 namespace gp::strength {
 
 StressConcentrationConstants stress_concentration_constants(Real alpha_n) {
-    const Real degrees = alpha_n * 180.0 / 3.141592654;
+    const Real degrees = alpha_n * 180.0 / kPi;
     return {0.22 - (degrees - 14.5) * 0.00727, 0.2 - (degrees - 14.5) * 0.008999999,
             0.4 - (degrees - 14.5) * 0.008999999};
 }

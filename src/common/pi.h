@@ -1,0 +1,17 @@
+// π, twice over.
+#pragma once
+
+#include <numbers>
+
+namespace gp {
+
+// π as both calculations use it: 3.141592654, ten significant digits. Every angle
+// conversion, pitch, lead and involute of the sheets is computed with this value, and
+// the last displayed digits depend on it, so it is written here and nowhere else.
+inline constexpr double kPi = 3.141592654;
+
+// The exact double nearest π, for the drawing: an outline of z teeth must close on
+// itself after a full turn, which the ten-digit value would miss by 4·10⁻¹⁰ rad.
+inline constexpr double kExactPi = std::numbers::pi;
+
+}  // namespace gp
