@@ -5,6 +5,8 @@
 
 #include "qt_report_printer.h"
 
+#include "messages.h"
+
 namespace gp {
 
 namespace {
@@ -14,14 +16,14 @@ namespace {
 bool paint_page(const PageDrawing& drawing, QPrinter& printer, QString* error) {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        *error = QStringLiteral("打印作业无法开始");
+        *error = QString::fromUtf8(msg::output::kJobNotStarted);
         return false;
     }
     const QRectF page(QPointF(0, 0),
                       printer.pageLayout().paintRectPixels(printer.resolution()).size());
     drawing.paint(painter, page);
     if (!painter.end()) {
-        *error = QStringLiteral("打印作业无法完成");
+        *error = QString::fromUtf8(msg::output::kJobNotFinished);
         return false;
     }
     return true;

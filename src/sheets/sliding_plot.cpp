@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "messages.h"
 #include "plot_style.h"
 
 namespace gp {
@@ -53,7 +54,7 @@ void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurv
         painter.setPen(kFaultColour);
         painter.drawText(
             area.adjusted(line, line, -line, -line), Qt::AlignCenter | Qt::TextWordWrap,
-            curves.refusal.isEmpty() ? QStringLiteral("没有可画的啮合线段") : curves.refusal);
+            curves.refusal.isEmpty() ? QString::fromUtf8(msg::mesh::kNoPathOfContact) : curves.refusal);
         painter.restore();
         return;
     }
