@@ -58,8 +58,7 @@ std::optional<CheckFailure> check_for_strength(const GearPairInput& in) {
                             msg::detail::field_not_a_number(field_caption("nj"))};
     }
     if (in.nj.empty()) {
-        return CheckFailure{msg::kNoTorque, "nj",
-                            msg::detail::strength_needs(field_caption("nj"))};
+        return CheckFailure{msg::kNoTorque, "nj", msg::detail::strength_needs(field_caption("nj"))};
     }
     return std::nullopt;
 }

@@ -29,7 +29,8 @@ std::string degenerate_inputs(const GearPairInput& form,
         }
         // A helix angle of 0 is a spur pair; one of 90° has no transverse plane.
         if (std::string_view(name) == "lxjbt") {
-            if (std::fmod(std::fabs(value), 180.0) == 90.0) add(msg::detail::is_right_angle(field_caption(name)));
+            if (std::fmod(std::fabs(value), 180.0) == 90.0)
+                add(msg::detail::is_right_angle(field_caption(name)));
         } else if (value == 0.0) {
             add(msg::detail::is_zero(field_caption(name)));
         }

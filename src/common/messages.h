@@ -128,9 +128,7 @@ inline std::string strength_needs(const std::string& torque_caption) {
 
 // A field read as a number where one is required.
 inline constexpr const char* kSomeInput = "输入的参数";
-inline std::string not_filled(const std::string& what) {
-    return what + "未填写，它必须是一个数";
-}
+inline std::string not_filled(const std::string& what) { return what + "未填写，它必须是一个数"; }
 inline std::string not_a_number(const std::string& what) {
     return what + "不是一个数（含有字母或符号）";
 }
@@ -140,21 +138,23 @@ inline std::string not_a_number(const std::string& what) {
 inline constexpr const char* kDegenerateOpen = "（输入中";
 inline constexpr const char* kDegenerateSeparator = "，";
 inline constexpr const char* kDegenerateClose = "）";
-inline std::string beyond_range(const std::string& caption) { return caption + "的数值超出计算范围"; }
+inline std::string beyond_range(const std::string& caption) {
+    return caption + "的数值超出计算范围";
+}
 inline std::string is_right_angle(const std::string& caption) { return caption + "为 90°"; }
 inline std::string is_zero(const std::string& caption) { return caption + "为 0"; }
 
 // Geometry.
-inline std::string tip_inside_base_circle(int gear, const std::string& da,
-                                          const std::string& db) {
+inline std::string tip_inside_base_circle(int gear, const std::string& da, const std::string& db) {
     const std::string n = std::to_string(gear + 1);
     return std::string(gear_name(gear)) + "的齿顶圆在基圆以内：齿顶圆直径 da" + n + " = " + da +
            "，小于基圆直径 db" + n + " = " + db;
 }
 inline std::string pin_angle_not_converged(int gear, const std::string& dp,
                                            const std::string& inv_alpha_m) {
-    return std::string(gear_name(gear)) + "量棒中心所在圆的压力角迭代达不到 1e-12 的精度：量棒直径 dp" +
-           std::to_string(gear + 1) + " = " + dp + "，inv αM = " + inv_alpha_m;
+    return std::string(gear_name(gear)) +
+           "量棒中心所在圆的压力角迭代达不到 1e-12 的精度：量棒直径 dp" + std::to_string(gear + 1) +
+           " = " + dp + "，inv αM = " + inv_alpha_m;
 }
 inline constexpr const char* kPinCentreInsideBase = "（小于 0：量棒中心落在基圆以内，量棒太小）";
 inline std::string centre_distance_too_small(const std::string& a, const std::string& smallest,
@@ -257,7 +257,9 @@ inline constexpr const char* kUnclosedQuote = "引号没有结束";
 inline constexpr const char* kTextAfterQuote = "结束引号后面还有字符";
 inline constexpr const char* kQuoteInUnquoted = "没有用引号括起的单元格里含有引号";
 inline constexpr const char* kNoHeader = "文件是空的，缺少标题行";
-inline std::string duplicate_column(const std::string& name) { return "列名“" + name + "”出现了两次"; }
+inline std::string duplicate_column(const std::string& name) {
+    return "列名“" + name + "”出现了两次";
+}
 inline std::string unknown_column(const std::string& name) { return "未知的列名“" + name + "”"; }
 inline std::string wrong_width(std::size_t cells, std::size_t header_cells) {
     return "有" + std::to_string(cells) + "个单元格，而标题行有" + std::to_string(header_cells) +
@@ -364,7 +366,9 @@ inline constexpr const char* kGeometryReportFile = "齿轮参数结果Tolmaren.t
 inline constexpr const char* kStrengthReportFile = "齿轮强度结果Tolmaren.txt";
 
 // Why a file could not be written.
-inline std::string folder_missing(const std::string& folder) { return "文件夹" + folder + "不存在"; }
+inline std::string folder_missing(const std::string& folder) {
+    return "文件夹" + folder + "不存在";
+}
 inline constexpr const char* kPathIsFolder = "该路径是一个文件夹";
 inline constexpr const char* kReadOnlyDisk = "磁盘是只读的";
 inline constexpr const char* kNoWritePermission = "没有写入该文件的权限";
@@ -430,7 +434,8 @@ inline constexpr const char* kExportOutlineTitle = "导出齿形";
 inline constexpr const char* outline_file_name(int gear) {
     return gear == 0 ? "主动齿轮齿形.dxf" : "从动齿轮齿形.dxf";
 }
-inline constexpr const char* kOutlineFilter = "DXF 文件 (*.dxf);;SVG 文件 (*.svg);;CSV 文件 (*.csv)";
+inline constexpr const char* kOutlineFilter =
+    "DXF 文件 (*.dxf);;SVG 文件 (*.svg);;CSV 文件 (*.csv)";
 
 // Files and printing.
 inline std::string not_written(const std::string& path, const std::string& reason) {
@@ -482,5 +487,184 @@ inline std::string default_rounding(int gear, const std::string& radius) {
 inline constexpr const char* kNoPathOfContact = "没有可画的啮合线段";
 
 }  // namespace mesh
+
+// ---------------------------------------------------------------------------
+// The batch tool gearpair-cli: its help and the lines it writes to standard
+// error
+// ---------------------------------------------------------------------------
+namespace cli {
+
+inline constexpr const char* kHelp =
+    R"(Usage: gearpair-cli MODE [--report [--time "YYYY-MM-DD HH:MM:SS"] | --detail] [--jobs N] [FILE]
+
+Computes every gear pair of a CSV file, as the desktop program's buttons would.
+
+MODE
+  geometry   the geometry calculation (the "计算齿轮参数" button)
+  strength   the strength calculation (the "计算齿轮强度" button)
+  profile    the tooth outlines (see DRAWING MODES below)
+  mesh       the path of contact and the specific sliding (see DRAWING MODES)
+
+FILE
+  A CSV file (UTF-8, RFC 4180 quoting) whose first row names the columns; "-" or
+  no FILE reads standard input. A pair saved by the desktop program is such a
+  file. The columns are the input form's fields, in any order and any subset:
+    zxja fmn fjafn lxjbt ckbw h0 c0 nj cs1z1 cs2z2 ess1 ess2 esi1 esi2 fr1 fr2
+    xng1 xng2 dpg1 dpg2 cgyj1 cgyj2 ck1 ck2 th1 th2 jd1 jd2
+  and dx ("dx1" equal strength, "dx2" equal noise; empty or missing: dx1).
+  A missing column counts as an empty field; each cell is taken exactly as typed.
+
+OUTPUT
+  CSV on standard output, one row per input row, in order:
+    geometry: status,message,pz1,pz2,d1,d2,xn0,xn1,xn2,...,ews2,ewi2
+    strength: status,message,sheet,zxj,zn,ck,...,wq1,wq2,jc
+  status is "ok" or "stop"; message is the calculation's message on a stop, when
+  every value cell is empty. sheet is jg1, jg2 or jg3; a value the chosen sheet
+  does not show is empty.
+
+  --detail   add a last column "detail": on a stop, what failed, with the values
+             that matter (empty on "ok" rows).
+  --report   instead of CSV, write exactly the bytes that saving each result would
+             append to the report file (GBK text, CR LF), stamped with the current
+             date and time; rows that stop are named on standard error.
+  --time T   stamp the reports with the local time T ("2026-12-07 14:03:05")
+             instead of the current one, in the system's date and time formats
+             (for reports that must come out the same on every run).
+  --jobs N   compute the rows on N threads (default: one per core; a build
+             without OpenMP uses one); the output is the same, byte for byte,
+             whatever N is. The file is read and written a few thousand rows at
+             a time, so any length fits in memory.
+
+EXIT STATUS
+  0  every row was processed (rows that stop included)
+  2  bad usage, an unreadable file, malformed CSV, an unknown column or a bad dx
+     value (a message on standard error names the line; nothing on standard output)
+)";
+
+inline constexpr const char* kDrawingModesHelp = R"(
+DRAWING MODES
+  gearpair-cli profile [--gear 1|2|both] [--format csv|dxf|svg]
+                       [--thickness nominal|upper|lower|mean] [--tolerance MM]
+                       [--out DIR] [FILE]
+    The transverse outline of each gear as cut by its basic rack (the root fillet
+    radius cgyj1/cgyj2 rounds the rack's tip corner; empty: 0.38 x module): all
+    teeth, one closed counter-clockwise curve, centre at the origin, tooth 1
+    symmetric about +y, in mm. FILE is read as in the geometry mode.
+      --gear       which gear (default both)
+      --format     csv (default): header row,gear,x,y on standard output, one line
+                   per point (the first point not repeated at the end), row
+                   counting the data rows from 1;
+                   dxf, svg: one file per row and gear in DIR, named
+                   rowN-gearG.dxf / .svg (DXF: one closed LWPOLYLINE on layer
+                   GEAR1/GEAR2, the circles on layer CIRCLES, millimetres)
+      --thickness  nominal (default), or the nominal thickness changed by the upper
+                   or lower thickness deviation or their mean
+      --tolerance  largest chord deviation from the true curve, mm (default 0.001);
+                   an outline above 200000 points is drawn coarser and said so
+      --out        folder of the dxf and svg files (default: the current folder;
+                   created when missing)
+    A row whose geometry stops, or a gear that cannot be drawn, gives no points;
+    its message goes to standard error with the row number.
+
+  gearpair-cli mesh [FILE]
+    One CSV line per row: status,message,ae,t1a,t1b,t1c,t1d,t1e,zeta1_a,zeta2_a,
+    zeta1_e,zeta2_e: the length of the path of contact AE, the distances of A, B,
+    C, D, E from T1 along the line of action (transverse plane, mm) and the
+    specific sliding of gear 1 and gear 2 at A and at E, at full precision
+    (%.17g). A row that stops (also when the path of contact is empty or passes a
+    base tangent point) has stop, its message and empty cells.
+)";
+
+// A command line the tool cannot follow; the whole line, with the hint.
+inline std::string usage_error(const std::string& what) {
+    return "gearpair-cli: " + what + "\nTry 'gearpair-cli --help'.\n";
+}
+// A fault of the run as a whole; the whole line.
+inline std::string error(const std::string& what) { return "gearpair-cli: " + what + "\n"; }
+// A fault of the input file (named "-" for standard input); the whole line.
+inline std::string file_error(const std::string& file, const std::string& what) {
+    return "gearpair-cli: " + file + ": " + what + "\n";
+}
+
+// Usage.
+inline constexpr const char* kJobsNeedsNumber = "--jobs needs a number";
+inline std::string bad_jobs(int max_jobs, const std::string& value) {
+    return "--jobs wants a whole number from 1 to " + std::to_string(max_jobs) + ", not '" + value +
+           "'";
+}
+inline constexpr const char* kTimeNeedsTime = "--time needs a time";
+inline std::string bad_time(const std::string& value) {
+    return "--time '" + value + "' is not YYYY-MM-DD HH:MM:SS";
+}
+inline constexpr const char* kTooManyArguments = "too many arguments";
+inline constexpr const char* kDetailWithReport = "--detail and --report cannot be combined";
+inline constexpr const char* kNoMode = "no mode given";
+inline std::string unknown_mode(const std::string& mode) { return "unknown mode '" + mode + "'"; }
+inline std::string needs_value(const std::string& option) {
+    return "option " + option + " needs a value";
+}
+// "bad --gear 3".
+inline std::string bad_value(const std::string& option, const std::string& value) {
+    return "bad " + option + " " + value;
+}
+inline std::string bad_tolerance(const std::string& value) {
+    return "bad --tolerance " + value + " (a positive number of mm)";
+}
+inline constexpr const char* kEmptyOut = "empty --out";
+inline std::string unknown_option(const std::string& option) { return "unknown option " + option; }
+inline constexpr const char* kNoDxf = "DXF output is not available in this build";
+
+// Files.
+inline std::string cannot_read(const std::string& file) { return "cannot read " + file; }
+inline constexpr const char* kCannotReadStdin = "cannot read standard input";
+inline constexpr const char* kCannotCopyStdin = "cannot keep a copy of standard input";
+inline std::string cannot_reread(const std::string& file) {
+    return "cannot read " + file + " a second time";
+}
+inline constexpr const char* kReadingFailed = "reading failed part of the way";
+inline std::string cannot_create_folder(const std::string& folder) {
+    return "cannot create the folder " + folder;
+}
+inline std::string cannot_write(const std::string& path) { return "cannot write " + path; }
+
+// What is wrong with the input table, naming its line.
+inline std::string at_line(int line, const std::string& what) {
+    return "line " + std::to_string(line) + ": " + what;
+}
+inline std::string malformed_csv(const std::string& where) { return "malformed CSV at " + where; }
+inline constexpr const char* kNoHeader = "the header row is missing";
+inline constexpr const char* kUnreadable = "cannot be read";
+inline std::string column_twice(const std::string& name) {
+    return "column \"" + name + "\" appears twice";
+}
+inline std::string unknown_column(const std::string& name) {
+    return "unknown column \"" + name + "\"";
+}
+inline std::string wrong_width(std::size_t cells, std::size_t header_cells) {
+    return std::to_string(cells) + " cells where the header has " + std::to_string(header_cells);
+}
+inline std::string bad_dx(const std::string& cell) {
+    return "dx must be dx1 or dx2, not \"" + cell + "\"";
+}
+
+// Rows that stop or are drawn coarser; whole lines.
+inline std::string row_stop(int line, const std::string& message) {
+    return at_line(line, message) + "\n";
+}
+inline std::string drawn_row_stop(int row, const std::string& message) {
+    return "row " + std::to_string(row) + ": " + message + "\n";
+}
+inline std::string drawn_gear_stop(int row, int gear, const std::string& message) {
+    return "row " + std::to_string(row) + ", gear " + std::to_string(gear) + ": " + message + "\n";
+}
+// `tolerance` as the stream writes a double.
+inline std::string drawn_coarser(int row, int gear, std::size_t max_points,
+                                 const std::string& tolerance) {
+    return "row " + std::to_string(row) + ", gear " + std::to_string(gear) + ": more than " +
+           std::to_string(max_points) + " points at the tolerance asked; drawn to " + tolerance +
+           " mm\n";
+}
+
+}  // namespace cli
 
 }  // namespace gp::msg

@@ -116,7 +116,8 @@ double lenient_parse(std::string_view text) {
 
 double strict_convert(std::string_view text, std::string_view field) {
     if (!is_numeric(text)) {
-        const std::string what = field.empty() ? std::string(msg::detail::kSomeInput) : field_caption(field);
+        const std::string what =
+            field.empty() ? std::string(msg::detail::kSomeInput) : field_caption(field);
         throw StopSignal{
             text.empty() ? msg::kIncomplete : msg::kLettersOrSymbols,
             text.empty() ? msg::detail::not_filled(what) : msg::detail::not_a_number(what)};

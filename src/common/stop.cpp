@@ -25,7 +25,7 @@ const char* fault_text(FaultKind kind) {
 std::string fault_detail(FaultKind kind) {
     const char* quantity = Computing::current();
     return msg::detail::fault_while(quantity ? quantity : msg::detail::kSomeCalculation,
-                                   fault_text(kind));
+                                    fault_text(kind));
 }
 
 }  // namespace

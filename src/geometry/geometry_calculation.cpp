@@ -8,13 +8,13 @@
 #include "input_checks.h"
 #include "input_hints.h"
 #include "mesh_indices.h"
+#include "messages.h"
 #include "pin_measurement.h"
 #include "profile_shift.h"
 #include "span_measurement.h"
 #include "tooth_thickness.h"
 #include "transverse_geometry.h"
 #include "working_pressure_angle.h"
-#include "messages.h"
 
 namespace gp {
 

@@ -23,8 +23,8 @@ Real solved_pin_centre_angle(int i, Real dp, Real inv_alpha_m) {
         return pin_centre_angle(inv_alpha_m);
     } catch (StopSignal& stop) {
         if (stop.detail.empty()) {
-            stop.detail = msg::detail::pin_angle_not_converged(
-                i, detail_number(dp.value()), detail_number(inv_alpha_m.value()));
+            stop.detail = msg::detail::pin_angle_not_converged(i, detail_number(dp.value()),
+                                                               detail_number(inv_alpha_m.value()));
             if (inv_alpha_m < 0.0) stop.detail += msg::detail::kPinCentreInsideBase;
         }
         throw;

@@ -3,9 +3,8 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "qt_report_printer.h"
-
 #include "messages.h"
+#include "qt_report_printer.h"
 
 namespace gp {
 

@@ -77,10 +77,9 @@ DialogOutcome QtReportDialogs::export_pdf(const ReportDocument& doc) {
     const QString suggested =
         QDir(pdf_folder_)
             .filePath(pdf_file_stem(title, QDateTime::currentDateTime()) + QStringLiteral(".pdf"));
-    QString path =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                     QString::fromUtf8(msg::output::kExportPdfTitle), suggested,
-                                     QString::fromUtf8(msg::output::kPdfFilter));
+    QString path = QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), QString::fromUtf8(msg::output::kExportPdfTitle), suggested,
+        QString::fromUtf8(msg::output::kPdfFilter));
     if (path.isEmpty()) return DialogOutcome{DialogOutcome::Kind::Cancelled};
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     pdf_folder_ = QFileInfo(path).absolutePath();  // the next export starts there
@@ -91,10 +90,9 @@ DialogOutcome QtReportDialogs::write_pdf(const ReportDocument& doc, const QStrin
     const auto pdf = pdf_report_printer(doc.title, path);
     QString error;
     if (!paint_report(doc, *pdf, &error) || !QFileInfo::exists(path)) {
-        return failed(error.isEmpty()
-                          ? QString::fromStdString(
-                                msg::output::cannot_write(QDir::toNativeSeparators(path).toStdString()))
-                          : error);
+        return failed(error.isEmpty() ? QString::fromStdString(msg::output::cannot_write(
+                                            QDir::toNativeSeparators(path).toStdString()))
+                                      : error);
     }
     return DialogOutcome{
         DialogOutcome::Kind::Done, QDir::toNativeSeparators(path).toStdString(), {}};

@@ -30,8 +30,8 @@ bool is_read_only(const QStorageInfo& volume, int error) {
 QString why_not_opened(const QFile& file, int error) {
     const QFileInfo info(file.fileName());
     if (!info.absoluteDir().exists()) {
-        return QString::fromStdString(
-            msg::output::folder_missing(QDir::toNativeSeparators(info.absolutePath()).toStdString()));
+        return QString::fromStdString(msg::output::folder_missing(
+            QDir::toNativeSeparators(info.absolutePath()).toStdString()));
     }
     if (info.isDir()) return QString::fromUtf8(msg::output::kPathIsFolder);
     if (is_read_only(volume_of(file), error)) return QString::fromUtf8(msg::output::kReadOnlyDisk);

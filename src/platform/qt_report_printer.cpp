@@ -69,9 +69,10 @@ PrintOutcome QtReportPrinter::print_job(const std::string& title, const PaintJob
         if (error.isEmpty())
             error = QString::fromStdString(
                 msg::output::cannot_write(QDir::toNativeSeparators(path).toStdString()));
-        return PrintOutcome{PrintOutcome::Kind::Failed,
-                            {},
-                            why_not_printed.toStdString() + msg::output::kReasonSeparator + error.toStdString()};
+        return PrintOutcome{
+            PrintOutcome::Kind::Failed,
+            {},
+            why_not_printed.toStdString() + msg::output::kReasonSeparator + error.toStdString()};
     }
     return PrintOutcome{PrintOutcome::Kind::SavedAsPdf,
                         QDir::toNativeSeparators(path).toStdString(),

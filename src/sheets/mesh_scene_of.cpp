@@ -78,7 +78,7 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
         const auto red = runs_of(o, [&](std::size_t k) { return kinds[k] == SegmentKind::Fillet; });
         g.faults.insert(g.faults.end(), red.begin(), red.end());
         scene.faults << QString::fromStdString(msg::mesh::undercut(
-                            i, fixed(n.z[i], 0).toStdString(), fixed(n.zmin[i], 2).toStdString()));
+            i, fixed(n.z[i], 0).toStdString(), fixed(n.zmin[i], 2).toStdString()));
     }
     if (o.pointed) {
         const double depth = o.outer_radius - o.root_radius;
@@ -87,7 +87,7 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
         });
         g.faults.insert(g.faults.end(), red.begin(), red.end());
         scene.faults << QString::fromStdString(
-                            msg::mesh::pointed(i, fixed(n.sta[i], 4).toStdString()));
+            msg::mesh::pointed(i, fixed(n.sta[i], 4).toStdString()));
     }
     // The mate's tip works down to dc; below the root form circle dff it meets the
     // fillet instead of the involute.
@@ -101,12 +101,12 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
         g.faults.insert(g.faults.end(), red.begin(), red.end());
         g.r_fault = from;
         scene.faults << QString::fromStdString(msg::mesh::tip_interference(
-                            i, fixed(n.dc[i], 4).toStdString(), fixed(n.dff[i], 4).toStdString(),
-                            fixed(n.btf[i], 4).toStdString()));
+            i, fixed(n.dc[i], 4).toStdString(), fixed(n.dff[i], 4).toStdString(),
+            fixed(n.btf[i], 4).toStdString()));
     }
     if (o.capped) {
-        scene.notes << QString::fromStdString(msg::mesh::points_capped(
-                           i, QString::number(o.tolerance, 'g', 3).toStdString()));
+        scene.notes << QString::fromStdString(
+            msg::mesh::points_capped(i, QString::number(o.tolerance, 'g', 3).toStdString()));
     }
 }
 

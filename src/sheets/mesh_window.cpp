@@ -43,7 +43,7 @@ std::optional<QString> write_file(const QString& path, const QByteArray& bytes) 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         return q(msg::mesh::not_written(QDir::toNativeSeparators(path).toStdString(),
-                                         file.errorString().toStdString()));
+                                        file.errorString().toStdString()));
     }
     return std::nullopt;
 }
@@ -260,9 +260,10 @@ void MeshWindow::tell(const QString& text, bool failure) {
 
 void MeshWindow::ask_and_save_picture() {
     QString filter;
-    QString path = QFileDialog::getSaveFileName(
-        this, q(msg::mesh::kSavePictureTitle), QDir::home().filePath(q(msg::mesh::kPictureFileName)),
-        q(msg::mesh::kPictureFilter), &filter);
+    QString path =
+        QFileDialog::getSaveFileName(this, q(msg::mesh::kSavePictureTitle),
+                                     QDir::home().filePath(q(msg::mesh::kPictureFileName)),
+                                     q(msg::mesh::kPictureFilter), &filter);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty())
         path +=
@@ -273,9 +274,9 @@ void MeshWindow::ask_and_save_picture() {
 void MeshWindow::ask_and_export(int gear) {
     QString filter;
     const QString name = q(msg::mesh::outline_file_name(gear));
-    QString path = QFileDialog::getSaveFileName(
-        this, q(msg::mesh::kExportOutlineTitle), QDir::home().filePath(name),
-        q(msg::mesh::kOutlineFilter), &filter);
+    QString path = QFileDialog::getSaveFileName(this, q(msg::mesh::kExportOutlineTitle),
+                                                QDir::home().filePath(name),
+                                                q(msg::mesh::kOutlineFilter), &filter);
     if (path.isEmpty()) return;
     OutlineFormat format = OutlineFormat::Dxf;
     const QString suffix = QFileInfo(path).suffix().toLower();

@@ -79,8 +79,10 @@ PairDocument::PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& di
 void PairDocument::build_menus() {
     QMenuBar* bar = form_.menuBar();
     file_menu_ = bar->addMenu(q(msg::pair_file::kFileMenu));
-    file_menu_->addAction(q(msg::pair_file::kOpenAction), QKeySequence::Open, this, &PairDocument::open);
-    file_menu_->addAction(q(msg::pair_file::kSaveAction), QKeySequence::Save, this, &PairDocument::save);
+    file_menu_->addAction(q(msg::pair_file::kOpenAction), QKeySequence::Open, this,
+                          &PairDocument::open);
+    file_menu_->addAction(q(msg::pair_file::kSaveAction), QKeySequence::Save, this,
+                          &PairDocument::save);
     file_menu_->addAction(q(msg::pair_file::kSaveAsAction),
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
                           &PairDocument::save_as);
@@ -224,7 +226,8 @@ bool PairDocument::write_to(const QString& path) {
                          file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
                          file.commit();
     if (!written) {
-        problem(msg::pair_file::not_saved(s(QDir::toNativeSeparators(path)), s(file.errorString())));
+        problem(
+            msg::pair_file::not_saved(s(QDir::toNativeSeparators(path)), s(file.errorString())));
         return false;
     }
     opened_or_saved(path);
@@ -243,7 +246,8 @@ bool PairDocument::may_discard_changes() { return path_.isEmpty() || may_replace
 
 bool PairDocument::may_replace_texts() {
     if (!modified()) return true;
-    const std::string name = path_.isEmpty() ? msg::pair_file::kUntitled : s(QFileInfo(path_).fileName());
+    const std::string name =
+        path_.isEmpty() ? msg::pair_file::kUntitled : s(QFileInfo(path_).fileName());
     switch (dialogs_.ask_to_save(msg::pair_file::save_changes(name))) {
         case SaveAnswer::Save:
             return save();

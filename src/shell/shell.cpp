@@ -57,7 +57,7 @@ void Shell::start() {
     document_ = new PairDocument(
         *form_, desktop_.boxes, *dialogs_,
         msg::pair_file::about(GEARPAIR_VERSION, desktop_.files.path(ReportKind::Geometry),
-                        desktop_.files.path(ReportKind::Strength)));
+                              desktop_.files.path(ReportKind::Strength)));
     connect(document_, &PairDocument::exitRequested, this, &Shell::exit_program);
     connect(document_, &PairDocument::zoomChanged, this, &Shell::apply_zoom);
     apply_zoom();
@@ -83,15 +83,16 @@ void Shell::connect_sheet(SheetWindow* sheet) {
     connect(sheet->button(SheetButton::Save), &QPushButton::clicked, this, &Shell::save_sheet);
     connect(sheet->button(SheetButton::Exit), &QPushButton::clicked, this, &Shell::exit_program);
     connect(sheet->action(SheetAction::CopyAll), &QAction::triggered, this, &Shell::copy_sheet);
-    connect(sheet->action(SheetAction::PrintPreview), &QAction::triggered, this,
-            [this] { report_dialog(&ReportDialogs::preview, msg::shell::kTaskPrint,
-                          msg::shell::not_printed_to); });
-    connect(sheet->action(SheetAction::PrintTo), &QAction::triggered, this,
-            [this] { report_dialog(&ReportDialogs::print_to, msg::shell::kTaskPrint,
-                          msg::shell::not_printed_to); });
-    connect(sheet->action(SheetAction::ExportPdf), &QAction::triggered, this,
-            [this] { report_dialog(&ReportDialogs::export_pdf, msg::shell::kTaskExport,
-                          msg::shell::not_exported); });
+    connect(sheet->action(SheetAction::PrintPreview), &QAction::triggered, this, [this] {
+        report_dialog(&ReportDialogs::preview, msg::shell::kTaskPrint, msg::shell::not_printed_to);
+    });
+    connect(sheet->action(SheetAction::PrintTo), &QAction::triggered, this, [this] {
+        report_dialog(&ReportDialogs::print_to, msg::shell::kTaskPrint, msg::shell::not_printed_to);
+    });
+    connect(sheet->action(SheetAction::ExportPdf), &QAction::triggered, this, [this] {
+        report_dialog(&ReportDialogs::export_pdf, msg::shell::kTaskExport,
+                      msg::shell::not_exported);
+    });
     // A sheet's own close button goes back to the form, as 返回 does.
     connect(sheet, &SheetWindow::closeRequested, this, &Shell::return_to_form);
 }
@@ -111,9 +112,10 @@ auto Shell::guarded(Calculation calculation, const char* task)
     } catch (...) {
         what = msg::shell::kUnknownFault;
     }
-    desktop_.boxes.show(msg::kNoticeTitle,
-                        task ? msg::shell::task_fault(task, what) : msg::shell::internal_fault(what),
-                        MessageIcon::Warning);
+    desktop_.boxes.show(
+        msg::kNoticeTitle,
+        task ? msg::shell::task_fault(task, what) : msg::shell::internal_fault(what),
+        MessageIcon::Warning);
     return std::nullopt;
 }
 

@@ -5,10 +5,10 @@
 #include "input_checks.h"
 #include "input_hints.h"
 #include "meaningful_result.h"
+#include "messages.h"
 #include "strength_case.h"
 #include "strength_core.h"
 #include "strength_texts.h"
-#include "messages.h"
 
 namespace gp {
 
