@@ -632,6 +632,10 @@ inline std::string at_line(int line, const std::string& what) {
     return "line " + std::to_string(line) + ": " + what;
 }
 inline std::string malformed_csv(const std::string& where) { return "malformed CSV at " + where; }
+inline constexpr const char* kUnclosedQuote = "a quoted cell is not closed";
+inline constexpr const char* kTextAfterQuote = "text follows the closing quote of a cell";
+inline constexpr const char* kQuoteInUnquoted = "a quote inside an unquoted cell";
+inline constexpr const char* kMalformedCsv = "malformed CSV";
 inline constexpr const char* kNoHeader = "the header row is missing";
 inline constexpr const char* kUnreadable = "cannot be read";
 inline std::string column_twice(const std::string& name) {
