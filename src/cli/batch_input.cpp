@@ -4,18 +4,20 @@
 #include <utility>
 #include <variant>
 
+#include "messages.h"
+
 namespace gp {
 namespace {
 
 BatchInputError at_line(int line, const std::string& what) {
-    return BatchInputError("line " + std::to_string(line) + ": " + what);
+    return BatchInputError(msg::cli::at_line(line, what));
 }
 
 BatchInputError malformed(const csv::ParseError& e) {
-    return BatchInputError(std::string("malformed CSV at ") + e.what());
+    return BatchInputError(msg::cli::malformed_csv(e.what()));
 }
 
-const BatchInputError kNoHeader = at_line(1, "the header row is missing");
+const BatchInputError kNoHeader = at_line(1, msg::cli::kNoHeader);
 
 // The next record, a CSV fault turned into the batch tool's own.
 bool next_record(csv::Reader& reader, csv::Record& rec) {
@@ -35,16 +37,15 @@ const csv::Record& header_of(csv::Reader& reader, csv::Record& rec) {
 BatchInputError fault(const PairFileError& e) {
     switch (e.problem) {
         case PairFileProblem::DuplicateColumn:
-            return at_line(e.line, "column \"" + e.name + "\" appears twice");
+            return at_line(e.line, msg::cli::column_twice(e.name));
         case PairFileProblem::UnknownColumn:
-            return at_line(e.line, "unknown column \"" + e.name + "\"");
+            return at_line(e.line, msg::cli::unknown_column(e.name));
         case PairFileProblem::WrongWidth:
-            return at_line(e.line, std::to_string(e.cells) + " cells where the header has " +
-                                       std::to_string(e.header_cells));
+            return at_line(e.line, msg::cli::wrong_width(e.cells, e.header_cells));
         case PairFileProblem::BadOption:
-            return at_line(e.line, "dx must be dx1 or dx2, not \"" + e.name + "\"");
+            return at_line(e.line, msg::cli::bad_dx(e.name));
         default:  // the rest are faults of the bytes, found before the columns
-            return at_line(e.line, "cannot be read");
+            return at_line(e.line, msg::cli::kUnreadable);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "batch_modes.h"
 #include "geometry_calculation.h"
 #include "geometry_report.h"
+#include "messages.h"
 #include "report_file_bytes.h"
 #include "strength_calculation.h"
 #include "strength_report.h"
@@ -17,7 +18,7 @@ void append_report(const BatchRow& row, std::string& out, std::string& err, Comp
                    Build build) {
     const auto outcome = compute(row.input);
     if (const auto* stop = std::get_if<Stop>(&outcome)) {
-        err += "line " + std::to_string(row.line) + ": " + stop->message + "\n";
+        err += msg::cli::row_stop(row.line, stop->message);
         return;
     }
     out += report_file_bytes(build(row.input, std::get<0>(outcome)));

@@ -14,46 +14,13 @@
 
 #include "csv.h"
 #include "mesh_figures.h"
+#include "messages.h"
 #include "outline_csv.h"
 #include "outline_dxf.h"
 #include "outline_svg.h"
 #include "pair_profile.h"
 
 namespace gp {
-
-const char* const kDrawingModesHelp = R"(
-DRAWING MODES
-  gearpair-cli profile [--gear 1|2|both] [--format csv|dxf|svg]
-                       [--thickness nominal|upper|lower|mean] [--tolerance MM]
-                       [--out DIR] [FILE]
-    The transverse outline of each gear as cut by its basic rack (the root fillet
-    radius cgyj1/cgyj2 rounds the rack's tip corner; empty: 0.38 x module): all
-    teeth, one closed counter-clockwise curve, centre at the origin, tooth 1
-    symmetric about +y, in mm. FILE is read as in the geometry mode.
-      --gear       which gear (default both)
-      --format     csv (default): header row,gear,x,y on standard output, one line
-                   per point (the first point not repeated at the end), row
-                   counting the data rows from 1;
-                   dxf, svg: one file per row and gear in DIR, named
-                   rowN-gearG.dxf / .svg (DXF: one closed LWPOLYLINE on layer
-                   GEAR1/GEAR2, the circles on layer CIRCLES, millimetres)
-      --thickness  nominal (default), or the nominal thickness changed by the upper
-                   or lower thickness deviation or their mean
-      --tolerance  largest chord deviation from the true curve, mm (default 0.001);
-                   an outline above 200000 points is drawn coarser and said so
-      --out        folder of the dxf and svg files (default: the current folder;
-                   created when missing)
-    A row whose geometry stops, or a gear that cannot be drawn, gives no points;
-    its message goes to standard error with the row number.
-
-  gearpair-cli mesh [FILE]
-    One CSV line per row: status,message,ae,t1a,t1b,t1c,t1d,t1e,zeta1_a,zeta2_a,
-    zeta1_e,zeta2_e: the length of the path of contact AE, the distances of A, B,
-    C, D, E from T1 along the line of action (transverse plane, mm) and the
-    specific sliding of gear 1 and gear 2 at A and at E, at full precision
-    (%.17g). A row that stops (also when the path of contact is empty or passes a
-    base tangent point) has stop, its message and empty cells.
-)";
 
 namespace {
 
@@ -66,7 +33,7 @@ struct ProfileRequest {
 };
 
 int usage(std::ostream& err, const std::string& what) {
-    err << "gearpair-cli: " << what << "\nTry 'gearpair-cli --help'.\n";
+    err << msg::cli::usage_error(what);
     return 2;
 }
 
@@ -114,7 +81,7 @@ int run_profile(const ProfileRequest& req, const std::vector<BatchRow>& rows, st
         std::error_code ec;
         std::filesystem::create_directories(dir, ec);
         if (!std::filesystem::is_directory(dir, ec)) {
-            err << "gearpair-cli: cannot create the folder " << req.out_dir << "\n";
+            err << msg::cli::error(msg::cli::cannot_create_folder(req.out_dir));
             return 1;
         }
     } else {
@@ -125,21 +92,22 @@ int run_profile(const ProfileRequest& req, const std::vector<BatchRow>& rows, st
         ++row_number;
         const auto outcome = pair_profile(row.input, req.options);
         if (const auto* stop = std::get_if<Stop>(&outcome)) {
-            err << "row " << row_number << ": " << stop->message << "\n";
+            err << msg::cli::drawn_row_stop(row_number, stop->message);
             continue;
         }
         const auto& profile = std::get<PairProfile>(outcome);
         for (int i = 0; i < kGears; ++i) {
             if (!req.gears[i]) continue;
             if (const auto* stop = std::get_if<Stop>(&profile.outlines[i])) {
-                err << "row " << row_number << ", gear " << i + 1 << ": " << stop->message << "\n";
+                err << msg::cli::drawn_gear_stop(row_number, i + 1, stop->message);
                 continue;
             }
             const auto& outline = std::get<GearOutline>(profile.outlines[i]);
             if (outline.capped) {
-                err << "row " << row_number << ", gear " << i + 1 << ": more than "
-                    << req.options.max_points << " points at the tolerance asked; drawn to "
-                    << outline.tolerance << " mm\n";
+                std::ostringstream tolerance;
+                tolerance << outline.tolerance;
+                err << msg::cli::drawn_coarser(row_number, i + 1, req.options.max_points,
+                                               tolerance.str());
             }
             if (!to_files) {
                 out << outline_csv_lines(outline, row_number);
@@ -151,7 +119,7 @@ int run_profile(const ProfileRequest& req, const std::vector<BatchRow>& rows, st
             } else {
                 auto dxf = outline_dxf(outline);
                 if (const auto* stop = std::get_if<Stop>(&dxf)) {
-                    err << "gearpair-cli: " << stop->message << "\n";
+                    err << msg::cli::error(stop->message);
                     return 1;
                 }
                 bytes = std::get<std::string>(std::move(dxf));
@@ -159,7 +127,7 @@ int run_profile(const ProfileRequest& req, const std::vector<BatchRow>& rows, st
             const auto path = dir / ("row" + std::to_string(row_number) + "-gear" +
                                      std::to_string(i + 1) + "." + req.format);
             if (!write_file(path, bytes)) {
-                err << "gearpair-cli: cannot write " << path.string() << "\n";
+                err << msg::cli::error(msg::cli::cannot_write(path.string()));
                 return 1;
             }
         }
@@ -211,14 +179,16 @@ int run_drawing_mode(const std::vector<std::string>& args, std::ostream& out, st
         const std::string& a = args[k];
         const bool option = mode == "profile" && a.size() > 2 && a.rfind("--", 0) == 0;
         if (option) {
-            if (k + 1 >= args.size()) return usage(err, "option " + a + " needs a value");
+            if (k + 1 >= args.size()) return usage(err, msg::cli::needs_value(a));
             const std::string& v = args[++k];
             if (a == "--gear") {
-                if (v != "1" && v != "2" && v != "both") return usage(err, "bad --gear " + v);
+                if (v != "1" && v != "2" && v != "both")
+                    return usage(err, msg::cli::bad_value(a, v));
                 req.gears[0] = v != "2";
                 req.gears[1] = v != "1";
             } else if (a == "--format") {
-                if (v != "csv" && v != "dxf" && v != "svg") return usage(err, "bad --format " + v);
+                if (v != "csv" && v != "dxf" && v != "svg")
+                    return usage(err, msg::cli::bad_value(a, v));
                 req.format = v;
             } else if (a == "--thickness") {
                 if (v == "nominal") {
@@ -230,37 +200,36 @@ int run_drawing_mode(const std::vector<std::string>& args, std::ostream& out, st
                 } else if (v == "mean") {
                     req.options.thickness = ThicknessChoice::Mean;
                 } else {
-                    return usage(err, "bad --thickness " + v);
+                    return usage(err, msg::cli::bad_value(a, v));
                 }
             } else if (a == "--tolerance") {
                 if (!parse_tolerance(v, req.options.tolerance)) {
-                    return usage(err, "bad --tolerance " + v + " (a positive number of mm)");
+                    return usage(err, msg::cli::bad_tolerance(v));
                 }
             } else if (a == "--out") {
-                if (v.empty()) return usage(err, "empty --out");
+                if (v.empty()) return usage(err, msg::cli::kEmptyOut);
                 req.out_dir = v;
             } else {
-                return usage(err, "unknown option " + a);
+                return usage(err, msg::cli::unknown_option(a));
             }
         } else if (!have_file) {
             req.file = a;
             have_file = true;
         } else {
-            return usage(err, "too many arguments");
+            return usage(err, msg::cli::kTooManyArguments);
         }
     }
     if (req.format == "dxf" && !dxf_available()) {
-        return usage(err, "DXF output is not available in this build");
+        return usage(err, msg::cli::kNoDxf);
     }
 
     std::string text;
-    if (!read_input(req.file, text)) return usage(err, "cannot read " + req.file);
+    if (!read_input(req.file, text)) return usage(err, msg::cli::cannot_read(req.file));
     std::vector<BatchRow> rows;
     try {
         rows = read_batch(text);
     } catch (const BatchInputError& e) {
-        err << "gearpair-cli: " << (req.file.empty() ? std::string("-") : req.file) << ": "
-            << e.what() << "\n";
+        err << msg::cli::file_error(req.file.empty() ? std::string("-") : req.file, e.what());
         return 2;
     }
 

@@ -10,9 +10,6 @@
 
 namespace gp {
 
-// Their part of `gearpair-cli --help`.
-extern const char* const kDrawingModesHelp;
-
 // Whether `mode` is one of the drawing modes.
 bool is_drawing_mode(const std::string& mode);
 

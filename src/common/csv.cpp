@@ -1,17 +1,19 @@
 #include "csv.h"
 
+#include "messages.h"
+
 namespace gp::csv {
 
 const char* describe(Fault fault) {
     switch (fault) {
         case Fault::UnclosedQuote:
-            return "a quoted cell is not closed";
+            return msg::cli::kUnclosedQuote;
         case Fault::TextAfterQuote:
-            return "text follows the closing quote of a cell";
+            return msg::cli::kTextAfterQuote;
         case Fault::QuoteInUnquoted:
-            return "a quote inside an unquoted cell";
+            return msg::cli::kQuoteInUnquoted;
     }
-    return "malformed CSV";
+    return msg::cli::kMalformedCsv;
 }
 
 int Reader::peek(std::size_t ahead) {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "messages.h"
+
 namespace gp::csv {
 
 struct Record {
@@ -28,9 +30,7 @@ const char* describe(Fault fault);
 
 struct ParseError : std::runtime_error {
     ParseError(int line, Fault fault)
-        : std::runtime_error("line " + std::to_string(line) + ": " + describe(fault)),
-          line(line),
-          fault(fault) {}
+        : std::runtime_error(msg::cli::at_line(line, describe(fault))), line(line), fault(fault) {}
     int line;
     Fault fault;
 };

@@ -44,22 +44,21 @@ std::optional<CheckFailure> first_failure(const GearPairInput& in, const Fields&
 std::optional<CheckFailure> check_for_geometry(const GearPairInput& in) {
     if (auto f = first_failure(
             in, kNumericFields, [](const std::string& t) { return !t.empty() && !is_numeric(t); },
-            msg::kLettersOrSymbols, "以下参数不是数字（含有字母或符号）：")) {
+            msg::kLettersOrSymbols, msg::detail::kNotNumbers)) {
         return f;
     }
     return first_failure(
         in, kRequiredFields, [](const std::string& t) { return t.empty(); }, msg::kIncomplete,
-        "计算齿轮参数需要填写以下参数：");
+        msg::detail::kGeometryNeeds);
 }
 
 std::optional<CheckFailure> check_for_strength(const GearPairInput& in) {
     if (!in.nj.empty() && !is_numeric(in.nj)) {
         return CheckFailure{msg::kLettersOrSymbols, "nj",
-                            field_caption("nj") + "不是数字（含有字母或符号）"};
+                            msg::detail::field_not_a_number(field_caption("nj"))};
     }
     if (in.nj.empty()) {
-        return CheckFailure{msg::kNoTorque, "nj",
-                            "计算齿轮强度需要填写" + field_caption("nj") + "（kgf·m）"};
+        return CheckFailure{msg::kNoTorque, "nj", msg::detail::strength_needs(field_caption("nj"))};
     }
     return std::nullopt;
 }

@@ -116,10 +116,11 @@ double lenient_parse(std::string_view text) {
 
 double strict_convert(std::string_view text, std::string_view field) {
     if (!is_numeric(text)) {
-        const std::string what = field.empty() ? std::string("输入的参数") : field_caption(field);
+        const std::string what =
+            field.empty() ? std::string(msg::detail::kSomeInput) : field_caption(field);
         throw StopSignal{
             text.empty() ? msg::kIncomplete : msg::kLettersOrSymbols,
-            what + (text.empty() ? "未填写，它必须是一个数" : "不是一个数（含有字母或符号）")};
+            text.empty() ? msg::detail::not_filled(what) : msg::detail::not_a_number(what)};
     }
     return lenient_parse(text);
 }

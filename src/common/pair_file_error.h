@@ -32,4 +32,7 @@ struct PairFileError {
     std::size_t limit = 0;
 };
 
+// The problem in the desktop program's words, naming the line.
+std::string pair_file_problem_text(const PairFileError& e);
+
 }  // namespace gp

@@ -13,18 +13,19 @@ thread_local const char* current_quantity = nullptr;
 const char* fault_text(FaultKind kind) {
     switch (kind) {
         case FaultKind::DivisionByZero:
-            return "除数为 0";
+            return msg::detail::kDivisionByZero;
         case FaultKind::NegativeRoot:
-            return "对负数开平方";
+            return msg::detail::kNegativeRoot;
         case FaultKind::OutOfRange:
             break;
     }
-    return "数值超出计算范围";
+    return msg::detail::kOutOfRange;
 }
 
 std::string fault_detail(FaultKind kind) {
     const char* quantity = Computing::current();
-    return std::string(quantity ? quantity : "计算") + "时" + fault_text(kind);
+    return msg::detail::fault_while(quantity ? quantity : msg::detail::kSomeCalculation,
+                                    fault_text(kind));
 }
 
 }  // namespace
@@ -43,7 +44,7 @@ void Computing::now(const char* quantity) { current_quantity = quantity; }
 const char* Computing::current() { return current_quantity; }
 
 std::string detail_number(double value) {
-    if (!std::isfinite(value)) return "（超出范围）";
+    if (!std::isfinite(value)) return msg::detail::kNumberOutOfRange;
     const double magnitude = std::fabs(value);
     if (magnitude == 0.0 || (magnitude >= 1e-4 && magnitude < 1e9)) {
         return text_of_double(std::floor(value * 100000.0 + 0.5) / 100000.0);

@@ -8,6 +8,7 @@
 #include "input_checks.h"
 #include "input_hints.h"
 #include "mesh_indices.h"
+#include "messages.h"
 #include "pin_measurement.h"
 #include "profile_shift.h"
 #include "span_measurement.h"
@@ -24,22 +25,22 @@ namespace {
 // before the pins. `step` names the stage, for the explanation of an arithmetic fault.
 GeometryQuantities run_stages(const GeometryInputs& in, Computing& step) {
     GeometryQuantities q;
-    step.now("计算端面压力角、端面模数和分度圆直径");
+    step.now(msg::step::kTransverse);
     q.transverse = transverse_geometry(in);
-    step.now("计算基圆直径和啮合角");
+    step.now(msg::step::kWorkingAngle);
     q.working = working_pressure_angle(in, q.transverse);
-    step.now("计算法向变位系数");
+    step.now(msg::step::kProfileShift);
     q.shift = profile_shift(in, q.transverse, q.working);
-    step.now("计算齿顶圆直径、齿根圆直径和齿高");
+    step.now(msg::step::kGearSizes);
     q.sizes = gear_sizes(in, q.transverse, q.working, q.shift);
-    step.now("计算分度圆法向弧齿厚和齿顶端面弧齿厚");
+    step.now(msg::step::kToothThickness);
     q.thickness = tooth_thickness(in, q.transverse, q.working, q.shift, q.sizes);
     q.mesh = mesh_indices(in, q.transverse, q.working, q.shift, q.sizes, q.thickness);
-    step.now("计算量棒直径和跨棒距");
+    step.now(msg::step::kPinMeasurement);
     q.pins = pin_measurement(in, q.transverse, q.working, q.thickness);
-    step.now("计算跨齿数和公法线长度");
+    step.now(msg::step::kSpanMeasurement);
     q.span = span_measurement(in, q.transverse, q.shift);
-    step.now("把结果换算成显示数值");
+    step.now(msg::step::kDisplayValues);
     return q;
 }
 
@@ -49,7 +50,7 @@ GeometryQuantities run_stages(const GeometryInputs& in, Computing& step) {
 template <typename Finish>
 auto computed(const GearPairInput& input, Finish finish) {
     try {
-        Computing step{"读取输入参数"};
+        Computing step{msg::step::kReadInputs};
         const GeometryInputs in = read_geometry_inputs(input);
         const GeometryQuantities q = run_stages(in, step);
         return finish(in, q);

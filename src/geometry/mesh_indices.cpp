@@ -1,5 +1,6 @@
 #include "mesh_indices.h"
 
+#include "messages.h"
 #include "pi.h"
 
 namespace gp {
@@ -8,7 +9,7 @@ MeshIndices mesh_indices(const GeometryInputs& in, const TransverseGeometry& t,
                          const WorkingPressureAngle& w, const ProfileShift& s, const GearSizes& g,
                          const ToothThickness& th) {
     MeshIndices m;
-    Computing step{"计算不根切最小齿数"};
+    Computing step{msg::step::kMinTeeth};
     const Real sin_alpha_t = sin(t.alpha_t);
     for (int i = 0; i < kGears; ++i) {
         m.zmin[i] = 2.0 * (in.han - s.xn[i]) * cos(in.beta) / (sin_alpha_t * sin_alpha_t);
@@ -17,7 +18,7 @@ MeshIndices mesh_indices(const GeometryInputs& in, const TransverseGeometry& t,
     // Along the line of action: rho_a from each base-circle tangent point to the
     // gear's own tip circle; rho_start to where the mate's tip circle crosses the
     // line, which is where the active profile of this gear starts.
-    step.now("计算啮合起始圆直径");
+    step.now(msg::step::kStartOfActiveProfile);
     GearPairOf<Real> rho_a;
     for (int i = 0; i < kGears; ++i) {
         rho_a[i] = sqrt(g.da[i] * g.da[i] - w.db[i] * w.db[i]) / 2.0;
@@ -30,7 +31,7 @@ MeshIndices mesh_indices(const GeometryInputs& in, const TransverseGeometry& t,
 
     // Root form circle of a rack-cut tooth: where the rack tip rounding (clearance
     // cn·mn) stops generating the involute.
-    step.now("计算齿根过渡曲线起始圆直径");
+    step.now(msg::step::kRootFormCircle);
     for (int i = 0; i < kGears; ++i) {
         const Real u = ((t.d[i] - g.df[i]) - 2.0 * in.cn * in.mn) / sin_alpha_t;
         const Real along = t.d[i] * sin_alpha_t - u;
@@ -38,22 +39,22 @@ MeshIndices mesh_indices(const GeometryInputs& in, const TransverseGeometry& t,
     }
     // Below 1 the active profile starts above the end of the fillet: the mate's tip
     // stays clear of the fillet.
-    step.now("计算齿顶干涉指标");
+    step.now(msg::step::kTipInterference);
     for (int i = 0; i < kGears; ++i) m.btf[i] = m.dff[i] / m.dc[i];
 
-    step.now("计算端面重合度");
+    step.now(msg::step::kTransverseContactRatio);
     m.eps_alpha = (rho_a[0] - rho_start[0]) / th.pbt;
-    step.now("计算轴面重合度");
+    step.now(msg::step::kOverlapRatio);
     m.eps_beta = in.b * sin(in.beta) / (kPi * in.mn);
     m.eps_gamma = m.eps_alpha + m.eps_beta;
 
     // Ratio of the driven gear's tip-side part of the path of contact to the
     // driving gear's.
-    step.now("计算摩擦噪音指标");
+    step.now(msg::step::kFrictionNoise);
     const Real tan_alpha_wt = tan(w.alpha_wt);
     m.btz = (2.0 * rho_a[1] - w.db[1] * tan_alpha_wt) / (2.0 * rho_a[0] - w.db[0] * tan_alpha_wt);
 
-    step.now("计算滑移噪音指标");
+    step.now(msg::step::kSlipNoise);
     for (int i = 0; i < kGears; ++i) {
         m.btcg[i] = (w.db[i] + 0.3141592654 * in.mn) / m.dc[i];
     }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "messages.h"
 #include "number_parse.h"
 #include "number_text.h"
 #include "pi.h"
@@ -23,12 +24,9 @@ Real solved_pin_centre_angle(int i, Real dp, Real inv_alpha_m) {
         return pin_centre_angle(inv_alpha_m);
     } catch (StopSignal& stop) {
         if (stop.detail.empty()) {
-            const std::string n = std::to_string(i + 1);
-            stop.detail = std::string(i == 0 ? "主动齿轮" : "从动齿轮") +
-                          "量棒中心所在圆的压力角迭代达不到 1e-12 的精度：量棒直径 dp" + n + " = " +
-                          detail_number(dp.value()) +
-                          "，inv αM = " + detail_number(inv_alpha_m.value());
-            if (inv_alpha_m < 0.0) stop.detail += "（小于 0：量棒中心落在基圆以内，量棒太小）";
+            stop.detail = msg::detail::pin_angle_not_converged(i, detail_number(dp.value()),
+                                                               detail_number(inv_alpha_m.value()));
+            if (inv_alpha_m < 0.0) stop.detail += msg::detail::kPinCentreInsideBase;
         }
         throw;
     }

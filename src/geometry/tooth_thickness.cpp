@@ -11,10 +11,8 @@ namespace gp {
 namespace {
 
 std::string tip_inside_base_circle(int gear, Real da, Real db) {
-    const std::string n = std::to_string(gear + 1);
-    return std::string(gear == 0 ? "主动齿轮" : "从动齿轮") + "的齿顶圆在基圆以内：齿顶圆直径 da" +
-           n + " = " + detail_number(da.value()) + "，小于基圆直径 db" + n + " = " +
-           detail_number(db.value());
+    return msg::detail::tip_inside_base_circle(gear, detail_number(da.value()),
+                                               detail_number(db.value()));
 }
 
 }  // namespace

@@ -19,9 +19,8 @@ std::string unattainable_centre_distance(Real a, Real a0, Real cos_alpha_t) {
     for (int i = 0; i < 10 && (a0.value() / smallest) * cos_alpha_t.value() > 1.0; ++i) {
         smallest += 0.00001;
     }
-    return "中心距 a = " + detail_number(a.value()) + " 小于该齿轮副能够啮合的最小中心距 " +
-           detail_number(smallest) +
-           "（两基圆半径之和；标准中心距 a0 = " + detail_number(a0.value()) + "）";
+    return msg::detail::centre_distance_too_small(detail_number(a.value()), detail_number(smallest),
+                                                  detail_number(a0.value()));
 }
 
 }  // namespace

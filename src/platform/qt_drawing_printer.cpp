@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "messages.h"
 #include "qt_report_printer.h"
 
 namespace gp {
@@ -14,14 +15,14 @@ namespace {
 bool paint_page(const PageDrawing& drawing, QPrinter& printer, QString* error) {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        *error = QStringLiteral("打印作业无法开始");
+        *error = QString::fromUtf8(msg::output::kJobNotStarted);
         return false;
     }
     const QRectF page(QPointF(0, 0),
                       printer.pageLayout().paintRectPixels(printer.resolution()).size());
     drawing.paint(painter, page);
     if (!painter.end()) {
-        *error = QStringLiteral("打印作业无法完成");
+        *error = QString::fromUtf8(msg::output::kJobNotFinished);
         return false;
     }
     return true;

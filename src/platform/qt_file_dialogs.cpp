@@ -7,7 +7,6 @@
 #include <QPushButton>
 
 #include "messages.h"
-#include "pair_file_messages.h"
 
 namespace gp {
 
@@ -24,22 +23,22 @@ std::optional<std::string> chosen(const QString& path) {
 
 std::optional<std::string> QtFileDialogs::open_path(const std::string& folder) {
     return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(),
-                                               q(pair_msg::kOpenTitle), q(folder),
-                                               q(pair_msg::kFileFilter)));
+                                               q(msg::pair_file::kOpenTitle), q(folder),
+                                               q(msg::pair_file::kFileFilter)));
 }
 
 std::optional<std::string> QtFileDialogs::save_path(const std::string& suggested) {
     return chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                               q(pair_msg::kSaveAsTitle), q(suggested),
-                                               q(pair_msg::kFileFilter)));
+                                               q(msg::pair_file::kSaveAsTitle), q(suggested),
+                                               q(msg::pair_file::kFileFilter)));
 }
 
 SaveAnswer QtFileDialogs::ask_to_save(const std::string& question) {
     QMessageBox box(QMessageBox::Question, q(msg::kAppTitle), q(question), QMessageBox::NoButton,
                     QApplication::activeWindow());
-    QPushButton* save = box.addButton(q(pair_msg::kSave), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(q(pair_msg::kDiscard), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(q(pair_msg::kCancel), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(q(msg::pair_file::kSave), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(q(msg::pair_file::kDiscard), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(q(msg::pair_file::kCancel), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -53,12 +52,12 @@ std::optional<int> QtFileDialogs::choose_row(const std::string& question,
     QStringList list;
     for (const std::string& item : items) list << q(item);
     QInputDialog dialog(QApplication::activeWindow());
-    dialog.setWindowTitle(q(pair_msg::kOpenTitle));
+    dialog.setWindowTitle(q(msg::pair_file::kOpenTitle));
     dialog.setLabelText(q(question));
     dialog.setComboBoxItems(list);
     dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
-    dialog.setOkButtonText(q(pair_msg::kOpen));
-    dialog.setCancelButtonText(q(pair_msg::kCancel));
+    dialog.setOkButtonText(q(msg::pair_file::kOpen));
+    dialog.setCancelButtonText(q(msg::pair_file::kCancel));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const auto index = list.indexOf(dialog.textValue());
     if (index < 0) return std::nullopt;

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "messages.h"
+
 namespace gp {
 
 namespace {
@@ -43,7 +45,7 @@ std::unique_ptr<QMessageBox> make_message_box(const std::string& title, const st
     box->setIcon(qt_icon(icon));
     box->setStandardButtons(QMessageBox::Ok);
     QAbstractButton* ok = box->button(QMessageBox::Ok);
-    ok->setText(QStringLiteral("确定"));
+    ok->setText(QString::fromUtf8(msg::output::kOk));
     ok->setIcon(QIcon());  // some styles put a picture on it; the box shows words only
     box->setWindowModality(Qt::ApplicationModal);
     return box;

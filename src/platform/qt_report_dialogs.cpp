@@ -9,6 +9,7 @@
 #include <QPrintPreviewWidget>
 #include <utility>
 
+#include "messages.h"
 #include "qt_report_printer.h"
 #include "report_painter.h"
 
@@ -26,7 +27,7 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& doc, QWidget* par
     : PreviewPrinter{default_report_printer(doc.title)},
       QPrintPreviewDialog(PreviewPrinter::printer.get(), parent),
       doc_(doc) {
-    setWindowTitle(QStringLiteral("打印预览 - %1").arg(QString::fromStdString(doc.title)));
+    setWindowTitle(QString::fromStdString(msg::output::preview_title(doc.title)));
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
         error_.clear();
         paint_report(doc_, *p, &error_);
@@ -61,7 +62,7 @@ DialogOutcome QtReportDialogs::print_to(const ReportDocument& doc) {
                                                  QStringLiteral(".pdf")));
     }
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
-    dialog.setWindowTitle(QStringLiteral("打印到"));
+    dialog.setWindowTitle(QString::fromUtf8(msg::output::kPrintToTitle));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintShowPageSize);
     dialog.setMinMax(1, report_page_count(doc, *printer));
@@ -76,9 +77,9 @@ DialogOutcome QtReportDialogs::export_pdf(const ReportDocument& doc) {
     const QString suggested =
         QDir(pdf_folder_)
             .filePath(pdf_file_stem(title, QDateTime::currentDateTime()) + QStringLiteral(".pdf"));
-    QString path =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("导出 PDF"),
-                                     suggested, QStringLiteral("PDF 文件 (*.pdf)"));
+    QString path = QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), QString::fromUtf8(msg::output::kExportPdfTitle), suggested,
+        QString::fromUtf8(msg::output::kPdfFilter));
     if (path.isEmpty()) return DialogOutcome{DialogOutcome::Kind::Cancelled};
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     pdf_folder_ = QFileInfo(path).absolutePath();  // the next export starts there
@@ -89,9 +90,9 @@ DialogOutcome QtReportDialogs::write_pdf(const ReportDocument& doc, const QStrin
     const auto pdf = pdf_report_printer(doc.title, path);
     QString error;
     if (!paint_report(doc, *pdf, &error) || !QFileInfo::exists(path)) {
-        return failed(error.isEmpty()
-                          ? QStringLiteral("无法写入%1").arg(QDir::toNativeSeparators(path))
-                          : error);
+        return failed(error.isEmpty() ? QString::fromStdString(msg::output::cannot_write(
+                                            QDir::toNativeSeparators(path).toStdString()))
+                                      : error);
     }
     return DialogOutcome{
         DialogOutcome::Kind::Done, QDir::toNativeSeparators(path).toStdString(), {}};

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <utility>
 
+#include "messages.h"
 #include "report_paths.h"
 
 namespace gp {
@@ -29,14 +30,15 @@ bool is_read_only(const QStorageInfo& volume, int error) {
 QString why_not_opened(const QFile& file, int error) {
     const QFileInfo info(file.fileName());
     if (!info.absoluteDir().exists()) {
-        return QStringLiteral("文件夹%1不存在").arg(QDir::toNativeSeparators(info.absolutePath()));
+        return QString::fromStdString(msg::output::folder_missing(
+            QDir::toNativeSeparators(info.absolutePath()).toStdString()));
     }
-    if (info.isDir()) return QStringLiteral("该路径是一个文件夹");
-    if (is_read_only(volume_of(file), error)) return QStringLiteral("磁盘是只读的");
+    if (info.isDir()) return QString::fromUtf8(msg::output::kPathIsFolder);
+    if (is_read_only(volume_of(file), error)) return QString::fromUtf8(msg::output::kReadOnlyDisk);
     if (error == EACCES || error == EPERM || file.error() == QFileDevice::PermissionsError) {
-        return QStringLiteral("没有写入该文件的权限");
+        return QString::fromUtf8(msg::output::kNoWritePermission);
     }
-    return QStringLiteral("无法打开该文件（%1）").arg(file.errorString());
+    return QString::fromStdString(msg::output::cannot_open(file.errorString().toStdString()));
 }
 
 bool is_out_of_space(int error) {
@@ -48,11 +50,11 @@ bool is_out_of_space(int error) {
 
 QString why_not_written(const QFile& file, qint64 wanted, int error) {
     const QStorageInfo volume = volume_of(file);
-    if (is_read_only(volume, error)) return QStringLiteral("磁盘是只读的");
+    if (is_read_only(volume, error)) return QString::fromUtf8(msg::output::kReadOnlyDisk);
     if (is_out_of_space(error) || (volume.isValid() && volume.bytesAvailable() < wanted)) {
-        return QStringLiteral("磁盘空间不足");
+        return QString::fromUtf8(msg::output::kDiskFull);
     }
-    return QStringLiteral("写入失败（%1）").arg(file.errorString());
+    return QString::fromStdString(msg::output::write_failed(file.errorString().toStdString()));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QPrinterInfo>
 #include <utility>
 
+#include "messages.h"
 #include "report_painter.h"
 
 namespace gp {
@@ -46,12 +47,13 @@ PrintOutcome QtReportPrinter::print(const ReportDocument& doc) {
 }
 
 PrintOutcome QtReportPrinter::print_job(const std::string& title, const PaintJob& paint) {
-    QString why_not_printed = QStringLiteral("没有安装打印机");
+    QString why_not_printed = QString::fromUtf8(msg::output::kNoPrinter);
     if (const auto printer = default_report_printer(title);
         printer->outputFormat() == QPrinter::NativeFormat) {
         QString error;
         if (paint(*printer, &error)) return PrintOutcome{PrintOutcome::Kind::Printed, {}, {}};
-        why_not_printed = QStringLiteral("打印机%1无法打印：%2").arg(printer->printerName(), error);
+        why_not_printed = QString::fromStdString(
+            msg::output::printer_failed(printer->printerName().toStdString(), error.toStdString()));
     }
 
     // Two prints within one second must not overwrite each other.
@@ -65,10 +67,12 @@ PrintOutcome QtReportPrinter::print_job(const std::string& title, const PaintJob
     QString error;
     if (!paint(*pdf, &error) || !QFileInfo::exists(path)) {
         if (error.isEmpty())
-            error = QStringLiteral("无法写入%1").arg(QDir::toNativeSeparators(path));
-        return PrintOutcome{PrintOutcome::Kind::Failed,
-                            {},
-                            (why_not_printed + QStringLiteral("；") + error).toStdString()};
+            error = QString::fromStdString(
+                msg::output::cannot_write(QDir::toNativeSeparators(path).toStdString()));
+        return PrintOutcome{
+            PrintOutcome::Kind::Failed,
+            {},
+            why_not_printed.toStdString() + msg::output::kReasonSeparator + error.toStdString()};
     }
     return PrintOutcome{PrintOutcome::Kind::SavedAsPdf,
                         QDir::toNativeSeparators(path).toStdString(),

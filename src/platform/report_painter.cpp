@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include "gbk.h"
+#include "messages.h"
 #include "report_columns.h"
 
 namespace gp {
@@ -113,14 +114,15 @@ int report_page_count(const ReportDocument& doc, const QPrinter& printer) {
 bool paint_report(const ReportDocument& doc, QPrinter& printer, QString* error) {
     const QPageRanges wanted = printer.pageRanges();
     QPainter painter;
-    if (!painter.begin(&printer)) return fail(error, QStringLiteral("打印作业无法开始"));
+    if (!painter.begin(&printer))
+        return fail(error, QString::fromUtf8(msg::output::kJobNotStarted));
     int page = -1;  // the page being painted; none yet
     for (const PaperText& text : lay_out_on_paper(doc, printer, printer.height())) {
         if (!wanted.isEmpty() && !wanted.contains(text.page + 1)) continue;
         if (text.page != page) {
             if (page >= 0 && !printer.newPage()) {
                 painter.end();
-                return fail(error, QStringLiteral("无法开始新的一页"));
+                return fail(error, QString::fromUtf8(msg::output::kNoNewPage));
             }
             page = text.page;
         }
@@ -128,7 +130,7 @@ bool paint_report(const ReportDocument& doc, QPrinter& printer, QString* error) 
         draw_in_columns(painter, text.text, text.origin, report_column_width(text.points, printer));
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        return fail(error, QStringLiteral("打印作业未能完成"));
+        return fail(error, QString::fromUtf8(msg::output::kJobNotCompleted));
     }
     return true;
 }

@@ -2,13 +2,15 @@
 
 #include <QDir>
 
+#include "messages.h"
+
 namespace gp {
 
 namespace {
 
 QString file_name(ReportKind kind) {
-    return kind == ReportKind::Geometry ? QStringLiteral("齿轮参数结果Tolmaren.txt")
-                                        : QStringLiteral("齿轮强度结果Tolmaren.txt");
+    return QString::fromUtf8(kind == ReportKind::Geometry ? msg::output::kGeometryReportFile
+                                                          : msg::output::kStrengthReportFile);
 }
 
 }  // namespace

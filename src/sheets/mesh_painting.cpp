@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "mesh_view.h"
+#include "messages.h"
 #include "pi.h"
 #include "plot_style.h"
 
@@ -328,7 +329,7 @@ void paint_mesh_page(QPainter& painter, const QRectF& page, const MeshScene& sce
 
     painter.setFont(plot_font(text_px * 1.5));
     painter.setPen(Qt::black);
-    QString title = QStringLiteral("齿轮啮合图");
+    QString title = QString::fromUtf8(msg::mesh::kWindowTitle);
     if (!scene.caption.isEmpty()) title += QStringLiteral("　") + scene.caption;
     painter.drawText(QRectF(page.left(), page.top(), page.width(), title_h), Qt::AlignCenter,
                      title);

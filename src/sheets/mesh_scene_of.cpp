@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "mesh_figures.h"
+#include "messages.h"
 #include "outline_csv.h"
 #include "outline_dxf.h"
 #include "outline_svg.h"
@@ -19,8 +20,6 @@ namespace {
 
 // Samples of the sliding curves from A to E.
 constexpr int kSlidingSamples = 241;
-
-const char* gear_name(int i) { return i == 0 ? "主动齿轮" : "从动齿轮"; }
 
 // `decimals` places, or six significant digits for the lengths of a tiny module.
 QString fixed(double v, int decimals) {
@@ -75,13 +74,11 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
     g.rf = o.root_radius;
 
     const std::vector<SegmentKind> kinds = point_kinds(o);
-    const QString name = QString::fromUtf8(gear_name(i));
     if (o.undercut) {
         const auto red = runs_of(o, [&](std::size_t k) { return kinds[k] == SegmentKind::Fillet; });
         g.faults.insert(g.faults.end(), red.begin(), red.end());
-        scene.faults << QStringLiteral(
-                            "%1根切：齿数 %2 少于不根切最小齿数 %3，齿根过渡曲线切入渐开线齿廓")
-                            .arg(name, fixed(n.z[i], 0), fixed(n.zmin[i], 2));
+        scene.faults << QString::fromStdString(msg::mesh::undercut(
+            i, fixed(n.z[i], 0).toStdString(), fixed(n.zmin[i], 2).toStdString()));
     }
     if (o.pointed) {
         const double depth = o.outer_radius - o.root_radius;
@@ -89,9 +86,8 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
             return radius_of(o.points[k]) > o.outer_radius - 0.08 * depth;
         });
         g.faults.insert(g.faults.end(), red.begin(), red.end());
-        scene.faults << QStringLiteral(
-                            "%1齿顶变尖：齿顶端面弧齿厚 %2 mm ≤ 0，两侧齿廓在齿顶圆以下相交")
-                            .arg(name, fixed(n.sta[i], 4));
+        scene.faults << QString::fromStdString(
+            msg::mesh::pointed(i, fixed(n.sta[i], 4).toStdString()));
     }
     // The mate's tip works down to dc; below the root form circle dff it meets the
     // fillet instead of the involute.
@@ -104,15 +100,13 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
         });
         g.faults.insert(g.faults.end(), red.begin(), red.end());
         g.r_fault = from;
-        scene.faults << QStringLiteral(
-                            "齿顶干涉：%1的齿顶进入%2的齿根过渡曲线（啮合起始圆直径 %3 mm "
-                            "小于齿根过渡曲线起始圆直径 %4 mm，干涉指标 %5 > 1）")
-                            .arg(QString::fromUtf8(gear_name(1 - i)), name, fixed(n.dc[i], 4),
-                                 fixed(n.dff[i], 4), fixed(n.btf[i], 4));
+        scene.faults << QString::fromStdString(msg::mesh::tip_interference(
+            i, fixed(n.dc[i], 4).toStdString(), fixed(n.dff[i], 4).toStdString(),
+            fixed(n.btf[i], 4).toStdString()));
     }
     if (o.capped) {
-        scene.notes << QStringLiteral("%1齿形点数已达上限，弦高公差放宽至 %2 mm")
-                           .arg(name, QString::number(o.tolerance, 'g', 3));
+        scene.notes << QString::fromStdString(
+            msg::mesh::points_capped(i, QString::number(o.tolerance, 'g', 3).toStdString()));
     }
 }
 
@@ -150,7 +144,7 @@ MeshPicture mesh_picture(const GeometryNumbers& n, const GearPairInput& form) {
     for (int i = 0; i < kGears; ++i) {
         auto o = gear_outline(n, i, rounding[static_cast<std::size_t>(i)]);
         if (const auto* stop = std::get_if<Stop>(&o)) {
-            return refused_picture(std::string(gear_name(i)) + "：" + stop->message);
+            return refused_picture(msg::mesh::gear_refused(i, stop->message));
         }
         (*outlines)[static_cast<std::size_t>(i)] = std::get<GearOutline>(std::move(o));
     }
@@ -161,21 +155,20 @@ MeshPicture mesh_picture(const GeometryNumbers& n, const GearPairInput& form) {
 
     MeshPicture picture;
     MeshScene& scene = picture.scene;
-    scene.caption = QStringLiteral("齿数 %1/%2，法向模数 %3 mm，中心距 %4 mm")
-                        .arg(fixed(n.z[0], 0), fixed(n.z[1], 0), QString::number(n.mn, 'g', 8),
-                             QString::number(n.a, 'g', 10));
+    scene.caption = QString::fromStdString(msg::mesh::caption(
+        fixed(n.z[0], 0).toStdString(), fixed(n.z[1], 0).toStdString(),
+        QString::number(n.mn, 'g', 8).toStdString(), QString::number(n.a, 'g', 10).toStdString()));
     add_gear(scene, 0, o1, n);
     add_gear(scene, 1, o2, n);
     // An empty root fillet radius field: the rack's rounding was taken as 0.38 × module.
     if (o1.rounding.from_default && o2.rounding.from_default) {
-        scene.notes.prepend(QStringLiteral("齿根圆角半径未输入：取 0.38 × 模数 = %1 mm")
-                                .arg(QString::number(o1.rounding.radius, 'g', 6)));
+        scene.notes.prepend(QString::fromStdString(msg::mesh::default_rounding(
+            QString::number(o1.rounding.radius, 'g', 6).toStdString())));
     } else {
         for (const GearOutline* o : {&o2, &o1}) {
             if (!o->rounding.from_default) continue;
-            scene.notes.prepend(QStringLiteral("%1齿根圆角半径未输入：取 0.38 × 模数 = %2 mm")
-                                    .arg(QString::fromUtf8(gear_name(o->gear - 1)),
-                                         QString::number(o->rounding.radius, 'g', 6)));
+            scene.notes.prepend(QString::fromStdString(msg::mesh::default_rounding(
+                o->gear - 1, QString::number(o->rounding.radius, 'g', 6).toStdString())));
         }
     }
     scene.gears[0].centre = QPointF(0, 0);

@@ -18,7 +18,6 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "mesh_messages.h"
 #include "mesh_painting.h"
 #include "mesh_view.h"
 #include "messages.h"
@@ -37,10 +36,14 @@ constexpr int kPageDpi = 150;
 constexpr int kPlayStep = 5;  // slider steps per frame
 constexpr int kPlayIntervalMs = 30;
 
+QString q(const char* text) { return QString::fromUtf8(text); }
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
 std::optional<QString> write_file(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return mesh_msg::not_written(QDir::toNativeSeparators(path), file.errorString());
+        return q(msg::mesh::not_written(QDir::toNativeSeparators(path).toStdString(),
+                                        file.errorString().toStdString()));
     }
     return std::nullopt;
 }
@@ -86,28 +89,28 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
       outlines_(std::move(outlines)),
       desktop_(desktop) {
     setObjectName(QStringLiteral("meshwindow"));
-    setWindowTitle(QString::fromUtf8(mesh_msg::kWindowTitle));
+    setWindowTitle(q(msg::mesh::kWindowTitle));
     setFont(ui_font());
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(1180, 720);
 
-    auto* fit = new QPushButton(QStringLiteral("适合窗口"));
-    play_ = new QPushButton(QStringLiteral("播放"));
+    auto* fit = new QPushButton(q(msg::mesh::kFit));
+    play_ = new QPushButton(q(msg::mesh::kPlay));
     slider_ = new QSlider(Qt::Horizontal);
     slider_->setRange(0, kSliderSteps);
-    slider_->setToolTip(QStringLiteral("转动齿轮：至少一个基节"));
-    auto* save = new QPushButton(QStringLiteral("保存图片…"));
-    auto* print = new QPushButton(QStringLiteral("打印"));
-    auto* export_button = new QPushButton(QStringLiteral("导出齿形…"));
+    slider_->setToolTip(q(msg::mesh::kTurnTip));
+    auto* save = new QPushButton(q(msg::mesh::kSavePicture));
+    auto* print = new QPushButton(q(msg::mesh::kPrint));
+    auto* export_button = new QPushButton(q(msg::mesh::kExportOutline));
     auto* export_menu = new QMenu(export_button);
-    export_menu->addAction(QStringLiteral("主动齿轮…"), this, [this] { ask_and_export(0); });
-    export_menu->addAction(QStringLiteral("从动齿轮…"), this, [this] { ask_and_export(1); });
+    export_menu->addAction(q(msg::mesh::kExportPinion), this, [this] { ask_and_export(0); });
+    export_menu->addAction(q(msg::mesh::kExportWheel), this, [this] { ask_and_export(1); });
     export_button->setMenu(export_menu);
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(fit);
     tools->addWidget(play_);
-    tools->addWidget(new QLabel(QStringLiteral("转角")));
+    tools->addWidget(new QLabel(q(msg::mesh::kTurnAngle)));
     tools->addWidget(slider_, 1);
     tools->addWidget(save);
     tools->addWidget(print);
@@ -137,7 +140,7 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
                                               : scene_.refusal);
     faults_->setVisible(!faults_->text().isEmpty());
 
-    auto* hint = new QLabel(QStringLiteral("滚轮缩放，拖动平移，双击适合窗口"));
+    auto* hint = new QLabel(q(msg::mesh::kMouseHint));
     hint->setStyleSheet(QStringLiteral("color: gray"));
 
     auto* layout = new QVBoxLayout(this);
@@ -176,10 +179,10 @@ double MeshWindow::position() const { return static_cast<double>(slider_->value(
 void MeshWindow::toggle_play() {
     if (timer_->isActive()) {
         timer_->stop();
-        play_->setText(QStringLiteral("播放"));
+        play_->setText(q(msg::mesh::kPlay));
     } else {
         timer_->start();
-        play_->setText(QStringLiteral("暂停"));
+        play_->setText(q(msg::mesh::kPause));
     }
 }
 
@@ -201,7 +204,7 @@ std::optional<QString> MeshWindow::save_picture(const QString& path) const {
         svg.setSize(kPageSize);
         svg.setViewBox(page);
         svg.setResolution(kPageDpi);  // an A4 page in millimetres
-        svg.setTitle(QString::fromUtf8(mesh_msg::kWindowTitle));
+        svg.setTitle(q(msg::mesh::kWindowTitle));
         svg.setDescription(scene_.caption);
         QPainter painter(&svg);
         paint_mesh_page(painter, page, scene_, view, position());
@@ -216,22 +219,22 @@ std::optional<QString> MeshWindow::save_picture(const QString& path) const {
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
     } else {
-        return mesh_msg::unknown_picture_type(QDir::toNativeSeparators(path));
+        return q(msg::mesh::unknown_picture_type(QDir::toNativeSeparators(path).toStdString()));
     }
     return write_file(path, bytes);
 }
 
 std::optional<QString> MeshWindow::export_outline(int gear, OutlineFormat format,
                                                   const QString& path) const {
-    if (!outlines_) return mesh_msg::no_outline(scene_.refusal);
+    if (!outlines_) return q(msg::mesh::no_outline(scene_.refusal.toStdString()));
     const OutlineFile file = outlines_(gear, format);
-    if (!file.error.empty()) return mesh_msg::no_outline(QString::fromStdString(file.error));
+    if (!file.error.empty()) return q(msg::mesh::no_outline(file.error));
     return write_file(path, QByteArray::fromStdString(file.bytes));
 }
 
 void MeshWindow::print_picture() {
     PageDrawing drawing;
-    drawing.title = mesh_msg::kWindowTitle;
+    drawing.title = msg::mesh::kWindowTitle;
     const QRectF view = view_->visible_area();
     const double at = position();
     drawing.paint = [this, view, at](QPainter& painter, const QRectF& page) {
@@ -242,12 +245,10 @@ void MeshWindow::print_picture() {
         case PrintOutcome::Kind::Printed:
             return;
         case PrintOutcome::Kind::SavedAsPdf:
-            tell(mesh_msg::printed_to_pdf(QString::fromStdString(out.reason),
-                                          QString::fromStdString(out.pdf_path)),
-                 false);
+            tell(q(msg::mesh::printed_to_pdf(out.reason, out.pdf_path)), false);
             return;
         case PrintOutcome::Kind::Failed:
-            tell(mesh_msg::not_printed(QString::fromStdString(out.reason)), true);
+            tell(q(msg::mesh::not_printed(out.reason)), true);
             return;
     }
 }
@@ -259,9 +260,10 @@ void MeshWindow::tell(const QString& text, bool failure) {
 
 void MeshWindow::ask_and_save_picture() {
     QString filter;
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("保存啮合图"), QDir::home().filePath(QStringLiteral("齿轮啮合图.svg")),
-        QStringLiteral("SVG 图片 (*.svg);;PNG 图片 (*.png)"), &filter);
+    QString path =
+        QFileDialog::getSaveFileName(this, q(msg::mesh::kSavePictureTitle),
+                                     QDir::home().filePath(q(msg::mesh::kPictureFileName)),
+                                     q(msg::mesh::kPictureFilter), &filter);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty())
         path +=
@@ -271,11 +273,10 @@ void MeshWindow::ask_and_save_picture() {
 
 void MeshWindow::ask_and_export(int gear) {
     QString filter;
-    const QString name =
-        gear == 0 ? QStringLiteral("主动齿轮齿形.dxf") : QStringLiteral("从动齿轮齿形.dxf");
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("导出齿形"), QDir::home().filePath(name),
-        QStringLiteral("DXF 文件 (*.dxf);;SVG 文件 (*.svg);;CSV 文件 (*.csv)"), &filter);
+    const QString name = q(msg::mesh::outline_file_name(gear));
+    QString path = QFileDialog::getSaveFileName(this, q(msg::mesh::kExportOutlineTitle),
+                                                QDir::home().filePath(name),
+                                                q(msg::mesh::kOutlineFilter), &filter);
     if (path.isEmpty()) return;
     OutlineFormat format = OutlineFormat::Dxf;
     const QString suffix = QFileInfo(path).suffix().toLower();

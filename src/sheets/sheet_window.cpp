@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "messages.h"
 #include "twips.h"
 #include "ui_font.h"
 
@@ -81,10 +82,10 @@ void SheetWindow::add_actions() {
         const char* text;
         QKeySequence keys;
     } kinds[] = {
-        {"复制全部结果", QKeySequence::Copy},
-        {"打印预览…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
-        {"打印到…", QKeySequence::Print},
-        {"导出 PDF…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
+        {msg::sheet::kCopyAll, QKeySequence::Copy},
+        {msg::sheet::kPrintPreview, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+        {msg::sheet::kPrintTo, QKeySequence::Print},
+        {msg::sheet::kExportPdf, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
     };
     for (std::size_t i = 0; i < actions_.size(); ++i) {
         auto* a = new QAction(QString::fromUtf8(kinds[i].text), this);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "messages.h"
 #include "plot_style.h"
 
 namespace gp {
@@ -51,9 +52,10 @@ void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurv
     const std::size_t n = std::min({curves.s.size(), curves.zeta1.size(), curves.zeta2.size()});
     if (n < 2) {
         painter.setPen(kFaultColour);
-        painter.drawText(
-            area.adjusted(line, line, -line, -line), Qt::AlignCenter | Qt::TextWordWrap,
-            curves.refusal.isEmpty() ? QStringLiteral("没有可画的啮合线段") : curves.refusal);
+        painter.drawText(area.adjusted(line, line, -line, -line),
+                         Qt::AlignCenter | Qt::TextWordWrap,
+                         curves.refusal.isEmpty() ? QString::fromUtf8(msg::mesh::kNoPathOfContact)
+                                                  : curves.refusal);
         painter.restore();
         return;
     }

@@ -8,6 +8,7 @@
 #endif
 
 #include "first_paint.h"
+#include "messages.h"
 #include "qt_message_boxes.h"
 #include "qt_report_dialogs.h"
 #include "qt_report_files.h"
@@ -40,12 +41,12 @@ std::string display_problem() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        return "DISPLAY 和 WAYLAND_DISPLAY 均未设置";
+        return gp::msg::shell::kNoDisplaySet;
     }
 #endif
 #ifdef GEARPAIR_HAVE_XCB
     if (x_display_unreachable()) {
-        return "无法连接 DISPLAY=" + qEnvironmentVariable("DISPLAY").toStdString();
+        return gp::msg::shell::display_unreachable(qEnvironmentVariable("DISPLAY").toStdString());
     }
 #endif
     return {};
@@ -55,7 +56,7 @@ std::string display_problem() {
 
 int main(int argc, char* argv[]) {
     if (const std::string problem = display_problem(); !problem.empty()) {
-        std::fprintf(stderr, "gearpair: 找不到图形显示（%s）\n", problem.c_str());
+        std::fputs(gp::msg::shell::no_display(problem).c_str(), stderr);
         return 1;
     }
     QApplication app(argc, argv);

@@ -19,7 +19,6 @@
 #include "input_form.h"
 #include "messages.h"
 #include "pair_file.h"
-#include "pair_file_messages.h"
 #include "window_zoom.h"
 
 namespace gp {
@@ -51,7 +50,7 @@ QString suggested_name(const GearPairInput& in) {
     const bool fit = !th1.isEmpty() && th1.size() <= 100 &&
                      std::none_of(th1.begin(), th1.end(),
                                   [](QChar c) { return c.unicode() < 0x20 || kUnfit.contains(c); });
-    return fit ? th1 + QStringLiteral(".csv") : q(pair_msg::kDefaultFileName);
+    return fit ? th1 + QStringLiteral(".csv") : q(msg::pair_file::kDefaultFileName);
 }
 
 }  // namespace
@@ -79,21 +78,23 @@ PairDocument::PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& di
 
 void PairDocument::build_menus() {
     QMenuBar* bar = form_.menuBar();
-    file_menu_ = bar->addMenu(q(pair_msg::kFileMenu));
-    file_menu_->addAction(q(pair_msg::kOpenAction), QKeySequence::Open, this, &PairDocument::open);
-    file_menu_->addAction(q(pair_msg::kSaveAction), QKeySequence::Save, this, &PairDocument::save);
-    file_menu_->addAction(q(pair_msg::kSaveAsAction),
+    file_menu_ = bar->addMenu(q(msg::pair_file::kFileMenu));
+    file_menu_->addAction(q(msg::pair_file::kOpenAction), QKeySequence::Open, this,
+                          &PairDocument::open);
+    file_menu_->addAction(q(msg::pair_file::kSaveAction), QKeySequence::Save, this,
+                          &PairDocument::save);
+    file_menu_->addAction(q(msg::pair_file::kSaveAsAction),
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
                           &PairDocument::save_as);
     file_menu_->addSeparator();
     recent_end_ = file_menu_->addSeparator();
-    file_menu_->addAction(q(pair_msg::kExitAction), this, &PairDocument::exitRequested);
+    file_menu_->addAction(q(msg::pair_file::kExitAction), this, &PairDocument::exitRequested);
     refresh_recent_files();
 
-    QMenu* view = bar->addMenu(q(pair_msg::kViewMenu));
+    QMenu* view = bar->addMenu(q(msg::pair_file::kViewMenu));
     auto* zooms = new QActionGroup(view);
     for (const int percent : kZoomSteps) {
-        QAction* a = view->addAction(q(pair_msg::zoom_action(percent)));
+        QAction* a = view->addAction(q(msg::pair_file::zoom_action(percent)));
         a->setCheckable(true);
         a->setChecked(percent == zoom_);
         zooms->addAction(a);
@@ -104,9 +105,9 @@ void PairDocument::build_menus() {
         });
     }
 
-    QMenu* help = bar->addMenu(q(pair_msg::kHelpMenu));
-    help->addAction(q(pair_msg::kAboutAction), this,
-                    [this] { dialogs_.about(pair_msg::kAboutTitle, about_text_); });
+    QMenu* help = bar->addMenu(q(msg::pair_file::kHelpMenu));
+    help->addAction(q(msg::pair_file::kAboutAction), this,
+                    [this] { dialogs_.about(msg::pair_file::kAboutTitle, about_text_); });
 }
 
 void PairDocument::refresh_recent_files() {
@@ -152,37 +153,37 @@ bool PairDocument::open_file(const QString& path) {
     const std::string shown = s(QDir::toNativeSeparators(path));
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        problem(pair_msg::not_opened(shown, s(file.errorString())));
+        problem(msg::pair_file::not_opened(shown, s(file.errorString())));
         return false;
     }
     // Read one byte past the limit, so that a pipe or a growing file is measured too.
     const QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        problem(pair_msg::not_opened(shown, s(file.errorString())));
+        problem(msg::pair_file::not_opened(shown, s(file.errorString())));
         return false;
     }
     if (bytes.size() > kMaxFileBytes) {
-        problem(pair_msg::not_opened(shown, pair_msg::too_large(kMaxFileBytes)));
+        problem(msg::pair_file::not_opened(shown, msg::pair_file::too_large(kMaxFileBytes)));
         return false;
     }
     const auto read =
         read_pair_file(std::string_view(bytes.constData(), bytes.size()), kMaxCellChars);
     if (const auto* error = std::get_if<PairFileError>(&read)) {
-        problem(pair_msg::not_opened(shown, pair_msg::problem(*error)));
+        problem(msg::pair_file::not_opened(shown, pair_file_problem_text(*error)));
         return false;
     }
     const std::vector<PairRow>& rows = std::get<PairFile>(read).rows;
     if (rows.empty()) {
-        problem(pair_msg::not_opened(shown, pair_msg::kNoPair));
+        problem(msg::pair_file::not_opened(shown, msg::pair_file::kNoPair));
         return false;
     }
     std::size_t chosen = 0;
     if (rows.size() > 1) {
         std::vector<std::string> items;
         for (const PairRow& row : rows) {
-            items.push_back(pair_msg::row_item(row.line, row.input.th1, row.input.th2));
+            items.push_back(msg::pair_file::row_item(row.line, row.input.th1, row.input.th2));
         }
-        const auto index = dialogs_.choose_row(pair_msg::kChooseRow, items);
+        const auto index = dialogs_.choose_row(msg::pair_file::kChooseRow, items);
         if (!index || *index < 0 || std::size_t(*index) >= rows.size()) return false;
         chosen = std::size_t(*index);
     }
@@ -225,7 +226,8 @@ bool PairDocument::write_to(const QString& path) {
                          file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
                          file.commit();
     if (!written) {
-        problem(pair_msg::not_saved(s(QDir::toNativeSeparators(path)), s(file.errorString())));
+        problem(
+            msg::pair_file::not_saved(s(QDir::toNativeSeparators(path)), s(file.errorString())));
         return false;
     }
     opened_or_saved(path);
@@ -244,8 +246,9 @@ bool PairDocument::may_discard_changes() { return path_.isEmpty() || may_replace
 
 bool PairDocument::may_replace_texts() {
     if (!modified()) return true;
-    const std::string name = path_.isEmpty() ? pair_msg::kUntitled : s(QFileInfo(path_).fileName());
-    switch (dialogs_.ask_to_save(pair_msg::save_changes(name))) {
+    const std::string name =
+        path_.isEmpty() ? msg::pair_file::kUntitled : s(QFileInfo(path_).fileName());
+    switch (dialogs_.ask_to_save(msg::pair_file::save_changes(name))) {
         case SaveAnswer::Save:
             return save();
         case SaveAnswer::Discard:

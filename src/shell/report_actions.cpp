@@ -2,7 +2,6 @@
 
 #include "messages.h"
 #include "report_file_bytes.h"
-#include "shell_messages.h"
 
 namespace gp {
 
@@ -13,11 +12,11 @@ void print_report(const ReportDocument& doc, DesktopServices& desktop) {
             return;
         case PrintOutcome::Kind::SavedAsPdf:
             desktop.boxes.show(msg::kNoticeTitle,
-                               shell_msg::printed_to_pdf(out.reason, out.pdf_path),
+                               msg::shell::printed_to_pdf(out.reason, out.pdf_path),
                                MessageIcon::Information);
             return;
         case PrintOutcome::Kind::Failed:
-            desktop.boxes.show(msg::kNoticeTitle, shell_msg::not_printed(out.reason),
+            desktop.boxes.show(msg::kNoticeTitle, msg::shell::not_printed(out.reason),
                                MessageIcon::Warning);
             return;
     }
@@ -27,7 +26,7 @@ void save_report(const ReportDocument& doc, ReportKind kind, DesktopServices& de
     const SaveOutcome out = desktop.files.append(kind, report_file_bytes(doc));
     if (out.saved) return;
     desktop.boxes.show(msg::kNoticeTitle,
-                       shell_msg::not_saved(desktop.files.path(kind), out.reason),
+                       msg::shell::not_saved(desktop.files.path(kind), out.reason),
                        MessageIcon::Warning);
 }
 

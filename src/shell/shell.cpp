@@ -18,10 +18,8 @@
 #include "mesh_window.h"
 #include "messages.h"
 #include "pair_document.h"
-#include "pair_file_messages.h"
 #include "qt_file_dialogs.h"
 #include "report_actions.h"
-#include "shell_messages.h"
 #include "strength_calculation.h"
 #include "strength_sheet.h"
 #include "window_zoom.h"
@@ -58,8 +56,8 @@ void Shell::start() {
     if (!dialogs_) dialogs_ = (own_dialogs_ = std::make_unique<QtFileDialogs>()).get();
     document_ = new PairDocument(
         *form_, desktop_.boxes, *dialogs_,
-        pair_msg::about(GEARPAIR_VERSION, desktop_.files.path(ReportKind::Geometry),
-                        desktop_.files.path(ReportKind::Strength)));
+        msg::pair_file::about(GEARPAIR_VERSION, desktop_.files.path(ReportKind::Geometry),
+                              desktop_.files.path(ReportKind::Strength)));
     connect(document_, &PairDocument::exitRequested, this, &Shell::exit_program);
     connect(document_, &PairDocument::zoomChanged, this, &Shell::apply_zoom);
     apply_zoom();
@@ -85,12 +83,16 @@ void Shell::connect_sheet(SheetWindow* sheet) {
     connect(sheet->button(SheetButton::Save), &QPushButton::clicked, this, &Shell::save_sheet);
     connect(sheet->button(SheetButton::Exit), &QPushButton::clicked, this, &Shell::exit_program);
     connect(sheet->action(SheetAction::CopyAll), &QAction::triggered, this, &Shell::copy_sheet);
-    connect(sheet->action(SheetAction::PrintPreview), &QAction::triggered, this,
-            [this] { report_dialog(&ReportDialogs::preview, "打印", shell_msg::not_printed_to); });
-    connect(sheet->action(SheetAction::PrintTo), &QAction::triggered, this,
-            [this] { report_dialog(&ReportDialogs::print_to, "打印", shell_msg::not_printed_to); });
-    connect(sheet->action(SheetAction::ExportPdf), &QAction::triggered, this,
-            [this] { report_dialog(&ReportDialogs::export_pdf, "导出", shell_msg::not_exported); });
+    connect(sheet->action(SheetAction::PrintPreview), &QAction::triggered, this, [this] {
+        report_dialog(&ReportDialogs::preview, msg::shell::kTaskPrint, msg::shell::not_printed_to);
+    });
+    connect(sheet->action(SheetAction::PrintTo), &QAction::triggered, this, [this] {
+        report_dialog(&ReportDialogs::print_to, msg::shell::kTaskPrint, msg::shell::not_printed_to);
+    });
+    connect(sheet->action(SheetAction::ExportPdf), &QAction::triggered, this, [this] {
+        report_dialog(&ReportDialogs::export_pdf, msg::shell::kTaskExport,
+                      msg::shell::not_exported);
+    });
     // A sheet's own close button goes back to the form, as 返回 does.
     connect(sheet, &SheetWindow::closeRequested, this, &Shell::return_to_form);
 }
@@ -108,11 +110,12 @@ auto Shell::guarded(Calculation calculation, const char* task)
     } catch (const std::exception& e) {
         what = e.what();
     } catch (...) {
-        what = "未知错误";
+        what = msg::shell::kUnknownFault;
     }
-    desktop_.boxes.show(msg::kNoticeTitle,
-                        task ? shell_msg::task_fault(task, what) : shell_msg::internal_fault(what),
-                        MessageIcon::Warning);
+    desktop_.boxes.show(
+        msg::kNoticeTitle,
+        task ? msg::shell::task_fault(task, what) : msg::shell::internal_fault(what),
+        MessageIcon::Warning);
     return std::nullopt;
 }
 
@@ -234,7 +237,7 @@ std::optional<ReportDocument> Shell::sheet_report() {
                        ? geometry_->report(form_->read(), when)
                        : strength_->report(form_->read(), form_->kept_diameters, when);
         },
-        "计算单");
+        msg::shell::kTaskReport);
 }
 
 void Shell::print_sheet() {
@@ -245,7 +248,7 @@ void Shell::print_sheet() {
                 print_report(*doc, desktop_);
                 return true;
             },
-            "打印");
+            msg::shell::kTaskPrint);
     }
 }
 
@@ -259,7 +262,7 @@ void Shell::save_sheet() {
                 save_report(*doc, kind, desktop_);
                 return true;
             },
-            "保存");
+            msg::shell::kTaskSave);
     }
 }
 
@@ -273,7 +276,7 @@ void Shell::copy_sheet() {
                 QString::fromStdString(sheet->tab_separated(form.th1, form.th2)));
             return true;
         },
-        "复制");
+        msg::shell::kTaskCopy);
 }
 
 void Shell::report_dialog(DialogOutcome (ReportDialogs::*show)(const ReportDocument&),
@@ -315,7 +318,7 @@ void Shell::exit_program() {
     unload(form_);
     // The message names the geometry report file whichever window the user left.
     desktop_.boxes.show(msg::kAppTitle,
-                        shell_msg::closing(desktop_.files.path(ReportKind::Geometry)),
+                        msg::shell::closing(desktop_.files.path(ReportKind::Geometry)),
                         MessageIcon::None);
     end_program_();
 }

@@ -5,6 +5,7 @@
 #include "input_checks.h"
 #include "input_hints.h"
 #include "meaningful_result.h"
+#include "messages.h"
 #include "strength_case.h"
 #include "strength_core.h"
 #include "strength_texts.h"
@@ -19,18 +20,18 @@ Outcome<StrengthResult> compute_strength(const GearPairInput& input) {
         using namespace strength;
         try {
             const StrengthCore core = strength_core(input);
-            Computing step{"计算齿形系数、齿根应力集中系数和齿根弯曲应力"};
+            Computing step{msg::step::kBending};
             const BendingCase c = choose_case(core.pair.beta, core.ratios.gamma, core.ratios.beta);
             // The low-overlap stress shares the load among the whole pairs in contact.
             if (c == BendingCase::LowOverlap && core.ratios.alpha_whole == 0.0) {
-                step.now("计算齿根弯曲应力（端面重合度小于 1，其整数部分为 0）");
+                step.now(msg::step::kBendingBelowOne);
             }
             const BendingStresses bending = bending_stresses(core, c);
-            step.now("计算齿面接触应力");
+            step.now(msg::step::kContactStress);
             const Real sigma_H = contact_stress(core);
             // A result that describes no real tooth is not shown.
             require_meaningful(core, bending, sigma_H);
-            step.now("把结果换算成显示数值");
+            step.now(msg::step::kDisplayValues);
             return strength_result(core, c, bending, sigma_H);
         } catch (ArithmeticFault& fault) {
             fault.detail += degenerate_inputs(

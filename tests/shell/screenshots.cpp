@@ -16,7 +16,6 @@
 #include "qt_message_boxes.h"
 #include "qt_report_dialogs.h"
 #include "shell_harness.h"
-#include "shell_messages.h"
 #include "ui_font.h"
 
 using namespace gp;
@@ -195,7 +194,7 @@ int main(int argc, char* argv[]) {
     } else {
         ok = false;
     }
-    ok &= save_box(msg::kAppTitle, shell_msg::closing(h.fake_files.path(ReportKind::Geometry)),
+    ok &= save_box(msg::kAppTitle, msg::shell::closing(h.fake_files.path(ReportKind::Geometry)),
                    MessageIcon::None, folder, "closing-message");
     return ok ? 0 : 1;
 }
