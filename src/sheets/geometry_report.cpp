@@ -1,7 +1,9 @@
 #include "geometry_report.h"
 
 #include <array>
+#include <string_view>
 
+#include "geometry_result.h"
 #include "report_lines.h"
 #include "report_rows.h"
 
@@ -10,6 +12,8 @@ namespace {
 
 using G = GearPairInput;
 constexpr RowKind kPair = RowKind::Pair;
+// A value label by its position in the geometry table, found while compiling.
+consteval ItemSource label(std::string_view name) { return label_at(geometry_label(name)); }
 constexpr RowKind kSingle = RowKind::Single;
 
 // The form's data first (the quantities the pair shares written in both columns),
