@@ -41,25 +41,12 @@ consteval std::size_t strength_label(std::string_view name) {
     return label_position(kAllStrengthLabels, name);
 }
 
-// For each sheet, where each label of kAllStrengthLabels stands in that sheet's
-// table (kAllStrengthLabels.size() when the sheet does not show it): worked out
-// while compiling, so that placing a label is one look in this table.
-inline constexpr auto kPositionsOnSheets = [] {
-    constexpr std::size_t n = kAllStrengthLabels.size();
-    std::array<std::array<std::size_t, n>, 3> table{};
-    for (std::size_t s = 0; s < table.size(); ++s) {
-        std::size_t at = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            table[s][i] = on_sheet(kAllStrengthLabels[i], StrengthSheet(s)) ? at++ : n;
-        }
-    }
-    return table;
-}();
-
 // Where the label at `position` of kAllStrengthLabels stands in the table of
 // `sheet`; past the table's end when the sheet does not show it.
 constexpr std::size_t position_on_sheet(StrengthSheet sheet, std::size_t position) {
-    return kPositionsOnSheets[static_cast<std::size_t>(sheet)][position];
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < position; ++i) at += on_sheet(kAllStrengthLabels[i], sheet);
+    return on_sheet(kAllStrengthLabels[position], sheet) ? at : kAllStrengthLabels.size();
 }
 
 // Every label of a sheet with the empty text, built once per sheet.
