@@ -27,8 +27,8 @@ class LabelTexts {
         for (const auto& n : names) entries_.emplace_back(n, std::string());
     }
 
-    // By name, comparing the name with every entry's: for tests and the table's
-    // own checks. The program reaches a label by its position (at, set_at). An
+    // By name, comparing the name with every entry's: for tests, which name what
+    // they check. The program reaches a label by its position (at, set_at). An
     // unknown name is a programming error (std::out_of_range).
     bool has(std::string_view name) const;
     const std::string& operator[](std::string_view name) const;

@@ -12,9 +12,10 @@ namespace {
 
 using G = GearPairInput;
 constexpr RowKind kPair = RowKind::Pair;
-// A value label by its position in the geometry table, found while compiling.
-consteval ItemSource label(std::string_view name) { return label_at(geometry_label(name)); }
 constexpr RowKind kSingle = RowKind::Single;
+// A value label by its position in the geometry table, found while compiling: a
+// misspelt name does not build.
+consteval ItemSource label(std::string_view name) { return label_at(geometry_label(name)); }
 
 // The form's data first (the quantities the pair shares written in both columns),
 // then the sheet's 29 rows in the sheet's order.
