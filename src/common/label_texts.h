@@ -27,10 +27,17 @@ class LabelTexts {
         for (const auto& n : names) entries_.emplace_back(n, std::string());
     }
 
+    // By name, comparing the name with every entry's: for tests, which name what
+    // they check. The program reaches a label by its position (at, set_at). An
+    // unknown name is a programming error (std::out_of_range).
     bool has(std::string_view name) const;
-    // The text of a label; an unknown name is a programming error (std::out_of_range).
     const std::string& operator[](std::string_view name) const;
     void set(std::string_view name, std::string text);
+
+    std::size_t size() const { return entries_.size(); }
+    // The text of the label at `position` in the table's order. A position past the
+    // end is a programming error (std::out_of_range).
+    const std::string& at(std::size_t position) const { return entries_.at(position).second; }
 
     // The text of the label at `position` in the table's order: for calculations
     // that fill a sheet whose order is fixed, the position found while compiling

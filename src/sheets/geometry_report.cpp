@@ -1,7 +1,9 @@
 #include "geometry_report.h"
 
 #include <array>
+#include <string_view>
 
+#include "geometry_result.h"
 #include "report_lines.h"
 #include "report_rows.h"
 
@@ -11,6 +13,9 @@ namespace {
 using G = GearPairInput;
 constexpr RowKind kPair = RowKind::Pair;
 constexpr RowKind kSingle = RowKind::Single;
+// A value label by its position in the geometry table, found while compiling: a
+// misspelt name does not build.
+consteval ItemSource label(std::string_view name) { return label_at(geometry_label(name)); }
 
 // The form's data first (the quantities the pair shares written in both columns),
 // then the sheet's 29 rows in the sheet's order.

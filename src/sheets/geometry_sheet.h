@@ -22,8 +22,6 @@ class GeometrySheetWindow : public SheetWindow {
     GeometrySheetWindow();
 
     void show_texts(const GeometryResult& result) { set_texts(result.labels); }
-    // Every value label's current text.
-    LabelTexts texts() const { return texts_of(kGeometryLabels); }
     // The report of what the sheet shows, with the form's texts as typed.
     ReportDocument report(const GearPairInput& form, const ReportStamp& when) const;
 

@@ -1,9 +1,17 @@
 // The geometry result sheet jg: 29 rows, pinion and wheel side by side.
+#include <cstddef>
+#include <string_view>
+
+#include "geometry_result.h"
 #include "sheet_layout.h"
 
 namespace gp {
 
 namespace {
+
+// A value label's position in the geometry table, found while compiling: a
+// misspelt name does not build.
+consteval std::size_t value(std::string_view name) { return geometry_label(name); }
 
 SheetLayout make_geometry_layout() {
     using enum ValuePlace;
@@ -29,36 +37,37 @@ SheetLayout make_geometry_layout() {
     l.first_row_top = 360;
     l.row_pitch = 240;
     l.rows = {
-        {"Label3", "法向变位系数和", Centred, "xn0"},
-        {"lxn", "法向变位系数", Pair, "xn1", "xn2"},
-        {"ld", "分度圆直径", Pair, "d1", "d2"},
-        {"ldb", "基圆直径", Pair, "db1", "db2"},
-        {"lda", "齿顶圆直径", Pair, "da1", "da2"},
-        {"ldf", "齿根圆直径", Pair, "df1", "df2"},
-        {"lha", "齿顶高", Pair, "ha1", "ha2"},
-        {"lh", "齿全高", Pair, "h1", "h2"},
-        {"lpz", "导  程", Pair, "pz1", "pz2"},
-        {"lsn", "分度圆法向弧齿厚", Pair, "sn1", "sn2"},
-        {"lsta", "齿顶端面弧齿厚", Pair, "sta1", "sta2"},
-        {"lsnb", "标准齿轮理论弧齿厚", Pair, "snb1", "snb2"},
-        {"lzmin", "不根切最小齿数", Pair, "zmin1", "zmin2"},
-        {"ldc", "啮合起始圆直径", Pair, "dc1", "dc2"},
-        {"ldff", "齿根过渡曲线起始圆直径", Pair, "dff1", "dff2"},
-        {"lbtf", "齿顶干涉指标", Pair, "btf1", "btf2"},
-        {"ldp", "量棒直径", Pair, "dp1", "dp2"},
-        {"lm", "跨棒距", Pair, "m1", "m2"},
-        {"lems", "跨棒距上偏差", Pair, "ems1", "ems2"},
-        {"lemi", "跨棒距下偏差", Pair, "emi1", "emi2"},
-        {"lk", "跨齿数", Pair, "k1", "k2"},
-        {"lw", "公法线长度", Pair, "w1", "w2"},
-        {"lews", "公法线长度上偏差", Pair, "ews1", "ews2"},
-        {"lewi", "公法线长度下偏差", Pair, "ewi1", "ewi2"},
-        {"lbtcg", "滑移噪音指标", Pair, "btcg1", "btcg2"},
-        {"lbtz", "摩擦噪音指标", Centred, "btz"},
-        {"lepsp", "端面重合度", Centred, "epsp"},
-        {"lepsbt", "轴面重合度", Centred, "epsbt"},
-        {"leps", "总重合度", Centred, "eps"},
+        {"Label3", "法向变位系数和", Centred, value("xn0")},
+        {"lxn", "法向变位系数", Pair, value("xn1"), value("xn2")},
+        {"ld", "分度圆直径", Pair, value("d1"), value("d2")},
+        {"ldb", "基圆直径", Pair, value("db1"), value("db2")},
+        {"lda", "齿顶圆直径", Pair, value("da1"), value("da2")},
+        {"ldf", "齿根圆直径", Pair, value("df1"), value("df2")},
+        {"lha", "齿顶高", Pair, value("ha1"), value("ha2")},
+        {"lh", "齿全高", Pair, value("h1"), value("h2")},
+        {"lpz", "导  程", Pair, value("pz1"), value("pz2")},
+        {"lsn", "分度圆法向弧齿厚", Pair, value("sn1"), value("sn2")},
+        {"lsta", "齿顶端面弧齿厚", Pair, value("sta1"), value("sta2")},
+        {"lsnb", "标准齿轮理论弧齿厚", Pair, value("snb1"), value("snb2")},
+        {"lzmin", "不根切最小齿数", Pair, value("zmin1"), value("zmin2")},
+        {"ldc", "啮合起始圆直径", Pair, value("dc1"), value("dc2")},
+        {"ldff", "齿根过渡曲线起始圆直径", Pair, value("dff1"), value("dff2")},
+        {"lbtf", "齿顶干涉指标", Pair, value("btf1"), value("btf2")},
+        {"ldp", "量棒直径", Pair, value("dp1"), value("dp2")},
+        {"lm", "跨棒距", Pair, value("m1"), value("m2")},
+        {"lems", "跨棒距上偏差", Pair, value("ems1"), value("ems2")},
+        {"lemi", "跨棒距下偏差", Pair, value("emi1"), value("emi2")},
+        {"lk", "跨齿数", Pair, value("k1"), value("k2")},
+        {"lw", "公法线长度", Pair, value("w1"), value("w2")},
+        {"lews", "公法线长度上偏差", Pair, value("ews1"), value("ews2")},
+        {"lewi", "公法线长度下偏差", Pair, value("ewi1"), value("ewi2")},
+        {"lbtcg", "滑移噪音指标", Pair, value("btcg1"), value("btcg2")},
+        {"lbtz", "摩擦噪音指标", Centred, value("btz")},
+        {"lepsp", "端面重合度", Centred, value("epsp")},
+        {"lepsbt", "轴面重合度", Centred, value("epsbt")},
+        {"leps", "总重合度", Centred, value("eps")},
     };
+    l.values = &blank_geometry_labels();
     l.button_top = 7560;
     l.button_height = 375;
     l.back = {960, 735};

@@ -15,7 +15,7 @@ std::string item_text(const ItemSource& source, const ReportSources& sources) {
         case ItemSource::From::Input:
             return sources.form.*source.field;
         case ItemSource::From::Label:
-            return sources.sheet[source.label];
+            return sources.sheet.at(source.label);
         case ItemSource::From::Diameter:
             if (!sources.diameters)
                 throw std::logic_error("report row needs the strength diameters");

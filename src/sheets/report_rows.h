@@ -2,6 +2,7 @@
 // from. A report never computes; it only gathers texts that already exist.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,18 +20,20 @@ struct ItemSource {
     enum class From { Nothing, Input, Label, Diameter };
     From from = From::Nothing;
     std::string GearPairInput::*field = nullptr;  // a form field, exactly as typed
-    std::string_view label;                       // a value label of the sheet
-    float SingleDiameters::*diameter = nullptr;   // a single-precision diameter
+    std::size_t label = 0;  // a value label of the sheet: its position in the sheet's table
+    float SingleDiameters::*diameter = nullptr;  // a single-precision diameter
 };
 
 constexpr ItemSource input(std::string GearPairInput::*field) {
-    return {ItemSource::From::Input, field, {}, nullptr};
+    return {ItemSource::From::Input, field, 0, nullptr};
 }
-constexpr ItemSource label(std::string_view name) {
-    return {ItemSource::From::Label, nullptr, name, nullptr};
+// The value label at `position` of the sheet's table; each report names its labels
+// through its own table's compile-time positions (geometry_label, strength_label).
+constexpr ItemSource label_at(std::size_t position) {
+    return {ItemSource::From::Label, nullptr, position, nullptr};
 }
 constexpr ItemSource diameter(float SingleDiameters::*value) {
-    return {ItemSource::From::Diameter, nullptr, {}, value};
+    return {ItemSource::From::Diameter, nullptr, 0, value};
 }
 
 enum class RowKind {
@@ -49,7 +52,7 @@ struct ReportRow {
 // Everything a report's texts are read from at the moment of printing or saving.
 struct ReportSources {
     const GearPairInput& form;
-    const LabelTexts& sheet;
+    const LabelTexts& sheet;                     // in the order the rows' label positions refer to
     const SingleDiameters* diameters = nullptr;  // strength reports only
 };
 

@@ -2,9 +2,11 @@
 // The four sheets differ only in these tables.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
+#include "label_texts.h"
 #include "strength_result.h"
 
 namespace gp {
@@ -16,12 +18,18 @@ enum class ValuePlace {
     PinionOnly,  // one value, in the pinion column
 };
 
+// No value label: the wheel's place of a row that is not Pair.
+inline constexpr std::size_t kNoValue = static_cast<std::size_t>(-1);
+
+// A row's value labels are given by their positions in the sheet's label table
+// (SheetLayout::values), the positions the calculation fills them at; the label is
+// named after the table's entry.
 struct SheetRow {
     const char* caption_name;  // the caption label
     const char* caption_text;
     ValuePlace place;
-    const char* pinion;           // the value label (the only one unless Pair)
-    const char* wheel = nullptr;  // the wheel's value label (Pair only)
+    std::size_t pinion;            // the value label (the only one unless Pair)
+    std::size_t wheel = kNoValue;  // the wheel's value label (Pair only)
 };
 
 // Left edge and width of one button of the bottom row.
@@ -53,6 +61,9 @@ struct SheetLayout {
     int first_row_top;
     int row_pitch;
     std::vector<SheetRow> rows;
+    // The sheet's value labels with the empty text, in the order of the table the
+    // calculation hands over: the rows place each of them exactly once.
+    const LabelTexts* values = nullptr;
 
     int button_top;
     int button_height;

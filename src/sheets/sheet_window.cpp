@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <stdexcept>
 
 #include "messages.h"
 #include "twips.h"
@@ -41,6 +42,7 @@ SheetWindow::SheetWindow(const SheetLayout& layout) : layout_(layout) {
     add_label("cd", QStringLiteral("从动齿轮"), layout.wheel_heading_left, layout.heading_top,
               layout.heading_width, std::max(layout.heading_height, label_height));
 
+    values_.assign(layout.values->size(), nullptr);
     int top = layout.first_row_top;
     for (const SheetRow& row : layout.rows) {
         add_label(row.caption_name, QString::fromUtf8(row.caption_text), layout.caption_left, top,
@@ -59,6 +61,8 @@ SheetWindow::SheetWindow(const SheetLayout& layout) : layout_(layout) {
         }
         top += layout.row_pitch;
     }
+    if (std::find(values_.begin(), values_.end(), nullptr) != values_.end())
+        throw std::logic_error("a value label of the sheet's table has no row");
 
     const int bt = layout.button_top;
     const int bh = layout.button_height;
@@ -121,10 +125,10 @@ std::string SheetWindow::tab_separated(const std::string& drawing1,
     };
     row("图  号", drawing1, drawing2);
     for (const SheetRow& r : layout_.rows) {
-        const std::string value = text_of(r.pinion);
+        const std::string value = text_at(r.pinion);
         switch (r.place) {
             case ValuePlace::Pair:
-                row(r.caption_text, value, text_of(r.wheel));
+                row(r.caption_text, value, text_at(r.wheel));
                 break;
             case ValuePlace::Centred:  // a value of the pair, in both columns as the reports
                 row(r.caption_text, value, value);
@@ -147,8 +151,13 @@ QLabel* SheetWindow::add_label(const char* name, const QString& text, int left, 
     return label;
 }
 
-void SheetWindow::add_value(const char* name, int left, int top, int width, int height) {
-    values_.emplace_back(name, add_label(name, {}, left, top, width, height));
+void SheetWindow::add_value(std::size_t position, int left, int top, int width, int height) {
+    // Each position of the table once: a row table that names a label twice, or
+    // one past the table, is a programming error.
+    if (values_.at(position) != nullptr)
+        throw std::logic_error("a value label of the sheet's table has two rows");
+    const char* name = layout_.values->entries()[position].first.c_str();
+    values_[position] = add_label(name, {}, left, top, width, height);
 }
 
 QPushButton* SheetWindow::button(SheetButton which) const {
@@ -156,21 +165,30 @@ QPushButton* SheetWindow::button(SheetButton which) const {
 }
 
 QLabel* SheetWindow::value_label(std::string_view name) const {
-    for (const auto& [n, label] : values_) {
-        if (n == name) return label;
+    const auto& names = layout_.values->entries();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i].first == name) return values_[i];
     }
     return nullptr;
 }
 
-std::string SheetWindow::text_of(std::string_view name) const {
-    const QLabel* label = value_label(name);
-    return label ? label->text().toStdString() : std::string();
+std::string SheetWindow::text_at(std::size_t position) const {
+    return values_.at(position)->text().toStdString();
 }
 
 void SheetWindow::set_texts(const LabelTexts& texts) {
-    for (const auto& [name, text] : texts.entries()) {
-        if (QLabel* label = value_label(name)) label->setText(QString::fromStdString(text));
+    const auto& entries = texts.entries();
+    if (entries.size() != values_.size())
+        throw std::invalid_argument("the texts are not a table of this sheet's labels");
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        values_[i]->setText(QString::fromStdString(entries[i].second));
     }
+}
+
+LabelTexts SheetWindow::texts() const {
+    LabelTexts out = *layout_.values;
+    for (std::size_t i = 0; i < values_.size(); ++i) out.set_at(i, text_at(i));
+    return out;
 }
 
 void SheetWindow::closeEvent(QCloseEvent* event) {

@@ -4,9 +4,9 @@
 
 #include <QWidget>
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "label_texts.h"
@@ -34,17 +34,21 @@ class SheetWindow : public QWidget {
     // Every row as tab-separated text (caption, pinion value, wheel value), below a
     // heading line and the drawing numbers: what a spreadsheet takes in on a paste.
     std::string tab_separated(const std::string& drawing1, const std::string& drawing2) const;
-    // The value label of that name; nullptr when the sheet has none.
+    // The value label at `position` of the sheet's label table, the position the
+    // calculation fills (geometry_label, position_on_sheet). A position past the
+    // table is a programming error (std::out_of_range).
+    QLabel* value_label_at(std::size_t position) const { return values_.at(position); }
+    // The text that label shows.
+    std::string text_at(std::size_t position) const;
+    // The value label of that name, nullptr when the sheet has none. It compares
+    // names: for tests, which name what they look at; the program goes by position.
     QLabel* value_label(std::string_view name) const;
-    // Replaces the text of every value label named in `texts`.
+    // Shows `texts`, a table of this sheet's labels in the sheet's order: each
+    // value label takes the text at its own position. A table of another length is
+    // a programming error (std::invalid_argument).
     void set_texts(const LabelTexts& texts);
-    // The current texts of the named value labels, in the given order.
-    template <typename Names>
-    LabelTexts texts_of(const Names& names) const {
-        LabelTexts out(names);
-        for (const auto& [name, text] : out.entries()) out.set(name, text_of(name));
-        return out;
-    }
+    // Every value label's current text, in the sheet's table.
+    LabelTexts texts() const;
 
   signals:
     // The window's own close button was pressed; the shell decides what follows.
@@ -54,17 +58,18 @@ class SheetWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    std::string text_of(std::string_view name) const;
     QLabel* add_label(const char* name, const QString& text, int left, int top, int width,
                       int height);
-    void add_value(const char* name, int left, int top, int width, int height);
+    void add_value(std::size_t position, int left, int top, int width, int height);
 
     void add_actions();
 
     const SheetLayout& layout_;
     std::array<QPushButton*, 4> buttons_{};
     std::array<QAction*, 4> actions_{};
-    std::vector<std::pair<std::string, QLabel*>> values_;
+    // The value labels in the order of the sheet's table (layout_.values), so that
+    // filling the sheet walks the two side by side.
+    std::vector<QLabel*> values_;
 };
 
 }  // namespace gp

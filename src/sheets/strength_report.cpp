@@ -1,6 +1,8 @@
 #include "strength_report.h"
 
+#include <cstddef>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "report_lines.h"
@@ -13,6 +15,9 @@ using G = GearPairInput;
 using S = SingleDiameters;
 constexpr RowKind kPair = RowKind::Pair;
 constexpr RowKind kPinionOnly = RowKind::PinionOnly;
+// A value label by its position among all strength labels, found while compiling;
+// rows_of takes it to the position in the printed sheet's own table.
+consteval ItemSource label(std::string_view name) { return label_at(strength_label(name)); }
 
 // The pair's data: drawing numbers first, torque and working face width after the
 // helix angle; the diameters as the calculation held them.
@@ -71,12 +76,48 @@ std::span<const ReportRow> factor_rows(StrengthSheet sheet) {
     return kFactorRowsJg3;
 }
 
-std::vector<ReportRow> rows_of(StrengthSheet sheet) {
+// Whether every label a row table reads is shown on `sheet`: checked while
+// compiling, so a row cannot read a label its sheet's table lacks.
+constexpr bool shown_on(std::span<const ReportRow> rows, StrengthSheet sheet) {
+    for (const ReportRow& row : rows) {
+        for (const ItemSource& item : {row.pinion, row.wheel}) {
+            if (item.from == ItemSource::From::Label &&
+                !on_sheet(kAllStrengthLabels[item.label], sheet))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(shown_on(kDataRows, StrengthSheet::jg1) && shown_on(kDataRows, StrengthSheet::jg2) &&
+              shown_on(kDataRows, StrengthSheet::jg3));
+static_assert(shown_on(kStressRows, StrengthSheet::jg1) &&
+              shown_on(kStressRows, StrengthSheet::jg2) &&
+              shown_on(kStressRows, StrengthSheet::jg3));
+static_assert(shown_on(kFactorRowsJg1, StrengthSheet::jg1) &&
+              shown_on(kFactorRowsJg2, StrengthSheet::jg2) &&
+              shown_on(kFactorRowsJg3, StrengthSheet::jg3));
+
+// The rows of one sheet's report, their labels at the positions of that sheet's
+// table; made once per sheet.
+std::vector<ReportRow> make_rows(StrengthSheet sheet) {
     const std::span<const ReportRow> factors = factor_rows(sheet);
     std::vector<ReportRow> rows(std::begin(kDataRows), std::end(kDataRows));
     rows.insert(rows.end(), factors.begin(), factors.end());
     rows.insert(rows.end(), std::begin(kStressRows), std::end(kStressRows));
+    for (ReportRow& row : rows) {
+        for (ItemSource* item : {&row.pinion, &row.wheel}) {
+            if (item->from == ItemSource::From::Label)
+                item->label = position_on_sheet(sheet, item->label);
+        }
+    }
     return rows;
+}
+
+const std::vector<ReportRow>& rows_of(StrengthSheet sheet) {
+    static const std::vector<ReportRow> rows[] = {make_rows(StrengthSheet::jg1),
+                                                  make_rows(StrengthSheet::jg2),
+                                                  make_rows(StrengthSheet::jg3)};
+    return rows[static_cast<std::size_t>(sheet)];
 }
 
 // Font sizes of the printed sheet, in points.

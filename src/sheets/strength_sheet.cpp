@@ -1,5 +1,7 @@
 #include "strength_sheet.h"
 
+#include <stdexcept>
+
 #include "strength_report.h"
 
 namespace gp {
@@ -7,8 +9,15 @@ namespace gp {
 StrengthSheetWindow::StrengthSheetWindow(StrengthSheet kind)
     : SheetWindow(strength_sheet_layout(kind)), kind_(kind) {}
 
+void StrengthSheetWindow::show_texts(const StrengthResult& result) {
+    // jg2 and jg3 have tables of one length, so the length alone would not tell.
+    if (result.sheet != kind_)
+        throw std::invalid_argument("a strength result shown on another case's sheet");
+    set_texts(result.labels);
+}
+
 StrengthResult StrengthSheetWindow::shown(const SingleDiameters& kept) const {
-    return StrengthResult{kind_, texts_of(strength_labels(kind_)), kept};
+    return StrengthResult{kind_, texts(), kept};
 }
 
 ReportDocument StrengthSheetWindow::report(const GearPairInput& form, const SingleDiameters& kept,

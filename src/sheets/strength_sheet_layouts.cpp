@@ -3,52 +3,65 @@
 // factor and the sliding resistance, jg2 and jg3 the helix angle and inclined
 // contact factors, jg2 with one helix factor for the pair, jg3 with one inclined
 // contact factor for the pinion.
+#include <cstddef>
+#include <string_view>
+
 #include "sheet_layout.h"
 
 namespace gp {
 
 namespace {
 
+// A value label's position in kAllStrengthLabels, found while compiling: a
+// misspelt name does not build. The rows take it to the sheet's own table.
+consteval std::size_t value(std::string_view name) { return strength_label(name); }
+
 std::vector<SheetRow> strength_rows(StrengthSheet sheet) {
     using enum ValuePlace;
     const bool spur_case = sheet == StrengthSheet::jg1;
     std::vector<SheetRow> rows = {
-        {"llzxj", "中心距", Centred, "zxj"},
-        {"lzn", "主动齿轮扭矩(Kgm)", PinionOnly, "zn"},
-        {"lck", "工作齿宽", Centred, "ck"},
-        {"llck", "齿  宽", Pair, "ck1", "ck2"},
-        {"lcs", "齿  数", Pair, "cs1", "cs2"},
-        {"lfm", "法向模数", Pair, "fm1", "fm2"},
-        {"lfj", "法向压力角", Pair, "fj1", "fj2"},
-        {"llxj", "分度圆螺旋角", Pair, "lxj1", "lxj2"},
-        {"lbwxs", "法向变位系数", Pair, "bwxs1", "bwxs2"},
-        {"lcdy", "齿顶圆直径", Pair, "cdy1", "cdy2"},
-        {"lcgy", "齿根圆直径", Pair, "cgy1", "cgy2"},
-        {"lcgyj", "齿根圆角半径", Pair, "cgyj1", "cgyj2"},
-        {"lyzl", "主动齿轮圆周力(Kgf)", Centred, "yzl1"},
-        {"lcxxs", spur_case ? "当量直齿轮齿形系数" : "齿形系数", Pair, "cx1", "cx2"},
+        {"llzxj", "中心距", Centred, value("zxj")},
+        {"lzn", "主动齿轮扭矩(Kgm)", PinionOnly, value("zn")},
+        {"lck", "工作齿宽", Centred, value("ck")},
+        {"llck", "齿  宽", Pair, value("ck1"), value("ck2")},
+        {"lcs", "齿  数", Pair, value("cs1"), value("cs2")},
+        {"lfm", "法向模数", Pair, value("fm1"), value("fm2")},
+        {"lfj", "法向压力角", Pair, value("fj1"), value("fj2")},
+        {"llxj", "分度圆螺旋角", Pair, value("lxj1"), value("lxj2")},
+        {"lbwxs", "法向变位系数", Pair, value("bwxs1"), value("bwxs2")},
+        {"lcdy", "齿顶圆直径", Pair, value("cdy1"), value("cdy2")},
+        {"lcgy", "齿根圆直径", Pair, value("cgy1"), value("cgy2")},
+        {"lcgyj", "齿根圆角半径", Pair, value("cgyj1"), value("cgyj2")},
+        {"lyzl", "主动齿轮圆周力(Kgf)", Centred, value("yzl1")},
+        {"lcxxs", spur_case ? "当量直齿轮齿形系数" : "齿形系数", Pair, value("cx1"), value("cx2")},
     };
     switch (sheet) {
         case StrengthSheet::jg1:
-            rows.push_back({"llxjxs", "齿面滑动阻力系数", Pair, "hx1", "hx2"});
+            rows.push_back({"llxjxs", "齿面滑动阻力系数", Pair, value("hx1"), value("hx2")});
             break;
         case StrengthSheet::jg2:
-            rows.push_back({"llxjxs", "螺旋角系数", Centred, "lx"});
-            rows.push_back({"lqxxs", "倾斜接触系数", Pair, "jx1", "jx2"});
+            rows.push_back({"llxjxs", "螺旋角系数", Centred, value("lx")});
+            rows.push_back({"lqxxs", "倾斜接触系数", Pair, value("jx1"), value("jx2")});
             break;
         case StrengthSheet::jg3:
-            rows.push_back({"llxjxs", "螺旋角系数", Pair, "lx1", "lx2"});
-            rows.push_back({"lqxxs", "倾斜接触系数", PinionOnly, "jx"});
+            rows.push_back({"llxjxs", "螺旋角系数", Pair, value("lx1"), value("lx2")});
+            rows.push_back({"lqxxs", "倾斜接触系数", PinionOnly, value("jx")});
             break;
     }
     rows.insert(rows.end(), {
-                                {"lpz", "齿根应力集中系数", Pair, "yx1", "yx2"},
-                                {"lsn", "端面重合度", Centred, "dd"},
-                                {"lsta", "轴面重合度", Centred, "zd"},
-                                {"lsnb", "总重合度", Centred, "dh"},
-                                {"lzmin", "齿根弯曲应力", Pair, "wq1", "wq2"},
-                                {"ldc", "齿面接触应力", Centred, "jc"},
+                                {"lpz", "齿根应力集中系数", Pair, value("yx1"), value("yx2")},
+                                {"lsn", "端面重合度", Centred, value("dd")},
+                                {"lsta", "轴面重合度", Centred, value("zd")},
+                                {"lsnb", "总重合度", Centred, value("dh")},
+                                {"lzmin", "齿根弯曲应力", Pair, value("wq1"), value("wq2")},
+                                {"ldc", "齿面接触应力", Centred, value("jc")},
                             });
+    // From the positions among all strength labels to those in this sheet's table,
+    // once per sheet.
+    for (SheetRow& row : rows) {
+        row.pinion = position_on_sheet(sheet, row.pinion);
+        if (row.wheel != kNoValue) row.wheel = position_on_sheet(sheet, row.wheel);
+    }
     return rows;
 }
 
@@ -74,6 +87,7 @@ SheetLayout make_strength_layout(StrengthSheet sheet) {
     l.first_row_top = sheet == StrengthSheet::jg2 ? 480 : 420;
     l.row_pitch = 240;
     l.rows = strength_rows(sheet);
+    l.values = &blank_strength_labels(sheet);
     l.button_height = 375;
     switch (sheet) {
         case StrengthSheet::jg1:

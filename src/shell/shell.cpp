@@ -188,9 +188,11 @@ void Shell::compute_strength() {
 void Shell::carry_shift_into_form() {
     if (state_ != ShellState::GeometrySheet) return;
     // Exactly the texts the sheet shows; the form changes only here and by typing.
-    const LabelTexts shown = geometry_->texts();
-    form_->field(&GearPairInput::xng1)->setText(QString::fromStdString(shown["xn1"]));
-    form_->field(&GearPairInput::xng2)->setText(QString::fromStdString(shown["xn2"]));
+    const GeometrySheetWindow& shown = *geometry_;
+    form_->field(&GearPairInput::xng1)
+        ->setText(QString::fromStdString(shown.text_at(geometry_label("xn1"))));
+    form_->field(&GearPairInput::xng2)
+        ->setText(QString::fromStdString(shown.text_at(geometry_label("xn2"))));
 }
 
 void Shell::clear_form() {
