@@ -159,7 +159,7 @@ const std::vector<strength::FilletScan>& golden_scans() {
         std::vector<strength::FilletScan> all;
         for (const BatchRow& row : golden_rows()) {
             try {
-                const strength::PairReading p = strength::read_pair(row.input);
+                const strength::StrengthInputs p = strength::read_strength_inputs(row.input);
                 const strength::ReferenceGeometry g = strength::reference_geometry(p);
                 for (int i = 0; i < 2; ++i) {
                     const strength::GearGeometry& gi = g.gear[i];

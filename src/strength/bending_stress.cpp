@@ -7,14 +7,14 @@ namespace {
 
 // Flank sliding resistance raises the root stress of the driving gear and lowers
 // that of the driven gear.
-constexpr double kSlidingResistance[2] = {1.1, 0.9};
+constexpr GearPairOf<double> kSlidingResistance = {1.1, 0.9};
 
 // Low overlap: the load acts at the outer point of single-pair contact, found from
 // the tip pressure angle less the angular pitch times the fractional contact ratio,
 // and is shared by the whole number of pairs in contact.
 GearBending low_overlap_gear(const StrengthCore& s, int i) {
     const GearGeometry& g = s.geo.gear[i];
-    const GearReading& in = s.pair.gear[i];
+    const GearInputs& in = s.pair.gear[i];
     const Real sF = s.root[i].sF;
     GearBending out;
     const Real tan_alpha_Fl = tan(g.alpha_at) - (6.283185308 / in.z) * s.ratios.alpha_frac;
@@ -50,7 +50,7 @@ Real thickness_ratio_factor(const StrengthCore& s, int i, Real hF) {
 // Helical cases: the load at the tip, spread along the contact lines.
 BendingStresses helical(const StrengthCore& s, BendingCase c) {
     BendingStresses out;
-    Real hF[2], Q[2];
+    GearPairOf<Real> hF, Q;
     for (int i = 0; i < 2; ++i) {
         const Real sF = s.root[i].sF;
         GearBending& gb = out.gear[i];

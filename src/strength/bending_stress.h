@@ -1,6 +1,7 @@
 // Tooth-root bending stress of each gear, by the formula set of the pair's case.
 #pragma once
 
+#include "gear_pair_of.h"
 #include "real.h"
 #include "strength_case.h"
 #include "strength_core.h"
@@ -17,7 +18,7 @@ struct GearBending {
 };
 
 struct BendingStresses {
-    GearBending gear[2];
+    GearPairOf<GearBending> gear;
 };
 
 BendingStresses bending_stresses(const StrengthCore& s, BendingCase c);

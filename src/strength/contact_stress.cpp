@@ -6,7 +6,7 @@
 namespace gp::strength {
 
 Real contact_stress(const StrengthCore& s) {
-    const PairReading& p = s.pair;
+    const StrengthInputs& p = s.pair;
     const Real u = p.gear[1].z / p.gear[0].z;  // gear ratio
     const Real torque = 1000.0 * p.torque;     // kgf·mm
     const Real u1_cubed = (1.0 + u) * (1.0 + u) * (1.0 + u);

@@ -6,7 +6,7 @@ namespace gp::strength {
 
 Real tangential_force(Real torque, Real d1) { return 2000.0 * torque / d1; }
 
-ContactRatios contact_ratios(const PairReading& p, const ReferenceGeometry& g) {
+ContactRatios contact_ratios(const StrengthInputs& p, const ReferenceGeometry& g) {
     const GearGeometry& g1 = g.gear[0];
     const GearGeometry& g2 = g.gear[1];
     const Real da1 = g1.da, da2 = g2.da;

@@ -1,9 +1,9 @@
 // The load on the teeth and how many tooth pairs share it.
 #pragma once
 
-#include "pair_reading.h"
 #include "real.h"
 #include "reference_geometry.h"
+#include "strength_inputs.h"
 
 namespace gp::strength {
 
@@ -23,6 +23,6 @@ struct ContactRatios {
 
 // The integer and fractional parts are taken by the floor, so that they always add
 // up to the ratio itself.
-ContactRatios contact_ratios(const PairReading& pair, const ReferenceGeometry& geo);
+ContactRatios contact_ratios(const StrengthInputs& pair, const ReferenceGeometry& geo);
 
 }  // namespace gp::strength

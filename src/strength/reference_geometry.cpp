@@ -19,7 +19,7 @@ float to_single(Real x) {
     return static_cast<float>(x.value());
 }
 
-ReferenceGeometry reference_geometry(const PairReading& p) {
+ReferenceGeometry reference_geometry(const StrengthInputs& p) {
     ReferenceGeometry g;
     const Real z1 = p.gear[0].z, z2 = p.gear[1].z;
     const Real xn1 = p.gear[0].xn, xn2 = p.gear[1].xn;
@@ -57,7 +57,7 @@ ReferenceGeometry reference_geometry(const PairReading& p) {
 
     for (int i = 0; i < 2; ++i) {
         GearGeometry& gi = g.gear[i];
-        const GearReading& in = p.gear[i];
+        const GearInputs& in = p.gear[i];
         // Transverse arc thickness at the reference circle.
         gi.st = (1.570796327 + 2.0 * in.xn * tan(p.alpha_n)) * p.mn / cos(p.beta);
         // Root form circle: the fillet of radius rho ends that far above the root.

@@ -2,8 +2,9 @@
 // the shift coefficients exactly as typed (not from the geometry calculation).
 #pragma once
 
-#include "pair_reading.h"
+#include "gear_pair_of.h"
 #include "real.h"
+#include "strength_inputs.h"
 
 namespace gp::strength {
 
@@ -30,9 +31,9 @@ struct ReferenceGeometry {
     Real inv_alpha_t;  // its involute function
     Real alpha_wt;     // working transverse pressure angle
     Real pbt;          // transverse base pitch
-    GearGeometry gear[2];
+    GearPairOf<GearGeometry> gear;
 };
 
-ReferenceGeometry reference_geometry(const PairReading& pair);
+ReferenceGeometry reference_geometry(const StrengthInputs& pair);
 
 }  // namespace gp::strength

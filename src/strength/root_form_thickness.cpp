@@ -4,14 +4,15 @@
 
 namespace gp::strength {
 
-std::optional<FilletScan> fillet_scan_of(const PairReading& p, const ReferenceGeometry& g, int i) {
+std::optional<FilletScan> fillet_scan_of(const StrengthInputs& p, const ReferenceGeometry& g,
+                                         int i) {
     const GearGeometry& gi = g.gear[i];
-    const GearReading& in = p.gear[i];
+    const GearInputs& in = p.gear[i];
     if (!(gi.dF < gi.db)) return std::nullopt;
     return FilletScan{p.mn, p.alpha_n, in.xn, in.fillet, gi.hf, gi.d, gi.dv, gi.dF};
 }
 
-Real root_form_thickness(const PairReading& p, const ReferenceGeometry& g, int i) {
+Real root_form_thickness(const StrengthInputs& p, const ReferenceGeometry& g, int i) {
     if (const auto scan = fillet_scan_of(p, g, i)) return fillet_thickness(*scan);
     const GearGeometry& gi = g.gear[i];
     // On the involute: the reference thickness carried to the form circle.

@@ -8,7 +8,7 @@ namespace gp::strength {
 StrengthCore strength_core(const GearPairInput& input) {
     StrengthCore s;
     Computing step{msg::step::kReadInputs};
-    s.pair = read_pair(input);
+    s.pair = read_strength_inputs(input);
     step.now(msg::step::kReferenceGeometry);
     s.geo = reference_geometry(s.pair);
     step.now(msg::step::kTangentialForce);

@@ -2,10 +2,11 @@
 // the contact ratios and the critical root section of each gear.
 #pragma once
 
+#include "gear_pair_of.h"
 #include "load_and_contact_ratios.h"
-#include "pair_reading.h"
 #include "real.h"
 #include "reference_geometry.h"
+#include "strength_inputs.h"
 #include "stress_concentration.h"
 
 namespace gp::strength {
@@ -17,11 +18,11 @@ struct RootSection {
 };
 
 struct StrengthCore {
-    PairReading pair;
+    StrengthInputs pair;
     ReferenceGeometry geo;
     Real ft;  // tangential force, kgf
     ContactRatios ratios;
-    RootSection root[2];
+    GearPairOf<RootSection> root;
     StressConcentrationConstants kf;
 };
 

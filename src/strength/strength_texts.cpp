@@ -7,7 +7,7 @@ namespace gp::strength {
 
 StrengthResult strength_result(const StrengthCore& s, BendingCase c, const BendingStresses& bending,
                                Real sigma_H) {
-    const PairReading& p = s.pair;
+    const StrengthInputs& p = s.pair;
     const GearGeometry& g1 = s.geo.gear[0];
     const GearGeometry& g2 = s.geo.gear[1];
     const GearBending& b1 = bending.gear[0];

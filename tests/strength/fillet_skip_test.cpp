@@ -208,7 +208,7 @@ TEST(FilletSkip, MatchesTheStepwiseScanOnTheGoldenPairs) {
     int scans = 0;
     for (const BatchRow& row : read_batch(text.str())) {
         try {
-            const PairReading pair = read_pair(row.input);
+            const StrengthInputs pair = read_strength_inputs(row.input);
             const ReferenceGeometry geo = reference_geometry(pair);
             for (int i = 0; i < 2; ++i) {
                 if (const auto scan = fillet_scan_of(pair, geo, i)) {

@@ -1,4 +1,4 @@
-#include "pair_reading.h"
+#include "strength_inputs.h"
 
 #include "angle_units.h"
 #include "number_parse.h"
@@ -27,8 +27,8 @@ Real angle_field(const std::string& degrees, const char* field) {
 
 }  // namespace
 
-PairReading read_pair(const GearPairInput& input) {
-    PairReading p;
+StrengthInputs read_strength_inputs(const GearPairInput& input) {
+    StrengthInputs p;
     p.a = lenient_parse(input.zxja);
     p.mn = lenient_parse(input.fmn);
     p.alpha_n = angle_field(input.fjafn, "fjafn");

@@ -1,5 +1,7 @@
 // Reading the typed texts: the angle round trip, the single-precision diameters and
 // the messages a form that cannot be calculated ends with.
+#include "strength_inputs.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -7,7 +9,6 @@
 #include <variant>
 
 #include "number_text.h"
-#include "pair_reading.h"
 #include "reference_geometry.h"
 #include "strength_calculation.h"
 #include "strength_pairs.h"
