@@ -2,7 +2,6 @@
 // the first painted window, and one repaint after the slider moved.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QSlider>
 #include <variant>
 
@@ -76,12 +75,3 @@ void BM_MeshViewRepaint(benchmark::State& state) {
 BENCHMARK(BM_MeshViewRepaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

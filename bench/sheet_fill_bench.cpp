@@ -3,7 +3,6 @@
 // Two pairs take turns, so that every label's text really changes.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <array>
 #include <variant>
 
@@ -82,12 +81,3 @@ void GeometrySheetCopy(benchmark::State& state) {
 BENCHMARK(GeometrySheetCopy)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
