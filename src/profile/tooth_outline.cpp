@@ -381,38 +381,37 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
     // than one outline's worth of points, whatever the sizes typed.
     const std::size_t share = options.max_points / (2 * static_cast<std::size_t>(teeth));
     const std::size_t budget = share + share / 8 + 16;
-    const auto fits = [&](const HalfPitch& half) {
-        return 2.0 * static_cast<double>(half.points.size() - 1) * teeth <=
+    // The share of the cap the whole outline would take: 2·teeth half pitches,
+    // each sharing its end point with the next.
+    const auto load = [&](const HalfPitch& half) {
+        return 2.0 * static_cast<double>(half.points.size() - 1) * teeth /
                static_cast<double>(options.max_points);
     };
     HalfPitch h = half_pitch(s, {tol, budget});
     bool cut_short = false;
-    for (int attempt = 0; !fits(h) && attempt < 60; ++attempt) {
+    for (int attempt = 0; load(h) > 1.0 && attempt < 60; ++attempt) {
         // Points go as 1/√tolerance. A half pitch cut short says only "more": a
         // sixteenth of the tolerance's points at a time, then refined below.
-        const double over = 2.0 * static_cast<double>(h.points.size() - 1) * teeth /
-                            static_cast<double>(options.max_points);
+        const double over = load(h);
         cut_short = cut_short || h.points.size() >= budget;
         tol *= h.points.size() >= budget ? 16.0 : std::max(1.5, 1.05 * over * over);
         capped = true;
         h = half_pitch(s, {tol, budget});
     }
-    if (cut_short && fits(h)) {
+    if (load(h) > 1.0) return Stop{msg::kProfileTooManyTeeth};
+    if (cut_short) {
         // The jump may have left far fewer points than the cap allows: one more try
         // at the tolerance that the count predicts would just fit.
-        const double used = 2.0 * static_cast<double>(h.points.size() - 1) * teeth /
-                            static_cast<double>(options.max_points);
+        const double used = load(h);
         const double finer = std::max(tol * 1.1 * used * used, tol / 16.0);
         if (finer < tol) {
             HalfPitch refined = half_pitch(s, {finer, budget});
-            if (fits(refined)) {
+            if (load(refined) <= 1.0) {
                 h = std::move(refined);
                 tol = finer;
             }
         }
     }
-    const double total = 2.0 * static_cast<double>(h.points.size() - 1) * teeth;
-    if (total > static_cast<double>(options.max_points)) return Stop{msg::kProfileTooManyTeeth};
 
     // A half pitch that leaves its sector would overlap the neighbouring teeth.
     for (const Point& p : h.points) {
