@@ -5,7 +5,6 @@
 #include <variant>
 
 #include "drawing_checks.h"
-#include "drawing_checks.h"
 #include "geometry_calculation.h"
 #include "geometry_report.h"
 #include "messages.h"
