@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "gear_pair_input.h"
-#include "geometry_numbers.h"
 #include "geometry_result.h"
 #include "report_document.h"
 #include "report_stamp.h"
@@ -34,20 +33,15 @@ class GeometrySheetWindow : public SheetWindow {
     // "啮合图": opens the mesh picture of the pair shown.
     QPushButton* mesh_button() const { return mesh_button_; }
 
-    // The pair behind the texts shown: the form's texts it was computed from and the
-    // calculation's numbers at full precision (none if they could not be had). Kept
-    // and replaced together with the texts.
-    struct ShownPair {
-        GearPairInput form;
-        std::optional<GeometryNumbers> numbers;
-    };
-    void keep_pair(ShownPair pair) { shown_ = std::move(pair); }
-    const std::optional<ShownPair>& shown_pair() const { return shown_; }
+    // The form's texts the texts shown were computed from, kept and replaced
+    // together with them.
+    void keep_form(GearPairInput form) { shown_ = std::move(form); }
+    const std::optional<GearPairInput>& shown_form() const { return shown_; }
 
   private:
     QAction* carry_shift_ = nullptr;
     QPushButton* mesh_button_ = nullptr;
-    std::optional<ShownPair> shown_;
+    std::optional<GearPairInput> shown_;
 };
 
 }  // namespace gp

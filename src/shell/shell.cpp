@@ -157,15 +157,9 @@ void Shell::compute_geometry() {
     form_->hide();
     geometry_->show();
     geometry_->show_texts(*result);
-    // The same calculation's numbers at full precision, kept with the texts for the
-    // mesh picture (the form is unchanged since it was read).
-    const GearPairInput shown = form_->read();
-    auto numbers = guarded([&] { return compute_geometry_numbers(shown); });
-    std::optional<GeometryNumbers> kept;
-    if (numbers) {
-        if (auto* n = std::get_if<GeometryNumbers>(&*numbers)) kept = std::move(*n);
-    }
-    geometry_->keep_pair({shown, std::move(kept)});
+    // The form's texts behind the sheet, for the mesh picture (the form is unchanged
+    // since it was read).
+    geometry_->keep_form(form_->read());
     state_ = ShellState::GeometrySheet;
 }
 
@@ -294,10 +288,15 @@ void Shell::report_dialog(DialogOutcome (ReportDialogs::*show)(const ReportDocum
 
 void Shell::open_mesh_picture() {
     if (state_ != ShellState::GeometrySheet) return;
-    const auto& shown = geometry_->shown_pair();
+    const auto& shown = geometry_->shown_form();
     auto picture = guarded([&] {
-        if (!shown || !shown->numbers) return refused_picture(msg::kCannotCompute);
-        return mesh_picture(*shown->numbers, shown->form);
+        // The sheet's calculation again, its numbers at full precision: only when
+        // the picture is asked for, not at every calculation.
+        if (!shown) return refused_picture(msg::kCannotCompute);
+        const auto numbers = compute_geometry_numbers(*shown);
+        const auto* n = std::get_if<GeometryNumbers>(&numbers);
+        if (!n) return refused_picture(msg::kCannotCompute);
+        return mesh_picture(*n, *shown);
     });
     if (!picture) return;
     // One picture at a time, of the pair on the sheet.
