@@ -66,8 +66,8 @@ PairDocument::PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& di
       saved_(form.read()),
       zoom_(preferences_.zoom_percent()) {
     build_menus();
-    for (QLineEdit* edit : form_.body()->findChildren<QLineEdit*>()) {
-        connect(edit, &QLineEdit::textChanged, this, &PairDocument::refresh_title);
+    for (const InputField& f : kInputFields) {
+        connect(form_.field(f.text), &QLineEdit::textChanged, this, &PairDocument::refresh_title);
     }
     connect(form_.equal_strength(), &QRadioButton::toggled, this, &PairDocument::refresh_title);
     // A file dropped anywhere on the form opens, rather than its name going into a field.
