@@ -1,4 +1,4 @@
-// The colours and the type of the mesh picture and its plot.
+// The colours and the type of the program's charts: the mesh picture, its sliding plot.
 #pragma once
 
 #include <QColor>
