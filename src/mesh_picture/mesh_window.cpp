@@ -22,6 +22,7 @@
 #include "mesh_view.h"
 #include "messages.h"
 #include "plot_style.h"
+#include "qt_text.h"
 #include "sliding_plot.h"
 #include "ui_font.h"
 
@@ -36,13 +37,11 @@ constexpr int kPageDpi = 150;
 constexpr int kPlayStep = 5;  // slider steps per frame
 constexpr int kPlayIntervalMs = 30;
 
-QString q(const char* text) { return QString::fromUtf8(text); }
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 std::optional<QString> write_file(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return q(msg::mesh::not_written(QDir::toNativeSeparators(path).toStdString(),
+        return qt(msg::mesh::not_written(QDir::toNativeSeparators(path).toStdString(),
                                         file.errorString().toStdString()));
     }
     return std::nullopt;
@@ -89,28 +88,28 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
       outlines_(std::move(outlines)),
       desktop_(desktop) {
     setObjectName(QStringLiteral("meshwindow"));
-    setWindowTitle(q(msg::mesh::kWindowTitle));
+    setWindowTitle(qt(msg::mesh::kWindowTitle));
     setFont(ui_font());
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(1180, 720);
 
-    auto* fit = new QPushButton(q(msg::mesh::kFit));
-    play_ = new QPushButton(q(msg::mesh::kPlay));
+    auto* fit = new QPushButton(qt(msg::mesh::kFit));
+    play_ = new QPushButton(qt(msg::mesh::kPlay));
     slider_ = new QSlider(Qt::Horizontal);
     slider_->setRange(0, kSliderSteps);
-    slider_->setToolTip(q(msg::mesh::kTurnTip));
-    auto* save = new QPushButton(q(msg::mesh::kSavePicture));
-    auto* print = new QPushButton(q(msg::mesh::kPrint));
-    auto* export_button = new QPushButton(q(msg::mesh::kExportOutline));
+    slider_->setToolTip(qt(msg::mesh::kTurnTip));
+    auto* save = new QPushButton(qt(msg::mesh::kSavePicture));
+    auto* print = new QPushButton(qt(msg::mesh::kPrint));
+    auto* export_button = new QPushButton(qt(msg::mesh::kExportOutline));
     auto* export_menu = new QMenu(export_button);
-    export_menu->addAction(q(msg::mesh::kExportPinion), this, [this] { ask_and_export(0); });
-    export_menu->addAction(q(msg::mesh::kExportWheel), this, [this] { ask_and_export(1); });
+    export_menu->addAction(qt(msg::mesh::kExportPinion), this, [this] { ask_and_export(0); });
+    export_menu->addAction(qt(msg::mesh::kExportWheel), this, [this] { ask_and_export(1); });
     export_button->setMenu(export_menu);
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(fit);
     tools->addWidget(play_);
-    tools->addWidget(new QLabel(q(msg::mesh::kTurnAngle)));
+    tools->addWidget(new QLabel(qt(msg::mesh::kTurnAngle)));
     tools->addWidget(slider_, 1);
     tools->addWidget(save);
     tools->addWidget(print);
@@ -140,7 +139,7 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
                                               : scene_.refusal);
     faults_->setVisible(!faults_->text().isEmpty());
 
-    auto* hint = new QLabel(q(msg::mesh::kMouseHint));
+    auto* hint = new QLabel(qt(msg::mesh::kMouseHint));
     hint->setStyleSheet(QStringLiteral("color: gray"));
 
     auto* layout = new QVBoxLayout(this);
@@ -179,10 +178,10 @@ double MeshWindow::position() const { return static_cast<double>(slider_->value(
 void MeshWindow::toggle_play() {
     if (timer_->isActive()) {
         timer_->stop();
-        play_->setText(q(msg::mesh::kPlay));
+        play_->setText(qt(msg::mesh::kPlay));
     } else {
         timer_->start();
-        play_->setText(q(msg::mesh::kPause));
+        play_->setText(qt(msg::mesh::kPause));
     }
 }
 
@@ -204,7 +203,7 @@ std::optional<QString> MeshWindow::save_picture(const QString& path) const {
         svg.setSize(kPageSize);
         svg.setViewBox(page);
         svg.setResolution(kPageDpi);  // an A4 page in millimetres
-        svg.setTitle(q(msg::mesh::kWindowTitle));
+        svg.setTitle(qt(msg::mesh::kWindowTitle));
         svg.setDescription(scene_.caption);
         QPainter painter(&svg);
         paint_mesh_page(painter, page, scene_, view, position());
@@ -219,16 +218,16 @@ std::optional<QString> MeshWindow::save_picture(const QString& path) const {
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
     } else {
-        return q(msg::mesh::unknown_picture_type(QDir::toNativeSeparators(path).toStdString()));
+        return qt(msg::mesh::unknown_picture_type(QDir::toNativeSeparators(path).toStdString()));
     }
     return write_file(path, bytes);
 }
 
 std::optional<QString> MeshWindow::export_outline(int gear, OutlineFormat format,
                                                   const QString& path) const {
-    if (!outlines_) return q(msg::mesh::no_outline(scene_.refusal.toStdString()));
+    if (!outlines_) return qt(msg::mesh::no_outline(scene_.refusal.toStdString()));
     const OutlineFile file = outlines_(gear, format);
-    if (!file.error.empty()) return q(msg::mesh::no_outline(file.error));
+    if (!file.error.empty()) return qt(msg::mesh::no_outline(file.error));
     return write_file(path, QByteArray::fromStdString(file.bytes));
 }
 
@@ -245,10 +244,10 @@ void MeshWindow::print_picture() {
         case PrintOutcome::Kind::Printed:
             return;
         case PrintOutcome::Kind::SavedAsPdf:
-            tell(q(msg::mesh::printed_to_pdf(out.reason, out.pdf_path)), false);
+            tell(qt(msg::mesh::printed_to_pdf(out.reason, out.pdf_path)), false);
             return;
         case PrintOutcome::Kind::Failed:
-            tell(q(msg::mesh::not_printed(out.reason)), true);
+            tell(qt(msg::mesh::not_printed(out.reason)), true);
             return;
     }
 }
@@ -261,9 +260,9 @@ void MeshWindow::tell(const QString& text, bool failure) {
 void MeshWindow::ask_and_save_picture() {
     QString filter;
     QString path =
-        QFileDialog::getSaveFileName(this, q(msg::mesh::kSavePictureTitle),
-                                     QDir::home().filePath(q(msg::mesh::kPictureFileName)),
-                                     q(msg::mesh::kPictureFilter), &filter);
+        QFileDialog::getSaveFileName(this, qt(msg::mesh::kSavePictureTitle),
+                                     QDir::home().filePath(qt(msg::mesh::kPictureFileName)),
+                                     qt(msg::mesh::kPictureFilter), &filter);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty())
         path +=
@@ -273,10 +272,10 @@ void MeshWindow::ask_and_save_picture() {
 
 void MeshWindow::ask_and_export(int gear) {
     QString filter;
-    const QString name = q(msg::mesh::outline_file_name(gear));
-    QString path = QFileDialog::getSaveFileName(this, q(msg::mesh::kExportOutlineTitle),
+    const QString name = qt(msg::mesh::outline_file_name(gear));
+    QString path = QFileDialog::getSaveFileName(this, qt(msg::mesh::kExportOutlineTitle),
                                                 QDir::home().filePath(name),
-                                                q(msg::mesh::kOutlineFilter), &filter);
+                                                qt(msg::mesh::kOutlineFilter), &filter);
     if (path.isEmpty()) return;
     OutlineFormat format = OutlineFormat::Dxf;
     const QString suffix = QFileInfo(path).suffix().toLower();

@@ -9,6 +9,7 @@
 #include "messages.h"
 #include "plot_axes.h"
 #include "plot_style.h"
+#include "qt_text.h"
 
 namespace gp {
 
@@ -39,7 +40,7 @@ void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurv
         painter.setPen(kFaultColour);
         painter.drawText(area.adjusted(line, line, -line, -line),
                          Qt::AlignCenter | Qt::TextWordWrap,
-                         curves.refusal.isEmpty() ? QString::fromUtf8(msg::mesh::kNoPathOfContact)
+                         curves.refusal.isEmpty() ? qt(msg::mesh::kNoPathOfContact)
                                                   : curves.refusal);
         painter.restore();
         return;

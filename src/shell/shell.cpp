@@ -19,6 +19,7 @@
 #include "messages.h"
 #include "pair_document.h"
 #include "qt_file_dialogs.h"
+#include "qt_text.h"
 #include "report_actions.h"
 #include "strength_calculation.h"
 #include "strength_sheet.h"
@@ -184,9 +185,9 @@ void Shell::carry_shift_into_form() {
     // Exactly the texts the sheet shows; the form changes only here and by typing.
     const GeometrySheetWindow& shown = *geometry_;
     form_->field(&GearPairInput::xng1)
-        ->setText(QString::fromStdString(shown.text_at(geometry_label("xn1"))));
+        ->setText(qt(shown.text_at(geometry_label("xn1"))));
     form_->field(&GearPairInput::xng2)
-        ->setText(QString::fromStdString(shown.text_at(geometry_label("xn2"))));
+        ->setText(qt(shown.text_at(geometry_label("xn2"))));
 }
 
 void Shell::clear_form() {
@@ -269,7 +270,7 @@ void Shell::copy_sheet() {
         [&] {
             const GearPairInput form = form_->read();
             QGuiApplication::clipboard()->setText(
-                QString::fromStdString(sheet->tab_separated(form.th1, form.th2)));
+                qt(sheet->tab_separated(form.th1, form.th2)));
             return true;
         },
         msg::shell::kTaskCopy);

@@ -24,6 +24,7 @@
 #include "mesh_scene_of.h"
 #include "mesh_view.h"
 #include "messages.h"
+#include "qt_text.h"
 #include "shell_harness.h"
 
 using namespace gp;
@@ -198,7 +199,7 @@ class MeshWindowTest : public QObject {
 
         const QString dxf = dir.filePath(QStringLiteral("gear1.dxf"));
         const auto exported = w->export_outline(0, OutlineFormat::Dxf, dxf);
-        if (exported && exported->contains(QString::fromUtf8(msg::kDxfNotAvailable)))
+        if (exported && exported->contains(qt(msg::kDxfNotAvailable)))
             QSKIP("this build writes no DXF");
         QVERIFY2(!exported.has_value(), qPrintable(exported.value_or(QString())));
         DxfPolylines read;
