@@ -85,8 +85,8 @@ QString fixed(double v, int decimals) {
     return QString(text).replace(QLatin1Char('-'), QChar(0x2212));
 }
 
-// Where a circle of gear g is labelled: where it crosses a horizontal line a little
-// inside the view's top edge (gear 1) or bottom edge (gear 2), on the side that
+// Where a circle of gear g (an index) is labelled: where it crosses a horizontal line
+// a little inside the view's top edge (g = 0) or bottom edge (g = 1), on the side that
 // faces the other gear, the circles staggered so that close ones keep their labels
 // apart.
 std::optional<QPointF> label_point(const GearScene& gear, int g, double radius, int k,

@@ -169,7 +169,7 @@ MeshPicture mesh_picture(const GeometryNumbers& n, const GearPairInput& form) {
         for (const GearOutline* o : {&o2, &o1}) {
             if (!o->rounding.from_default) continue;
             scene.notes.prepend(qt(msg::mesh::default_rounding(
-                o->gear - 1, QString::number(o->rounding.radius, 'g', 6).toStdString())));
+                o->index, QString::number(o->rounding.radius, 'g', 6).toStdString())));
         }
     }
     scene.gears[0].centre = QPointF(0, 0);

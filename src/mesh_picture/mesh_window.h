@@ -24,8 +24,8 @@ class SlidingPlot;
 
 enum class OutlineFormat { Dxf, Svg, Csv };
 
-// The file text of one gear's whole outline (gear 0 the pinion, 1 the wheel), or
-// the reason there is none (`error` not empty).
+// The file text of one gear's whole outline (`gear` an index: 0 the pinion, 1 the
+// wheel), or the reason there is none (`error` not empty).
 struct OutlineFile {
     std::string bytes;
     std::string error;

@@ -9,8 +9,8 @@
 
 namespace gp {
 
-inline const QColor kPinionColour(31, 90, 180);   // gear 1, blue
-inline const QColor kWheelColour(0, 140, 70);     // gear 2, green
+inline const QColor kPinionColour(31, 90, 180);   // gear 1 (index 0), blue
+inline const QColor kWheelColour(0, 140, 70);     // gear 2 (index 1), green
 inline const QColor kFaultColour(215, 25, 25);    // undercut, pointed tip, interference
 inline const QColor kActionColour(150, 60, 160);  // the line of action and its points
 
