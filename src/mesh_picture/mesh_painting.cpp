@@ -120,8 +120,7 @@ void paint_mesh_legend(QPainter& painter, const MeshScene& scene, const QRectF& 
     std::vector<Row> items;
     items.push_back({QStringLiteral("主动齿轮（齿轮1）"), kPinionColour, Qt::SolidLine, 2});
     items.push_back({QStringLiteral("从动齿轮（齿轮2）"), kWheelColour, Qt::SolidLine, 2});
-    for (const CircleKind& k : kCircles)
-        items.push_back({qt(k.name), Qt::darkGray, k.style, 1});
+    for (const CircleKind& k : kCircles) items.push_back({qt(k.name), Qt::darkGray, k.style, 1});
     items.push_back(
         {QStringLiteral("啮合线 T1T2，实际啮合线 AE"), kActionColour, Qt::SolidLine, 2});
     items.push_back(

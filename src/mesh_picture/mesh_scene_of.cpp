@@ -78,8 +78,8 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
     if (o.undercut) {
         const auto red = runs_of(o, [&](std::size_t k) { return kinds[k] == SegmentKind::Fillet; });
         g.faults.insert(g.faults.end(), red.begin(), red.end());
-        scene.faults << qt(msg::mesh::undercut(
-            i, fixed(n.z[i], 0).toStdString(), fixed(n.zmin[i], 2).toStdString()));
+        scene.faults << qt(msg::mesh::undercut(i, fixed(n.z[i], 0).toStdString(),
+                                               fixed(n.zmin[i], 2).toStdString()));
     }
     if (o.pointed) {
         const double depth = o.outer_radius - o.root_radius;
@@ -87,8 +87,7 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
             return radius_of(o.points[k]) > o.outer_radius - 0.08 * depth;
         });
         g.faults.insert(g.faults.end(), red.begin(), red.end());
-        scene.faults << qt(
-            msg::mesh::pointed(i, fixed(n.sta[i], 4).toStdString()));
+        scene.faults << qt(msg::mesh::pointed(i, fixed(n.sta[i], 4).toStdString()));
     }
     // The mate's tip works down to dc; below the root form circle dff it meets the
     // fillet instead of the involute.
@@ -101,9 +100,9 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
         });
         g.faults.insert(g.faults.end(), red.begin(), red.end());
         g.r_fault = from;
-        scene.faults << qt(msg::mesh::tip_interference(
-            i, fixed(n.dc[i], 4).toStdString(), fixed(n.dff[i], 4).toStdString(),
-            fixed(n.btf[i], 4).toStdString()));
+        scene.faults << qt(msg::mesh::tip_interference(i, fixed(n.dc[i], 4).toStdString(),
+                                                       fixed(n.dff[i], 4).toStdString(),
+                                                       fixed(n.btf[i], 4).toStdString()));
     }
     if (o.capped) {
         scene.notes << qt(

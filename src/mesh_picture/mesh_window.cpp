@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
@@ -17,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
+#include <vector>
 
 #include "mesh_painting.h"
 #include "mesh_view.h"
@@ -37,26 +37,42 @@ constexpr int kPageDpi = 150;
 constexpr int kPlayStep = 5;  // slider steps per frame
 constexpr int kPlayIntervalMs = 30;
 
-
 std::optional<QString> write_file(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         return qt(msg::mesh::not_written(QDir::toNativeSeparators(path).toStdString(),
-                                        file.errorString().toStdString()));
+                                         file.errorString().toStdString()));
     }
     return std::nullopt;
 }
 
-const char* suffix_of(OutlineFormat f) {
-    switch (f) {
-        case OutlineFormat::Dxf:
-            return "dxf";
-        case OutlineFormat::Svg:
-            return "svg";
-        case OutlineFormat::Csv:
-            return "csv";
+// The kinds the dialogs offer, in the order of their filters in the registry.
+const std::vector<QString> kPictureSuffixes = {QStringLiteral("svg"), QStringLiteral("png")};
+const std::vector<QString> kOutlineSuffixes = {QStringLiteral("dxf"), QStringLiteral("svg"),
+                                               QStringLiteral("csv")};
+constexpr OutlineFormat kOutlineFormats[] = {OutlineFormat::Dxf, OutlineFormat::Svg,
+                                             OutlineFormat::Csv};
+
+std::vector<std::string> filters_of(const char* text) {
+    std::vector<std::string> filters;
+    for (const QString& f : qt(text).split(QStringLiteral(";;")))
+        filters.push_back(f.toStdString());
+    return filters;
+}
+
+// The path to write and its kind (an index into `suffixes`): a name ending in one of
+// the suffixes keeps it and is written as that kind; any other name (none, or
+// "x.txt") is written as the kind of the filter left chosen, with its suffix added,
+// so that a file's name always says what it holds.
+std::pair<QString, std::size_t> with_suffix(const SaveChoice& choice,
+                                            const std::vector<QString>& suffixes) {
+    const QString path = qt(choice.path);
+    const QString typed = QFileInfo(path).suffix().toLower();
+    for (std::size_t k = 0; k < suffixes.size(); ++k) {
+        if (typed == suffixes[k]) return {path, k};
     }
-    return "";
+    const std::size_t kind = choice.filter < suffixes.size() ? choice.filter : 0;
+    return {path + QLatin1Char('.') + suffixes[kind], kind};
 }
 
 // The picture's legend, beside the picture rather than over it.
@@ -82,11 +98,12 @@ class LegendPanel : public QWidget {
 }  // namespace
 
 MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices desktop,
-                       QWidget* parent)
+                       FileDialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window),
       scene_(std::move(scene)),
       outlines_(std::move(outlines)),
-      desktop_(desktop) {
+      desktop_(desktop),
+      dialogs_(dialogs) {
     setObjectName(QStringLiteral("meshwindow"));
     setWindowTitle(qt(msg::mesh::kWindowTitle));
     setFont(ui_font());
@@ -258,36 +275,23 @@ void MeshWindow::tell(const QString& text, bool failure) {
 }
 
 void MeshWindow::ask_and_save_picture() {
-    QString filter;
-    QString path =
-        QFileDialog::getSaveFileName(this, qt(msg::mesh::kSavePictureTitle),
-                                     QDir::home().filePath(qt(msg::mesh::kPictureFileName)),
-                                     qt(msg::mesh::kPictureFilter), &filter);
-    if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path +=
-            filter.contains(QLatin1String("png")) ? QStringLiteral(".png") : QStringLiteral(".svg");
+    const auto choice = dialogs_.save_path_of_kind(
+        msg::mesh::kSavePictureTitle,
+        QDir::home().filePath(qt(msg::mesh::kPictureFileName)).toStdString(),
+        filters_of(msg::mesh::kPictureFilter));
+    if (!choice) return;
+    const QString path = with_suffix(*choice, kPictureSuffixes).first;
     if (const auto error = save_picture(path)) tell(*error, true);
 }
 
 void MeshWindow::ask_and_export(int gear) {
-    QString filter;
-    const QString name = qt(msg::mesh::outline_file_name(gear));
-    QString path = QFileDialog::getSaveFileName(this, qt(msg::mesh::kExportOutlineTitle),
-                                                QDir::home().filePath(name),
-                                                qt(msg::mesh::kOutlineFilter), &filter);
-    if (path.isEmpty()) return;
-    OutlineFormat format = OutlineFormat::Dxf;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("svg") ||
-        (suffix.isEmpty() && filter.contains(QLatin1String("svg")))) {
-        format = OutlineFormat::Svg;
-    } else if (suffix == QLatin1String("csv") ||
-               (suffix.isEmpty() && filter.contains(QLatin1String("csv")))) {
-        format = OutlineFormat::Csv;
-    }
-    if (suffix.isEmpty()) path += QLatin1Char('.') + QLatin1String(suffix_of(format));
-    if (const auto error = export_outline(gear, format, path)) tell(*error, true);
+    const auto choice = dialogs_.save_path_of_kind(
+        msg::mesh::kExportOutlineTitle,
+        QDir::home().filePath(qt(msg::mesh::outline_file_name(gear))).toStdString(),
+        filters_of(msg::mesh::kOutlineFilter));
+    if (!choice) return;
+    const auto [path, kind] = with_suffix(*choice, kOutlineSuffixes);
+    if (const auto error = export_outline(gear, kOutlineFormats[kind], path)) tell(*error, true);
 }
 
 }  // namespace gp

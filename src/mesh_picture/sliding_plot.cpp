@@ -38,10 +38,9 @@ void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurv
     const std::size_t n = std::min({curves.s.size(), curves.zeta1.size(), curves.zeta2.size()});
     if (n < 2) {
         painter.setPen(kFaultColour);
-        painter.drawText(area.adjusted(line, line, -line, -line),
-                         Qt::AlignCenter | Qt::TextWordWrap,
-                         curves.refusal.isEmpty() ? qt(msg::mesh::kNoPathOfContact)
-                                                  : curves.refusal);
+        painter.drawText(
+            area.adjusted(line, line, -line, -line), Qt::AlignCenter | Qt::TextWordWrap,
+            curves.refusal.isEmpty() ? qt(msg::mesh::kNoPathOfContact) : curves.refusal);
         painter.restore();
         return;
     }

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 #include "messages.h"
 #include "qt_text.h"
@@ -12,7 +13,6 @@
 namespace gp {
 
 namespace {
-
 
 std::optional<std::string> chosen(const QString& path) {
     if (path.isEmpty()) return std::nullopt;
@@ -33,11 +33,26 @@ std::optional<std::string> QtFileDialogs::save_path(const std::string& suggested
                                                qt(msg::pair_file::kFileFilter)));
 }
 
+std::optional<SaveChoice> QtFileDialogs::save_path_of_kind(
+    const std::string& title, const std::string& suggested,
+    const std::vector<std::string>& filters) {
+    QStringList list;
+    for (const std::string& filter : filters) list << qt(filter);
+    QString selected = list.value(0);
+    const QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), qt(title), qt(suggested),
+                                     list.join(QStringLiteral(";;")), &selected);
+    if (path.isEmpty()) return std::nullopt;
+    const qsizetype kind = std::max<qsizetype>(0, list.indexOf(selected));
+    return SaveChoice{path.toStdString(), static_cast<std::size_t>(kind)};
+}
+
 SaveAnswer QtFileDialogs::ask_to_save(const std::string& question) {
     QMessageBox box(QMessageBox::Question, qt(msg::kAppTitle), qt(question), QMessageBox::NoButton,
                     QApplication::activeWindow());
     QPushButton* save = box.addButton(qt(msg::pair_file::kSave), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(qt(msg::pair_file::kDiscard), QMessageBox::DestructiveRole);
+    QPushButton* discard =
+        box.addButton(qt(msg::pair_file::kDiscard), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(qt(msg::pair_file::kCancel), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);

@@ -57,10 +57,10 @@ DialogOutcome QtReportDialogs::print_to(const ReportDocument& doc) {
     const std::unique_ptr<QPrinter> printer = default_report_printer(doc.title);
     if (printer->outputFormat() ==
         QPrinter::PdfFormat) {  // no printer: a file, named as the export names it
-        printer->setOutputFileName(QDir(pdf_folder_)
-                                       .filePath(pdf_file_stem(qt(doc.title),
-                                                               QDateTime::currentDateTime()) +
-                                                 QStringLiteral(".pdf")));
+        printer->setOutputFileName(
+            QDir(pdf_folder_)
+                .filePath(pdf_file_stem(qt(doc.title), QDateTime::currentDateTime()) +
+                          QStringLiteral(".pdf")));
     }
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
     dialog.setWindowTitle(qt(msg::output::kPrintToTitle));
@@ -78,9 +78,9 @@ DialogOutcome QtReportDialogs::export_pdf(const ReportDocument& doc) {
     const QString suggested =
         QDir(pdf_folder_)
             .filePath(pdf_file_stem(title, QDateTime::currentDateTime()) + QStringLiteral(".pdf"));
-    QString path = QFileDialog::getSaveFileName(
-        QApplication::activeWindow(), qt(msg::output::kExportPdfTitle), suggested,
-        qt(msg::output::kPdfFilter));
+    QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), qt(msg::output::kExportPdfTitle),
+                                     suggested, qt(msg::output::kPdfFilter));
     if (path.isEmpty()) return DialogOutcome{DialogOutcome::Kind::Cancelled};
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     pdf_folder_ = QFileInfo(path).absolutePath();  // the next export starts there

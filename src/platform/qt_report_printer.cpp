@@ -59,8 +59,7 @@ PrintOutcome QtReportPrinter::print_job(const std::string& title, const PaintJob
 
     // Two prints within one second must not overwrite each other.
     const QString stem =
-        QDir(pdf_folder_)
-            .filePath(pdf_file_stem(qt(title), QDateTime::currentDateTime()));
+        QDir(pdf_folder_).filePath(pdf_file_stem(qt(title), QDateTime::currentDateTime()));
     QString path = stem + QStringLiteral(".pdf");
     for (int n = 2; QFileInfo::exists(path); ++n) path = stem + QStringLiteral("-%1.pdf").arg(n);
 
@@ -68,8 +67,7 @@ PrintOutcome QtReportPrinter::print_job(const std::string& title, const PaintJob
     QString error;
     if (!paint(*pdf, &error) || !QFileInfo::exists(path)) {
         if (error.isEmpty())
-            error = qt(
-                msg::output::cannot_write(QDir::toNativeSeparators(path).toStdString()));
+            error = qt(msg::output::cannot_write(QDir::toNativeSeparators(path).toStdString()));
         return PrintOutcome{
             PrintOutcome::Kind::Failed,
             {},

@@ -115,8 +115,7 @@ int report_page_count(const ReportDocument& doc, const QPrinter& printer) {
 bool paint_report(const ReportDocument& doc, QPrinter& printer, QString* error) {
     const QPageRanges wanted = printer.pageRanges();
     QPainter painter;
-    if (!painter.begin(&printer))
-        return fail(error, qt(msg::output::kJobNotStarted));
+    if (!painter.begin(&printer)) return fail(error, qt(msg::output::kJobNotStarted));
     int page = -1;  // the page being painted; none yet
     for (const PaperText& text : lay_out_on_paper(doc, printer, printer.height())) {
         if (!wanted.isEmpty() && !wanted.contains(text.page + 1)) continue;

@@ -11,7 +11,7 @@ namespace {
 
 QString file_name(ReportKind kind) {
     return qt(kind == ReportKind::Geometry ? msg::output::kGeometryReportFile
-                                                          : msg::output::kStrengthReportFile);
+                                           : msg::output::kStrengthReportFile);
 }
 
 }  // namespace

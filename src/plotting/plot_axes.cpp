@@ -36,9 +36,9 @@ void paint_grid(QPainter& painter, const QRectF& area, const PlotAxes& axes, dou
         painter.setPen(grid);
         painter.drawLine(QPointF(plot.left(), axes.py(y)), QPointF(plot.right(), axes.py(y)));
         painter.setPen(Qt::black);
-        painter.drawText(
-            QRectF(area.left(), axes.py(y) - line / 2, plot.left() - area.left() - line * 0.3, line),
-            Qt::AlignRight | Qt::AlignVCenter, tick_text(y, axes.y_step));
+        painter.drawText(QRectF(area.left(), axes.py(y) - line / 2,
+                                plot.left() - area.left() - line * 0.3, line),
+                         Qt::AlignRight | Qt::AlignVCenter, tick_text(y, axes.y_step));
     }
     for (double x = axes.x_lo; x <= axes.x_hi + axes.x_step * 1e-6; x += axes.x_step) {
         painter.setPen(grid);
@@ -51,8 +51,8 @@ void paint_grid(QPainter& painter, const QRectF& area, const PlotAxes& axes, dou
     painter.drawRect(plot);
 }
 
-void paint_axis_captions(QPainter& painter, const QRectF& area, const PlotAxes& axes,
-                         double line, const QString& x_caption, const QString& y_caption) {
+void paint_axis_captions(QPainter& painter, const QRectF& area, const PlotAxes& axes, double line,
+                         const QString& x_caption, const QString& y_caption) {
     const QRectF& plot = axes.plot;
     painter.setPen(Qt::black);
     painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.3, plot.width(), line),

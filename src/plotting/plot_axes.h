@@ -35,7 +35,7 @@ void paint_grid(QPainter& painter, const QRectF& area, const PlotAxes& axes, dou
 
 // The x caption centred below the tick labels, the y caption turned upright along
 // area's left edge.
-void paint_axis_captions(QPainter& painter, const QRectF& area, const PlotAxes& axes,
-                         double line, const QString& x_caption, const QString& y_caption);
+void paint_axis_captions(QPainter& painter, const QRectF& area, const PlotAxes& axes, double line,
+                         const QString& x_caption, const QString& y_caption);
 
 }  // namespace gp
