@@ -9,6 +9,7 @@
 #include "mesh_scene_of.h"
 #include "mesh_view.h"
 #include "mesh_window.h"
+#include "qt_file_dialogs.h"
 #include "report_dialogs.h"
 
 namespace {
@@ -49,9 +50,11 @@ void BM_MeshWindowFirstPaint(benchmark::State& state) {
     const gp::GearPairInput in = spur_pair();
     const gp::GeometryNumbers numbers = spur_numbers(in);
     Silent s;
+    gp::QtFileDialogs dialogs;  // never asked: the benchmarks save nothing
     for (auto _ : state) {
         gp::MeshPicture picture = gp::mesh_picture(numbers, in);
-        gp::MeshWindow w(std::move(picture.scene), std::move(picture.outlines), {s, s, s, s, s});
+        gp::MeshWindow w(std::move(picture.scene), std::move(picture.outlines), {s, s, s, s, s},
+                         dialogs);
         w.resize(1180, 720);
         benchmark::DoNotOptimize(w.grab());
     }
@@ -63,7 +66,9 @@ void BM_MeshViewRepaint(benchmark::State& state) {
     const gp::GearPairInput in = spur_pair();
     gp::MeshPicture picture = gp::mesh_picture(spur_numbers(in), in);
     Silent s;
-    gp::MeshWindow w(std::move(picture.scene), std::move(picture.outlines), {s, s, s, s, s});
+    gp::QtFileDialogs dialogs;  // never asked: the benchmarks save nothing
+    gp::MeshWindow w(std::move(picture.scene), std::move(picture.outlines), {s, s, s, s, s},
+                     dialogs);
     w.resize(1180, 720);
     w.grab();
     int step = 0;

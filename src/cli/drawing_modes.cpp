@@ -99,14 +99,14 @@ int run_profile(const ProfileRequest& req, const std::vector<BatchRow>& rows, st
         for (int i = 0; i < kGears; ++i) {
             if (!req.gears[i]) continue;
             if (const auto* stop = std::get_if<Stop>(&profile.outlines[i])) {
-                err << msg::cli::drawn_gear_stop(row_number, i + 1, stop->message);
+                err << msg::cli::drawn_gear_stop(row_number, i, stop->message);
                 continue;
             }
             const auto& outline = std::get<GearOutline>(profile.outlines[i]);
             if (outline.capped) {
                 std::ostringstream tolerance;
                 tolerance << outline.tolerance;
-                err << msg::cli::drawn_coarser(row_number, i + 1, req.options.max_points,
+                err << msg::cli::drawn_coarser(row_number, i, req.options.max_points,
                                                tolerance.str());
             }
             if (!to_files) {

@@ -658,13 +658,15 @@ inline std::string row_stop(int line, const std::string& message) {
 inline std::string drawn_row_stop(int row, const std::string& message) {
     return "row " + std::to_string(row) + ": " + message + "\n";
 }
+// `gear` is the index, 0 or 1; the line names gear 1 or 2.
 inline std::string drawn_gear_stop(int row, int gear, const std::string& message) {
-    return "row " + std::to_string(row) + ", gear " + std::to_string(gear) + ": " + message + "\n";
+    return "row " + std::to_string(row) + ", gear " + std::to_string(gear + 1) + ": " + message +
+           "\n";
 }
-// `tolerance` as the stream writes a double.
+// `gear` the index as above; `tolerance` as the stream writes a double.
 inline std::string drawn_coarser(int row, int gear, std::size_t max_points,
                                  const std::string& tolerance) {
-    return "row " + std::to_string(row) + ", gear " + std::to_string(gear) + ": more than " +
+    return "row " + std::to_string(row) + ", gear " + std::to_string(gear + 1) + ": more than " +
            std::to_string(max_points) + " points at the tolerance asked; drawn to " + tolerance +
            " mm\n";
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 #include <string>
 
 namespace gp {
@@ -109,7 +110,10 @@ constexpr std::array<double, kExactPowers> kPowersOfTen = [] {
 }();
 
 Real power_of_ten(int decimals) {
-    if (decimals >= 0 && decimals < kExactPowers) return kPowersOfTen[decimals];
+    // A negative count would round to whole numbers and write its text from a point
+    // outside the digits: refused, whatever the build.
+    if (decimals < 0) throw std::invalid_argument("negative number of decimals");
+    if (decimals < kExactPowers) return kPowersOfTen[decimals];
     Real scale = 1.0;
     for (int i = 0; i < decimals; ++i) scale = scale * 10.0;
     return scale;

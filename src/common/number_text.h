@@ -24,10 +24,12 @@ std::string text_of_single_digits(float value);
 std::string report_text_of_single(float value);
 
 // Int(x * 10^decimals + 0.5) / 10^decimals with Int the floor: rounding half
-// upward to the given number of decimals.
+// upward to the given number of decimals. A negative `decimals` is a fault of the
+// caller: std::invalid_argument.
 Real round_half_up(Real x, int decimals);
 
-// Display rule of the result sheets: rounded half upward, then the text.
+// Display rule of the result sheets: rounded half upward, then the text. A negative
+// `decimals` is refused as above.
 std::string rounded_text(Real x, int decimals);
 
 }  // namespace gp

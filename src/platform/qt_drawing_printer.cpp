@@ -5,6 +5,7 @@
 
 #include "messages.h"
 #include "qt_report_printer.h"
+#include "qt_text.h"
 
 namespace gp {
 
@@ -15,14 +16,14 @@ namespace {
 bool paint_page(const PageDrawing& drawing, QPrinter& printer, QString* error) {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        *error = QString::fromUtf8(msg::output::kJobNotStarted);
+        *error = qt(msg::output::kJobNotStarted);
         return false;
     }
     const QRectF page(QPointF(0, 0),
                       printer.pageLayout().paintRectPixels(printer.resolution()).size());
     drawing.paint(painter, page);
     if (!painter.end()) {
-        *error = QString::fromUtf8(msg::output::kJobNotFinished);
+        *error = qt(msg::output::kJobNotFinished);
         return false;
     }
     return true;

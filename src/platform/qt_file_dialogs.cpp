@@ -5,14 +5,14 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 #include "messages.h"
+#include "qt_text.h"
 
 namespace gp {
 
 namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 std::optional<std::string> chosen(const QString& path) {
     if (path.isEmpty()) return std::nullopt;
@@ -23,22 +23,37 @@ std::optional<std::string> chosen(const QString& path) {
 
 std::optional<std::string> QtFileDialogs::open_path(const std::string& folder) {
     return chosen(QFileDialog::getOpenFileName(QApplication::activeWindow(),
-                                               q(msg::pair_file::kOpenTitle), q(folder),
-                                               q(msg::pair_file::kFileFilter)));
+                                               qt(msg::pair_file::kOpenTitle), qt(folder),
+                                               qt(msg::pair_file::kFileFilter)));
 }
 
 std::optional<std::string> QtFileDialogs::save_path(const std::string& suggested) {
     return chosen(QFileDialog::getSaveFileName(QApplication::activeWindow(),
-                                               q(msg::pair_file::kSaveAsTitle), q(suggested),
-                                               q(msg::pair_file::kFileFilter)));
+                                               qt(msg::pair_file::kSaveAsTitle), qt(suggested),
+                                               qt(msg::pair_file::kFileFilter)));
+}
+
+std::optional<SaveChoice> QtFileDialogs::save_path_of_kind(
+    const std::string& title, const std::string& suggested,
+    const std::vector<std::string>& filters) {
+    QStringList list;
+    for (const std::string& filter : filters) list << qt(filter);
+    QString selected = list.value(0);
+    const QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), qt(title), qt(suggested),
+                                     list.join(QStringLiteral(";;")), &selected);
+    if (path.isEmpty()) return std::nullopt;
+    const qsizetype kind = std::max<qsizetype>(0, list.indexOf(selected));
+    return SaveChoice{path.toStdString(), static_cast<std::size_t>(kind)};
 }
 
 SaveAnswer QtFileDialogs::ask_to_save(const std::string& question) {
-    QMessageBox box(QMessageBox::Question, q(msg::kAppTitle), q(question), QMessageBox::NoButton,
+    QMessageBox box(QMessageBox::Question, qt(msg::kAppTitle), qt(question), QMessageBox::NoButton,
                     QApplication::activeWindow());
-    QPushButton* save = box.addButton(q(msg::pair_file::kSave), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(q(msg::pair_file::kDiscard), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(q(msg::pair_file::kCancel), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(qt(msg::pair_file::kSave), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(qt(msg::pair_file::kDiscard), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(qt(msg::pair_file::kCancel), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -50,14 +65,14 @@ SaveAnswer QtFileDialogs::ask_to_save(const std::string& question) {
 std::optional<int> QtFileDialogs::choose_row(const std::string& question,
                                              const std::vector<std::string>& items) {
     QStringList list;
-    for (const std::string& item : items) list << q(item);
+    for (const std::string& item : items) list << qt(item);
     QInputDialog dialog(QApplication::activeWindow());
-    dialog.setWindowTitle(q(msg::pair_file::kOpenTitle));
-    dialog.setLabelText(q(question));
+    dialog.setWindowTitle(qt(msg::pair_file::kOpenTitle));
+    dialog.setLabelText(qt(question));
     dialog.setComboBoxItems(list);
     dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
-    dialog.setOkButtonText(q(msg::pair_file::kOpen));
-    dialog.setCancelButtonText(q(msg::pair_file::kCancel));
+    dialog.setOkButtonText(qt(msg::pair_file::kOpen));
+    dialog.setCancelButtonText(qt(msg::pair_file::kCancel));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const auto index = list.indexOf(dialog.textValue());
     if (index < 0) return std::nullopt;
@@ -65,7 +80,7 @@ std::optional<int> QtFileDialogs::choose_row(const std::string& question,
 }
 
 void QtFileDialogs::about(const std::string& title, const std::string& text) {
-    QMessageBox::about(QApplication::activeWindow(), q(title), q(text));
+    QMessageBox::about(QApplication::activeWindow(), qt(title), qt(text));
 }
 
 }  // namespace gp

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "messages.h"
+#include "qt_text.h"
 
 namespace gp {
 
@@ -25,7 +26,7 @@ QMessageBox::Icon qt_icon(MessageIcon icon) {
 // The messages separate their sentences with a lone carriage return, which a
 // plain-text label would not break on.
 QString displayed_text(const std::string& text) {
-    QString t = QString::fromStdString(text);
+    QString t = qt(text);
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return t;
@@ -37,7 +38,7 @@ std::unique_ptr<QMessageBox> make_message_box(const std::string& title, const st
                                               MessageIcon icon, QWidget* parent,
                                               const std::string& detail) {
     auto box = std::make_unique<QMessageBox>(parent);
-    box->setWindowTitle(QString::fromStdString(title));
+    box->setWindowTitle(qt(title));
     box->setTextFormat(Qt::PlainText);
     box->setText(displayed_text(text));
     // The explanation stands under the message, readable without another click.
@@ -45,7 +46,7 @@ std::unique_ptr<QMessageBox> make_message_box(const std::string& title, const st
     box->setIcon(qt_icon(icon));
     box->setStandardButtons(QMessageBox::Ok);
     QAbstractButton* ok = box->button(QMessageBox::Ok);
-    ok->setText(QString::fromUtf8(msg::output::kOk));
+    ok->setText(qt(msg::output::kOk));
     ok->setIcon(QIcon());  // some styles put a picture on it; the box shows words only
     box->setWindowModality(Qt::ApplicationModal);
     return box;

@@ -11,6 +11,7 @@
 
 #include "messages.h"
 #include "qt_report_printer.h"
+#include "qt_text.h"
 #include "report_painter.h"
 
 namespace gp {
@@ -27,7 +28,7 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& doc, QWidget* par
     : PreviewPrinter{default_report_printer(doc.title)},
       QPrintPreviewDialog(PreviewPrinter::printer.get(), parent),
       doc_(doc) {
-    setWindowTitle(QString::fromStdString(msg::output::preview_title(doc.title)));
+    setWindowTitle(qt(msg::output::preview_title(doc.title)));
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
         error_.clear();
         paint_report(doc_, *p, &error_);
@@ -56,13 +57,13 @@ DialogOutcome QtReportDialogs::print_to(const ReportDocument& doc) {
     const std::unique_ptr<QPrinter> printer = default_report_printer(doc.title);
     if (printer->outputFormat() ==
         QPrinter::PdfFormat) {  // no printer: a file, named as the export names it
-        printer->setOutputFileName(QDir(pdf_folder_)
-                                       .filePath(pdf_file_stem(QString::fromStdString(doc.title),
-                                                               QDateTime::currentDateTime()) +
-                                                 QStringLiteral(".pdf")));
+        printer->setOutputFileName(
+            QDir(pdf_folder_)
+                .filePath(pdf_file_stem(qt(doc.title), QDateTime::currentDateTime()) +
+                          QStringLiteral(".pdf")));
     }
     QPrintDialog dialog(printer.get(), QApplication::activeWindow());
-    dialog.setWindowTitle(QString::fromUtf8(msg::output::kPrintToTitle));
+    dialog.setWindowTitle(qt(msg::output::kPrintToTitle));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
                       QAbstractPrintDialog::PrintShowPageSize);
     dialog.setMinMax(1, report_page_count(doc, *printer));
@@ -73,13 +74,13 @@ DialogOutcome QtReportDialogs::print_to(const ReportDocument& doc) {
 }
 
 DialogOutcome QtReportDialogs::export_pdf(const ReportDocument& doc) {
-    const QString title = QString::fromStdString(doc.title);
+    const QString title = qt(doc.title);
     const QString suggested =
         QDir(pdf_folder_)
             .filePath(pdf_file_stem(title, QDateTime::currentDateTime()) + QStringLiteral(".pdf"));
-    QString path = QFileDialog::getSaveFileName(
-        QApplication::activeWindow(), QString::fromUtf8(msg::output::kExportPdfTitle), suggested,
-        QString::fromUtf8(msg::output::kPdfFilter));
+    QString path =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), qt(msg::output::kExportPdfTitle),
+                                     suggested, qt(msg::output::kPdfFilter));
     if (path.isEmpty()) return DialogOutcome{DialogOutcome::Kind::Cancelled};
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     pdf_folder_ = QFileInfo(path).absolutePath();  // the next export starts there
@@ -90,7 +91,7 @@ DialogOutcome QtReportDialogs::write_pdf(const ReportDocument& doc, const QStrin
     const auto pdf = pdf_report_printer(doc.title, path);
     QString error;
     if (!paint_report(doc, *pdf, &error) || !QFileInfo::exists(path)) {
-        return failed(error.isEmpty() ? QString::fromStdString(msg::output::cannot_write(
+        return failed(error.isEmpty() ? qt(msg::output::cannot_write(
                                             QDir::toNativeSeparators(path).toStdString()))
                                       : error);
     }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "messages.h"
+#include "qt_text.h"
 #include "report_paths.h"
 
 namespace gp {
@@ -30,15 +31,15 @@ bool is_read_only(const QStorageInfo& volume, int error) {
 QString why_not_opened(const QFile& file, int error) {
     const QFileInfo info(file.fileName());
     if (!info.absoluteDir().exists()) {
-        return QString::fromStdString(msg::output::folder_missing(
+        return qt(msg::output::folder_missing(
             QDir::toNativeSeparators(info.absolutePath()).toStdString()));
     }
-    if (info.isDir()) return QString::fromUtf8(msg::output::kPathIsFolder);
-    if (is_read_only(volume_of(file), error)) return QString::fromUtf8(msg::output::kReadOnlyDisk);
+    if (info.isDir()) return qt(msg::output::kPathIsFolder);
+    if (is_read_only(volume_of(file), error)) return qt(msg::output::kReadOnlyDisk);
     if (error == EACCES || error == EPERM || file.error() == QFileDevice::PermissionsError) {
-        return QString::fromUtf8(msg::output::kNoWritePermission);
+        return qt(msg::output::kNoWritePermission);
     }
-    return QString::fromStdString(msg::output::cannot_open(file.errorString().toStdString()));
+    return qt(msg::output::cannot_open(file.errorString().toStdString()));
 }
 
 bool is_out_of_space(int error) {
@@ -50,11 +51,11 @@ bool is_out_of_space(int error) {
 
 QString why_not_written(const QFile& file, qint64 wanted, int error) {
     const QStorageInfo volume = volume_of(file);
-    if (is_read_only(volume, error)) return QString::fromUtf8(msg::output::kReadOnlyDisk);
+    if (is_read_only(volume, error)) return qt(msg::output::kReadOnlyDisk);
     if (is_out_of_space(error) || (volume.isValid() && volume.bytesAvailable() < wanted)) {
-        return QString::fromUtf8(msg::output::kDiskFull);
+        return qt(msg::output::kDiskFull);
     }
-    return QString::fromStdString(msg::output::write_failed(file.errorString().toStdString()));
+    return qt(msg::output::write_failed(file.errorString().toStdString()));
 }
 
 }  // namespace

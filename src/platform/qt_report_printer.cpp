@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "messages.h"
+#include "qt_text.h"
 #include "report_painter.h"
 
 namespace gp {
@@ -24,7 +25,7 @@ std::unique_ptr<QPrinter> pdf_report_printer(const std::string& title, const QSt
     printer->setOutputFormat(QPrinter::PdfFormat);
     // An empty name would turn the printer back to the native format.
     if (!path.isEmpty()) printer->setOutputFileName(path);
-    printer->setDocName(QString::fromStdString(title));
+    printer->setDocName(qt(title));
     return printer;
 }
 
@@ -32,7 +33,7 @@ std::unique_ptr<QPrinter> default_report_printer(const std::string& title) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return pdf_report_printer(title, {});
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    printer->setDocName(QString::fromStdString(title));
+    printer->setDocName(qt(title));
     return printer;
 }
 
@@ -47,19 +48,18 @@ PrintOutcome QtReportPrinter::print(const ReportDocument& doc) {
 }
 
 PrintOutcome QtReportPrinter::print_job(const std::string& title, const PaintJob& paint) {
-    QString why_not_printed = QString::fromUtf8(msg::output::kNoPrinter);
+    QString why_not_printed = qt(msg::output::kNoPrinter);
     if (const auto printer = default_report_printer(title);
         printer->outputFormat() == QPrinter::NativeFormat) {
         QString error;
         if (paint(*printer, &error)) return PrintOutcome{PrintOutcome::Kind::Printed, {}, {}};
-        why_not_printed = QString::fromStdString(
+        why_not_printed = qt(
             msg::output::printer_failed(printer->printerName().toStdString(), error.toStdString()));
     }
 
     // Two prints within one second must not overwrite each other.
     const QString stem =
-        QDir(pdf_folder_)
-            .filePath(pdf_file_stem(QString::fromStdString(title), QDateTime::currentDateTime()));
+        QDir(pdf_folder_).filePath(pdf_file_stem(qt(title), QDateTime::currentDateTime()));
     QString path = stem + QStringLiteral(".pdf");
     for (int n = 2; QFileInfo::exists(path); ++n) path = stem + QStringLiteral("-%1.pdf").arg(n);
 
@@ -67,8 +67,7 @@ PrintOutcome QtReportPrinter::print_job(const std::string& title, const PaintJob
     QString error;
     if (!paint(*pdf, &error) || !QFileInfo::exists(path)) {
         if (error.isEmpty())
-            error = QString::fromStdString(
-                msg::output::cannot_write(QDir::toNativeSeparators(path).toStdString()));
+            error = qt(msg::output::cannot_write(QDir::toNativeSeparators(path).toStdString()));
         return PrintOutcome{
             PrintOutcome::Kind::Failed,
             {},

@@ -7,6 +7,7 @@
 
 #include "gbk.h"
 #include "messages.h"
+#include "qt_text.h"
 #include "report_columns.h"
 
 namespace gp {
@@ -98,7 +99,7 @@ QList<PaperText> lay_out_on_paper(const ReportDocument& doc, const QPaintDevice&
                 if (item.text.empty()) continue;
                 texts.append(PaperText{page,
                                        QPointF((item.column - 1) * cell, top + metrics.ascent()),
-                                       line.points, QString::fromStdString(item.text)});
+                                       line.points, qt(item.text)});
             }
             top += metrics.lineSpacing();
         }
@@ -114,15 +115,14 @@ int report_page_count(const ReportDocument& doc, const QPrinter& printer) {
 bool paint_report(const ReportDocument& doc, QPrinter& printer, QString* error) {
     const QPageRanges wanted = printer.pageRanges();
     QPainter painter;
-    if (!painter.begin(&printer))
-        return fail(error, QString::fromUtf8(msg::output::kJobNotStarted));
+    if (!painter.begin(&printer)) return fail(error, qt(msg::output::kJobNotStarted));
     int page = -1;  // the page being painted; none yet
     for (const PaperText& text : lay_out_on_paper(doc, printer, printer.height())) {
         if (!wanted.isEmpty() && !wanted.contains(text.page + 1)) continue;
         if (text.page != page) {
             if (page >= 0 && !printer.newPage()) {
                 painter.end();
-                return fail(error, QString::fromUtf8(msg::output::kNoNewPage));
+                return fail(error, qt(msg::output::kNoNewPage));
             }
             page = text.page;
         }
@@ -130,7 +130,7 @@ bool paint_report(const ReportDocument& doc, QPrinter& printer, QString* error) 
         draw_in_columns(painter, text.text, text.origin, report_column_width(text.points, printer));
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        return fail(error, QString::fromUtf8(msg::output::kJobNotCompleted));
+        return fail(error, qt(msg::output::kJobNotCompleted));
     }
     return true;
 }

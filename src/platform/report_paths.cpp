@@ -3,14 +3,15 @@
 #include <QDir>
 
 #include "messages.h"
+#include "qt_text.h"
 
 namespace gp {
 
 namespace {
 
 QString file_name(ReportKind kind) {
-    return QString::fromUtf8(kind == ReportKind::Geometry ? msg::output::kGeometryReportFile
-                                                          : msg::output::kStrengthReportFile);
+    return qt(kind == ReportKind::Geometry ? msg::output::kGeometryReportFile
+                                           : msg::output::kStrengthReportFile);
 }
 
 }  // namespace

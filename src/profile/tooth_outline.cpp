@@ -447,7 +447,7 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
     const std::size_t per_pitch = pitch.size();
 
     GearOutline o;
-    o.gear = i + 1;
+    o.index = i;
     o.teeth = teeth;
     o.points.resize(per_pitch * teeth);
     for (int t = 0; t < teeth; ++t) {

@@ -59,7 +59,7 @@ struct OutlineSegment {
 };
 
 struct GearOutline {
-    int gear = 1;   // 1 driving gear, 2 driven gear
+    int index = 0;  // 0 driving gear, 1 driven gear (GearPairOf's numbering)
     int teeth = 0;  // z
 
     // Closed, counter-clockwise, centre at the origin, tooth 1 symmetric about +y;

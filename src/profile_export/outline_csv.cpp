@@ -13,7 +13,7 @@ std::string outline_csv_lines(const GearOutline& outline, int row) {
         const double x = p.x == 0.0 ? 0.0 : p.x;
         const double y = p.y == 0.0 ? 0.0 : p.y;
         const int n =
-            std::snprintf(line, sizeof line, "%d,%d,%.9f,%.9f\n", row, outline.gear, x, y);
+            std::snprintf(line, sizeof line, "%d,%d,%.9f,%.9f\n", row, outline.index + 1, x, y);
         out.append(line, static_cast<std::size_t>(n));
     }
     return out;

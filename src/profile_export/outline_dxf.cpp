@@ -74,7 +74,7 @@ constexpr const char* kCircleLayer = "CIRCLES";
 bool dxf_available() { return true; }
 
 Outcome<std::string> outline_dxf(const GearOutline& o) {
-    const std::string gear_layer = o.gear == 2 ? "GEAR2" : "GEAR1";
+    const std::string gear_layer = o.index == 1 ? "GEAR2" : "GEAR1";
     DL_Dxf dxf;
     MemoryDxfWriter dw;
 

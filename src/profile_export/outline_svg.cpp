@@ -48,7 +48,7 @@ std::string outline_svg(const GearOutline& o) {
     out += ' ';
     append_number(out, size);
     out += "\">\n";
-    out += "  <title>gear " + std::to_string(o.gear) + ", z = " + std::to_string(o.teeth) +
+    out += "  <title>gear " + std::to_string(o.index + 1) + ", z = " + std::to_string(o.teeth) +
            "</title>\n";
     // The outline's y axis points up, the drawing's down: mirror once for all.
     out += "  <g transform=\"scale(1,-1)\">\n";

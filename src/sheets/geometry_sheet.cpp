@@ -6,6 +6,7 @@
 
 #include "geometry_report.h"
 #include "messages.h"
+#include "qt_text.h"
 #include "twips.h"
 
 namespace gp {
@@ -20,7 +21,7 @@ constexpr ButtonPlace kMeshButton{6690, 735};
 
 GeometrySheetWindow::GeometrySheetWindow() : SheetWindow(geometry_sheet_layout()) {
     const SheetLayout& layout = geometry_sheet_layout();
-    mesh_button_ = new QPushButton(QString::fromUtf8(msg::sheet::kMeshPicture), this);
+    mesh_button_ = new QPushButton(qt(msg::sheet::kMeshPicture), this);
     mesh_button_->setObjectName(QStringLiteral("meshpic"));
     mesh_button_->setAutoDefault(true);
     place(mesh_button_, kMeshButton.left, layout.button_top, kMeshButton.width,
@@ -29,11 +30,11 @@ GeometrySheetWindow::GeometrySheetWindow() : SheetWindow(geometry_sheet_layout()
     // which stays as it was: the button is reached by the mouse.
     mesh_button_->setFocusPolicy(Qt::ClickFocus);
 
-    carry_shift_ = new QAction(QString::fromUtf8(msg::sheet::kCarryShift), this);
+    carry_shift_ = new QAction(qt(msg::sheet::kCarryShift), this);
     carry_shift_->setObjectName(QStringLiteral("carry_shift"));
     carry_shift_->setShortcut(QKeySequence(Qt::Key_F7));
     carry_shift_->setShortcutContext(Qt::WindowShortcut);
-    carry_shift_->setToolTip(QString::fromUtf8(msg::sheet::kCarryShiftTip));
+    carry_shift_->setToolTip(qt(msg::sheet::kCarryShiftTip));
     addAction(carry_shift_);
 }
 

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "messages.h"
+#include "qt_text.h"
 #include "twips.h"
 #include "ui_font.h"
 
@@ -17,8 +18,8 @@ namespace {
 
 QPushButton* add_button(QWidget* window, const char* name, const char* text, ButtonPlace at,
                         int top, int height) {
-    auto* b = new QPushButton(QString::fromUtf8(text), window);
-    b->setObjectName(QString::fromUtf8(name));
+    auto* b = new QPushButton(qt(text), window);
+    b->setObjectName(qt(name));
     // Enter presses the focused button, as Space does.
     b->setAutoDefault(true);
     place(b, at.left, top, at.width, height);
@@ -28,8 +29,8 @@ QPushButton* add_button(QWidget* window, const char* name, const char* text, But
 }  // namespace
 
 SheetWindow::SheetWindow(const SheetLayout& layout) : layout_(layout) {
-    setObjectName(QString::fromUtf8(layout.window_name));
-    setWindowTitle(QString::fromStdString(layout.title));
+    setObjectName(qt(layout.window_name));
+    setWindowTitle(qt(layout.title));
     setFont(ui_font());
     setFixedSize(px(layout.inner_width), px(layout.inner_height));
 
@@ -45,7 +46,7 @@ SheetWindow::SheetWindow(const SheetLayout& layout) : layout_(layout) {
     values_.assign(layout.values->size(), nullptr);
     int top = layout.first_row_top;
     for (const SheetRow& row : layout.rows) {
-        add_label(row.caption_name, QString::fromUtf8(row.caption_text), layout.caption_left, top,
+        add_label(row.caption_name, qt(row.caption_text), layout.caption_left, top,
                   layout.caption_width, label_height);
         switch (row.place) {
             case ValuePlace::Pair:
@@ -92,7 +93,7 @@ void SheetWindow::add_actions() {
         {msg::sheet::kExportPdf, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
     };
     for (std::size_t i = 0; i < actions_.size(); ++i) {
-        auto* a = new QAction(QString::fromUtf8(kinds[i].text), this);
+        auto* a = new QAction(qt(kinds[i].text), this);
         a->setShortcut(kinds[i].keys);
         a->setShortcutVisibleInContextMenu(true);
         addAction(a);
@@ -144,7 +145,7 @@ std::string SheetWindow::tab_separated(const std::string& drawing1,
 QLabel* SheetWindow::add_label(const char* name, const QString& text, int left, int top, int width,
                                int height) {
     auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromUtf8(name));
+    label->setObjectName(qt(name));
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);
     place(label, left, top, width, height);
@@ -181,7 +182,7 @@ void SheetWindow::set_texts(const LabelTexts& texts) {
     if (entries.size() != values_.size())
         throw std::invalid_argument("the texts are not a table of this sheet's labels");
     for (std::size_t i = 0; i < values_.size(); ++i) {
-        values_[i]->setText(QString::fromStdString(entries[i].second));
+        values_[i]->setText(qt(entries[i].second));
     }
 }
 

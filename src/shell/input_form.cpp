@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <array>
 
+#include "qt_text.h"
 #include "twips.h"
 #include "ui_font.h"
 #include "window_zoom.h"
@@ -22,15 +23,15 @@ constexpr int kFieldHeight = 270;
 
 QGroupBox* add_frame(QWidget* parent, const char* name, const char* caption, int left, int top,
                      int width, int height) {
-    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
-    frame->setObjectName(QString::fromUtf8(name));
+    auto* frame = new QGroupBox(qt(caption), parent);
+    frame->setObjectName(qt(name));
     place(frame, left, top, width, height);
     return frame;
 }
 
 void add_caption(QWidget* frame, const char* text, QWidget* field, int left, int top, int width,
                  Qt::Alignment side) {
-    auto* label = new QLabel(QString::fromUtf8(text), frame);
+    auto* label = new QLabel(qt(text), frame);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(side | Qt::AlignVCenter);
     label->setBuddy(field);
@@ -88,7 +89,7 @@ InputForm::InputForm() {
 QLineEdit* InputForm::add_field(QWidget* frame, Text text, int left, int top, int width) {
     auto* edit = new QLineEdit(frame);
     const std::size_t index = input_field_index(text);
-    edit->setObjectName(QString::fromUtf8(kInputFields[index].name));
+    edit->setObjectName(qt(kInputFields[index].name));
     fields_[index] = edit;
     place(edit, left, top, width, kFieldHeight);
     return edit;
@@ -176,15 +177,15 @@ void InputForm::build_buttons() {
           Button{FormButton::Clear, "clear", "清 空", 2400, 855},
           Button{FormButton::ComputeStrength, "Command1", "计算齿轮强度", 3840, 1575},
           Button{FormButton::Exit, "myexit", "退 出", 6360, 855}}) {
-        auto* button = new QPushButton(QString::fromUtf8(b.text), body_);
-        button->setObjectName(QString::fromUtf8(b.name));
+        auto* button = new QPushButton(qt(b.text), body_);
+        button->setObjectName(qt(b.name));
         button->setAutoDefault(true);  // Enter presses the focused button
         // The two calculations have function keys, named in their tool tips.
         if (b.which == FormButton::ComputeGeometry || b.which == FormButton::ComputeStrength) {
             const bool geometry = b.which == FormButton::ComputeGeometry;
             const QKeySequence key(geometry ? Qt::Key_F5 : Qt::Key_F6);
             button->setShortcut(key);
-            button->setToolTip(QString::fromUtf8(b.text) + QStringLiteral("（") +
+            button->setToolTip(qt(b.text) + QStringLiteral("（") +
                                key.toString(QKeySequence::NativeText) + QStringLiteral("）"));
         }
         place(button, b.left, 7800, b.width, 375);

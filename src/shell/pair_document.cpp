@@ -19,13 +19,13 @@
 #include "input_form.h"
 #include "messages.h"
 #include "pair_file.h"
+#include "qt_text.h"
 #include "window_zoom.h"
 
 namespace gp {
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 std::string s(const QString& q) { return q.toStdString(); }
 
 bool same_texts(const GearPairInput& a, const GearPairInput& b) {
@@ -45,12 +45,12 @@ QString dropped_file(const QMimeData* data) {
 // A file name for a pair not yet saved: its pinion's drawing number when that
 // makes a plain file name.
 QString suggested_name(const GearPairInput& in) {
-    const QString th1 = q(in.th1).trimmed();
+    const QString th1 = qt(in.th1).trimmed();
     static const QString kUnfit = QStringLiteral("\\/:*?\"<>|");
     const bool fit = !th1.isEmpty() && th1.size() <= 100 &&
                      std::none_of(th1.begin(), th1.end(),
                                   [](QChar c) { return c.unicode() < 0x20 || kUnfit.contains(c); });
-    return fit ? th1 + QStringLiteral(".csv") : q(msg::pair_file::kDefaultFileName);
+    return fit ? th1 + QStringLiteral(".csv") : qt(msg::pair_file::kDefaultFileName);
 }
 
 }  // namespace
@@ -78,23 +78,23 @@ PairDocument::PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& di
 
 void PairDocument::build_menus() {
     QMenuBar* bar = form_.menuBar();
-    file_menu_ = bar->addMenu(q(msg::pair_file::kFileMenu));
-    file_menu_->addAction(q(msg::pair_file::kOpenAction), QKeySequence::Open, this,
+    file_menu_ = bar->addMenu(qt(msg::pair_file::kFileMenu));
+    file_menu_->addAction(qt(msg::pair_file::kOpenAction), QKeySequence::Open, this,
                           &PairDocument::open);
-    file_menu_->addAction(q(msg::pair_file::kSaveAction), QKeySequence::Save, this,
+    file_menu_->addAction(qt(msg::pair_file::kSaveAction), QKeySequence::Save, this,
                           &PairDocument::save);
-    file_menu_->addAction(q(msg::pair_file::kSaveAsAction),
+    file_menu_->addAction(qt(msg::pair_file::kSaveAsAction),
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
                           &PairDocument::save_as);
     file_menu_->addSeparator();
     recent_end_ = file_menu_->addSeparator();
-    file_menu_->addAction(q(msg::pair_file::kExitAction), this, &PairDocument::exitRequested);
+    file_menu_->addAction(qt(msg::pair_file::kExitAction), this, &PairDocument::exitRequested);
     refresh_recent_files();
 
-    QMenu* view = bar->addMenu(q(msg::pair_file::kViewMenu));
+    QMenu* view = bar->addMenu(qt(msg::pair_file::kViewMenu));
     auto* zooms = new QActionGroup(view);
     for (const int percent : kZoomSteps) {
-        QAction* a = view->addAction(q(msg::pair_file::zoom_action(percent)));
+        QAction* a = view->addAction(qt(msg::pair_file::zoom_action(percent)));
         a->setCheckable(true);
         a->setChecked(percent == zoom_);
         zooms->addAction(a);
@@ -105,8 +105,8 @@ void PairDocument::build_menus() {
         });
     }
 
-    QMenu* help = bar->addMenu(q(msg::pair_file::kHelpMenu));
-    help->addAction(q(msg::pair_file::kAboutAction), this,
+    QMenu* help = bar->addMenu(qt(msg::pair_file::kHelpMenu));
+    help->addAction(qt(msg::pair_file::kAboutAction), this,
                     [this] { dialogs_.about(msg::pair_file::kAboutTitle, about_text_); });
 }
 
@@ -188,7 +188,7 @@ bool PairDocument::open_file(const QString& path) {
         chosen = std::size_t(*index);
     }
     const GearPairInput& in = rows[chosen].input;
-    for (const InputField& f : kInputFields) form_.field(f.text)->setText(q(in.*f.text));
+    for (const InputField& f : kInputFields) form_.field(f.text)->setText(qt(in.*f.text));
     (in.rule == ShiftRule::EqualStrength ? form_.equal_strength() : form_.equal_noise())
         ->setChecked(true);
     opened_or_saved(path);
@@ -203,7 +203,7 @@ bool PairDocument::open() {
         : !recent.isEmpty() ? QFileInfo(recent.front()).absolutePath()
                             : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const auto path = dialogs_.open_path(s(folder));
-    return path && open_file(q(*path));
+    return path && open_file(qt(*path));
 }
 
 bool PairDocument::save() { return path_.isEmpty() ? save_as() : write_to(path_); }
@@ -215,7 +215,7 @@ bool PairDocument::save_as() {
     const QString name =
         path_.isEmpty() ? suggested_name(form_.read()) : QFileInfo(path_).fileName();
     const auto path = dialogs_.save_path(s(QDir(folder).filePath(name)));
-    return path && write_to(q(*path));
+    return path && write_to(qt(*path));
 }
 
 bool PairDocument::write_to(const QString& path) {

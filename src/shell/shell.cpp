@@ -19,6 +19,7 @@
 #include "messages.h"
 #include "pair_document.h"
 #include "qt_file_dialogs.h"
+#include "qt_text.h"
 #include "report_actions.h"
 #include "strength_calculation.h"
 #include "strength_sheet.h"
@@ -183,10 +184,8 @@ void Shell::carry_shift_into_form() {
     if (state_ != ShellState::GeometrySheet) return;
     // Exactly the texts the sheet shows; the form changes only here and by typing.
     const GeometrySheetWindow& shown = *geometry_;
-    form_->field(&GearPairInput::xng1)
-        ->setText(QString::fromStdString(shown.text_at(geometry_label("xn1"))));
-    form_->field(&GearPairInput::xng2)
-        ->setText(QString::fromStdString(shown.text_at(geometry_label("xn2"))));
+    form_->field(&GearPairInput::xng1)->setText(qt(shown.text_at(geometry_label("xn1"))));
+    form_->field(&GearPairInput::xng2)->setText(qt(shown.text_at(geometry_label("xn2"))));
 }
 
 void Shell::clear_form() {
@@ -268,8 +267,7 @@ void Shell::copy_sheet() {
     guarded(
         [&] {
             const GearPairInput form = form_->read();
-            QGuiApplication::clipboard()->setText(
-                QString::fromStdString(sheet->tab_separated(form.th1, form.th2)));
+            QGuiApplication::clipboard()->setText(qt(sheet->tab_separated(form.th1, form.th2)));
             return true;
         },
         msg::shell::kTaskCopy);
@@ -302,7 +300,7 @@ void Shell::open_mesh_picture() {
     // One picture at a time, of the pair on the sheet.
     unload(mesh_);
     mesh_ = std::make_unique<MeshWindow>(std::move(picture->scene), std::move(picture->outlines),
-                                         desktop_);
+                                         desktop_, *dialogs_);
     mesh_->show();
     mesh_->raise();
     mesh_->activateWindow();

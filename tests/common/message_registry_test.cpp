@@ -29,9 +29,9 @@ const std::set<std::string> kAllowed = {
     "sheets/strength_sheet_layouts.cpp",
     "sheets/geometry_report.cpp",  // the reports' rows
     "sheets/strength_report.cpp",
-    "sheets/sheet_window.cpp",   // the sheets' headings, buttons and copied column heads
-    "sheets/mesh_painting.cpp",  // the mesh drawing's legend
-    "sheets/sliding_plot.cpp",   // the sliding plot's title, axes and legend
+    "sheets/sheet_window.cpp",         // the sheets' headings, buttons and copied column heads
+    "mesh_picture/mesh_painting.cpp",  // the mesh drawing's legend
+    "mesh_picture/sliding_plot.cpp",   // the sliding plot's title, axes and legend
 };
 
 struct Literal {

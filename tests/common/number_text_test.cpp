@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <stdexcept>
 
 namespace gp {
 namespace {
@@ -54,6 +56,13 @@ TEST(NumberText, RoundHalfUpUsesTheFloor) {
         {-0.000004, 5, "0"},      {500.00004, 4, "500"},
     };
     for (const auto& [v, k, text] : cases) EXPECT_EQ(rounded_text(v, k), text) << v;
+}
+
+TEST(NumberText, ANegativeNumberOfDecimalsIsRefused) {
+    for (int k : {-1, -5, std::numeric_limits<int>::min()}) {
+        EXPECT_THROW(rounded_text(Real(1.5), k), std::invalid_argument) << k;
+        EXPECT_THROW(round_half_up(Real(1.5), k), std::invalid_argument) << k;
+    }
 }
 
 TEST(NumberText, RoundingAnOverflowingValueIsAFault) {

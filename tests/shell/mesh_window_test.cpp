@@ -6,9 +6,12 @@
 #include <dl_creationadapter.h>
 #include <dl_dxf.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
@@ -24,6 +27,7 @@
 #include "mesh_scene_of.h"
 #include "mesh_view.h"
 #include "messages.h"
+#include "qt_text.h"
 #include "shell_harness.h"
 
 using namespace gp;
@@ -198,7 +202,7 @@ class MeshWindowTest : public QObject {
 
         const QString dxf = dir.filePath(QStringLiteral("gear1.dxf"));
         const auto exported = w->export_outline(0, OutlineFormat::Dxf, dxf);
-        if (exported && exported->contains(QString::fromUtf8(msg::kDxfNotAvailable)))
+        if (exported && exported->contains(qt(msg::kDxfNotAvailable)))
             QSKIP("this build writes no DXF");
         QVERIFY2(!exported.has_value(), qPrintable(exported.value_or(QString())));
         DxfPolylines read;
@@ -273,6 +277,67 @@ class MeshWindowTest : public QObject {
         QVERIFY(drawn > 100);
         qInfo("%d pairs drawn, %d refused with a message", drawn, refused);
         for (const std::string& r : refusals) qInfo("refused: %s", r.c_str());
+    }
+
+    // Saving and exporting ask the injected dialogs. A name with a suffix of the
+    // dialog's kinds is written as that kind; any other name (none, "x.txt") as the
+    // kind of the filter left chosen, with its suffix added: the bytes are always
+    // those of the kind the file's name says.
+    void a_saved_file_holds_the_kind_its_name_says() {
+        ShellHarness h;
+        MeshWindow* w = open(h, spur_example());
+        QVERIFY(w != nullptr);
+        QPushButton* save = nullptr;
+        QPushButton* export_button = nullptr;
+        for (QPushButton* b : w->findChildren<QPushButton*>()) {
+            if (b->text() == qt(msg::mesh::kSavePicture)) save = b;
+            if (b->text() == qt(msg::mesh::kExportOutline)) export_button = b;
+        }
+        QVERIFY(save && export_button && export_button->menu());
+        QTemporaryDir dir;
+        const struct {
+            bool picture;
+            const char* typed;
+            std::size_t filter;  // index of the filter left chosen
+            const char* written;
+        } cases[] = {
+            {false, "a.txt", 0, "a.txt.dxf"}, {false, "b", 2, "b.csv"},
+            {false, "c.SVG", 0, "c.SVG"},     {false, "d.csv", 1, "d.csv"},
+            {true, "e.txt", 1, "e.txt.png"},  {true, "f", 0, "f.svg"},
+            {true, "g.png", 0, "g.png"},
+        };
+        for (const auto& c : cases) {
+            h.file_dialogs.save_choices.push_back(
+                SaveChoice{dir.filePath(QString::fromUtf8(c.typed)).toStdString(), c.filter});
+            if (c.picture) {
+                save->click();
+            } else {
+                export_button->menu()->actions().at(0)->trigger();
+            }
+            QCOMPARE(h.file_dialogs.offered_filters.size(), std::size_t{c.picture ? 2u : 3u});
+            const QString written = dir.filePath(QString::fromUtf8(c.written));
+            const QString suffix = QFileInfo(written).suffix().toLower();
+            const QString reference = dir.filePath(QStringLiteral("reference.") + suffix);
+            const auto made =
+                c.picture ? w->save_picture(reference)
+                          : w->export_outline(0,
+                                              suffix == QLatin1String("svg")   ? OutlineFormat::Svg
+                                              : suffix == QLatin1String("csv") ? OutlineFormat::Csv
+                                                                               : OutlineFormat::Dxf,
+                                              reference);
+            if (made && made->contains(qt(msg::kDxfNotAvailable))) continue;
+            QVERIFY2(!made.has_value(), c.typed);
+            QFile file(written), expected(reference);
+            QVERIFY2(file.open(QIODevice::ReadOnly), c.written);
+            QVERIFY(expected.open(QIODevice::ReadOnly));
+            // The kind shows in the opening bytes (a DXF's handles vary from one
+            // export to the next).
+            QVERIFY2(file.read(64) == expected.read(64), c.written);
+        }
+        // A cancelled dialog writes nothing.
+        const auto files = QDir(dir.path()).entryList(QDir::Files).size();
+        save->click();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), files);
     }
 
     void a_pair_the_profile_cannot_draw_shows_why_in_the_pictures_place() {

@@ -21,6 +21,13 @@ class FakeFileDialogs : public FileDialogs {
         asked.push_back("save " + suggested);
         return next(save_paths);
     }
+    std::optional<SaveChoice> save_path_of_kind(const std::string& title,
+                                                const std::string& suggested,
+                                                const std::vector<std::string>& filters) override {
+        asked.push_back(title + " " + suggested);
+        offered_filters = filters;
+        return next(save_choices);
+    }
     SaveAnswer ask_to_save(const std::string& question) override {
         asked.push_back(question);
         const auto answer = next(answers);
@@ -39,11 +46,13 @@ class FakeFileDialogs : public FileDialogs {
 
     // The scripted answers, used up front first; nothing (a cancel) once empty.
     std::deque<std::optional<std::string>> open_paths, save_paths;
+    std::deque<std::optional<SaveChoice>> save_choices;
     std::deque<SaveAnswer> answers;
     std::deque<std::optional<int>> rows;
 
     std::vector<std::string> asked;
     std::vector<std::string> row_items;
+    std::vector<std::string> offered_filters;
     std::string about_text;
 
   private:

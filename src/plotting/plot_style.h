@@ -1,4 +1,4 @@
-// The colours and the type of the mesh picture and its plot.
+// The colours and the type of the program's charts: the mesh picture, its sliding plot.
 #pragma once
 
 #include <QColor>
@@ -9,8 +9,8 @@
 
 namespace gp {
 
-inline const QColor kPinionColour(31, 90, 180);   // gear 1, blue
-inline const QColor kWheelColour(0, 140, 70);     // gear 2, green
+inline const QColor kPinionColour(31, 90, 180);   // gear 1 (index 0), blue
+inline const QColor kWheelColour(0, 140, 70);     // gear 2 (index 1), green
 inline const QColor kFaultColour(215, 25, 25);    // undercut, pointed tip, interference
 inline const QColor kActionColour(150, 60, 160);  // the line of action and its points
 

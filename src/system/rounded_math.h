@@ -3,9 +3,11 @@
 //
 // The results are rounded at the fifth decimal, so a mathematics library that
 // differs from another in the last bit of one tangent flips a displayed digit at a
-// tie. The C library of Linux rounds these functions correctly for all but a
-// vanishing share of arguments; the Windows C runtime does not (its cosine next to a
-// right angle is wrong in several bits). These functions compute in double-double
+// tie. The C library of Linux misrounds these functions for about one argument in
+// 600, always by one last bit: 8,838 of the 5,236,111 distinct arguments that 100,000
+// random forms and the golden cases hand them. The Windows C runtime misrounds far
+// more often (one tangent or arctangent in twenty), and its cosine next to a right
+// angle is wrong in several bits. These functions compute in double-double
 // arithmetic (about 106 bits) and round once, so that the Windows build gives the
 // Linux results. Arguments beyond 2^20 (no sensible angle) and powers outside the
 // doubles' range fall back to the system's library.

@@ -11,6 +11,7 @@
 #include "outline_csv.h"
 #include "outline_dxf.h"
 #include "outline_svg.h"
+#include "qt_text.h"
 #include "rack_rounding.h"
 #include "tooth_outline.h"
 
@@ -77,8 +78,8 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
     if (o.undercut) {
         const auto red = runs_of(o, [&](std::size_t k) { return kinds[k] == SegmentKind::Fillet; });
         g.faults.insert(g.faults.end(), red.begin(), red.end());
-        scene.faults << QString::fromStdString(msg::mesh::undercut(
-            i, fixed(n.z[i], 0).toStdString(), fixed(n.zmin[i], 2).toStdString()));
+        scene.faults << qt(msg::mesh::undercut(i, fixed(n.z[i], 0).toStdString(),
+                                               fixed(n.zmin[i], 2).toStdString()));
     }
     if (o.pointed) {
         const double depth = o.outer_radius - o.root_radius;
@@ -86,8 +87,7 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
             return radius_of(o.points[k]) > o.outer_radius - 0.08 * depth;
         });
         g.faults.insert(g.faults.end(), red.begin(), red.end());
-        scene.faults << QString::fromStdString(
-            msg::mesh::pointed(i, fixed(n.sta[i], 4).toStdString()));
+        scene.faults << qt(msg::mesh::pointed(i, fixed(n.sta[i], 4).toStdString()));
     }
     // The mate's tip works down to dc; below the root form circle dff it meets the
     // fillet instead of the involute.
@@ -100,12 +100,12 @@ void add_gear(MeshScene& scene, int i, const GearOutline& o, const GeometryNumbe
         });
         g.faults.insert(g.faults.end(), red.begin(), red.end());
         g.r_fault = from;
-        scene.faults << QString::fromStdString(msg::mesh::tip_interference(
-            i, fixed(n.dc[i], 4).toStdString(), fixed(n.dff[i], 4).toStdString(),
-            fixed(n.btf[i], 4).toStdString()));
+        scene.faults << qt(msg::mesh::tip_interference(i, fixed(n.dc[i], 4).toStdString(),
+                                                       fixed(n.dff[i], 4).toStdString(),
+                                                       fixed(n.btf[i], 4).toStdString()));
     }
     if (o.capped) {
-        scene.notes << QString::fromStdString(
+        scene.notes << qt(
             msg::mesh::points_capped(i, QString::number(o.tolerance, 'g', 3).toStdString()));
     }
 }
@@ -131,7 +131,7 @@ OutlineFile outline_file(const GearOutline& o, OutlineFormat format) {
 
 MeshPicture refused_picture(const std::string& message) {
     MeshPicture p;
-    p.scene.refusal = QString::fromStdString(message);
+    p.scene.refusal = qt(message);
     return p;
 }
 
@@ -155,20 +155,20 @@ MeshPicture mesh_picture(const GeometryNumbers& n, const GearPairInput& form) {
 
     MeshPicture picture;
     MeshScene& scene = picture.scene;
-    scene.caption = QString::fromStdString(msg::mesh::caption(
+    scene.caption = qt(msg::mesh::caption(
         fixed(n.z[0], 0).toStdString(), fixed(n.z[1], 0).toStdString(),
         QString::number(n.mn, 'g', 8).toStdString(), QString::number(n.a, 'g', 10).toStdString()));
     add_gear(scene, 0, o1, n);
     add_gear(scene, 1, o2, n);
     // An empty root fillet radius field: the rack's rounding was taken as 0.38 × module.
     if (o1.rounding.from_default && o2.rounding.from_default) {
-        scene.notes.prepend(QString::fromStdString(msg::mesh::default_rounding(
+        scene.notes.prepend(qt(msg::mesh::default_rounding(
             QString::number(o1.rounding.radius, 'g', 6).toStdString())));
     } else {
         for (const GearOutline* o : {&o2, &o1}) {
             if (!o->rounding.from_default) continue;
-            scene.notes.prepend(QString::fromStdString(msg::mesh::default_rounding(
-                o->gear - 1, QString::number(o->rounding.radius, 'g', 6).toStdString())));
+            scene.notes.prepend(qt(msg::mesh::default_rounding(
+                o->index, QString::number(o->rounding.radius, 'g', 6).toStdString())));
         }
     }
     scene.gears[0].centre = QPointF(0, 0);
@@ -197,7 +197,7 @@ MeshPicture mesh_picture(const GeometryNumbers& n, const GearPairInput& form) {
 
     auto sliding = sliding_along_path(m, kSlidingSamples);
     if (const auto* stop = std::get_if<Stop>(&sliding)) {
-        scene.sliding.refusal = QString::fromStdString(stop->message);
+        scene.sliding.refusal = qt(stop->message);
     } else {
         for (const SpecificSliding& z : std::get<std::vector<SpecificSliding>>(sliding)) {
             scene.sliding.s.push_back(z.s - m.a);

@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
@@ -17,11 +16,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
+#include <vector>
 
 #include "mesh_painting.h"
 #include "mesh_view.h"
 #include "messages.h"
 #include "plot_style.h"
+#include "qt_text.h"
 #include "sliding_plot.h"
 #include "ui_font.h"
 
@@ -36,28 +37,42 @@ constexpr int kPageDpi = 150;
 constexpr int kPlayStep = 5;  // slider steps per frame
 constexpr int kPlayIntervalMs = 30;
 
-QString q(const char* text) { return QString::fromUtf8(text); }
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
 std::optional<QString> write_file(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return q(msg::mesh::not_written(QDir::toNativeSeparators(path).toStdString(),
-                                        file.errorString().toStdString()));
+        return qt(msg::mesh::not_written(QDir::toNativeSeparators(path).toStdString(),
+                                         file.errorString().toStdString()));
     }
     return std::nullopt;
 }
 
-const char* suffix_of(OutlineFormat f) {
-    switch (f) {
-        case OutlineFormat::Dxf:
-            return "dxf";
-        case OutlineFormat::Svg:
-            return "svg";
-        case OutlineFormat::Csv:
-            return "csv";
+// The kinds the dialogs offer, in the order of their filters in the registry.
+const std::vector<QString> kPictureSuffixes = {QStringLiteral("svg"), QStringLiteral("png")};
+const std::vector<QString> kOutlineSuffixes = {QStringLiteral("dxf"), QStringLiteral("svg"),
+                                               QStringLiteral("csv")};
+constexpr OutlineFormat kOutlineFormats[] = {OutlineFormat::Dxf, OutlineFormat::Svg,
+                                             OutlineFormat::Csv};
+
+std::vector<std::string> filters_of(const char* text) {
+    std::vector<std::string> filters;
+    for (const QString& f : qt(text).split(QStringLiteral(";;")))
+        filters.push_back(f.toStdString());
+    return filters;
+}
+
+// The path to write and its kind (an index into `suffixes`): a name ending in one of
+// the suffixes keeps it and is written as that kind; any other name (none, or
+// "x.txt") is written as the kind of the filter left chosen, with its suffix added,
+// so that a file's name always says what it holds.
+std::pair<QString, std::size_t> with_suffix(const SaveChoice& choice,
+                                            const std::vector<QString>& suffixes) {
+    const QString path = qt(choice.path);
+    const QString typed = QFileInfo(path).suffix().toLower();
+    for (std::size_t k = 0; k < suffixes.size(); ++k) {
+        if (typed == suffixes[k]) return {path, k};
     }
-    return "";
+    const std::size_t kind = choice.filter < suffixes.size() ? choice.filter : 0;
+    return {path + QLatin1Char('.') + suffixes[kind], kind};
 }
 
 // The picture's legend, beside the picture rather than over it.
@@ -83,34 +98,35 @@ class LegendPanel : public QWidget {
 }  // namespace
 
 MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices desktop,
-                       QWidget* parent)
+                       FileDialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window),
       scene_(std::move(scene)),
       outlines_(std::move(outlines)),
-      desktop_(desktop) {
+      desktop_(desktop),
+      dialogs_(dialogs) {
     setObjectName(QStringLiteral("meshwindow"));
-    setWindowTitle(q(msg::mesh::kWindowTitle));
+    setWindowTitle(qt(msg::mesh::kWindowTitle));
     setFont(ui_font());
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(1180, 720);
 
-    auto* fit = new QPushButton(q(msg::mesh::kFit));
-    play_ = new QPushButton(q(msg::mesh::kPlay));
+    auto* fit = new QPushButton(qt(msg::mesh::kFit));
+    play_ = new QPushButton(qt(msg::mesh::kPlay));
     slider_ = new QSlider(Qt::Horizontal);
     slider_->setRange(0, kSliderSteps);
-    slider_->setToolTip(q(msg::mesh::kTurnTip));
-    auto* save = new QPushButton(q(msg::mesh::kSavePicture));
-    auto* print = new QPushButton(q(msg::mesh::kPrint));
-    auto* export_button = new QPushButton(q(msg::mesh::kExportOutline));
+    slider_->setToolTip(qt(msg::mesh::kTurnTip));
+    auto* save = new QPushButton(qt(msg::mesh::kSavePicture));
+    auto* print = new QPushButton(qt(msg::mesh::kPrint));
+    auto* export_button = new QPushButton(qt(msg::mesh::kExportOutline));
     auto* export_menu = new QMenu(export_button);
-    export_menu->addAction(q(msg::mesh::kExportPinion), this, [this] { ask_and_export(0); });
-    export_menu->addAction(q(msg::mesh::kExportWheel), this, [this] { ask_and_export(1); });
+    export_menu->addAction(qt(msg::mesh::kExportPinion), this, [this] { ask_and_export(0); });
+    export_menu->addAction(qt(msg::mesh::kExportWheel), this, [this] { ask_and_export(1); });
     export_button->setMenu(export_menu);
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(fit);
     tools->addWidget(play_);
-    tools->addWidget(new QLabel(q(msg::mesh::kTurnAngle)));
+    tools->addWidget(new QLabel(qt(msg::mesh::kTurnAngle)));
     tools->addWidget(slider_, 1);
     tools->addWidget(save);
     tools->addWidget(print);
@@ -140,7 +156,7 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
                                               : scene_.refusal);
     faults_->setVisible(!faults_->text().isEmpty());
 
-    auto* hint = new QLabel(q(msg::mesh::kMouseHint));
+    auto* hint = new QLabel(qt(msg::mesh::kMouseHint));
     hint->setStyleSheet(QStringLiteral("color: gray"));
 
     auto* layout = new QVBoxLayout(this);
@@ -179,10 +195,10 @@ double MeshWindow::position() const { return static_cast<double>(slider_->value(
 void MeshWindow::toggle_play() {
     if (timer_->isActive()) {
         timer_->stop();
-        play_->setText(q(msg::mesh::kPlay));
+        play_->setText(qt(msg::mesh::kPlay));
     } else {
         timer_->start();
-        play_->setText(q(msg::mesh::kPause));
+        play_->setText(qt(msg::mesh::kPause));
     }
 }
 
@@ -204,7 +220,7 @@ std::optional<QString> MeshWindow::save_picture(const QString& path) const {
         svg.setSize(kPageSize);
         svg.setViewBox(page);
         svg.setResolution(kPageDpi);  // an A4 page in millimetres
-        svg.setTitle(q(msg::mesh::kWindowTitle));
+        svg.setTitle(qt(msg::mesh::kWindowTitle));
         svg.setDescription(scene_.caption);
         QPainter painter(&svg);
         paint_mesh_page(painter, page, scene_, view, position());
@@ -219,16 +235,16 @@ std::optional<QString> MeshWindow::save_picture(const QString& path) const {
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
     } else {
-        return q(msg::mesh::unknown_picture_type(QDir::toNativeSeparators(path).toStdString()));
+        return qt(msg::mesh::unknown_picture_type(QDir::toNativeSeparators(path).toStdString()));
     }
     return write_file(path, bytes);
 }
 
 std::optional<QString> MeshWindow::export_outline(int gear, OutlineFormat format,
                                                   const QString& path) const {
-    if (!outlines_) return q(msg::mesh::no_outline(scene_.refusal.toStdString()));
+    if (!outlines_) return qt(msg::mesh::no_outline(scene_.refusal.toStdString()));
     const OutlineFile file = outlines_(gear, format);
-    if (!file.error.empty()) return q(msg::mesh::no_outline(file.error));
+    if (!file.error.empty()) return qt(msg::mesh::no_outline(file.error));
     return write_file(path, QByteArray::fromStdString(file.bytes));
 }
 
@@ -245,10 +261,10 @@ void MeshWindow::print_picture() {
         case PrintOutcome::Kind::Printed:
             return;
         case PrintOutcome::Kind::SavedAsPdf:
-            tell(q(msg::mesh::printed_to_pdf(out.reason, out.pdf_path)), false);
+            tell(qt(msg::mesh::printed_to_pdf(out.reason, out.pdf_path)), false);
             return;
         case PrintOutcome::Kind::Failed:
-            tell(q(msg::mesh::not_printed(out.reason)), true);
+            tell(qt(msg::mesh::not_printed(out.reason)), true);
             return;
     }
 }
@@ -259,36 +275,23 @@ void MeshWindow::tell(const QString& text, bool failure) {
 }
 
 void MeshWindow::ask_and_save_picture() {
-    QString filter;
-    QString path =
-        QFileDialog::getSaveFileName(this, q(msg::mesh::kSavePictureTitle),
-                                     QDir::home().filePath(q(msg::mesh::kPictureFileName)),
-                                     q(msg::mesh::kPictureFilter), &filter);
-    if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path +=
-            filter.contains(QLatin1String("png")) ? QStringLiteral(".png") : QStringLiteral(".svg");
+    const auto choice = dialogs_.save_path_of_kind(
+        msg::mesh::kSavePictureTitle,
+        QDir::home().filePath(qt(msg::mesh::kPictureFileName)).toStdString(),
+        filters_of(msg::mesh::kPictureFilter));
+    if (!choice) return;
+    const QString path = with_suffix(*choice, kPictureSuffixes).first;
     if (const auto error = save_picture(path)) tell(*error, true);
 }
 
 void MeshWindow::ask_and_export(int gear) {
-    QString filter;
-    const QString name = q(msg::mesh::outline_file_name(gear));
-    QString path = QFileDialog::getSaveFileName(this, q(msg::mesh::kExportOutlineTitle),
-                                                QDir::home().filePath(name),
-                                                q(msg::mesh::kOutlineFilter), &filter);
-    if (path.isEmpty()) return;
-    OutlineFormat format = OutlineFormat::Dxf;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("svg") ||
-        (suffix.isEmpty() && filter.contains(QLatin1String("svg")))) {
-        format = OutlineFormat::Svg;
-    } else if (suffix == QLatin1String("csv") ||
-               (suffix.isEmpty() && filter.contains(QLatin1String("csv")))) {
-        format = OutlineFormat::Csv;
-    }
-    if (suffix.isEmpty()) path += QLatin1Char('.') + QLatin1String(suffix_of(format));
-    if (const auto error = export_outline(gear, format, path)) tell(*error, true);
+    const auto choice = dialogs_.save_path_of_kind(
+        msg::mesh::kExportOutlineTitle,
+        QDir::home().filePath(qt(msg::mesh::outline_file_name(gear))).toStdString(),
+        filters_of(msg::mesh::kOutlineFilter));
+    if (!choice) return;
+    const auto [path, kind] = with_suffix(*choice, kOutlineSuffixes);
+    if (const auto error = export_outline(gear, kOutlineFormats[kind], path)) tell(*error, true);
 }
 
 }  // namespace gp

@@ -7,32 +7,18 @@
 #include <utility>
 
 #include "messages.h"
+#include "plot_axes.h"
 #include "plot_style.h"
+#include "qt_text.h"
 
 namespace gp {
 
 namespace {
 
-// A round tick step (1, 2 or 5 times a power of ten) giving about `ticks` ticks.
-double tick_step(double range, int ticks) {
-    const double raw = range / ticks;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double f : {1.0, 2.0, 5.0}) {
-        if (f * power >= raw) return f * power;
-    }
-    return 10 * power;
-}
-
 QString number(double v) {
     // −0 and tiny rounding noise print as 0.
     if (std::abs(v) < 5e-4) v = 0;
     return QString::number(v, 'f', 3).replace(QLatin1Char('-'), QChar(0x2212));
-}
-
-QString tick_text(double v, double step) {
-    if (std::abs(v) < step * 1e-6) v = 0;
-    const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(step) + 1e-9)));
-    return QString::number(v, 'f', decimals).replace(QLatin1Char('-'), QChar(0x2212));
 }
 
 }  // namespace
@@ -52,10 +38,9 @@ void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurv
     const std::size_t n = std::min({curves.s.size(), curves.zeta1.size(), curves.zeta2.size()});
     if (n < 2) {
         painter.setPen(kFaultColour);
-        painter.drawText(area.adjusted(line, line, -line, -line),
-                         Qt::AlignCenter | Qt::TextWordWrap,
-                         curves.refusal.isEmpty() ? QString::fromUtf8(msg::mesh::kNoPathOfContact)
-                                                  : curves.refusal);
+        painter.drawText(
+            area.adjusted(line, line, -line, -line), Qt::AlignCenter | Qt::TextWordWrap,
+            curves.refusal.isEmpty() ? qt(msg::mesh::kNoPathOfContact) : curves.refusal);
         painter.restore();
         return;
     }
@@ -86,43 +71,15 @@ void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurv
         painter.restore();
         return;
     }
-    auto px = [&](double s) { return plot.left() + s / std::max(ae, 1e-12) * plot.width(); };
-    auto py = [&](double z) {
-        return plot.bottom() - (std::clamp(z, lo, hi) - lo) / (hi - lo) * plot.height();
-    };
+    const PlotAxes axes{plot, 0, ae, x_step, lo, hi, y_step};
+    auto px = [&](double s) { return axes.px(s); };
+    auto py = [&](double z) { return axes.py(z); };
 
-    // Grid, ticks, tick labels.
-    QPen grid(QColor(225, 225, 225), 0);
-    for (double y = lo; y <= hi + y_step * 1e-6; y += y_step) {
-        painter.setPen(grid);
-        painter.drawLine(QPointF(plot.left(), py(y)), QPointF(plot.right(), py(y)));
-        painter.setPen(Qt::black);
-        painter.drawText(
-            QRectF(area.left(), py(y) - line / 2, left - area.left() - line * 0.3, line),
-            Qt::AlignRight | Qt::AlignVCenter, tick_text(y, y_step));
-    }
-    for (double x = 0; x <= ae + x_step * 1e-6; x += x_step) {
-        painter.setPen(grid);
-        painter.drawLine(QPointF(px(x), plot.top()), QPointF(px(x), plot.bottom()));
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(px(x) - line * 2, plot.bottom() + line * 0.2, line * 4, line),
-                         Qt::AlignHCenter | Qt::AlignTop, tick_text(x, x_step));
-    }
-    painter.setPen(QPen(Qt::black, 0));
-    painter.drawRect(plot);
+    paint_grid(painter, area, axes, line);
     painter.setPen(QPen(Qt::gray, 0, Qt::DashLine));
     painter.drawLine(QPointF(plot.left(), py(0)), QPointF(plot.right(), py(0)));
-
-    // Axis captions.
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.3, plot.width(), line),
-                     Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("啮合线上距 A 点的长度 / mm"));
-    painter.save();
-    painter.translate(area.left() + line * 0.1, plot.center().y());
-    painter.rotate(-90);
-    painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignCenter,
-                     QStringLiteral("滑动率 ζ"));
-    painter.restore();
+    paint_axis_captions(painter, area, axes, line, QStringLiteral("啮合线上距 A 点的长度 / mm"),
+                        QStringLiteral("滑动率 ζ"));
 
     // The points of the path of contact.
     const std::pair<const char*, double> marks[] = {

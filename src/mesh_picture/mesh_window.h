@@ -10,6 +10,7 @@
 #include <string>
 
 #include "desktop_services.h"
+#include "file_dialogs.h"
 #include "mesh_scene.h"
 
 class QLabel;
@@ -24,8 +25,8 @@ class SlidingPlot;
 
 enum class OutlineFormat { Dxf, Svg, Csv };
 
-// The file text of one gear's whole outline (gear 0 the pinion, 1 the wheel), or
-// the reason there is none (`error` not empty).
+// The file text of one gear's whole outline (`gear` an index: 0 the pinion, 1 the
+// wheel), or the reason there is none (`error` not empty).
 struct OutlineFile {
     std::string bytes;
     std::string error;
@@ -36,8 +37,9 @@ class MeshWindow : public QWidget {
     Q_OBJECT
 
   public:
+    // Saving and exporting ask `dialogs` where to write.
     MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices desktop,
-               QWidget* parent = nullptr);
+               FileDialogs& dialogs, QWidget* parent = nullptr);
     ~MeshWindow() override;
 
     const MeshScene& scene() const { return scene_; }
@@ -67,6 +69,7 @@ class MeshWindow : public QWidget {
     MeshScene scene_;
     OutlineWriter outlines_;
     DesktopServices desktop_;
+    FileDialogs& dialogs_;
     MeshView* view_ = nullptr;
     SlidingPlot* plot_ = nullptr;
     QSlider* slider_ = nullptr;

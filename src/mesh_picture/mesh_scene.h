@@ -1,7 +1,7 @@
 // What the mesh picture draws: both gears' outlines placed in mesh, their circles,
 // the line of action with its points, the faults to show in red and the sliding
-// curves. Millimetres, y upwards; gear 1 (the pinion) centred at the origin, gear 2
-// right of it on the x axis.
+// curves. Millimetres, y upwards; gears[0] (gear 1, the pinion) centred at the origin,
+// gears[1] (gear 2, the wheel) right of it on the x axis.
 #pragma once
 
 #include <QPointF>

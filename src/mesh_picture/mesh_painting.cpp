@@ -10,6 +10,7 @@
 #include "messages.h"
 #include "pi.h"
 #include "plot_style.h"
+#include "qt_text.h"
 
 namespace gp {
 
@@ -84,8 +85,8 @@ QString fixed(double v, int decimals) {
     return QString(text).replace(QLatin1Char('-'), QChar(0x2212));
 }
 
-// Where a circle of gear g is labelled: where it crosses a horizontal line a little
-// inside the view's top edge (gear 1) or bottom edge (gear 2), on the side that
+// Where a circle of gear g (an index) is labelled: where it crosses a horizontal line
+// a little inside the view's top edge (g = 0) or bottom edge (g = 1), on the side that
 // faces the other gear, the circles staggered so that close ones keep their labels
 // apart.
 std::optional<QPointF> label_point(const GearScene& gear, int g, double radius, int k,
@@ -119,8 +120,7 @@ void paint_mesh_legend(QPainter& painter, const MeshScene& scene, const QRectF& 
     std::vector<Row> items;
     items.push_back({QStringLiteral("主动齿轮（齿轮1）"), kPinionColour, Qt::SolidLine, 2});
     items.push_back({QStringLiteral("从动齿轮（齿轮2）"), kWheelColour, Qt::SolidLine, 2});
-    for (const CircleKind& k : kCircles)
-        items.push_back({QString::fromUtf8(k.name), Qt::darkGray, k.style, 1});
+    for (const CircleKind& k : kCircles) items.push_back({qt(k.name), Qt::darkGray, k.style, 1});
     items.push_back(
         {QStringLiteral("啮合线 T1T2，实际啮合线 AE"), kActionColour, Qt::SolidLine, 2});
     items.push_back(
@@ -226,7 +226,7 @@ void paint_mesh(QPainter& painter, const MeshScene& scene, const QTransform& to_
             if (const auto at = label_point(gear, g, radius, k, visible)) {
                 const QPointF p = to_pixels.map(*at);
                 painter.setPen(gear_colour(g));
-                const QString text = QString::fromUtf8(kind.name) + QString::number(g + 1);
+                const QString text = qt(kind.name) + QString::number(g + 1);
                 painter.drawText(
                     QRectF(p.x() - text_px * 4, p.y() - text_px * 1.25, text_px * 8, text_px * 1.2),
                     Qt::AlignHCenter | Qt::AlignBottom, text);
@@ -329,7 +329,7 @@ void paint_mesh_page(QPainter& painter, const QRectF& page, const MeshScene& sce
 
     painter.setFont(plot_font(text_px * 1.5));
     painter.setPen(Qt::black);
-    QString title = QString::fromUtf8(msg::mesh::kWindowTitle);
+    QString title = qt(msg::mesh::kWindowTitle);
     if (!scene.caption.isEmpty()) title += QStringLiteral("　") + scene.caption;
     painter.drawText(QRectF(page.left(), page.top(), page.width(), title_h), Qt::AlignCenter,
                      title);

@@ -1,0 +1,68 @@
+#include "plot_axes.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace gp {
+
+double tick_step(double range, int ticks) {
+    const double raw = range / ticks;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double f : {1.0, 2.0, 5.0}) {
+        if (f * power >= raw) return f * power;
+    }
+    return 10 * power;
+}
+
+QString tick_text(double v, double step) {
+    if (std::abs(v) < step * 1e-6) v = 0;
+    const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(step) + 1e-9)));
+    return QString::number(v, 'f', decimals).replace(QLatin1Char('-'), QChar(0x2212));
+}
+
+double PlotAxes::px(double x) const {
+    return plot.left() + (x - x_lo) / std::max(x_hi - x_lo, 1e-12) * plot.width();
+}
+
+double PlotAxes::py(double y) const {
+    return plot.bottom() - (std::clamp(y, y_lo, y_hi) - y_lo) / (y_hi - y_lo) * plot.height();
+}
+
+void paint_grid(QPainter& painter, const QRectF& area, const PlotAxes& axes, double line) {
+    const QRectF& plot = axes.plot;
+    const QPen grid(QColor(225, 225, 225), 0);
+    for (double y = axes.y_lo; y <= axes.y_hi + axes.y_step * 1e-6; y += axes.y_step) {
+        painter.setPen(grid);
+        painter.drawLine(QPointF(plot.left(), axes.py(y)), QPointF(plot.right(), axes.py(y)));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(area.left(), axes.py(y) - line / 2,
+                                plot.left() - area.left() - line * 0.3, line),
+                         Qt::AlignRight | Qt::AlignVCenter, tick_text(y, axes.y_step));
+    }
+    for (double x = axes.x_lo; x <= axes.x_hi + axes.x_step * 1e-6; x += axes.x_step) {
+        painter.setPen(grid);
+        painter.drawLine(QPointF(axes.px(x), plot.top()), QPointF(axes.px(x), plot.bottom()));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(axes.px(x) - line * 2, plot.bottom() + line * 0.2, line * 4, line),
+                         Qt::AlignHCenter | Qt::AlignTop, tick_text(x, axes.x_step));
+    }
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawRect(plot);
+}
+
+void paint_axis_captions(QPainter& painter, const QRectF& area, const PlotAxes& axes, double line,
+                         const QString& x_caption, const QString& y_caption) {
+    const QRectF& plot = axes.plot;
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.3, plot.width(), line),
+                     Qt::AlignHCenter | Qt::AlignTop, x_caption);
+    painter.save();
+    painter.translate(area.left() + line * 0.1, plot.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignCenter,
+                     y_caption);
+    painter.restore();
+}
+
+}  // namespace gp
