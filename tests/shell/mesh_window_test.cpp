@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPicture>
 #include <QPushButton>
 #include <QSlider>
 #include <QSvgRenderer>
@@ -361,7 +362,7 @@ class MeshWindowTest : public QObject {
     // page's picture with its legend; the sliding plot's texts likewise.
     void no_two_labels_overlap() {
         const auto pairs = pairs_to_draw();
-        QImage image(900, 640, QImage::Format_RGB32);
+        QPicture image;  // records what is painted: the texts' places, without the pixels
         int checked = 0;
         double shown = 0;
         for (std::size_t k = 0; k + 6 < pairs.size(); ++k) {
@@ -438,7 +439,7 @@ class MeshWindowTest : public QObject {
         QFile page(dir.filePath("page.svg"));
         QVERIFY(page.open(QIODevice::ReadOnly));
         const QString svg = QString::fromUtf8(page.readAll());
-        QVERIFY(svg.contains(QStringLiteral("图号 B-1 / B-2")));
+        QVERIFY(svg.contains(QStringLiteral(">B-1 / B-2<")));  // after "图号", a run of its own
         QVERIFY(svg.contains(QStringLiteral("2026/12/7 14:03:05")));
 
         const GearPairInput in = input_of(spur_example());
@@ -460,6 +461,26 @@ class MeshWindowTest : public QObject {
             QCOMPARE(file.readAll().toStdString(),
                      std::string(kOutlineCsvHeader) + "\n" +
                          outline_csv_lines(std::get<GearOutline>(profile.outlines[1]), 1));
+        }
+    }
+
+    // With the root fillet fields empty a 25° pair draws: its racks take the largest
+    // rounding that fits, and the legend says which radius that was.
+    void an_empty_fillet_field_draws_with_a_radius_that_fits() {
+        FormTexts form = spur_example();
+        form["fjafn"] = "25";
+        form["cgyj1"] = form["cgyj2"] = "";
+        const GearPairInput in = input_of(form);
+        const auto n = std::get<GeometryNumbers>(compute_geometry_numbers(in));
+        const MeshScene scene = mesh_picture(n, in).scene;
+        QVERIFY2(scene.refusal.isEmpty(), qPrintable(scene.refusal));
+        const auto p = std::get<PairProfile>(pair_profile(in));
+        const QString notes = scene.notes.join(QLatin1Char('\n'));
+        for (int i = 0; i < kGears; ++i) {
+            QVERIFY(p.rounding[i].fitted);
+            // One line for both gears when their radii agree, else one for each.
+            const std::string radius = QString::number(p.rounding[i].radius, 'g', 6).toStdString();
+            QVERIFY2(notes.contains(qt(msg::mesh::fitted_rounding("0.76", radius))), qPrintable(notes));
         }
     }
 
