@@ -359,12 +359,28 @@ void paint_mesh(QPainter& painter, const MeshScene& scene, const QTransform& to_
         const double h = fm.height() + text_px * 0.4;
         const QPointF mid = to_pixels.map((scene.a + scene.e) / 2);
         const double scale = std::hypot(to_pixels.m11(), to_pixels.m12());
+        // Nearest and farthest distance of the box from a gear's centre, in pixels.
+        const auto reach_of = [&](const GearScene& g, const QRectF& box) {
+            const QPointF c = to_pixels.map(g.centre);
+            const QPointF near(std::clamp(c.x(), box.left(), box.right()),
+                               std::clamp(c.y(), box.top(), box.bottom()));
+            const double far_x = std::max(std::abs(c.x() - box.left()), std::abs(c.x() - box.right()));
+            const double far_y = std::max(std::abs(c.y() - box.top()), std::abs(c.y() - box.bottom()));
+            return std::pair{std::hypot(near.x() - c.x(), near.y() - c.y()), std::hypot(far_x, far_y)};
+        };
+        // Outside both tip circles: in the gap between the gears.
         const auto outside_teeth = [&](const QRectF& box) {
             for (const GearScene& g : scene.gears) {
-                const QPointF c = to_pixels.map(g.centre);
-                const QPointF near(std::clamp(c.x(), box.left(), box.right()),
-                                   std::clamp(c.y(), box.top(), box.bottom()));
-                if (std::hypot(near.x() - c.x(), near.y() - c.y()) <= g.ra * scale) return false;
+                if (reach_of(g, box).first <= g.ra * scale) return false;
+            }
+            return true;
+        };
+        // Else off every ring of teeth (root to tip circle), over a gear's body at
+        // most: a place that stays put as the gears turn.
+        const auto off_teeth = [&](const QRectF& box) {
+            for (const GearScene& g : scene.gears) {
+                const auto [near, far] = reach_of(g, box);
+                if (near <= g.ra * scale && far >= g.rf * scale) return false;
             }
             return true;
         };
@@ -383,7 +399,10 @@ void paint_mesh(QPainter& painter, const MeshScene& scene, const QTransform& to_
                 candidates.emplace_back(c.x() - w / 2, c.y() - h / 2, w, h);
             }
         }
-        auto box = room.place(candidates, [&](const QRectF& b) { return off_line(b) && outside_teeth(b); });
+        auto box = room.place(candidates,
+                              [&](const QRectF& b) { return off_line(b) && outside_teeth(b); });
+        if (!box)
+            box = room.place(candidates, [&](const QRectF& b) { return off_line(b) && off_teeth(b); });
         if (!box) box = room.place(candidates, off_line);
         if (box) {
             painter.setPen(QPen(kActionColour, 0.8 * unit));
