@@ -35,7 +35,7 @@ class ManualTest : public QObject {
         // Each field's entry, which names the field, comes to the top.
         for (const InputField& f : kInputFields) {
             js.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&js));
+            QTRY_VERIFY(QApplication::activeWindow() == &js);
             h.field(f.name)->setFocus();
             QTest::keyClick(h.field(f.name), Qt::Key_F1, Qt::ShiftModifier);
             QApplication::processEvents();
