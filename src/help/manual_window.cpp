@@ -12,6 +12,7 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -82,6 +83,41 @@ void fit_images(QTextDocument* doc) {
     }
 }
 
+// Room between paragraphs and above headings; list items and table cells stay close.
+void space_blocks(QTextDocument* doc) {
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        QTextCursor at(block);
+        if (at.currentTable() || block.textList()) continue;
+        QTextBlockFormat format;
+        const bool heading = block.blockFormat().headingLevel() > 0;
+        format.setTopMargin(heading ? 14 : 0);
+        format.setBottomMargin(6);
+        at.mergeBlockFormat(format);
+    }
+}
+
+// Tables with thin grey rules, room in the cells and the head row shaded.
+void style_tables(QTextDocument* doc) {
+    for (QTextFrame* frame : doc->rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table) continue;
+        QTextTableFormat format = table->format();
+        format.setBorder(1);
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorderBrush(QColor(0xc8, 0xc8, 0xc8));
+        format.setBorderCollapse(true);
+        format.setCellSpacing(0);
+        format.setCellPadding(4);
+        table->setFormat(format);
+        for (int column = 0; column < table->columns(); ++column) {
+            QTextTableCell head = table->cellAt(0, column);
+            QTextCharFormat shaded = head.format();
+            shaded.setBackground(QColor(0xee, 0xf0, 0xf3));
+            head.setFormat(shaded);
+        }
+    }
+}
+
 }  // namespace
 
 ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -113,8 +149,11 @@ void ManualWindow::load() {
     QTextDocument* doc = browser_->document();
     doc->setBaseUrl(source_);
     browser_->setMarkdown(text);
+    doc->setDocumentMargin(16);
     mark_anchors(doc);
     fit_images(doc);
+    style_tables(doc);
+    space_blocks(doc);
 }
 
 void ManualWindow::open_at(const QString& anchor, const QWidget* beside) {
