@@ -1,5 +1,6 @@
 #include "manual_window.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
 #include <QTextTable>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -83,11 +85,14 @@ void fit_images(QTextDocument* doc) {
     }
 }
 
-// Room between paragraphs and above headings; list items and table cells stay close.
+// Room between paragraphs, above headings and after a list; list items and table
+// cells stay close.
 void space_blocks(QTextDocument* doc) {
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         QTextCursor at(block);
-        if (at.currentTable() || block.textList()) continue;
+        if (at.currentTable()) continue;
+        const QTextList* list = block.textList();
+        if (list && block.next().isValid() && block.next().textList() == list) continue;
         QTextBlockFormat format;
         const bool heading = block.blockFormat().headingLevel() > 0;
         format.setTopMargin(heading ? 14 : 0);
@@ -128,6 +133,10 @@ ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
+    auto* close_action = new QAction(this);
+    close_action->setShortcut(Qt::Key_Escape);
+    connect(close_action, &QAction::triggered, this, &QWidget::close);
+    addAction(close_action);
     load();
 }
 

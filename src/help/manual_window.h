@@ -1,5 +1,6 @@
 // The user manual (docs/manual/manual.md) in a window of its own: 帮助 → 使用说明
 // (F1) opens it at the top, Shift+F1 on a field of the form at that field's entry.
+// Esc closes it.
 #pragma once
 
 #include <QUrl>
