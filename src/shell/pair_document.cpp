@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -17,6 +18,7 @@
 #include <variant>
 
 #include "input_form.h"
+#include "manual_window.h"
 #include "messages.h"
 #include "pair_file.h"
 #include "qt_text.h"
@@ -106,8 +108,25 @@ void PairDocument::build_menus() {
     }
 
     QMenu* help = bar->addMenu(qt(msg::pair_file::kHelpMenu));
+    help->addAction(qt(msg::manual::kManualAction), QKeySequence::HelpContents, this,
+                    [this] { open_manual({}); });
+    // Shift+F1 in a field: the manual at that field's entry.
+    auto* field_help = new QAction(&form_);
+    field_help->setShortcut(QKeySequence::WhatsThis);
+    connect(field_help, &QAction::triggered, this, [this] {
+        const QWidget* focus = QApplication::focusWidget();
+        const bool field = focus && form_.isAncestorOf(focus) &&
+                           find_input_field(focus->objectName().toStdString());
+        open_manual(field ? focus->objectName() : QString());
+    });
+    form_.addAction(field_help);
     help->addAction(qt(msg::pair_file::kAboutAction), this,
                     [this] { dialogs_.about(msg::pair_file::kAboutTitle, about_text_); });
+}
+
+void PairDocument::open_manual(const QString& anchor) {
+    if (!manual_) manual_ = new ManualWindow(&form_);
+    manual_->open_at(anchor, &form_);
 }
 
 void PairDocument::refresh_recent_files() {

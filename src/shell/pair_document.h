@@ -1,4 +1,5 @@
-// The pair file behind the input form: the 文件, 视图 and 帮助 menus, opening
+// The pair file behind the input form: the 文件, 视图 and 帮助 menus (帮助 with the
+// manual, F1, and a field's entry in it, Shift+F1), opening
 // (from the menu, the command line, a drop or the recent files), saving, the
 // window title with the file's name and `*`, and the question before changes
 // are lost.
@@ -19,6 +20,7 @@ class QMenu;
 namespace gp {
 
 class InputForm;
+class ManualWindow;
 
 class PairDocument : public QObject {
     Q_OBJECT
@@ -63,6 +65,8 @@ class PairDocument : public QObject {
     bool write_to(const QString& path);
     void opened_or_saved(const QString& path);
     void problem(const std::string& text);
+    // The manual at `anchor` (a field's name), or at its top.
+    void open_manual(const QString& anchor);
 
     InputForm& form_;
     MessageBoxes& boxes_;
@@ -75,6 +79,7 @@ class PairDocument : public QObject {
     QMenu* file_menu_ = nullptr;
     QAction* recent_end_ = nullptr;  // the separator after the recent files
     int zoom_ = 100;
+    ManualWindow* manual_ = nullptr;  // owned by the form, made when first asked for
 };
 
 }  // namespace gp
