@@ -12,6 +12,7 @@
 #include "input_hints.h"
 #include "mesh_indices.h"
 #include "messages.h"
+#include "number_parse.h"
 #include "pin_measurement.h"
 #include "profile_shift.h"
 #include "shifted_geometry.h"
@@ -115,6 +116,20 @@ Outcome<ShiftedPairGeometry> ShiftedPairGeometry::of(const GearPairInput& typed)
         g.in_ = read_geometry_inputs(*g.form_);
         step.now(msg::step::kTransverse);
         g.t_ = transverse_geometry(g.in_);
+        const auto extreme = [](double v) {
+            return std::fabs(v) > 1e100 || (v != 0.0 && std::fabs(v) < 1e-100);
+        };
+        const GeometryInputs& in = g.in_;
+        for (const Real v : {in.mn, in.alpha_n, in.beta, in.b, in.han, in.cn, in.z[0], in.z[1],
+                             in.ess[0], in.ess[1], in.esi[0], in.esi[1], in.fr[0], in.fr[1]}) {
+            g.extreme_ = g.extreme_ || extreme(v.value());
+        }
+        for (const std::string_view dp : in.dp_text) {
+            // A pin diameter too large for a double stops at the pins, as typed.
+            const auto value = run_to_outcome([dp] { return lenient_parse(dp); });
+            g.extreme_ = g.extreme_ || !std::holds_alternative<double>(value) ||
+                         extreme(std::get<double>(value));
+        }
         return g;
     });
 }
@@ -131,6 +146,7 @@ Outcome<GeometryNumbers> ShiftedPairGeometry::at(const GearPairOf<double>& xn, d
         step.now(msg::step::kProfileShift);
         q.shift = given_profile_shift({xn[0], xn[1]});
         run_stages_after_shift(in, q, step);
+        if (extreme_) geometry_texts(q);
         return geometry_numbers(in, q);
     });
 }

@@ -4,9 +4,10 @@
 // The form is checked and read once and the transverse stage (which no shift
 // changes) runs once; each point then runs the same stages, in the same order,
 // as the geometry button, so every number agrees with the sheet the form would
-// show with those coefficients and that centre distance typed in. Only the
-// sheet's texts are not formed: they stop the calculation only for values beyond
-// about 1e300, which no point of a sane shift plane reaches.
+// show with those coefficients and that centre distance typed in. The sheet's
+// texts, which stop the calculation for a value beyond about 1e300, are formed
+// only for forms holding a number beyond 1e±100: with ordinary numbers and
+// coefficients within ±100 no value comes near that limit.
 #pragma once
 
 #include <memory>
@@ -50,6 +51,7 @@ class ShiftedPairGeometry {
     std::shared_ptr<const GearPairInput> form_;  // what in_'s texts point into
     GeometryInputs in_;
     TransverseGeometry t_;
+    bool extreme_ = false;  // a typed number beyond 1e±100: the texts are formed too
 };
 
 }  // namespace gp
