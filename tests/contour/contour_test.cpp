@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -180,6 +181,42 @@ TEST(BlockingContour, TextbookPairHasItsAdmissiblePoint) {
     ASSERT_EQ(undercut.runs.size(), 1u);
     const double sin_a = std::sin(20 * 3.14159265358979323846 / 180);
     for (const PlanePoint& p : undercut.runs[0]) EXPECT_NEAR(p.x1, 1 - 5 * sin_a * sin_a, 1e-8);
+
+    // The window's lines of constant centre distance: round values 1 mm apart from
+    // the sum of the base radii, 28.19 mm, to a(2 + 2) ≈ 35.5 mm, among them the
+    // typed 30 mm on the centre line.
+    const auto lines = centre_distance_lines(std::get<ShiftPlane>(plane), {}, 8);
+    ASSERT_EQ(lines.size(), 7u);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        EXPECT_DOUBLE_EQ(lines[k].a, 29 + 1.0 * k);
+        EXPECT_NEAR(*std::get<ShiftPlane>(plane).centre_distance(lines[k].x_sum), lines[k].a, 1e-9);
+        EXPECT_NEAR(lines[k].from.x1 + lines[k].from.x2, lines[k].x_sum, 1e-12);
+    }
+    EXPECT_NEAR(lines[1].x_sum, std::get<double>(std::get<Contour>(contour).typed_x_sum), 1e-12);
+}
+
+// The batch tool's contour mode keeps to the window it is given and refuses one
+// that is not a rectangle.
+TEST(BlockingContour, BatchModeTakesItsWindow) {
+    const std::string file = ::testing::TempDir() + "contour-pair.csv";
+    std::ofstream(file) << "zxja,fmn,fjafn,lxjbt,ckbw,h0,c0,cs1z1,cs2z2,ess1,ess2,esi1,esi2,fr1,fr2\n"
+                           "30,2,20,0,20,1,0.25,10,20,-0.1,-0.1,-0.2,-0.2,0,0\n";
+    std::ostringstream out, err;
+    ASSERT_EQ(run_contour_mode({"contour", "--window", "0", "1", "-0.5", "0.5", file}, out, err), 0);
+    const std::vector<Line> lines = lines_of(out.str());
+    ASSERT_GT(lines.size(), 100u);
+    for (const Line& l : lines) {
+        if (l.curve == "dx1" || l.curve == "dx2" || l.curve == "current") continue;
+        EXPECT_TRUE(l.x1 >= 0 && l.x1 <= 1 && l.x2 >= -0.5 && l.x2 <= 0.5) << l.curve;
+    }
+    EXPECT_EQ(lines.back().curve, "current");
+    for (const auto& window : {std::vector<std::string>{"1", "0", "0", "1"},
+                               std::vector<std::string>{"0", "1", "0", "nan"},
+                               std::vector<std::string>{"0", "1", "0"}}) {
+        std::vector<std::string> args = {"contour", "--window"};
+        args.insert(args.end(), window.begin(), window.end());
+        EXPECT_EQ(run_contour_mode(args, out, err), 2);
+    }
 }
 
 }  // namespace
