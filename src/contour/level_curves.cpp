@@ -81,11 +81,13 @@ class Tracer {
     // --- Remembering where curves were followed, by grid cell.
     int cell_x(double x) const {
         const double k = (x - r_.x_min) / (r_.x_max - r_.x_min) * cells_x_;
+        if (std::isnan(k)) return 0;
         return std::clamp(static_cast<int>(std::floor(std::clamp(k, -1.0, cells_x_ + 1.0))), 0,
                           cells_x_ - 1);
     }
     int cell_y(double y) const {
         const double k = (y - r_.y_min) / (r_.y_max - r_.y_min) * cells_y_;
+        if (std::isnan(k)) return 0;
         return std::clamp(static_cast<int>(std::floor(std::clamp(k, -1.0, cells_y_ + 1.0))), 0,
                           cells_y_ - 1);
     }
