@@ -78,7 +78,7 @@ Contour blocking_contour(const ShiftPlane& plane, const GearPairInput& form,
     const LevelRectangle rectangle{w.x1_min, w.x1_max, w.x2_min, w.x2_max};
     // The limits at the grid's nodes, evaluated once for all the curves.
     LevelGrid grid;
-    grid.nx = grid.ny = std::clamp(options.grid, 2, 257);
+    grid.nx = grid.ny = c.grid = std::clamp(options.grid, 2, 257);
     std::vector<std::optional<ShiftValues>> nodes;
     nodes.reserve(static_cast<std::size_t>(grid.nx) * grid.ny);
     for (int j = 0; j < grid.ny; ++j) {
@@ -86,8 +86,11 @@ Contour blocking_contour(const ShiftPlane& plane, const GearPairInput& form,
             auto v = plane.at(grid.x(rectangle, i), grid.y(rectangle, j));
             ++c.evaluations;
             if (auto* ok = std::get_if<ShiftValues>(&v)) {
+                c.nodes.push_back(ok->admissible ? Contour::Node::Admissible
+                                                 : Contour::Node::NotAdmissible);
                 nodes.emplace_back(std::move(*ok));
             } else {
+                c.nodes.push_back(Contour::Node::Stops);
                 nodes.emplace_back();
             }
         }

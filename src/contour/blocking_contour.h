@@ -37,6 +37,12 @@ struct Contour {
     // The splits of the typed centre distance by the two rules (as the sheet gives
     // them), and the typed coefficients (or the form's split when they are empty).
     Outcome<PlanePoint> dx1 = Stop{}, dx2 = Stop{}, current = Stop{};
+    // The plane at the nodes of the grid the curves were sought on (grid × grid,
+    // x1 varying fastest, the outer nodes on the window's edges): a first shading
+    // of the admissible region before the curves bound it exactly.
+    enum class Node : signed char { Stops, NotAdmissible, Admissible };
+    int grid = 0;
+    std::vector<Node> nodes;
     long evaluations = 0;  // of the geometry, in all
 };
 
