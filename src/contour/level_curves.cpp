@@ -37,7 +37,7 @@ class Tracer {
         // Aim well inside the tolerance, so that a point still meets it when the
         // function is evaluated again from the written coordinates.
         target_ = o.tolerance * 1e-3;
-        step_ = 0.95 * o.spacing;
+        step_ = 0.99 * o.spacing;
         min_step_ = 1e-3 * o.spacing;
         const double wide = std::max(r.x_max - r.x_min, r.y_max - r.y_min);
         delta_ = 1e-7 * std::max(1.0, wide);
@@ -209,6 +209,8 @@ class Tracer {
         std::vector<LevelPoint> points;
         Vec p = start;
         double h = step_, travelled = 0;
+        Vec chord_before = t;
+        bool have_chord = false;
         while (!spent()) {
             // Round to the start: the seed is within one step ahead.
             if (travelled > 4 * o_.spacing && length(seed - p) <= o_.spacing &&
@@ -245,7 +247,17 @@ class Tracer {
             points.push_back({r->x, r->y});
             remember(*r);
             travelled += dist;
-            t = (1.0 / dist) * d;
+            // The next chord turns from this one about as this one turned from the
+            // last: predicting along it keeps the predictor on a circle's arc.
+            const Vec chord = (1.0 / dist) * d;
+            const double turn_sin = chord_before.x * chord.y - chord_before.y * chord.x;
+            const double turn_cos = dot(chord_before, chord);
+            t = chord;
+            if (have_chord && turn_cos > 0.95) {
+                t = {turn_cos * chord.x - turn_sin * chord.y, turn_sin * chord.x + turn_cos * chord.y};
+                t = (1.0 / length(t)) * t;
+            }
+            chord_before = chord, have_chord = true;
             slope = s;
             p = *r;
             h = step_;
