@@ -7,6 +7,7 @@
 
 #include "mesh_figures.h"
 #include "messages.h"
+#include "outline_simplicity.h"
 #include "pair_profile.h"
 
 namespace gp::fuzz {
@@ -40,6 +41,11 @@ std::string check_outline(const Outcome<GearOutline>& outcome, const char* gear)
     if (!all_finite({o.tip_radius, o.root_radius, o.form_radius, o.outer_radius,
                      o.right_flank_base_angle, o.tolerance})) {
         return std::string(gear) + ": circle not finite";
+    }
+    // Binned on a grid: about linear in the points, bounded by the point cap.
+    if (const auto crossing = outline_crossing(o.points)) {
+        return std::string(gear) + ": outline crosses itself at edges " +
+               std::to_string(crossing->first) + " and " + std::to_string(crossing->second);
     }
     return "";
 }

@@ -146,14 +146,33 @@ void sample_arc(double radius, double t0, double t1, const Chords& chords,
 // crossing is the highest point where the two change places, found by scanning the
 // corner down from the straight flank and halving the last step; nothing when the
 // sweep never reaches into the involute (it then meets the flank's mirror branch).
+//
+// The sweep may cut into the involute only just above the base circle, in a band
+// narrower than a step of the scan: where the scan steps from above the base circle
+// to below it, the sweep's point on the base circle decides. Deeper there than the
+// involute's cusp, the sweep crosses the involute in that step; missing that
+// crossing would draw the cusp and the flank's mirror branch, which loop out of
+// the tooth space across the fillet.
 std::optional<double> undercut_crossing(const Rack& rack, double rb) {
-    // Clockwise angle of the sweep less that of the involute at the same radius.
-    const auto deeper = [&rack, rb](double psi) -> std::optional<double> {
+    const auto radius_at = [&rack](double psi) {
         const Point p = rack.corner(psi);
-        const double radius = std::hypot(p.x, p.y);
+        return std::hypot(p.x, p.y);
+    };
+    // Clockwise angle of the sweep less that of the involute at the same radius.
+    const auto deeper = [&rack, rb, &radius_at](double psi) -> std::optional<double> {
+        const double radius = radius_at(psi);
         if (radius < rb) return std::nullopt;
         const double roll = std::sqrt(radius * radius - rb * rb);
-        return clockwise_from_y(p) - clockwise_from_y(rack.involute(roll));
+        return clockwise_from_y(rack.corner(psi)) - clockwise_from_y(rack.involute(roll));
+    };
+    const auto halve = [&deeper](double lo, double hi, double top) {
+        // deeper(lo) > 0 >= deeper(hi)
+        for (int it = 0; it < 100 && hi - lo > 1e-16 * top; ++it) {
+            const double mid = 0.5 * (lo + hi);
+            const auto fm = deeper(mid);
+            (fm && *fm > 0.0 ? lo : hi) = mid;
+        }
+        return lo;
     };
     constexpr int kSteps = 256;
     const double top = rack.corner_end();
@@ -161,19 +180,24 @@ std::optional<double> undercut_crossing(const Rack& rack, double rb) {
     for (int k = 0; k <= kSteps; ++k) {
         const double psi = top * (kSteps - k) / kSteps;
         const auto f = deeper(psi);
-        if (!f) return std::nullopt;
+        if (!f) {
+            if (k == 0) return std::nullopt;
+            // The step crossed the base circle (the sweep climbs with ψ): find where.
+            double lo = psi, hi = above;
+            for (int it = 0; it < 100 && hi - lo > 1e-16 * top; ++it) {
+                const double mid = 0.5 * (lo + hi);
+                (radius_at(mid) < rb ? lo : hi) = mid;
+            }
+            const auto at_base = deeper(hi);
+            if (!at_base || !(*at_base > 0.0)) return std::nullopt;
+            return halve(hi, above, top);
+        }
         if (*f <= 0.0) {
             above = psi;
             continue;
         }
         if (k == 0) return top;
-        double lo = psi, hi = above;
-        for (int it = 0; it < 100 && hi - lo > 1e-16 * top; ++it) {
-            const double mid = 0.5 * (lo + hi);
-            const auto fm = deeper(mid);
-            (fm && *fm > 0.0 ? lo : hi) = mid;
-        }
-        return lo;
+        return halve(psi, above, top);
     }
     return std::nullopt;
 }
@@ -287,7 +311,6 @@ HalfPitch half_pitch(const Shape& s, const Chords& tol) {
     h.base_start = flank(0.0);
     return h;
 }
-
 
 // Stage 1, the rack and its rounding: the generating rack of gear i in the cut
 // frame, moved for the thickness chosen, with the rounding checked to fit the tooth
