@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 #include <variant>
 
 #include "mesh_figures.h"
 #include "messages.h"
+#include "outline_read_back.h"
 #include "outline_simplicity.h"
 #include "pair_profile.h"
 
@@ -19,6 +21,9 @@ bool is_known_message(const std::string& m) {
     };
     return in(msg::kStopMessages) || in(msg::kProfileStopMessages);
 }
+
+// Points of an outline written and read back in each file format.
+constexpr std::size_t kRoundTripPoints = 2000;
 
 bool all_finite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
@@ -46,6 +51,18 @@ std::string check_outline(const Outcome<GearOutline>& outcome, const char* gear)
     if (const auto crossing = outline_crossing(o.points)) {
         return std::string(gear) + ": outline crosses itself at edges " +
                std::to_string(crossing->first) + " and " + std::to_string(crossing->second);
+    }
+    // The files carry every coordinate as computed, whatever its size: checked on
+    // the outline's first points, so that a check costs the same for any outline.
+    GearOutline start = o;
+    start.points.resize(std::min(o.points.size(), kRoundTripPoints));
+    for (const auto& [format, name] :
+         {std::pair{OutlineFormat::Csv, "CSV"}, std::pair{OutlineFormat::Svg, "SVG"},
+          std::pair{OutlineFormat::Dxf, "DXF"}}) {
+        if (const auto lost = first_point_not_read_back(start, format)) {
+            return std::string(gear) + ": point " + std::to_string(*lost) + " of the " + name +
+                   " file does not read back as computed";
+        }
     }
     return "";
 }
