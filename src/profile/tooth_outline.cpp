@@ -154,25 +154,13 @@ void sample_arc(double radius, double t0, double t1, const Chords& chords,
 // crossing would draw the cusp and the flank's mirror branch, which loop out of
 // the tooth space across the fillet.
 std::optional<double> undercut_crossing(const Rack& rack, double rb) {
-    const auto radius_at = [&rack](double psi) {
-        const Point p = rack.corner(psi);
-        return std::hypot(p.x, p.y);
-    };
     // Clockwise angle of the sweep less that of the involute at the same radius.
-    const auto deeper = [&rack, rb, &radius_at](double psi) -> std::optional<double> {
-        const double radius = radius_at(psi);
+    const auto deeper = [&rack, rb](double psi) -> std::optional<double> {
+        const Point p = rack.corner(psi);
+        const double radius = std::hypot(p.x, p.y);
         if (radius < rb) return std::nullopt;
         const double roll = std::sqrt(radius * radius - rb * rb);
-        return clockwise_from_y(rack.corner(psi)) - clockwise_from_y(rack.involute(roll));
-    };
-    const auto halve = [&deeper](double lo, double hi, double top) {
-        // deeper(lo) > 0 >= deeper(hi)
-        for (int it = 0; it < 100 && hi - lo > 1e-16 * top; ++it) {
-            const double mid = 0.5 * (lo + hi);
-            const auto fm = deeper(mid);
-            (fm && *fm > 0.0 ? lo : hi) = mid;
-        }
-        return lo;
+        return clockwise_from_y(p) - clockwise_from_y(rack.involute(roll));
     };
     constexpr int kSteps = 256;
     const double top = rack.corner_end();
@@ -180,24 +168,24 @@ std::optional<double> undercut_crossing(const Rack& rack, double rb) {
     for (int k = 0; k <= kSteps; ++k) {
         const double psi = top * (kSteps - k) / kSteps;
         const auto f = deeper(psi);
-        if (!f) {
-            if (k == 0) return std::nullopt;
-            // The step crossed the base circle (the sweep climbs with ψ): find where.
-            double lo = psi, hi = above;
-            for (int it = 0; it < 100 && hi - lo > 1e-16 * top; ++it) {
-                const double mid = 0.5 * (lo + hi);
-                (radius_at(mid) < rb ? lo : hi) = mid;
-            }
-            const auto at_base = deeper(hi);
-            if (!at_base || !(*at_base > 0.0)) return std::nullopt;
-            return halve(hi, above, top);
-        }
-        if (*f <= 0.0) {
+        if (f && *f <= 0.0) {
             above = psi;
             continue;
         }
-        if (k == 0) return top;
-        return halve(psi, above, top);
+        if (k == 0) return f ? std::optional(top) : std::nullopt;
+        // Halving the step (the sweep climbs with ψ): lo stays deeper or below the
+        // base circle, hi neither.
+        double lo = psi, hi = above;
+        for (int it = 0; it < 100 && hi - lo > 1e-16 * top; ++it) {
+            const double mid = 0.5 * (lo + hi);
+            if (mid == lo || mid == hi) break;  // neighbouring doubles
+            const auto fm = deeper(mid);
+            (!fm || *fm > 0.0 ? lo : hi) = mid;
+        }
+        // Halved down onto the base circle: the sweep reaches it outside the
+        // involute's cusp, and meets the mirror branch instead.
+        if (!deeper(lo)) return std::nullopt;
+        return lo;
     }
     return std::nullopt;
 }
@@ -208,6 +196,7 @@ double corner_at_radius(const Rack& rack, double radius, double hi) {
     double lo = 0.0;
     for (int it = 0; it < 100 && hi - lo > 1e-16; ++it) {
         const double mid = 0.5 * (lo + hi);
+        if (mid == lo || mid == hi) break;  // neighbouring doubles
         const Point p = rack.corner(mid);
         (std::hypot(p.x, p.y) < radius ? lo : hi) = mid;
     }
