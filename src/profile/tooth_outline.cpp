@@ -148,11 +148,12 @@ void sample_arc(double radius, double t0, double t1, const Chords& chords,
 // sweep never reaches into the involute (it then meets the flank's mirror branch).
 //
 // The sweep may cut into the involute only just above the base circle, in a band
-// narrower than a step of the scan: where the scan steps from above the base circle
-// to below it, the sweep's point on the base circle decides. Deeper there than the
-// involute's cusp, the sweep crosses the involute in that step; missing that
-// crossing would draw the cusp and the flank's mirror branch, which loop out of
-// the tooth space across the fillet.
+// narrower than a step of the scan. So where the scan steps from above the base
+// circle to below it, that step is halved too, the sweep below the base circle
+// counting as deeper: the halving ends on the crossing when the sweep reaches the
+// base circle deeper than the involute's cusp, on the base circle otherwise.
+// Missing that crossing would draw the cusp and the flank's mirror branch, a loop
+// out across the fillet.
 std::optional<double> undercut_crossing(const Rack& rack, double rb) {
     // Clockwise angle of the sweep less that of the involute at the same radius.
     const auto deeper = [&rack, rb](double psi) -> std::optional<double> {
