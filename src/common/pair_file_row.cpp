@@ -88,8 +88,9 @@ std::vector<std::string> not_in_gbk(std::string_view utf8) {
 }
 
 bool same_pair(const GearPairInput& a, const GearPairInput& b) {
-    return a.rule == b.rule && std::all_of(kInputFields.begin(), kInputFields.end(),
-                                           [&](const InputField& f) { return a.*f.text == b.*f.text; });
+    return a.rule == b.rule &&
+           std::all_of(kInputFields.begin(), kInputFields.end(),
+                       [&](const InputField& f) { return a.*f.text == b.*f.text; });
 }
 
 // The new bytes read as the old file with the one pair replaced.
