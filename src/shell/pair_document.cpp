@@ -264,6 +264,9 @@ bool PairDocument::write_row() {
         replace_pair_row(std::string_view(file_bytes_.constData(), std::size_t(file_bytes_.size())),
                          row_line_, form_.read());
     if (const auto* refused = std::get_if<PairRowProblem>(&spliced)) {
+        // A file of one pair has no other rows to keep: it is written anew, with
+        // every column, in UTF-8, as it always was.
+        if (rows_ <= 1 && refused->kind != PairRowProblem::NoSuchRow) return write_to(path_);
         return boxes_.confirm(msg::kNoticeTitle, row_problem_text(*refused, name),
                               msg::pair_file::kSaveAsAction) &&
                save_as();

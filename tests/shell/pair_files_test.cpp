@@ -340,6 +340,12 @@ class PairFilesTest : public QObject {
         QCOMPARE(read_bytes(path), gbk_from_utf8("th1,zxja\n齿轮,60\nB,62\n"));
         QCOMPARE(read_bytes(other), write_pair_file(h.form().read()));
         QCOMPARE(title(h), kTitle + " - other.csv");
+        // A file of one pair has nothing else to keep: it takes every column.
+        write_bytes(path, "zxja\n60\n");
+        QVERIFY(h.shell().open_file(path));
+        h.type("nj", "10");
+        QVERIFY(h.shell().document()->save());
+        QCOMPARE(read_bytes(path), write_pair_file(h.form().read()));
     }
 
     void a_dropped_file_opens() {
