@@ -192,6 +192,7 @@ std::vector<std::string> warnings_of(const Basis& b, const AtLoad& a) {
 RatingResult assembled(const Basis& b, const AtLoad& a) {
     RatingResult r;
     r.pair = b.p;
+    r.inputs = b.in;
     r.geometry = b.g;
     r.load = a.load;
     r.cycles = b.cycles;
