@@ -5,6 +5,7 @@
 
 #include "life_and_material.h"
 #include "messages.h"
+#include "rating_math.h"
 #include "stop.h"
 
 namespace gp::rating {
@@ -22,7 +23,7 @@ BendingFactors bending_factors(const RatedPair& p, const MeshGeometry& g, const 
     }
     for (int i = 0; i < kGears; ++i) {
         const auto& sR = in.sR[i];
-        f.YB[i] = !sR || *sR / g.h[i] >= 1.2 ? 1.0 : 1.6 * std::log(2.242 * g.h[i] / *sR);
+        f.YB[i] = !sR || over(*sR, g.h[i]) >= 1.2 ? 1.0 : 1.6 * std::log(over(2.242 * g.h[i], *sR));
     }
     return f;
 }
@@ -30,7 +31,7 @@ BendingFactors bending_factors(const RatedPair& p, const MeshGeometry& g, const 
 void check_rims(const MeshGeometry& g, const RatingNumbers& in) {
     for (int i = 0; i < kGears; ++i) {
         if (!in.sR[i]) continue;
-        const double ratio = *in.sR[i] / g.h[i];
+        const double ratio = over(*in.sR[i], g.h[i]);
         if (ratio <= 0.5) {
             throw StopSignal{msg::rating::kRimTooThin,
                              msg::rating::rim_too_thin(i, detail_number(ratio)),
@@ -50,7 +51,7 @@ BendingLimits bending_limits(const RatedPair& p, const RatingNumbers& in,
         l.YRrelT[i] = relative_surface_factor(c, in.RzF[i].value_or(6.0 * in.Ra[i]));
         l.YX[i] = size_factor(c, p.mn);
         l.sigma_FG[i] = in.sFlim[i] * f.YST * l.YNT[i] * l.YdrelT[i] * l.YRrelT[i] * l.YX[i];
-        l.sigma_FP[i] = l.sigma_FG[i] / in.SFmin;
+        l.sigma_FP[i] = over(l.sigma_FG[i], in.SFmin);
     }
     return l;
 }
@@ -61,9 +62,9 @@ RootStress root_stress(const RatedPair& p, const GearPairOf<RootGeometry>& roots
     RootStress s;
     for (int i = 0; i < kGears; ++i) {
         s.sigma_F0[i] =
-            Ft / (p.b * p.mn) * roots[i].YF * roots[i].YS * f.Ybeta * f.YB[i] * f.YDT;
+            over(Ft, p.b * p.mn) * roots[i].YF * roots[i].YS * f.Ybeta * f.YB[i] * f.YDT;
         s.sigma_F[i] = s.sigma_F0[i] * load_factor;
-        s.SF[i] = lim.sigma_FG[i] / s.sigma_F[i];
+        s.SF[i] = over(lim.sigma_FG[i], s.sigma_F[i]);
     }
     return s;
 }

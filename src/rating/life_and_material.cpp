@@ -1,4 +1,5 @@
 #include "life_and_material.h"
+#include "rating_math.h"
 
 #include <algorithm>
 #include <array>
@@ -52,7 +53,7 @@ double life_factor(const LifeCurve& curve, double cycles, double yn10) {
     if (cycles <= n[0]) return z[0];
     for (std::size_t k = 0; k + 1 < n.size(); ++k) {
         if (cycles <= n[k + 1]) {
-            const double share = std::log(cycles / n[k]) / std::log(n[k + 1] / n[k]);
+            const double share = std::log(over(cycles, n[k])) / std::log(n[k + 1] / n[k]);
             return std::exp(std::log(z[k]) + share * (std::log(z[k + 1]) - std::log(z[k])));
         }
     }
@@ -71,7 +72,8 @@ double capped(double y, double v, double cap_to_10, double cap_above_10) {
 double running_in_transverse(MaterialClass c, double sigma_hlim, double f, double v) {
     switch (row(c).run_in) {
         case RunIn::A:
-            return capped(160.0 / sigma_hlim * f, v, 12800.0 / sigma_hlim, 6400.0 / sigma_hlim);
+            return capped(over(160.0, sigma_hlim) * f, v, over(12800.0, sigma_hlim),
+                          over(6400.0, sigma_hlim));
         case RunIn::B:
             return capped(0.275 * f, v, 22.0, 11.0);
         case RunIn::C:
@@ -83,7 +85,8 @@ double running_in_transverse(MaterialClass c, double sigma_hlim, double f, doubl
 double running_in_helix(MaterialClass c, double sigma_hlim, double f, double v) {
     switch (row(c).run_in) {
         case RunIn::A:
-            return capped(320.0 / sigma_hlim * f, v, 25600.0 / sigma_hlim, 12800.0 / sigma_hlim);
+            return capped(over(320.0, sigma_hlim) * f, v, over(25600.0, sigma_hlim),
+                          over(12800.0, sigma_hlim));
         case RunIn::B:
             return capped(0.55 * f, v, 45.0, 22.0);
         case RunIn::C:

@@ -7,6 +7,7 @@
 
 #include "life_and_material.h"
 #include "pi.h"
+#include "rating_math.h"
 
 namespace gp::rating {
 namespace {
@@ -37,15 +38,15 @@ double rounded_tolerance(double t) {
 Load load_of(const MeshGeometry& g, double T1, double n1, double KA, double b) {
     Load l;
     l.T1 = T1;
-    l.Ft = 2000.0 * T1 / g.d[0];
+    l.Ft = over(2000.0 * T1, g.d[0]);
     l.v = kExactPi * g.d[0] * n1 / 60000.0;
-    l.w = l.Ft * KA / b;
+    l.w = over(l.Ft * KA, b);
     return l;
 }
 
 GearPairOf<double> load_cycles(const MeshGeometry& g, double n1, double Lh) {
     const double nl1 = 60.0 * n1 * Lh;
-    return {nl1, nl1 / g.u};
+    return {nl1, over(nl1, g.u)};
 }
 
 Tolerances tolerances(const RatedPair& p, const MeshGeometry& g, const GearPairOf<double>& grade) {

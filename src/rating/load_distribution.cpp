@@ -6,14 +6,15 @@
 #include "life_and_material.h"
 #include "messages.h"
 #include "stop.h"
+#include "rating_math.h"
 
 namespace gp::rating {
 
 FaceLoad face_load(const RatingNumbers& in, const MeshGeometry& g, const Tolerances& t,
                    const Stiffness& s, double Ft, double Kv, double v, double b) {
     FaceLoad f;
-    f.wm = Ft * in.KA * Kv / b;
-    const double b_over_d = b / g.d[0];
+    f.wm = over(Ft * in.KA * Kv, b);
+    const double b_over_d = over(b, g.d[0]);
     // No shaft deflection and no helix modification: only the pinion's own twist.
     f.fsh = 0.023 * f.wm * (b_over_d * b_over_d);
     f.fma = std::sqrt(t.fHb[0] * t.fHb[0] + t.fHb[1] * t.fHb[1]);
@@ -28,26 +29,26 @@ FaceLoad face_load(const RatingNumbers& in, const MeshGeometry& g, const Toleran
                                                      detail_number(f.y_beta)),
                          "KHb"};
     }
-    const double k = 1.0 + s.c_gamma_beta * f.F_beta_y / (2.0 * f.wm);
-    f.KHbeta = k <= 2.0 ? k : std::sqrt(2.0 * s.c_gamma_beta * f.F_beta_y / f.wm);
+    const double k = 1.0 + over(s.c_gamma_beta * f.F_beta_y, 2.0 * f.wm);
+    f.KHbeta = k <= 2.0 ? k : std::sqrt(over(2.0 * s.c_gamma_beta * f.F_beta_y, f.wm));
     return f;
 }
 
 double face_exponent(const MeshGeometry& g, double b) {
     const double h = std::max(g.h[0], g.h[1]);
-    const double r = std::max(b / h, 3.0);
+    const double r = std::max(over(b, h), 3.0);
     return r * r / (1.0 + r + r * r);
 }
 
 TransverseLoad transverse_load(const MeshGeometry& g, const Tolerances& t, const RunningIn& y,
                                const Stiffness& s, double Zeps, double FtH, double b) {
     TransverseLoad l;
-    l.X = s.c_gamma_alpha * (t.fpe - y.y_alpha) / (FtH / b);
+    l.X = over(s.c_gamma_alpha * (t.fpe - y.y_alpha), over(FtH, b));
     const double eg = g.eps_gamma;
     const double k = eg <= 2.0 ? 0.5 * eg * (0.9 + 0.4 * l.X)
-                               : 0.9 + 0.4 * std::sqrt(2.0 * (eg - 1.0) / eg) * l.X;
-    l.KHalpha = std::min(std::max(k, 1.0), eg / (g.eps_alpha * Zeps * Zeps));
-    l.KFalpha = std::min(std::max(k, 1.0), eg / (0.25 * g.eps_alpha + 0.75));
+                               : 0.9 + 0.4 * std::sqrt(over(2.0 * (eg - 1.0), eg)) * l.X;
+    l.KHalpha = std::min(std::max(k, 1.0), over(eg, g.eps_alpha * Zeps * Zeps));
+    l.KFalpha = std::min(std::max(k, 1.0), over(eg, 0.25 * g.eps_alpha + 0.75));
     return l;
 }
 

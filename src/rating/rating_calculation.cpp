@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "number_parse.h"
 #include "rating_quantities.h"
+#include "rating_math.h"
 
 namespace gp::rating {
 namespace {
@@ -162,8 +163,8 @@ AtLoad at_torque(const Basis& b, double T1) {
 
 // The smallest safety factor against its minimum.
 double safety_ratio(const Basis& b, const AtLoad& a) {
-    return std::min({a.cs.SH[0] / b.in.SHmin, a.cs.SH[1] / b.in.SHmin, a.rs.SF[0] / b.in.SFmin,
-                     a.rs.SF[1] / b.in.SFmin});
+    return std::min({over(a.cs.SH[0], b.in.SHmin), over(a.cs.SH[1], b.in.SHmin),
+                     over(a.rs.SF[0], b.in.SFmin), over(a.rs.SF[1], b.in.SFmin)});
 }
 
 void add_warning(std::vector<std::string>& w, const char* text) {
@@ -301,7 +302,7 @@ Outcome<RatedPair> rated_pair_of(const GearPairInput& form) {
         const GearPairOf<const std::string*> fillets = {&form.cgyj1, &form.cgyj2};
         for (int i = 0; i < kGears; ++i) {
             const auto radius = strict_number(*fillets[i], i == 0 ? "cgyj1" : "cgyj2");
-            p.rho_fP[i] = radius ? *radius / n.mn : 0.38;
+            p.rho_fP[i] = radius ? over(*radius, n.mn) : 0.38;
         }
         p.z = n.z;
         p.mn = n.mn;

@@ -5,6 +5,7 @@
 #include "messages.h"
 #include "pi.h"
 #include "stop.h"
+#include "rating_math.h"
 
 namespace gp::rating {
 namespace {
@@ -20,7 +21,7 @@ struct VirtualGear {
 VirtualGear virtual_gear(const RatedPair& p, const MeshGeometry& g, int i) {
     const double cos_bb = std::cos(g.beta_b);
     VirtualGear v;
-    v.dn = g.d[i] / (cos_bb * cos_bb);
+    v.dn = over(g.d[i], cos_bb * cos_bb);
     v.dbn = v.dn * std::cos(g.alpha_n);
     v.dan = v.dn + p.da[i] - g.d[i];
     v.pbn = kExactPi * p.mn * std::cos(g.alpha_n);
@@ -40,25 +41,26 @@ struct Arm {
 Arm moment_arm(const RatedPair& p, const MeshGeometry& g, const VirtualGear& v,
                const RootGeometry& r, int i, double dL) {
     const double mn = p.mn, zn = g.zn[i];
-    const double alpha_L = std::acos(v.dbn / dL);
+    const double alpha_L = std::acos(over(v.dbn, dL));
     const double gamma_L =
-        (kExactPi / 2.0 + 2.0 * std::tan(g.alpha_n) * p.x[i]) / zn + inv(g.alpha_n) - inv(alpha_L);
+        over(kExactPi / 2.0 + 2.0 * std::tan(g.alpha_n) * p.x[i], zn) + inv(g.alpha_n) -
+        inv(alpha_L);
     Arm a;
     a.alpha_F = alpha_L - gamma_L;
-    a.hF = (mn / 2.0) * ((std::cos(gamma_L) - std::sin(gamma_L) * std::tan(a.alpha_F)) * dL / mn -
-                         zn * std::cos(kExactPi / 3.0 - r.theta) - r.G / std::cos(r.theta) +
+    a.hF = (mn / 2.0) * (over((std::cos(gamma_L) - std::sin(gamma_L) * std::tan(a.alpha_F)) * dL, mn) -
+                         zn * std::cos(kExactPi / 3.0 - r.theta) - over(r.G, std::cos(r.theta)) +
                          p.rho_fP[i]);
     return a;
 }
 
 double form_factor(double hF, double alpha_F, double sFn, double mn, double alpha_n) {
-    const double s = sFn / mn;
-    return 6.0 * (hF / mn) * std::cos(alpha_F) / (s * s * std::cos(alpha_n));
+    const double s = over(sFn, mn);
+    return over(6.0 * over(hF, mn) * std::cos(alpha_F), s * s * std::cos(alpha_n));
 }
 
 double stress_correction(double sFn, double hF, double qs) {
-    const double L = sFn / hF;
-    return (1.2 + 0.13 * L) * std::pow(qs, 1.0 / (1.21 + 2.3 / L));
+    const double L = over(sFn, hF);
+    return (1.2 + 0.13 * L) * std::pow(qs, over(1.0, 1.21 + over(2.3, L)));
 }
 
 [[noreturn]] void section_fails(int gear, const char* what, double value) {
@@ -70,11 +72,11 @@ double stress_correction(double sFn, double hF, double qs) {
 void critical_section(const RatedPair& p, const MeshGeometry& g, int i, RootGeometry& r) {
     const double mn = p.mn, zn = g.zn[i], rho_fP = p.rho_fP[i] * mn, hfP = p.hfP * mn;
     r.E = (kExactPi / 4.0) * mn - hfP * std::tan(g.alpha_n) -
-          (1.0 - std::sin(g.alpha_n)) * rho_fP / std::cos(g.alpha_n);
-    r.G = rho_fP / mn - hfP / mn + p.x[i];
-    r.H = (2.0 / zn) * (kExactPi / 2.0 - r.E / mn) - kExactPi / 3.0;
+          over((1.0 - std::sin(g.alpha_n)) * rho_fP, std::cos(g.alpha_n));
+    r.G = over(rho_fP, mn) - over(hfP, mn) + p.x[i];
+    r.H = over(2.0, zn) * (kExactPi / 2.0 - over(r.E, mn)) - kExactPi / 3.0;
 
-    const double slope = 2.0 * r.G / zn;
+    const double slope = over(2.0 * r.G, zn);
     double theta = kExactPi / 6.0;
     bool converged = false;
     for (r.steps = 1; r.steps <= kMaxSteps; ++r.steps) {
@@ -93,11 +95,11 @@ void critical_section(const RatedPair& p, const MeshGeometry& g, int i, RootGeom
     r.theta = theta;
     const double cos_t = std::cos(theta);
     r.sFn = mn * (zn * std::sin(kExactPi / 3.0 - theta) +
-                  std::sqrt(3.0) * (r.G / cos_t - rho_fP / mn));
+                  std::sqrt(3.0) * (over(r.G, cos_t) - over(rho_fP, mn)));
     if (!(r.sFn > 0.0)) section_fails(i, "sFn", r.sFn);
     const double under = zn * cos_t * cos_t - 2.0 * r.G;
     if (!(under > 0.0)) section_fails(i, "zn·cos²ϑ − 2G", under);
-    r.rhoF = mn * (rho_fP / mn + 2.0 * r.G * r.G / (cos_t * under));
+    r.rhoF = mn * (over(rho_fP, mn) + over(2.0 * r.G * r.G, cos_t * under));
     if (!(r.rhoF > 0.0)) section_fails(i, "ρF", r.rhoF);
 }
 
@@ -124,7 +126,7 @@ GearPairOf<RootGeometry> root_geometry(const RatedPair& p, const MeshGeometry& g
         r.hFe = at_e.hF;
         if (!(r.hFe > 0.0)) section_fails(i, "hFe", r.hFe);
         r.YF = form_factor(r.hFe, r.alpha_Fen, r.sFn, p.mn, g.alpha_n);
-        r.qs = r.sFn / (2.0 * r.rhoF);
+        r.qs = over(r.sFn, 2.0 * r.rhoF);
         r.YS = stress_correction(r.sFn, r.hFe, r.qs);
 
         const Arm at_tip = moment_arm(p, g, v[i], r, i, v[i].dan);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "pi.h"
+#include "rating_math.h"
 
 namespace gp::rating {
 
@@ -11,9 +12,10 @@ Stiffness stiffness_at_full_load(const RatedPair& p, const MeshGeometry& g) {
                      C6 = -0.00193, C7 = -0.24188, C8 = 0.00529, C9 = 0.00182;
     const double zn1 = g.zn[0], zn2 = g.zn[1], x1 = p.x[0], x2 = p.x[1];
     Stiffness s;
-    s.q_prime = C1 + C2 / zn1 + C3 / zn2 + C4 * x1 + C5 * x1 / zn1 + C6 * x2 + C7 * x2 / zn2 +
+    s.q_prime = C1 + over(C2, zn1) + over(C3, zn2) + C4 * x1 + over(C5 * x1, zn1) + C6 * x2 +
+                over(C7 * x2, zn2) +
                 C8 * x1 * x1 + C9 * x2 * x2;
-    s.c_th = 1.0 / s.q_prime;
+    s.c_th = over(1.0, s.q_prime);
     constexpr double CM = 0.8, CR = 1.0;  // solid disc blanks
     s.CB = (1.0 + 0.5 * (1.2 - p.hfP)) * (1.0 - 0.02 * (20.0 - p.alpha_n_deg));
     s.c_prime = s.c_th * CM * CR * s.CB * std::cos(g.beta);
@@ -31,9 +33,9 @@ Stiffness stiffness_at(const Stiffness& full, const MeshGeometry& g, double w) {
 double reduced_mass(const RatedPair& p, const MeshGeometry& g, const RatingNumbers& in) {
     const double rho1 = in.rho[0] * 1e-9, rho2 = in.rho[1] * 1e-9;  // kg/mm³
     const double dm1 = (p.da[0] + p.df[0]) / 2.0;
-    const double ratio = dm1 / g.db[0];
-    return (kExactPi / 8.0) * (ratio * ratio) * (dm1 * dm1) /
-           (1.0 / rho1 + 1.0 / (rho2 * g.u * g.u));
+    const double ratio = over(dm1, g.db[0]);
+    return over((kExactPi / 8.0) * (ratio * ratio) * (dm1 * dm1),
+                over(1.0, rho1) + over(1.0, rho2 * g.u * g.u));
 }
 
 double tip_relief(const RatingNumbers& in) {
@@ -51,13 +53,13 @@ DynamicFactor dynamic_factor(const MeshGeometry& g, const Stiffness& s, const To
                              double w) {
     DynamicFactor k;
     k.mred = mred;
-    k.nE1 = 30000.0 / (kExactPi * z1) * std::sqrt(s.c_gamma_alpha / mred);
-    k.N = n1 / k.nE1;
+    k.nE1 = over(30000.0, kExactPi * z1) * std::sqrt(over(s.c_gamma_alpha, mred));
+    k.N = over(n1, k.nE1);
     k.NS = w < 100.0 ? 0.5 + 0.35 * std::sqrt(w / 100.0) : 0.85;
     k.Ca = Ca;
-    k.Bp = s.c_prime * (t.fpb - y.y_alpha) / w;
-    k.Bf = s.c_prime * (t.ffa_pair - y.y_f) / w;
-    k.Bk = std::fabs(1.0 - s.c_prime * Ca / w);
+    k.Bp = over(s.c_prime * (t.fpb - y.y_alpha), w);
+    k.Bf = over(s.c_prime * (t.ffa_pair - y.y_f), w);
+    k.Bk = std::fabs(1.0 - over(s.c_prime * Ca, w));
 
     const double eg = g.eps_gamma;
     constexpr double Cv1 = 0.32, Cv5 = 0.47;
