@@ -85,8 +85,8 @@ void GoldenPairs(benchmark::State& state) {
         }
     }
     state.counters["s/pair"] = benchmark::Counter(
-        static_cast<double>(rows.size()), benchmark::Counter::kIsIterationInvariantRate |
-                                              benchmark::Counter::kInvert);
+        static_cast<double>(rows.size()),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(GoldenPairs)->Unit(benchmark::kMillisecond);
 

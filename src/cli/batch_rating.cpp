@@ -30,8 +30,7 @@ std::string joined(const std::vector<std::string>& texts) {
     return all;
 }
 
-void append_rating_row(const BatchRow& row, std::string& out, bool with_detail,
-                       std::size_t width) {
+void append_rating_row(const BatchRow& row, std::string& out, bool with_detail, std::size_t width) {
     const auto outcome = rating::rate(row.input, row.rating);
     if (const auto* stop = std::get_if<Stop>(&outcome)) {
         out += "stop,";

@@ -13,10 +13,10 @@
 namespace gp::rating {
 
 struct BendingFactors {
-    double Ybeta = 0;              // helix angle factor
-    GearPairOf<double> YB{};       // rim thickness factors
-    double YDT = 0;                // deep tooth factor
-    double YST = 2.0;              // stress correction factor of the test gear
+    double Ybeta = 0;         // helix angle factor
+    GearPairOf<double> YB{};  // rim thickness factors
+    double YDT = 0;           // deep tooth factor
+    double YST = 2.0;         // stress correction factor of the test gear
 };
 BendingFactors bending_factors(const RatedPair& p, const MeshGeometry& g, const RatingNumbers& in);
 

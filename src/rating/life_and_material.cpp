@@ -1,9 +1,10 @@
 #include "life_and_material.h"
-#include "rating_math.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+
+#include "rating_math.h"
 
 namespace gp::rating {
 namespace {

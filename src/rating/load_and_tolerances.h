@@ -23,12 +23,12 @@ Load load_of(const MeshGeometry& g, double T1, double n1, double KA, double b);
 GearPairOf<double> load_cycles(const MeshGeometry& g, double n1, double Lh);
 
 struct Tolerances {
-    GearPairOf<double> fpt{};  // single pitch tolerances, µm
-    GearPairOf<double> ffa{};  // profile form tolerances, µm
-    GearPairOf<double> fHb{};  // helix slope tolerances, µm
-    double fpb = 0;            // transverse base pitch deviation of the pair
-    double ffa_pair = 0;       // larger profile form deviation
-    double fpe = 0;            // max(fpb, ffα): what governs the transverse load factor
+    GearPairOf<double> fpt{};     // single pitch tolerances, µm
+    GearPairOf<double> ffa{};     // profile form tolerances, µm
+    GearPairOf<double> fHb{};     // helix slope tolerances, µm
+    double fpb = 0;               // transverse base pitch deviation of the pair
+    double ffa_pair = 0;          // larger profile form deviation
+    double fpe = 0;               // max(fpb, ffα): what governs the transverse load factor
     bool outside_ranges = false;  // a size lay outside the tolerance tables' ranges
 };
 Tolerances tolerances(const RatedPair& p, const MeshGeometry& g, const GearPairOf<double>& grade);

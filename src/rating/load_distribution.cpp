@@ -5,8 +5,8 @@
 
 #include "life_and_material.h"
 #include "messages.h"
-#include "stop.h"
 #include "rating_math.h"
+#include "stop.h"
 
 namespace gp::rating {
 
@@ -24,10 +24,9 @@ FaceLoad face_load(const RatingNumbers& in, const MeshGeometry& g, const Toleran
     }
     f.F_beta_y = f.F_beta_x - f.y_beta;
     if (!(f.F_beta_y > 0.0)) {
-        throw StopSignal{msg::rating::kRunInExceedsMisalignment,
-                         msg::rating::run_in_exceeds(detail_number(f.F_beta_x),
-                                                     detail_number(f.y_beta)),
-                         "KHb"};
+        throw StopSignal{
+            msg::rating::kRunInExceedsMisalignment,
+            msg::rating::run_in_exceeds(detail_number(f.F_beta_x), detail_number(f.y_beta)), "KHb"};
     }
     const double k = 1.0 + over(s.c_gamma_beta * f.F_beta_y, 2.0 * f.wm);
     f.KHbeta = k <= 2.0 ? k : std::sqrt(over(2.0 * s.c_gamma_beta * f.F_beta_y, f.wm));

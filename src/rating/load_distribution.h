@@ -10,12 +10,12 @@
 namespace gp::rating {
 
 struct FaceLoad {
-    double wm = 0;         // Ft·KA·Kv/b, N/mm
-    double fsh = 0;        // deformation component, µm
-    double fma = 0;        // manufacturing component, µm
-    double F_beta_x = 0;   // initial equivalent misalignment, µm
-    double y_beta = 0;     // its running-in allowance, µm
-    double F_beta_y = 0;   // misalignment after running-in, µm
+    double wm = 0;        // Ft·KA·Kv/b, N/mm
+    double fsh = 0;       // deformation component, µm
+    double fma = 0;       // manufacturing component, µm
+    double F_beta_x = 0;  // initial equivalent misalignment, µm
+    double y_beta = 0;    // its running-in allowance, µm
+    double F_beta_y = 0;  // misalignment after running-in, µm
     double KHbeta = 0;
 };
 // Stops when running-in takes up the whole misalignment.

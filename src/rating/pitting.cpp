@@ -85,7 +85,8 @@ PittingLimits pitting_limits(const MeshGeometry& g, const RatingNumbers& in, dou
 ContactStress contact_stress(const MeshGeometry& g, const ContactFactors& z,
                              const PittingLimits& lim, double Ft, double b, double load_factor) {
     ContactStress c;
-    c.sigma_H0 = z.ZH * z.ZE * z.Zeps * z.Zbeta * std::sqrt(over(over(Ft, g.d[0] * b) * (g.u + 1.0), g.u));
+    c.sigma_H0 =
+        z.ZH * z.ZE * z.Zeps * z.Zbeta * std::sqrt(over(over(Ft, g.d[0] * b) * (g.u + 1.0), g.u));
     const double k = std::sqrt(load_factor);
     c.sigma_H[0] = z.ZB * c.sigma_H0 * k;
     c.sigma_H[1] = z.ZD * c.sigma_H0 * k;

@@ -34,9 +34,9 @@ PittingLimits pitting_limits(const MeshGeometry& g, const RatingNumbers& in, dou
                              const std::optional<GearPairOf<double>>& cycles);
 
 struct ContactStress {
-    double sigma_H0 = 0;            // nominal contact stress, N/mm²
-    GearPairOf<double> sigma_H{};   // contact stresses, N/mm²
-    GearPairOf<double> SH{};        // safety factors
+    double sigma_H0 = 0;           // nominal contact stress, N/mm²
+    GearPairOf<double> sigma_H{};  // contact stresses, N/mm²
+    GearPairOf<double> SH{};       // safety factors
 };
 ContactStress contact_stress(const MeshGeometry& g, const ContactFactors& z,
                              const PittingLimits& lim, double Ft, double b, double load_factor);

@@ -7,8 +7,8 @@
 #include "geometry_numbers.h"
 #include "messages.h"
 #include "number_parse.h"
-#include "rating_quantities.h"
 #include "rating_math.h"
+#include "rating_quantities.h"
 
 namespace gp::rating {
 namespace {
@@ -45,7 +45,9 @@ void check_inputs(const RatedPair& p, const RatingNumbers& in) {
     const auto non_negative = [](double v, const char* name) {
         if (!(v >= 0.0)) refuse(m::kBadMaterial, name, v, m::kMustBeNonNegative, name);
     };
-    const auto per_gear = [](int i, const char* one, const char* two) { return i == 0 ? one : two; };
+    const auto per_gear = [](int i, const char* one, const char* two) {
+        return i == 0 ? one : two;
+    };
     for (int i = 0; i < kGears; ++i) {
         positive(in.sHlim[i], per_gear(i, "sHlim1", "sHlim2"));
         positive(in.sFlim[i], per_gear(i, "sFlim1", "sFlim2"));
@@ -179,7 +181,8 @@ std::vector<std::string> warnings_of(const Basis& b, const AtLoad& a) {
         if (qs < 1.0 || qs >= 8.0) add_warning(w, m::kNotchOutOfRange);
     }
     for (int i = 0; i < kGears; ++i) {
-        if (b.in.RzF[i].value_or(6.0 * b.in.Ra[i]) > 40.0) add_warning(w, m::kRootRoughnessOutOfRange);
+        if (b.in.RzF[i].value_or(6.0 * b.in.Ra[i]) > 40.0)
+            add_warning(w, m::kRootRoughnessOutOfRange);
     }
     if (b.tol.outside_ranges) add_warning(w, m::kSizeOutOfRange);
     if (b.in.KA < 1.0) add_warning(w, m::kLowApplicationFactor);
@@ -286,8 +289,8 @@ std::optional<double> strict_number(const std::string& text, const char* column)
         } catch (const StopSignal&) {
         }
     }
-    throw StopSignal{m::not_a_number(column), m::value_is(column, "“" + text + "”") + m::kNotANumber,
-                     column};
+    throw StopSignal{m::not_a_number(column),
+                     m::value_is(column, "“" + text + "”") + m::kNotANumber, column};
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include "messages.h"
 #include "pi.h"
-#include "stop.h"
 #include "rating_math.h"
+#include "stop.h"
 
 namespace gp::rating {
 
@@ -38,9 +38,9 @@ MeshGeometry mesh_geometry(const RatedPair& p) {
 
     for (int i = 0; i < kGears; ++i) {
         if (!(p.da[i] > g.db[i])) {
-            throw StopSignal{msg::rating::kTipInsideBase,
-                             msg::rating::tip_not_above_base(i, detail_number(p.da[i]),
-                                                             detail_number(g.db[i]))};
+            throw StopSignal{
+                msg::rating::kTipInsideBase,
+                msg::rating::tip_not_above_base(i, detail_number(p.da[i]), detail_number(g.db[i]))};
         }
     }
     GearPairOf<double> tip_roll{};  // half the tip-to-base tangent of each gear

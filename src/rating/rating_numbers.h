@@ -21,8 +21,8 @@ const char* material_class_name(MaterialClass c);
 struct RatingNumbers {
     std::optional<double> n1;  // pinion speed, 1/min; empty refused
     double KA = 1.0;
-    GearPairOf<double> Q{6.0, 6.0};  // accuracy grades (checked to be whole numbers 0…12)
-    std::optional<double> Ca;        // tip relief, µm; empty: the mean of the Cay values
+    GearPairOf<double> Q{6.0, 6.0};      // accuracy grades (checked to be whole numbers 0…12)
+    std::optional<double> Ca;            // tip relief, µm; empty: the mean of the Cay values
     std::optional<double> KHb, Kv, KHa;  // given factors
     GearPairOf<MaterialClass> mat{MaterialClass::Eh, MaterialClass::Eh};
     GearPairOf<double> sHlim{1500.0, 1500.0};  // N/mm²

@@ -20,7 +20,7 @@ enum class QuantityGroup { Geometry, LoadFactors, Pitting, Bending, Capacity };
 enum class GivenFactor { None, Kv, KHbeta, KHalpha };
 
 struct RatingQuantity {
-    const char* key;     // column name; per gear the batch columns add 1 and 2
+    const char* key;  // column name; per gear the batch columns add 1 and 2
     QuantityGroup group;
     bool per_gear;       // a value for the pinion and one for the wheel
     bool in_batch;       // one of the batch tool's columns

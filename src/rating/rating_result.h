@@ -11,16 +11,16 @@
 #include "load_distribution.h"
 #include "pitting.h"
 #include "rated_pair.h"
-#include "rating_numbers.h"
 #include "rating_geometry.h"
+#include "rating_numbers.h"
 #include "root_geometry.h"
 #include "stiffness_and_dynamic.h"
 
 namespace gp::rating {
 
 struct RatingResult {
-    RatedPair pair;         // what was rated
-    RatingNumbers inputs;   // with what: the rating inputs, defaults filled in
+    RatedPair pair;        // what was rated
+    RatingNumbers inputs;  // with what: the rating inputs, defaults filled in
     MeshGeometry geometry;
     Load load;
     std::optional<GearPairOf<double>> cycles;  // NL1, NL2; empty without a life

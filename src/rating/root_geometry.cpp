@@ -4,8 +4,8 @@
 
 #include "messages.h"
 #include "pi.h"
-#include "stop.h"
 #include "rating_math.h"
+#include "stop.h"
 
 namespace gp::rating {
 namespace {
@@ -42,14 +42,13 @@ Arm moment_arm(const RatedPair& p, const MeshGeometry& g, const VirtualGear& v,
                const RootGeometry& r, int i, double dL) {
     const double mn = p.mn, zn = g.zn[i];
     const double alpha_L = std::acos(over(v.dbn, dL));
-    const double gamma_L =
-        over(kExactPi / 2.0 + 2.0 * std::tan(g.alpha_n) * p.x[i], zn) + inv(g.alpha_n) -
-        inv(alpha_L);
+    const double gamma_L = over(kExactPi / 2.0 + 2.0 * std::tan(g.alpha_n) * p.x[i], zn) +
+                           inv(g.alpha_n) - inv(alpha_L);
     Arm a;
     a.alpha_F = alpha_L - gamma_L;
-    a.hF = (mn / 2.0) * (over((std::cos(gamma_L) - std::sin(gamma_L) * std::tan(a.alpha_F)) * dL, mn) -
-                         zn * std::cos(kExactPi / 3.0 - r.theta) - over(r.G, std::cos(r.theta)) +
-                         p.rho_fP[i]);
+    a.hF = (mn / 2.0) *
+           (over((std::cos(gamma_L) - std::sin(gamma_L) * std::tan(a.alpha_F)) * dL, mn) -
+            zn * std::cos(kExactPi / 3.0 - r.theta) - over(r.G, std::cos(r.theta)) + p.rho_fP[i]);
     return a;
 }
 

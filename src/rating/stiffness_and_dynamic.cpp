@@ -13,8 +13,7 @@ Stiffness stiffness_at_full_load(const RatedPair& p, const MeshGeometry& g) {
     const double zn1 = g.zn[0], zn2 = g.zn[1], x1 = p.x[0], x2 = p.x[1];
     Stiffness s;
     s.q_prime = C1 + over(C2, zn1) + over(C3, zn2) + C4 * x1 + over(C5 * x1, zn1) + C6 * x2 +
-                over(C7 * x2, zn2) +
-                C8 * x1 * x1 + C9 * x2 * x2;
+                over(C7 * x2, zn2) + C8 * x1 * x1 + C9 * x2 * x2;
     s.c_th = over(1.0, s.q_prime);
     constexpr double CM = 0.8, CR = 1.0;  // solid disc blanks
     s.CB = (1.0 + 0.5 * (1.2 - p.hfP)) * (1.0 - 0.02 * (20.0 - p.alpha_n_deg));

@@ -78,16 +78,41 @@ TEST(RatingBatch, TechnicalReportExampleTypedAsAForm) {
     // c′th is not a column: it is c′ / (CM·CR·CB·cos β) at this load (w > 100 N/mm).
     v["c_th"] = v["c_prime"] / (0.8 * 0.9 * std::cos(15.8 * std::numbers::pi / 180));
     const std::map<std::string, double> report = {
-        {"Ft", 127352.0},      {"v", 2.664},          {"Kv", 1.003},          {"KHalpha", 1.0},
-        {"KFalpha", 1.0},      {"KHbeta", 1.16},      {"KFbeta", 1.12803},    {"zn1", 18.905},
-        {"zn2", 114.543},      {"NL1", 1.080e9},      {"NL2", 1.783e8},       {"ZNT1", 0.91},
-        {"ZNT2", 0.962},       {"ZX", 1.0},           {"ZW", 1.0},            {"ZR", 0.96599},
-        {"Zv", 0.96911},       {"ZL", 1.04739},       {"Zbeta", 1.01944},     {"Zeps", 0.803},
-        {"ZE", 189.81170},     {"ZB", 1.0},           {"ZD", 1.0},            {"ZH", 2.39533},
-        {"c_prime", 12.37047}, {"c_th", 17.85584},    {"c_gamma_alpha", 17.46485},
-        {"c_gamma_beta", 14.84512}, {"sigma_H0", 1206.58207}, {"sigma_H1", 1301.35343},
-        {"sigma_H2", 1301.35343}, {"sigma_HP1", 1338.48050}, {"sigma_HP2", 1414.52551},
-        {"SH1", 1.02853},      {"SH2", 1.08696},
+        {"Ft", 127352.0},
+        {"v", 2.664},
+        {"Kv", 1.003},
+        {"KHalpha", 1.0},
+        {"KFalpha", 1.0},
+        {"KHbeta", 1.16},
+        {"KFbeta", 1.12803},
+        {"zn1", 18.905},
+        {"zn2", 114.543},
+        {"NL1", 1.080e9},
+        {"NL2", 1.783e8},
+        {"ZNT1", 0.91},
+        {"ZNT2", 0.962},
+        {"ZX", 1.0},
+        {"ZW", 1.0},
+        {"ZR", 0.96599},
+        {"Zv", 0.96911},
+        {"ZL", 1.04739},
+        {"Zbeta", 1.01944},
+        {"Zeps", 0.803},
+        {"ZE", 189.81170},
+        {"ZB", 1.0},
+        {"ZD", 1.0},
+        {"ZH", 2.39533},
+        {"c_prime", 12.37047},
+        {"c_th", 17.85584},
+        {"c_gamma_alpha", 17.46485},
+        {"c_gamma_beta", 14.84512},
+        {"sigma_H0", 1206.58207},
+        {"sigma_H1", 1301.35343},
+        {"sigma_H2", 1301.35343},
+        {"sigma_HP1", 1338.48050},
+        {"sigma_HP2", 1414.52551},
+        {"SH1", 1.02853},
+        {"SH2", 1.08696},
     };
     ASSERT_EQ(report.size(), 35u);
     for (const auto& [name, figure] : report) {
@@ -115,8 +140,9 @@ TEST(RatingBatch, ColumnContract) {
         {",,,,,,,", msg::rating::kNoSpeed, {}},
         {"0.76k,,1500,,,,,", "cgyj1", {}},
     };
-    std::string text = "zxja,fmn,fjafn,lxjbt,ckbw,h0,c0,nj,cs1z1,cs2z2,ess1,ess2,esi1,esi2,fr1,fr2,"
-                       "xng1,xng2,cgyj1,cgyj2,n1,KHb,Kv,KA,Lh,mat1\n";
+    std::string text =
+        "zxja,fmn,fjafn,lxjbt,ckbw,h0,c0,nj,cs1z1,cs2z2,ess1,ess2,esi1,esi2,fr1,fr2,"
+        "xng1,xng2,cgyj1,cgyj2,n1,KHb,Kv,KA,Lh,mat1\n";
     for (const Row& r : rows) text += form + r.cells + "\n";
     const auto out = csv::parse(testing::run_cli("rating " + scratch_file("rows.csv", text)).out);
     ASSERT_EQ(out.size(), std::size(rows) + 1);
@@ -130,9 +156,9 @@ TEST(RatingBatch, ColumnContract) {
         }
         ASSERT_EQ(cells[0], "ok") << "row " << r << ": " << cells[1];
         for (std::size_t c = 2; c < head.size(); ++c) {
-            const bool skipped = std::find_if(rows[r].empty.begin(), rows[r].empty.end(),
-                                              [&](const char* n) { return head[c] == n; }) !=
-                                 rows[r].empty.end();
+            const bool skipped =
+                std::find_if(rows[r].empty.begin(), rows[r].empty.end(),
+                             [&](const char* n) { return head[c] == n; }) != rows[r].empty.end();
             EXPECT_EQ(cells[c].empty(), skipped) << "row " << r << " " << head[c];
         }
     }
@@ -148,8 +174,9 @@ TEST(RatingBatch, ColumnContract) {
     }
     const std::string plain_file = scratch_file("plain.csv", plain);
     for (const char* mode : {"geometry", "strength"}) {
-        EXPECT_EQ(testing::run_cli(std::string(mode) + " " + plain_file).out,
-                  testing::run_cli(std::string(mode) + " " + testing::golden("rating-cases.csv")).out)
+        EXPECT_EQ(
+            testing::run_cli(std::string(mode) + " " + plain_file).out,
+            testing::run_cli(std::string(mode) + " " + testing::golden("rating-cases.csv")).out)
             << mode;
     }
 }

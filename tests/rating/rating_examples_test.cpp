@@ -64,6 +64,7 @@ constexpr double kPair = NAN;
 
 TEST(RatingExamples, HelicalPairOfTheTechnicalReport) {
     const RatingResult r = rated(testing::tr_pair(), testing::tr_inputs());
+    // clang-format off
     expect_values(r, {
         {"Ft", 127352.3815, kPair}, {"v", 2.664198365, kPair}, {"Kv", 1.003189289, kPair},
         {"KHalpha", 1, kPair}, {"KFalpha", 1, kPair}, {"KHbeta", 1.159561815, kPair},
@@ -104,6 +105,7 @@ TEST(RatingExamples, HelicalPairOfTheTechnicalReport) {
         {"YRrelT", 1.031363371, 1.031363371}, {"YX", 0.97, 0.97},
         {"sigma_FP", 882.2982943, 920.8038264}, {"SF", 1.985870463, 2.122306475},
     });
+    // clang-format on
     EXPECT_EQ(r.dynamic->range, KvRange::Subcritical);
 }
 
@@ -111,6 +113,7 @@ TEST(RatingExamples, SpurPairRootGeometry) {
     RatingNumbers in;
     in.n1 = 980;
     const RatingResult r = rated(testing::spur_pair(), in);
+    // clang-format off
     expect_values(r, {
         {"alpha_wt", 21.53190229, kPair}, {"eps_alpha", 1.536323595, kPair},
         {"Ft", 14103.4187, kPair}, {"ZH", 2.395940667, kPair}, {"M1", 1.005547045, kPair},
@@ -124,6 +127,7 @@ TEST(RatingExamples, SpurPairRootGeometry) {
         {"hFe", 4.024225656, 5.103691333}, {"YF", 1.222754483, 1.426592256},
         {"YS", 2.517929616, 2.374088267},
     });
+    // clang-format on
 }
 
 }  // namespace

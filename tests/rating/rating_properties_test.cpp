@@ -28,9 +28,9 @@ TEST(RatingProperties, LoadScalingAndMaxTorqueOverRandomPairs) {
     int rated = 0;
     for (int n = 0; n < 300; ++n) {
         const double z1 = std::floor(14 + 30 * unit(gen)), z2 = std::floor(z1 + 100 * unit(gen));
-        RatedPair p = testing::pair_of(z1, z2, 1 + 9 * unit(gen), 20, 30 * unit(gen),
-                                       10 + 60 * unit(gen), 0.6 * unit(gen), 0.5 * unit(gen),
-                                       std::pow(10.0, 1 + 3 * unit(gen)));
+        RatedPair p =
+            testing::pair_of(z1, z2, 1 + 9 * unit(gen), 20, 30 * unit(gen), 10 + 60 * unit(gen),
+                             0.6 * unit(gen), 0.5 * unit(gen), std::pow(10.0, 1 + 3 * unit(gen)));
         p.b = p.b * p.mn / 4;
         RatingNumbers in;
         in.n1 = std::pow(10.0, 2 + 2 * unit(gen));
@@ -96,10 +96,15 @@ TEST(RatingProperties, StopsAndWarnings) {
         {"tip inside base", [](auto& p, auto&) { p.da[0] = 130; }, m::kTipInsideBase, nullptr},
         {"wheel tip beyond pinion tangent", [](auto& p, auto&) { p.da[1] = 900; },
          m::kContactOffFlank, nullptr},
-        {"εα below 1", [](auto& p, auto&) { p.da = {152, 862}; }, m::kContactRatioBelowOne,
-         nullptr},
+        {"εα below 1",
+         [](auto& p, auto&) {
+             p.da = {152, 862};
+         },
+         m::kContactRatioBelowOne, nullptr},
         {"running-in above misalignment",
-         [](auto&, auto& in) { in.mat = {MaterialClass::St, MaterialClass::St}, in.sHlim = {300, 300}; },
+         [](auto&, auto& in) {
+             in.mat = {MaterialClass::St, MaterialClass::St}, in.sHlim = {300, 300};
+         },
          m::kRunInExceedsMisalignment, nullptr},
         {"given KHβ skips that stop",
          [](auto&, auto& in) {
@@ -109,14 +114,20 @@ TEST(RatingProperties, StopsAndWarnings) {
         {"thin rim", [](auto&, auto& in) { in.sR[1] = 9; }, m::kRimTooThin, nullptr},
         {"thin rim rated", [](auto&, auto& in) { in.sR[1] = 12; }, nullptr, nullptr},
         {"main resonance", [](auto&, auto& in) { in.n1 = 9000; }, nullptr, m::kMainResonance},
-        {"wide fillet", [](auto& p, auto&) { p.rho_fP = {1.2, 1.2}; }, nullptr,
-         m::kNotchOutOfRange},
+        {"wide fillet",
+         [](auto& p, auto&) {
+             p.rho_fP = {1.2, 1.2};
+         },
+         nullptr, m::kNotchOutOfRange},
         {"rough root", [](auto&, auto& in) { in.RzF[1] = 41; }, nullptr,
          m::kRootRoughnessOutOfRange},
         {"wide face", [](auto& p, auto&) { p.b = 1001; }, nullptr, m::kSizeOutOfRange},
         {"KA below 1", [](auto&, auto& in) { in.KA = 0.9; }, nullptr, m::kLowApplicationFactor},
-        {"rounding beyond the rack tip", [](auto& p, auto&) { p.rho_fP = {0.6, 0.6}; }, nullptr,
-         m::kRoundingTooLarge},
+        {"rounding beyond the rack tip",
+         [](auto& p, auto&) {
+             p.rho_fP = {0.6, 0.6};
+         },
+         nullptr, m::kRoundingTooLarge},
     };
     for (const Case& c : cases) {
         RatedPair p = testing::tr_pair();
@@ -143,7 +154,8 @@ TEST(RatingProperties, StopsAndWarnings) {
     // Above 30° of helix, a pair of its own.
     RatingNumbers in;
     in.n1 = 1000;
-    const auto steep = std::get<RatingResult>(rate(testing::pair_of(30, 60, 3, 20, 32, 40, 0, 0, 100), in));
+    const auto steep =
+        std::get<RatingResult>(rate(testing::pair_of(30, 60, 3, 20, 32, 40, 0, 0, 100), in));
     EXPECT_EQ(steep.warnings, std::vector<std::string>{m::kHelixOver30});
 }
 
