@@ -2,10 +2,14 @@
 // (target: well under 1 ms); the same pair asked for a chord tolerance far below what
 // the point cap allows, so that the tolerance must be widened (the worst an outline
 // costs: a few attempts of at most one capped outline each, target under 50 ms);
+// an undercut 8-tooth pinion, whose fillet is cut up to its junction with the
+// involute (target: well under 1 ms); the check that an outline is a simple curve, on the 100-tooth
+// outline and on one at the point cap (about linear in the points: target under 50 ms at the cap);
 // and the mesh figures with the sliding along the path.
 #include <benchmark/benchmark.h>
 
 #include "mesh_figures.h"
+#include "outline_simplicity.h"
 #include "pair_profile.h"
 
 namespace gp {
@@ -47,6 +51,35 @@ void OutlineWidenedToThePointCap(benchmark::State& state) {
     state.counters["tolerance_mm"] = tolerance;
 }
 BENCHMARK(OutlineWidenedToThePointCap)->Unit(benchmark::kMillisecond);
+
+// An 8-tooth pinion shifted to just below the undercut limit of a sharp rack.
+void UndercutPinionOutline(benchmark::State& state) {
+    GearPairInput in;
+    in.zxja = "48", in.fmn = "2", in.fjafn = "20", in.lxjbt = "0", in.ckbw = "30";
+    in.h0 = "1", in.c0 = "0.25", in.cs1z1 = "8", in.cs2z2 = "40";
+    in.ess1 = in.ess2 = "-0.05", in.esi1 = in.esi2 = "-0.12", in.fr1 = in.fr2 = "0.05";
+    in.xng1 = "0.5", in.xng2 = "-0.5", in.cgyj1 = in.cgyj2 = "0.5";
+    const GeometryNumbers n = std::get<GeometryNumbers>(compute_geometry_numbers(in));
+    const RackRounding rounding{0.5, false};
+    bool undercut = false;
+    for (auto _ : state) {
+        auto outline = gear_outline(n, 0, rounding);
+        undercut = std::get<GearOutline>(outline).undercut;
+        benchmark::DoNotOptimize(outline);
+    }
+    state.counters["undercut"] = undercut;
+}
+BENCHMARK(UndercutPinionOutline)->Unit(benchmark::kMicrosecond);
+
+void OutlineSimplicity(benchmark::State& state) {
+    const GeometryNumbers n = hundred_tooth_pair();
+    const RackRounding rounding{kDefaultRoundingPerModule * n.mn, true};
+    const OutlineOptions options{ThicknessChoice::Nominal, state.range(0) ? 1e-12 : 0.001};
+    const auto outline = std::get<GearOutline>(gear_outline(n, 1, rounding, options));
+    for (auto _ : state) benchmark::DoNotOptimize(outline_crossing(outline.points));
+    state.counters["points"] = static_cast<double>(outline.points.size());
+}
+BENCHMARK(OutlineSimplicity)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void MeshFiguresAndSliding(benchmark::State& state) {
     const GeometryNumbers n = hundred_tooth_pair();

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 #include <variant>
 
 #include "mesh_figures.h"
 #include "messages.h"
+#include "outline_read_back.h"
+#include "outline_simplicity.h"
 #include "pair_profile.h"
 
 namespace gp::fuzz {
@@ -18,6 +21,9 @@ bool is_known_message(const std::string& m) {
     };
     return in(msg::kStopMessages) || in(msg::kProfileStopMessages);
 }
+
+// Points of an outline written and read back in each file format.
+constexpr std::size_t kRoundTripPoints = 2000;
 
 bool all_finite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
@@ -40,6 +46,23 @@ std::string check_outline(const Outcome<GearOutline>& outcome, const char* gear)
     if (!all_finite({o.tip_radius, o.root_radius, o.form_radius, o.outer_radius,
                      o.right_flank_base_angle, o.tolerance})) {
         return std::string(gear) + ": circle not finite";
+    }
+    // Binned on a grid: about linear in the points, bounded by the point cap.
+    if (const auto crossing = outline_crossing(o.points)) {
+        return std::string(gear) + ": outline crosses itself at edges " +
+               std::to_string(crossing->first) + " and " + std::to_string(crossing->second);
+    }
+    // The files carry every coordinate as computed, whatever its size: checked on
+    // the outline's first points, so that a check costs the same for any outline.
+    GearOutline start = o;
+    start.points.resize(std::min(o.points.size(), kRoundTripPoints));
+    for (const auto& [format, name] :
+         {std::pair{OutlineFormat::Csv, "CSV"}, std::pair{OutlineFormat::Svg, "SVG"},
+          std::pair{OutlineFormat::Dxf, "DXF"}}) {
+        if (const auto lost = first_point_not_read_back(start, format)) {
+            return std::string(gear) + ": point " + std::to_string(*lost) + " of the " + name +
+                   " file does not read back as computed";
+        }
     }
     return "";
 }

@@ -1,6 +1,8 @@
 // What must hold for the drawings of any form the geometry calculation accepts:
 // both outlines and the mesh figures end in points or in one of the system's
-// messages, never in a NaN, an empty outline or more points than the cap.
+// messages, never in a NaN, an empty outline, more points than the cap or an
+// outline that crosses itself; and the CSV, SVG and DXF files of an outline carry
+// its coordinates as computed.
 #pragma once
 
 #include <string>

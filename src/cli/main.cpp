@@ -17,6 +17,7 @@
 #include "batch_modes.h"
 #include "batch_run.h"
 #include "console.h"
+#include "contour_mode.h"
 #include "drawing_modes.h"
 #include "messages.h"
 #include "system_clock.h"
@@ -91,11 +92,15 @@ int main(int argc, char** argv) {
     if (!help && !args.empty() && gp::is_drawing_mode(args[0])) {
         return gp::run_drawing_mode(args, std::cout, std::cerr);
     }
+    if (!help && !args.empty() && gp::is_contour_mode(args[0])) {
+        return gp::run_contour_mode(args, std::cout, std::cerr);
+    }
     std::optional<gp::LocalTime> fixed_time;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
-            std::cout << gp::msg::cli::kHelp << gp::msg::cli::kDrawingModesHelp;
+            std::cout << gp::msg::cli::kHelp << gp::msg::rating::kCliHelp
+                      << gp::msg::cli::kDrawingModesHelp << gp::msg::cli::kContourModeHelp;
             return 0;
         }
         if (a == "--report") {
@@ -127,7 +132,8 @@ int main(int argc, char** argv) {
         }
     }
     if (report && detail) return usage_error(gp::msg::cli::kDetailWithReport);
-    if (mode != "geometry" && mode != "strength") {
+    if (mode == "rating" && report) return usage_error(gp::msg::rating::kNoRatingReport);
+    if (mode != "geometry" && mode != "strength" && mode != "rating") {
         return usage_error(mode.empty() ? gp::msg::cli::kNoMode : gp::msg::cli::unknown_mode(mode));
     }
 
@@ -170,8 +176,9 @@ int main(int argc, char** argv) {
     gp::SystemClock clock = fixed_time ? gp::SystemClock(*fixed_time) : gp::SystemClock();
     const gp::ReportStamp now = clock.now();  // one moment for the whole run
     const gp::BatchMode batch_mode =
-        mode == "geometry" ? (report ? gp::geometry_reports(now) : gp::geometry_table(detail))
-                           : (report ? gp::strength_reports(now) : gp::strength_table(detail));
+        mode == "rating"     ? gp::rating_table(detail)
+        : mode == "geometry" ? (report ? gp::geometry_reports(now) : gp::geometry_table(detail))
+                             : (report ? gp::strength_reports(now) : gp::strength_table(detail));
     try {
         gp::BatchReader reader(*input);
         if (!gp::stream_batch(batch_mode, reader, jobs, std::cout, std::cerr)) {

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace gp::msg {
 
@@ -190,6 +191,25 @@ inline std::string strength_uses_typed_shifts(const std::string& xn1, const std:
            "“把变位系数填入输入表”把它们填入";
 }
 
+// Typed values no gear can have, named before the step that failed:
+// "法向模数为 -2：模数必须大于 0".
+inline constexpr const char* kModuleNotPositive = "模数必须大于 0";
+inline constexpr const char* kFaceWidthNotPositive = "齿宽必须大于 0";
+inline constexpr const char* kTeethNotPositive = "齿数必须大于 0";
+inline constexpr const char* kPressureAngleOutside = "压力角必须在 0° 与 90° 之间";
+inline constexpr const char* kHelixAngleOutside = "螺旋角必须在 −90° 与 90° 之间";
+inline constexpr const char* kAddendumNegative = "齿顶高系数不能为负";
+inline constexpr const char* kClearanceNegative = "顶隙系数不能为负";
+inline constexpr const char* kFilletNegative = "齿根圆角半径不能为负";
+inline std::string impossible_value(const std::string& caption, const std::string& typed,
+                                    const char* rule) {
+    return caption + "为 " + typed + "：" + rule;
+}
+inline constexpr const char* kImpossibleSeparator = "；";
+inline std::string impossible_then(const std::string& impossible, const std::string& step) {
+    return impossible + "。" + step;
+}
+
 }  // namespace detail
 
 // ---------------------------------------------------------------------------
@@ -283,7 +303,56 @@ inline std::string about(const std::string& version, const std::string& geometry
            geometry_report + "\n齿轮强度结果文件：" + strength_report;
 }
 
+// Saving a pair back into its row of a file that holds several.
+inline std::string row_title(const std::string& file_name, int line) {
+    return file_name + "（第 " + std::to_string(line) + " 行）";
+}
+inline constexpr const char* kOverwrite = "覆盖";
+inline std::string changed_on_disk(const std::string& file_name) {
+    return file_name + "在打开之后已被修改。保存将覆盖这些修改，仍要保存吗？";
+}
+inline std::string listed(const std::vector<std::string>& items) {
+    std::string out;
+    for (const std::string& item : items) out += (out.empty() ? "" : "、") + item;
+    return out;
+}
+// `columns` are the missing columns, each with its caption.
+inline std::string missing_columns(const std::string& file_name,
+                                   const std::vector<std::string>& columns) {
+    return "文件" + file_name + "的标题行中没有" + listed(columns) +
+           "这些列，保存到这个文件会丢失其中的输入。为不改动文件中的其他行，标题行保持不变；"
+           "请另存为新的齿轮副文件。";
+}
+inline constexpr const char* kShiftOptionColumn = "dx（变位系数分配）";
+inline std::string column_with_caption(const std::string& name, const std::string& caption) {
+    return name + "（" + caption + "）";
+}
+inline std::string not_encodable(const std::string& file_name,
+                                 const std::vector<std::string>& characters) {
+    std::string shown;
+    for (const std::string& c : characters) shown += "“" + c + "”";
+    return "文件" + file_name + "是GBK编码，无法保存" +
+           (shown.empty() ? std::string("这一行的文字") : "字符" + shown) +
+           "。请另存为新的齿轮副文件（UTF-8编码）。";
+}
+inline std::string row_gone(const std::string& file_name) {
+    return "文件" + file_name + "中已找不到这一行齿轮副，请另存为新的齿轮副文件。";
+}
+
 }  // namespace pair_file
+
+// ---------------------------------------------------------------------------
+// The user manual: its place in the 帮助 menu and its window
+// ---------------------------------------------------------------------------
+namespace manual {
+
+inline constexpr const char* kManualAction = "使用说明";
+inline constexpr const char* kWindowTitle = "GearPair 使用说明";
+// Shown in the window when neither the installed manual nor the built-in copy can
+// be read.
+inline constexpr const char* kMissing = "找不到使用说明文件。";
+
+}  // namespace manual
 
 // ---------------------------------------------------------------------------
 // The shell: closing the program, saving and printing a sheet, its own faults
@@ -353,6 +422,17 @@ inline constexpr const char* kExportPdf = "导出 PDF…";
 inline constexpr const char* kMeshPicture = "啮合图";
 inline constexpr const char* kCarryShift = "把变位系数填入输入表";
 inline constexpr const char* kCarryShiftTip = "把变位系数填入输入表（F7）";
+
+// The notice strip under a sheet. Numbers come formatted by detail_number.
+inline std::string shift_not_from_centre_distance(const std::string& xn1, const std::string& xn2,
+                                                  const std::string& a, const std::string& x_sum) {
+    return "注意：强度计算按输入表中的变位系数 xn1 = " + xn1 + "、xn2 = " + xn2 +
+           " 进行，与中心距 " + a + " 所需的变位系数和 " + x_sum +
+           " 不一致。请在几何计算结果中按 F7 填入变位系数后重新计算。";
+}
+inline std::string impossible_value(const std::string& explanation) {
+    return "注意：" + explanation + "。这样的齿轮并不存在，表中的结果没有实际意义。";
+}
 
 }  // namespace sheet
 
@@ -555,6 +635,40 @@ inline std::string drawn_fitted_rounding(int row, int gear, const std::string& d
 }  // namespace cli
 
 // ---------------------------------------------------------------------------
+// The shift plane and its blocking contour (封闭图): the names of its limits and
+// what it says about a point
+// ---------------------------------------------------------------------------
+namespace contour {
+
+// A point whose coefficient sum is below that of every centre distance.
+inline std::string no_centre_distance(const std::string& x1, const std::string& x2) {
+    return "变位系数 x1 = " + x1 + "、x2 = " + x2 +
+           " 之和过小：无侧隙啮合的中心距将小于两基圆半径之和";
+}
+
+// The limits as a legend names them, in the order of the curves.
+inline constexpr std::array<const char*, 12> kLimitCaptions = {
+    "主动齿轮根切界限 (zmin1 = z1)",
+    "从动齿轮根切界限 (zmin2 = z2)",
+    "主动齿轮齿顶变尖 (sta1 = 0)",
+    "从动齿轮齿顶变尖 (sta2 = 0)",
+    "主动齿轮齿顶厚 0.25mn (sta1 = 0.25mn)",
+    "从动齿轮齿顶厚 0.25mn (sta2 = 0.25mn)",
+    "重合度 εα = 1",
+    "重合度 εα = 1.2",
+    "主动齿轮齿根干涉 (btf1 = 1)",
+    "从动齿轮齿根干涉 (btf2 = 1)",
+    "滑动率相等 ζ1(A) = ζ2(E)",
+    "给定中心距 (x1 + x2 = xΣ)"};
+inline constexpr const char* kSplitStrength = "等强度分配 (dx1)";
+inline constexpr const char* kSplitNoise = "等噪声分配 (dx2)";
+inline constexpr const char* kTypedPoint = "当前变位系数";
+inline constexpr const char* kAdmissible = "可用区";
+inline constexpr const char* kNotAdmissible = "不可用";
+
+}  // namespace contour
+
+// ---------------------------------------------------------------------------
 // The batch tool gearpair-cli: its help and the lines it writes to standard
 // error
 // ---------------------------------------------------------------------------
@@ -570,6 +684,7 @@ MODE
   strength   the strength calculation (the "计算齿轮强度" button)
   profile    the tooth outlines (see DRAWING MODES below)
   mesh       the path of contact and the specific sliding (see DRAWING MODES)
+  contour    the blocking contour of the shift coefficients (see CONTOUR MODE)
 
 FILE
   A CSV file (UTF-8, RFC 4180 quoting) whose first row names the columns; "-" or
@@ -640,6 +755,34 @@ DRAWING MODES
     specific sliding of gear 1 and gear 2 at A and at E, at full precision
     (%.17g). A row that stops (also when the path of contact is empty or passes a
     base tangent point) has stop, its message and empty cells.
+)";
+
+inline constexpr const char* kContourModeHelp = R"(
+CONTOUR MODE
+  gearpair-cli contour [--window X1MIN X1MAX X2MIN X2MAX] [FILE]
+    The blocking contour of each row's pair: the limit curves of the plane of the
+    shift coefficients x1, x2, where a point is the pair with these coefficients
+    at its no-backlash centre distance a(x1 + x2) (inv awt = inv at +
+    2 tan an (x1 + x2)/(z1 + z2)), inside the window (default -1 2 -1 2; every
+    bound within +-100). FILE is read as in the geometry mode; the typed
+    centre distance and coefficients give the centre line and the points.
+    One CSV line per point, header row,curve,x1,x2,a, at full precision (%.17g),
+    row counting the data rows from 1, the curves in this order:
+      undercut1, undercut2         zmin = z (the gear is undercut on the lower side)
+      pointed1, pointed2           tip thickness sta = 0
+      thin1, thin2                 sta = 0.25 x mn
+      contact1, contact12          transverse contact ratio = 1 and 1.2
+      interference1, interference2 tip interference index btf = 1
+      sliding                      specific sliding at A on gear 1 = at E on gear 2
+      centre                       x1 + x2 of the typed centre distance
+    each as runs of points in order along the curve, no more than 0.01 apart,
+    every point on its condition to 1e-7; a curve that leaves and re-enters the
+    window, or meets points where the geometry stops, is several runs, the second
+    named with "#2" (undercut1#2), and so on. Then the single points dx1 and dx2
+    (the two splits of the typed centre distance) and current (the typed
+    coefficients, or the split of the row's dx when they are empty).
+    A row, or a point, whose geometry stops writes its message on standard error;
+    so does a curve whose tracing ran out of its share of work.
 )";
 
 // A command line the tool cannot follow; the whole line, with the hint.
@@ -738,6 +881,183 @@ inline std::string drawn_coarser(int row, int gear, std::size_t max_points,
            " mm\n";
 }
 
+// The contour mode.
+inline std::string bad_window(const std::string& values) {
+    return "bad --window " + values +
+           " (four numbers X1MIN X1MAX X2MIN X2MAX, each minimum below its maximum, all "
+           "within +-100)";
+}
+inline std::string contour_point_stop(int row, const std::string& point,
+                                      const std::string& message) {
+    return "row " + std::to_string(row) + ", " + point + ": " + message + "\n";
+}
+inline std::string contour_cut_short(int row, const std::string& curve) {
+    return "row " + std::to_string(row) + ", " + curve +
+           ": the tracing work ran out; the curve may be incomplete\n";
+}
+
 }  // namespace cli
+
+// ---------------------------------------------------------------------------
+// The load-capacity rating (ISO 6336, method B): its refused inputs, the cells
+// that are not numbers, its warnings and the batch tool's rating mode
+// ---------------------------------------------------------------------------
+namespace rating {
+
+inline constexpr const char* kMethodLine = "ISO 6336-1/-2/-3:2006，方法B";
+inline constexpr const char* kGiven = "给定";
+
+// Refused inputs, in the order they are checked.
+inline constexpr const char* kNoSpeed = "小齿轮转速必须大于零，请重新输入";                 // S1
+inline constexpr const char* kNoTorque = "扭矩必须大于零，请重新输入";                       // S2
+inline constexpr const char* kBadFactors =
+    "使用系数必须大于零，给定的动载、齿向、齿间载荷系数不得小于1";                           // S3
+inline constexpr const char* kBadGrade = "精度等级必须是0～12之间的整数";                    // S4
+inline constexpr const char* kBadMaterial = "材料、润滑或寿命参数无效，请重新输入";          // S5
+inline constexpr const char* kNoWorkingAngle = kCannotCompute;  // S6
+inline constexpr const char* kTipInsideBase = "齿顶圆直径不大于基圆直径，无法计算";          // S7
+inline constexpr const char* kContactOffFlank = "啮合线超出基圆切点（齿廓干涉），无法计算";  // S8
+inline constexpr const char* kContactRatioBelowOne = "端面重合度小于1，无法计算";           // S8a
+inline constexpr const char* kSingleContactOffFlank =
+    "单齿啮合外界点超出齿廓，无法计算齿根应力";                                              // S9
+inline constexpr const char* kCriticalSection =
+    "齿根危险截面计算失败，请检查刀具齿根圆角与变位系数";                                    // S10
+inline constexpr const char* kRunInExceedsMisalignment =
+    "跑合量不小于齿向误差，无法计算齿向载荷分布系数，请给定KHβ";                             // S11
+inline constexpr const char* kRimTooThin = "轮缘厚度过小（sR/h ≤ 0.5），超出标准适用范围";  // S12
+
+// A rating cell (or the torque or a fillet radius) that is not what its column holds.
+inline std::string not_a_number(const std::string& column) {
+    return "校核参数" + column + "不是数字，请修改";
+}
+inline std::string not_a_class(const std::string& column) {
+    return "材料类别" + column + "须为 St、V、GG、GGG、GTS、Eh、IF、NT、NV 之一，请修改";
+}
+
+// Warnings: the result stands, with a note.
+inline constexpr const char* kMainResonance = "工作转速处于主共振区，应避免";
+inline constexpr const char* kNotchOutOfRange = "齿根缺口参数qs超出1～8的适用范围";
+inline constexpr const char* kRootRoughnessOutOfRange = "齿根粗糙度超出40µm的适用范围";
+inline constexpr const char* kSizeOutOfRange = "尺寸超出ISO 1328-1分段范围，按最近分段取公差";
+inline constexpr const char* kLowApplicationFactor = "使用系数小于1，请确认";
+inline constexpr const char* kHelixOver30 = "螺旋角大于30°，Yβ按30°计算";
+inline constexpr const char* kRoundingTooLarge =
+    "刀具齿根圆角半径大于齿条齿顶所能容纳的半径，仍按输入值校核";
+inline constexpr const char* kNoMaxTorque =
+    "在扭矩的10⁻⁸～10⁸倍范围内安全系数与最小安全系数之比不穿过1，未求得极限扭矩";
+inline constexpr const char* kMaxTorqueInResonance = "极限扭矩T1max处于主共振区";
+inline constexpr const char* kWarningSeparator = "；";
+
+// What a stretch of the rating is doing, for the explanation of an arithmetic fault.
+inline constexpr const char* kStepGeometry = "计算承载能力校核的啮合几何参数";
+inline constexpr const char* kStepRoot = "计算齿根危险截面、齿形系数和应力修正系数";
+inline constexpr const char* kStepTolerances = "计算应力循环次数、公差和跑合量";
+inline constexpr const char* kStepStiffness = "计算单对齿刚度和啮合刚度";
+inline constexpr const char* kStepLoadFactors = "计算动载系数和载荷分布系数";
+inline constexpr const char* kStepContact = "计算齿面接触应力和接触强度安全系数";
+inline constexpr const char* kStepBending = "计算齿根弯曲应力和弯曲强度安全系数";
+
+// The explanations of the refused inputs, with the values that matter.
+inline std::string value_is(const std::string& symbol, const std::string& value) {
+    return symbol + " = " + value;
+}
+inline std::string refused(const std::string& what, const std::string& rule) {
+    return what + "，" + rule;
+}
+inline constexpr const char* kMustBePositive = "须大于零";
+inline constexpr const char* kMustBeAtLeastOne = "不得小于1";
+inline constexpr const char* kMustBeGrade = "须为0～12之间的整数";
+inline constexpr const char* kMustBeNonNegative = "不得为负";
+inline constexpr const char* kPoissonRange = "须在0～0.5之间（不含0.5）";
+inline constexpr const char* kYN10Range = "须在0.85～1之间";
+inline constexpr const char* kNotANumber = "不是数";
+inline std::string working_angle_zero(const std::string& cos_alpha_wt) {
+    return "cos αwt = a0·cos αt / a = " + cos_alpha_wt + "，不小于1，啮合角为零";
+}
+inline std::string tip_not_above_base(int gear, const std::string& da, const std::string& db) {
+    const std::string n = std::to_string(gear + 1);
+    return std::string(gear_name(gear)) + "齿顶圆直径 da" + n + " = " + da +
+           " 不大于基圆直径 db" + n + " = " + db;
+}
+inline std::string contact_off_flank(int gear, const std::string& margin) {
+    return std::string(gear_name(gear)) + "的啮合起点落在基圆切点以外：a·sin αwt − "
+           "½√(da² − db²)（对方齿轮）= " + margin;
+}
+inline std::string contact_ratio(const std::string& eps_alpha) {
+    return "端面重合度 εα = " + eps_alpha;
+}
+inline std::string single_contact_off_flank(int gear, const std::string& bracket) {
+    return std::string(gear_name(gear)) + "当量直齿轮单齿啮合外界点的展开长度 = " + bracket +
+           "，小于零";
+}
+inline std::string iteration_not_converged(int gear) {
+    return std::string(gear_name(gear)) + "危险截面角 ϑ 的迭代在 200 步内不收敛";
+}
+inline std::string critical_section(int gear, const std::string& what, const std::string& value) {
+    return std::string(gear_name(gear)) + what + " = " + value + "，不为正值";
+}
+inline std::string run_in_exceeds(const std::string& f_beta_x, const std::string& y_beta) {
+    return "初始啮合错位 Fβx = " + f_beta_x + " µm，跑合量 yβ = " + y_beta + " µm";
+}
+inline std::string rim_too_thin(int gear, const std::string& ratio) {
+    return std::string(gear_name(gear)) + "轮缘厚度与齿高之比 sR/h = " + ratio;
+}
+inline std::string result_not_finite(const std::string& symbol) {
+    return "计算" + symbol + "时" + detail::kOutOfRange;
+}
+
+
+// The batch tool's rating mode.
+inline constexpr const char* kNoRatingReport = "the rating mode has no --report";
+inline constexpr const char* kCliHelp = R"(
+RATING MODE
+  gearpair-cli rating [--detail] [--jobs N] [FILE]
+    The load-capacity rating by ISO 6336-1/-2/-3:2006, method B (pitting and
+    tooth-root bending safety factors). FILE holds the form's columns as above
+    plus any of these rating columns; other modes ignore them, so one pair file
+    serves every mode. A missing column or an empty cell takes the default:
+      n1      pinion speed, 1/min (required)
+      KA      application factor (1)
+      Q1 Q2   ISO 1328-1 accuracy grades, whole numbers 0 to 12 (6; never
+              taken from jd1/jd2)
+      Ca      tip relief, um (from the contact endurance limits)
+      KHb Kv KHa  face load, dynamic and transverse load factors when known
+              (empty: computed)
+      mat1 mat2   material class: St V GG GGG GTS Eh IF NT NV (Eh)
+      sHlim1 sHlim2  contact endurance limits, N/mm2 (1500)
+      sFlim1 sFlim2  bending endurance limits, N/mm2 (500)
+      E1 E2   moduli of elasticity, N/mm2 (206000)
+      nu1 nu2 Poisson's ratios (0.3)
+      rho1 rho2  densities, kg/m3 (7830)
+      nu40    lubricant viscosity at 40 C, mm2/s (220)
+      Ra1 Ra2 flank roughness Ra, um (1)
+      RzF1 RzF2  root roughness Rz, um (6 x Ra)
+      Lh      required life, h (empty: endurance, life factors 1)
+      YN10    life factor at 1e10 cycles, 0.85 (normal) to 1 (optimum) (0.85)
+      SHmin SFmin  minimum safety factors (1)
+      sR1 sR2 rim thickness under the root, mm (empty: solid)
+    The torque nj (kgf.m, rated as nj x 9.80665 N.m) and the root fillet radii
+    cgyj1 cgyj2 (empty: 0.38 x module) are read strictly. A cell that is not a
+    number (or not a class) stops its row with a message naming the column; a
+    number outside its range stops with the rating's own message. The geometry's
+    stops come first, with the geometry's messages.
+    Output: status,message, then at full precision (%.17g):
+      T1 Ft v NL1 NL2 eps_alpha eps_beta eps_gamma zn1 zn2 fpb ffa fpe fHb1 fHb2
+      y_alpha y_beta c_prime c_gamma_alpha c_gamma_beta N Kv KHbeta KFbeta
+      KHalpha KFalpha ZH ZE Zeps Zbeta ZB ZD sigma_H0 sigma_H1 sigma_H2 ZNT1 ZNT2
+      ZL Zv ZR ZW ZX sigma_HG1 sigma_HG2 sigma_HP1 sigma_HP2 SH1 SH2 YF1 YF2 YS1
+      YS2 Ybeta YB1 YB2 YDT sigma_F01 sigma_F02 sigma_F1 sigma_F2 YST YNT1 YNT2
+      YdeltarelT1 YdeltarelT2 YRrelT1 YRrelT2 YX1 YX2 sigma_FG1 sigma_FG2
+      sigma_FP1 sigma_FP2 SF1 SF2 T1max
+    (stresses N/mm2, deviations um, stiffness N/(mm.um), torques N.m). Empty
+    cells: NL1 NL2 without Lh; N for a given Kv; fHb1 fHb2 y_beta c_gamma_beta
+    for a given KHb; T1max when no crossing was found. T1max is the pinion
+    torque at which the smallest of SH1/SHmin, SH2/SHmin, SF1/SFmin, SF2/SFmin
+    is 1, every load-dependent factor recomputed at each torque tried.
+    --detail adds a last column "detail": on a stop its explanation, otherwise
+    the rating's warnings separated by "；".
+)";
+
+}  // namespace rating
 
 }  // namespace gp::msg

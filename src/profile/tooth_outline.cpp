@@ -146,6 +146,14 @@ void sample_arc(double radius, double t0, double t1, const Chords& chords,
 // crossing is the highest point where the two change places, found by scanning the
 // corner down from the straight flank and halving the last step; nothing when the
 // sweep never reaches into the involute (it then meets the flank's mirror branch).
+//
+// The sweep may cut into the involute only just above the base circle, in a band
+// narrower than a step of the scan. So where the scan steps from above the base
+// circle to below it, that step is halved too, the sweep below the base circle
+// counting as deeper: the halving ends on the crossing when the sweep reaches the
+// base circle deeper than the involute's cusp, on the base circle otherwise.
+// Missing that crossing would draw the cusp and the flank's mirror branch, a loop
+// out across the fillet.
 std::optional<double> undercut_crossing(const Rack& rack, double rb) {
     // Clockwise angle of the sweep less that of the involute at the same radius.
     const auto deeper = [&rack, rb](double psi) -> std::optional<double> {
@@ -161,18 +169,23 @@ std::optional<double> undercut_crossing(const Rack& rack, double rb) {
     for (int k = 0; k <= kSteps; ++k) {
         const double psi = top * (kSteps - k) / kSteps;
         const auto f = deeper(psi);
-        if (!f) return std::nullopt;
-        if (*f <= 0.0) {
+        if (f && *f <= 0.0) {
             above = psi;
             continue;
         }
-        if (k == 0) return top;
+        if (k == 0) return f ? std::optional(top) : std::nullopt;
+        // Halving the step (the sweep climbs with ψ): lo stays deeper or below the
+        // base circle, hi neither.
         double lo = psi, hi = above;
         for (int it = 0; it < 100 && hi - lo > 1e-16 * top; ++it) {
             const double mid = 0.5 * (lo + hi);
+            if (mid == lo || mid == hi) break;  // neighbouring doubles
             const auto fm = deeper(mid);
-            (fm && *fm > 0.0 ? lo : hi) = mid;
+            (!fm || *fm > 0.0 ? lo : hi) = mid;
         }
+        // Halved down onto the base circle: the sweep reaches it outside the
+        // involute's cusp, and meets the mirror branch instead.
+        if (!deeper(lo)) return std::nullopt;
         return lo;
     }
     return std::nullopt;
@@ -184,6 +197,7 @@ double corner_at_radius(const Rack& rack, double radius, double hi) {
     double lo = 0.0;
     for (int it = 0; it < 100 && hi - lo > 1e-16; ++it) {
         const double mid = 0.5 * (lo + hi);
+        if (mid == lo || mid == hi) break;  // neighbouring doubles
         const Point p = rack.corner(mid);
         (std::hypot(p.x, p.y) < radius ? lo : hi) = mid;
     }
@@ -288,20 +302,11 @@ HalfPitch half_pitch(const Shape& s, const Chords& tol) {
     return h;
 }
 
-}  // namespace
-
-Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRounding& rounding,
-                                  const OutlineOptions& options) {
-    const double z = n.z[i];
-    if (!(options.tolerance > 0.0) || !std::isfinite(options.tolerance)) {
-        return Stop{msg::kBadChordTolerance};
-    }
-    if (!(z >= kFewestTeeth) || z != std::floor(z)) return Stop{msg::kProfileToothCount};
-    if (z * kLeastPointsPerTooth > static_cast<double>(options.max_points)) {
-        return Stop{msg::kProfileTooManyTeeth};
-    }
-    const int teeth = static_cast<int>(z);
-
+// Stage 1, the rack and its rounding: the generating rack of gear i in the cut
+// frame, moved for the thickness chosen, with the rounding checked to fit the tooth
+// space.
+Outcome<Shape> rack_of(const GeometryNumbers& n, int i, int teeth, const RackRounding& rounding,
+                       double deviation) {
     Shape s;
     Rack& rack = s.rack;
     rack.r = n.d[i] / 2.0;
@@ -320,7 +325,6 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
 
     // A thickness deviation Es is cut by a rack moved radially by Es / (2·tan αn):
     // the flanks and the root move together.
-    const double deviation = deviation_of(n, i, options.thickness);
     const double transverse_thickness = (n.sn[i] + deviation) / rack.cos_beta;
     rack.half_space = 0.5 * (2.0 * kExactPi * rack.r / teeth - transverse_thickness);
     rack.tip_line = (n.df[i] - n.d[i]) / 2.0 + deviation / (2.0 * rack.tan_alpha_n);
@@ -338,7 +342,14 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
     if (!(rack.r + rack.tip_line > 0.0) || !(s.ra > rack.r + rack.tip_line)) {
         return Stop{msg::kCannotCompute};
     }
+    return s;
+}
 
+// Stage 2, the branches of the cut and where they meet: how far the corner's sweep
+// (the fillet) runs, where the involute starts and ends, whether the tooth is
+// undercut or pointed. Stops when nothing of the tooth is left.
+std::optional<Stop> cut_branches(Shape& s) {
+    const Rack& rack = s.rack;
     // Where the rounding meets the straight flank, and the involute that flank cuts.
     const double flank_v = rack.tip_line + rack.rho * (1.0 - rack.sin_alpha_n);
     const double tangent_roll = rack.roll_of_flank_v(flank_v);
@@ -370,9 +381,21 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
             s.roll_end = apex_roll(rack, std::max(0.0, s.roll_start), s.roll_end, s.middle);
         }
     }
+    return std::nullopt;
+}
 
-    // Points, widening the tolerance until the whole outline fits the cap. Below
-    // a millionth of a micrometre per metre of radius doubles carry no more detail.
+// A half pitch sampled to a chord tolerance that fits the point cap.
+struct Sampled {
+    HalfPitch half;
+    double tolerance = 0;
+    bool capped = false;
+};
+
+// Stage 3, sampling to the tolerance: points of one half pitch, widening the
+// tolerance until the whole outline fits the cap.
+Outcome<Sampled> sample_to_tolerance(const Shape& s, int teeth, const OutlineOptions& options) {
+    // Below a millionth of a micrometre per metre of radius doubles carry no more
+    // detail.
     double tol = std::max(options.tolerance, 1e-12 * s.ra);
     bool capped = tol > options.tolerance;
     // A half pitch may take its share of the cap (the outline is 2·teeth half
@@ -421,19 +444,24 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
             return Stop{msg::kToothCutAway};
         }
     }
+    return Sampled{std::move(h), tol, capped};
+}
 
+// Stage 4, the tooth pattern: the half pitch and its mirror image make one pitch,
+// turned z times around the centre, with the pieces of every tooth.
+void tooth_pattern(const HalfPitch& h, double middle, int teeth, GearOutline& o) {
     // One pitch, counter-clockwise from the middle of tooth 1 (on +y): the half
     // pitch turned so that its tooth sits on +y, read backwards (tip to root), then
     // its mirror image in the middle line of the space.
     std::vector<Point> pitch;
     std::vector<std::pair<SegmentKind, std::size_t>> kinds;  // piece kind, end index
     const std::size_t m = h.points.size();
-    for (std::size_t k = m; k-- > 0;) pitch.push_back(rotated(h.points[k], s.middle));
+    for (std::size_t k = m; k-- > 0;) pitch.push_back(rotated(h.points[k], middle));
     for (std::size_t k = h.piece_ends.size(); k-- > 0;) {
         const std::size_t start = k == 0 ? 0 : h.piece_ends[k - 1].second;
         kinds.push_back({h.piece_ends[k].first, m - 1 - start});
     }
-    const double mirror_line = kExactPi / 2.0 + s.middle;  // middle of the space, polar angle
+    const double mirror_line = kExactPi / 2.0 + middle;  // middle of the space, polar angle
     const double c2 = std::cos(2.0 * mirror_line), s2 = std::sin(2.0 * mirror_line);
     for (std::size_t k = m - 1; k-- > 0;) {
         const Point p = pitch[k];
@@ -446,8 +474,6 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
     pitch[0].x = 0.0;  // on +y exactly
     const std::size_t per_pitch = pitch.size();
 
-    GearOutline o;
-    o.index = i;
     o.teeth = teeth;
     o.points.resize(per_pitch * teeth);
     for (int t = 0; t < teeth; ++t) {
@@ -478,12 +504,40 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
     }
     // The last piece ends where the outline began.
     if (!o.segments.empty()) o.segments.back().last %= o.points.size();
+}
 
+}  // namespace
+
+Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRounding& rounding,
+                                  const OutlineOptions& options) {
+    const double z = n.z[i];
+    if (!(options.tolerance > 0.0) || !std::isfinite(options.tolerance)) {
+        return Stop{msg::kBadChordTolerance};
+    }
+    if (!(z >= kFewestTeeth) || z != std::floor(z)) return Stop{msg::kProfileToothCount};
+    if (z * kLeastPointsPerTooth > static_cast<double>(options.max_points)) {
+        return Stop{msg::kProfileTooManyTeeth};
+    }
+    const int teeth = static_cast<int>(z);
+    const double deviation = deviation_of(n, i, options.thickness);
+
+    auto shape = rack_of(n, i, teeth, rounding, deviation);
+    if (auto* stop = std::get_if<Stop>(&shape)) return *stop;
+    Shape& s = std::get<Shape>(shape);
+    if (auto stop = cut_branches(s)) return *stop;
+    auto sampled = sample_to_tolerance(s, teeth, options);
+    if (auto* stop = std::get_if<Stop>(&sampled)) return *stop;
+    const Sampled& cut = std::get<Sampled>(sampled);
+    const HalfPitch& h = cut.half;
+
+    GearOutline o;
+    o.index = i;
+    tooth_pattern(h, s.middle, teeth, o);
     o.tip_radius = s.ra;
-    o.reference_radius = rack.r;
+    o.reference_radius = s.rack.r;
     o.working_radius = n.dw[i] / 2.0;
     o.base_radius = s.rb;
-    o.root_radius = rack.r + rack.tip_line;
+    o.root_radius = s.rack.r + s.rack.tip_line;
     o.form_radius = h.form_radius;
     o.outer_radius = h.outer_radius;
     o.thickness_deviation = deviation;
@@ -493,8 +547,8 @@ Outcome<GearOutline> gear_outline(const GeometryNumbers& n, int i, const RackRou
     o.rounding = rounding;
     o.undercut = h.undercut;
     o.pointed = h.pointed;
-    o.capped = capped;
-    o.tolerance = tol;
+    o.capped = cut.capped;
+    o.tolerance = cut.tolerance;
     return o;
 }
 

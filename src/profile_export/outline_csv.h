@@ -8,6 +8,7 @@
 namespace gp {
 
 inline constexpr const char* kOutlineCsvHeader = "row,gear,x,y";
+inline constexpr int kOutlineCsvDecimals = 9;
 
 // One line "row,gear,x,y" per point (x and y in mm with 9 decimals, '\n' line
 // ends), in outline order; the first point is not repeated at the end.

@@ -9,8 +9,11 @@
 #include <dl_entities.h>
 #include <dl_writer_ascii.h>
 
-#include <cstdio>
-#include <sstream>
+#include <cctype>
+#include <charconv>
+#include <limits>
+
+#include "decimal_text.h"
 #endif
 
 namespace gp {
@@ -20,51 +23,62 @@ namespace {
 
 // The library's writer, with its group-code output sent to memory instead of a
 // file: the library lays out the sections, tables and entities, the caller decides
-// where the bytes go (a path in any script, an atomic save).
+// where the bytes go (a path in any script, an atomic save). Every value the
+// library writes comes through these functions; the numbers are formatted here
+// (the library's own real writer formats into a buffer of fixed size), so a
+// coordinate of any size is written whole.
 class MemoryDxfWriter : public DL_WriterA {
   public:
     MemoryDxfWriter() : DL_WriterA("", DL_Codes::AC1015) {}
 
-    std::string text() const { return out_.str(); }
+    const std::string& text() const { return out_; }
 
     void dxfReal(int gc, double value) const override {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.10f", value == 0.0 ? 0.0 : value);
-        // Trailing zeros carry nothing; keep one digit after the point.
-        std::string s(buf);
-        const auto dot = s.find('.');
-        if (dot != std::string::npos) {
-            auto last = s.find_last_not_of('0');
-            if (last == dot) ++last;
-            s.erase(last + 1);
-        }
         code(gc);
-        out_ << s << '\n';
+        // Trailing zeros carry nothing; one digit after the point stays.
+        append_decimal_trimmed(out_, value, kOutlineDxfDecimals);
+        out_ += '\n';
     }
     void dxfInt(int gc, int value) const override {
         code(gc);
-        out_ << value << '\n';
+        append_int(value, 10);
+        out_ += '\n';
     }
     void dxfHex(int gc, int value) const override {
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "%0X", static_cast<unsigned>(value));
-        dxfString(gc, buf);
+        code(gc);
+        const std::size_t at = out_.size();
+        append_int(static_cast<unsigned>(value), 16);
+        for (std::size_t k = at; k < out_.size(); ++k) {
+            out_[k] = static_cast<char>(std::toupper(static_cast<unsigned char>(out_[k])));
+        }
+        out_ += '\n';
     }
     void dxfString(int gc, const char* value) const override {
         code(gc);
-        out_ << value << '\n';
+        out_ += value;
+        out_ += '\n';
     }
     void dxfString(int gc, const std::string& value) const override {
         dxfString(gc, value.c_str());
     }
 
   private:
+    // A group code right-aligned in three columns.
     void code(int gc) const {
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "%3d\n", gc);
-        out_ << buf;
+        const std::size_t at = out_.size();
+        append_int(gc, 10);
+        if (const std::size_t width = out_.size() - at; width < 3) out_.insert(at, 3 - width, ' ');
+        out_ += '\n';
     }
-    mutable std::ostringstream out_;
+    template <typename Int>
+    void append_int(Int value, int base) const {
+        const std::size_t at = out_.size();
+        out_.resize(at + 2 + std::numeric_limits<Int>::digits);  // digits in base 2, and a sign
+        const auto written =
+            std::to_chars(out_.data() + at, out_.data() + out_.size(), value, base);
+        out_.resize(static_cast<std::size_t>(written.ptr - out_.data()));
+    }
+    mutable std::string out_;
 };
 
 constexpr const char* kCircleLayer = "CIRCLES";
@@ -101,7 +115,7 @@ Outcome<std::string> outline_dxf(const GearOutline& o) {
                    DL_Attributes("", DL_Codes::l_gray, 100, "CONTINUOUS", 1.0));
     dw.tableEnd();
     dw.tableStyle(1);
-    dxf.writeStyle(dw, DL_StyleData("standard", 0, 2.5, 1.0, 0.0, 0, 2.5, "txt", ""));
+    dxf.writeStyle(dw, DL_StyleData("Standard", 0, 2.5, 1.0, 0.0, 0, 2.5, "txt", ""));
     dw.tableEnd();
     dxf.writeView(dw);
     dxf.writeUcs(dw);

@@ -17,4 +17,7 @@ bool dxf_available();
 // library was missing. The caller writes the bytes to a file.
 Outcome<std::string> outline_dxf(const GearOutline& outline);
 
+// Decimals of the DXF's numbers, trailing zeros dropped (a tenth of a picometre).
+inline constexpr int kOutlineDxfDecimals = 10;
+
 }  // namespace gp

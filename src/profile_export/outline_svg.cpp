@@ -2,17 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
+
+#include "decimal_text.h"
 
 namespace gp {
 namespace {
 
-void append_number(std::string& out, double v) {
-    char buf[40];
-    const int n = std::snprintf(buf, sizeof buf, "%.6f", v == 0.0 ? 0.0 : v);
-    out.append(buf, static_cast<std::size_t>(n));
-}
+void append_number(std::string& out, double v) { append_decimal(out, v, kOutlineSvgDecimals); }
 
 void append_circle(std::string& out, const char* id, double r) {
     if (!(r > 0.0)) return;

@@ -13,4 +13,7 @@ namespace gp {
 // reference, base and root circles as thin lines in group "circles".
 std::string outline_svg(const GearOutline& outline);
 
+// Decimals of every number in the drawing (a nanometre).
+inline constexpr int kOutlineSvgDecimals = 6;
+
 }  // namespace gp

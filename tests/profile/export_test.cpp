@@ -9,6 +9,7 @@
 #include "golden_pairs.h"
 #include "outline_csv.h"
 #include "outline_dxf.h"
+#include "outline_read_back.h"
 #include "outline_svg.h"
 
 #if GEARPAIR_HAVE_DXF
@@ -113,6 +114,28 @@ TEST(OutlineExport, CsvAndSvgCarryEveryPoint) {
     EXPECT_EQ(vertices, o.points.size());
     EXPECT_NE(svg.find(" Z\""), std::string::npos) << "closed path";
     EXPECT_NE(svg.find("id=\"circles\""), std::string::npos);
+}
+
+// Every coordinate comes back as computed, to the file's decimals, whatever its size:
+// one tooth of an outline scaled to every power of ten from 1e-300 mm to 1e300 mm
+// (negative coordinates too).
+TEST(OutlineExport, EveryFileCarriesCoordinatesOfAnySize) {
+    const auto pairs = testing::golden_pairs();
+    const auto& o = std::get<GearOutline>(pairs.front().profile.outlines[0]);
+    for (int exponent = -300; exponent <= 300; ++exponent) {
+        GearOutline scaled = o;
+        scaled.points.resize(scaled.points.size() / o.teeth);
+        const double scale = std::pow(10.0, exponent) / o.outer_radius;
+        for (auto& p : scaled.points) p = {p.x * scale, p.y * scale};
+        for (double* r : {&scaled.tip_radius, &scaled.reference_radius, &scaled.base_radius,
+                          &scaled.root_radius}) {
+            *r *= scale;
+        }
+        for (auto format : {OutlineFormat::Csv, OutlineFormat::Svg, OutlineFormat::Dxf}) {
+            EXPECT_EQ(first_point_not_read_back(scaled, format), std::nullopt)
+                << "1e" << exponent << " mm, format " << int(format);
+        }
+    }
 }
 
 }  // namespace

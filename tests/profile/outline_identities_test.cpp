@@ -1,13 +1,16 @@
 // The outlines agree with the geometry sheet over every golden pair that computes:
 // root and tip circles, thickness at the reference circle, tip land, chord
-// tolerance, closed counter-clockwise curve, symmetry of tooth 1.
+// tolerance, closed counter-clockwise curve, symmetry of tooth 1; and every outline
+// drawn, near the undercut limit too, is a simple closed curve.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <numbers>
 
 #include "golden_pairs.h"
+#include "outline_simplicity.h"
 
 namespace gp {
 namespace {
@@ -47,6 +50,41 @@ double arc_thickness_at(const GearOutline& o, double r) {
         }
     }
     return NAN;
+}
+
+std::string text(double v) {
+    std::string s(32, '\0');
+    s.resize(std::to_chars(s.data(), s.data() + s.size(), v).ptr - s.data());
+    return s;
+}
+
+// Pinions near the undercut limit, where the fillet cuts into the involute: spur and
+// helical, z 7 … 17, several fillet radii, shifts from well below the limit of a
+// sharp rack to just above it, each with a 40-tooth wheel at the reference centre
+// distance.
+std::vector<GearPairInput> near_undercut_pairs() {
+    std::vector<GearPairInput> forms;
+    for (double beta : {0.0, 12.0, 25.0}) {
+        const double cos_beta = std::cos(beta * std::numbers::pi / 180);
+        const double sin_alpha_t =
+            std::sin(std::atan(std::tan(20 * std::numbers::pi / 180) / cos_beta));
+        for (int z = 7; z <= 17; ++z) {
+            const double limit = 1 - z * sin_alpha_t * sin_alpha_t / (2 * cos_beta);
+            for (double rounding : {0.0, 0.2, 0.5, 0.76}) {
+                for (double below : {0.3, 0.15, 0.05, 0.0, -0.05}) {
+                    GearPairInput in;
+                    in.zxja = text((z + 40) / cos_beta), in.fmn = "2", in.fjafn = "20";
+                    in.lxjbt = text(beta), in.ckbw = "30", in.h0 = "1", in.c0 = "0.25";
+                    in.cs1z1 = text(z), in.cs2z2 = "40", in.ess1 = in.ess2 = "-0.05";
+                    in.esi1 = in.esi2 = "-0.12", in.fr1 = in.fr2 = "0.05";
+                    in.xng1 = text(limit - below), in.xng2 = text(below - limit);
+                    in.cgyj1 = in.cgyj2 = text(rounding);
+                    forms.push_back(in);
+                }
+            }
+        }
+    }
+    return forms;
 }
 
 const OutlineSegment* first_segment(const GearOutline& o, SegmentKind kind, int tooth) {
@@ -166,6 +204,39 @@ TEST(OutlineIdentities, EveryGoldenPairAgreesWithItsSheet) {
     EXPECT_GT(undercut, 10);
     EXPECT_GT(pointed, 0);
     EXPECT_GT(helical, 300);
+}
+
+// No two edges of an outline meet but neighbours at their shared point, for every
+// thickness: over the golden gears and over pinions near the undercut limit, where
+// the fillet cuts into the involute just above the base circle.
+TEST(OutlineIdentities, OutlinesAreSimpleClosedCurves) {
+    const auto forms = near_undercut_pairs();
+    int simple = 0, undercut = 0;
+    for (auto thickness : {ThicknessChoice::Nominal, ThicknessChoice::Upper, ThicknessChoice::Lower,
+                           ThicknessChoice::Mean}) {
+        std::vector<std::pair<std::string, PairProfile>> pairs;
+        for (const auto& p : golden_pairs({thickness}))
+            pairs.emplace_back("cases.csv row " + text(p.row), p.profile);
+        for (const auto& form : forms) {
+            pairs.emplace_back("z1 " + form.cs1z1 + ", β " + form.lxjbt + ", ρ " + form.cgyj1 +
+                                   ", xn1 " + form.xng1,
+                               std::get<PairProfile>(pair_profile(form, {thickness})));
+        }
+        for (const auto& [where, profile] : pairs) {
+            for (int i = 0; i < kGears; ++i) {
+                const auto* o = std::get_if<GearOutline>(&profile.outlines[i]);
+                if (!o) continue;
+                const auto crossing = outline_crossing(o->points);
+                EXPECT_FALSE(crossing)
+                    << where << ", gear " << i + 1 << ", thickness " << int(thickness) << ": edges "
+                    << crossing->first << ", " << crossing->second;
+                simple += !crossing;
+                undercut += o->undercut;
+            }
+        }
+    }
+    EXPECT_GT(simple, 4 * (600 + 2 * 660));  // golden gears, pinions and wheels
+    EXPECT_GT(undercut, 4 * 600);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 
+#include "manual_window.h"
 #include "mesh_window.h"
 #include "messages.h"
 #include "pair_document.h"
@@ -160,6 +161,16 @@ bool strength_sheet(ShellHarness& h, const FormTexts& form, const QDir& folder, 
     return ok;
 }
 
+// The manual at the table of the form's fields, as it opens beside the form.
+bool manual(ShellHarness& h, const QDir& folder) {
+    ManualWindow window;
+    window.open_at(QStringLiteral("fields"), &h.form());
+    QApplication::processEvents();
+    const bool ok = save(&window, folder, "manual");
+    window.hide();
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -199,6 +210,8 @@ int main(int argc, char* argv[]) {
 
     ok &= mesh_picture(h, spur_example(), folder, "mesh-spur");
     ok &= mesh_picture(h, helical_undercut(), folder, "mesh-helical-undercut");
+
+    ok &= manual(h, folder);
 
     ok &= save_box(msg::kNoticeTitle, msg::kIncomplete, MessageIcon::None, folder, "check-message");
     // A calculation's stop, with the explanation under its message.
