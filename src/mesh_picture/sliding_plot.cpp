@@ -84,8 +84,8 @@ void paint_sliding_plot(QPainter& painter, const QRectF& area, const SlidingCurv
                         QStringLiteral("滑动率 ζ"));
 
     // The texts' room: the plot and the band above it for the marks.
-    LabelRoom room(QRectF(QPointF(area.left(), plot.top() - line * 1.2), plot.bottomRight())
-                       .adjusted(0, 0, 1, 1));
+    LabelRoom room(QRectF(QPointF(area.left(), plot.top() - line * 1.2),
+                          QPointF(area.right(), plot.bottom() + 1)));
     // Legend first, top middle inside the plot.
     const QString names[2] = {QStringLiteral("ζ1 主动齿轮"), QStringLiteral("ζ2 从动齿轮")};
     const double legend_w = fm.horizontalAdvance(names[0]) + line * 2.2;
