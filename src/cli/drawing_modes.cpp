@@ -103,6 +103,12 @@ int run_profile(const ProfileRequest& req, const std::vector<BatchRow>& rows, st
                 continue;
             }
             const auto& outline = std::get<GearOutline>(profile.outlines[i]);
+            if (outline.rounding.fitted) {
+                std::ostringstream asked, taken;
+                asked << kDefaultRoundingPerModule * profile.numbers.mn;
+                taken << outline.rounding.radius;
+                err << msg::cli::drawn_fitted_rounding(row_number, i, asked.str(), taken.str());
+            }
             if (outline.capped) {
                 std::ostringstream tolerance;
                 tolerance << outline.tolerance;

@@ -569,6 +569,72 @@ inline constexpr const char* kNoPathOfContact = "没有可画的啮合线段";
 }  // namespace mesh
 
 // ---------------------------------------------------------------------------
+// The mesh window on any screen, its export names and thicknesses; a root
+// rounding that fits the rack's tip
+// ---------------------------------------------------------------------------
+namespace mesh {
+
+// The pinion's turn from the slider's start, in degrees as formatted.
+inline std::string turn_angle(const std::string& degrees) {
+    return "主动齿轮转角 " + degrees + "°";
+}
+// The thickness the outline is exported with; the batch tool's nominal, upper,
+// lower and mean, in this order.
+inline constexpr const char* kThicknessTitle = "齿厚";
+inline constexpr const char* thickness_name(int choice) {
+    constexpr const char* names[] = {"公称", "上偏差", "下偏差", "平均"};
+    return names[choice >= 0 && choice < 4 ? choice : 0];
+}
+inline std::string thickness_action(int choice) {
+    return std::string("齿厚：") + thickness_name(choice);
+}
+// File names from the drawing numbers (empty ones left out): "P-101_主动齿轮_齿形.dxf",
+// "P-101_P-102_啮合图.svg"; an outline of another thickness than the nominal one
+// says which ("…_齿形_上偏差.dxf").
+inline std::string outline_file_name(const std::string& drawing_number, int gear, int thickness) {
+    std::string name = drawing_number.empty() ? "" : drawing_number + "_";
+    name += std::string(gear_name(gear)) + "_齿形";
+    if (thickness != 0) name += std::string("_") + thickness_name(thickness);
+    return name + ".dxf";
+}
+inline std::string picture_file_name(const std::string& drawing_number1,
+                                     const std::string& drawing_number2) {
+    std::string name;
+    for (const std::string* n : {&drawing_number1, &drawing_number2}) {
+        if (!n->empty()) name += *n + "_";
+    }
+    return name.empty() ? std::string(kPictureFileName) : name + "啮合图.svg";
+}
+// The printed and saved page's foot, as the reports carry them.
+inline std::string page_drawing_numbers(const std::string& th1, const std::string& th2) {
+    return "图号 " + th1 + " / " + th2;
+}
+// The root fillet field was empty and 0.38 × module does not fit the rack's tip.
+inline std::string fitted_rounding(const std::string& default_radius, const std::string& radius) {
+    return "齿根圆角半径未输入：0.38 × 模数 = " + default_radius +
+           " mm 超出齿条齿顶，取能容下的最大半径 " + radius + " mm";
+}
+inline std::string fitted_rounding(int gear, const std::string& default_radius,
+                                   const std::string& radius) {
+    return gear_name(gear) + fitted_rounding(default_radius, radius);
+}
+
+}  // namespace mesh
+
+namespace cli {
+
+// `gear` the index; the radii as the stream writes a double. A whole line.
+inline std::string drawn_fitted_rounding(int row, int gear, const std::string& default_radius,
+                                         const std::string& radius) {
+    return "row " + std::to_string(row) + ", gear " + std::to_string(gear + 1) +
+           ": root fillet radius empty; 0.38 x module = " + default_radius +
+           " mm does not fit the rack's tip, drawn with the largest radius that fits, " + radius +
+           " mm\n";
+}
+
+}  // namespace cli
+
+// ---------------------------------------------------------------------------
 // The shift plane and its blocking contour (封闭图): the names of its limits and
 // what it says about a point
 // ---------------------------------------------------------------------------
@@ -662,8 +728,9 @@ DRAWING MODES
                        [--thickness nominal|upper|lower|mean] [--tolerance MM]
                        [--out DIR] [FILE]
     The transverse outline of each gear as cut by its basic rack (the root fillet
-    radius cgyj1/cgyj2 rounds the rack's tip corner; empty: 0.38 x module): all
-    teeth, one closed counter-clockwise curve, centre at the origin, tooth 1
+    radius cgyj1/cgyj2 rounds the rack's tip corner; empty: 0.38 x module, or
+    the largest radius that fits the rack's tip when that does not, said on
+    standard error): all teeth, one closed counter-clockwise curve, centre at the origin, tooth 1
     symmetric about +y, in mm. FILE is read as in the geometry mode.
       --gear       which gear (default both)
       --format     csv (default): header row,gear,x,y on standard output, one line

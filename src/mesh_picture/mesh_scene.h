@@ -53,6 +53,7 @@ struct MeshScene {
     QStringList faults;  // named in words under the picture
     QStringList notes;   // further legend lines (a root rounding taken as 0.38 × module)
     QString caption;     // the pair in one line: teeth, module, centre distance
+    std::array<QString, 2> drawing_numbers;  // th1, th2 as typed
 
     // Whole pair, and the contact zone the view starts on.
     QRectF whole() const;

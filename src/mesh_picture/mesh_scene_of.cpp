@@ -136,7 +136,7 @@ MeshPicture refused_picture(const std::string& message) {
 }
 
 MeshPicture mesh_picture(const GeometryNumbers& n, const GearPairInput& form) {
-    auto roundings = rack_roundings(form, n.mn);
+    auto roundings = rack_roundings(form, n);
     if (const auto* stop = std::get_if<Stop>(&roundings)) return refused_picture(stop->message);
     const auto& rounding = std::get<GearPairOf<RackRounding>>(roundings);
 
@@ -160,17 +160,28 @@ MeshPicture mesh_picture(const GeometryNumbers& n, const GearPairInput& form) {
         QString::number(n.mn, 'g', 8).toStdString(), QString::number(n.a, 'g', 10).toStdString()));
     add_gear(scene, 0, o1, n);
     add_gear(scene, 1, o2, n);
-    // An empty root fillet radius field: the rack's rounding was taken as 0.38 × module.
-    if (o1.rounding.from_default && o2.rounding.from_default) {
-        scene.notes.prepend(qt(msg::mesh::default_rounding(
-            QString::number(o1.rounding.radius, 'g', 6).toStdString())));
+    // An empty root fillet radius field: the rack's rounding was taken as 0.38 × module,
+    // or as the largest radius that fits the rack's tip when that does not.
+    const auto radius_text = [](double r) { return QString::number(r, 'g', 6).toStdString(); };
+    const auto rounding_note = [&](const GearOutline& o, bool both) {
+        const std::string taken = radius_text(o.rounding.radius);
+        if (!o.rounding.fitted) {
+            return qt(both ? msg::mesh::default_rounding(taken)
+                           : msg::mesh::default_rounding(o.index, taken));
+        }
+        const std::string asked = radius_text(kDefaultRoundingPerModule * n.mn);
+        return qt(both ? msg::mesh::fitted_rounding(asked, taken)
+                       : msg::mesh::fitted_rounding(o.index, asked, taken));
+    };
+    if (o1.rounding.from_default && o2.rounding.from_default &&
+        o1.rounding.radius == o2.rounding.radius) {
+        scene.notes.prepend(rounding_note(o1, true));
     } else {
         for (const GearOutline* o : {&o2, &o1}) {
-            if (!o->rounding.from_default) continue;
-            scene.notes.prepend(qt(msg::mesh::default_rounding(
-                o->index, QString::number(o->rounding.radius, 'g', 6).toStdString())));
+            if (o->rounding.from_default) scene.notes.prepend(rounding_note(*o, false));
         }
     }
+    scene.drawing_numbers = {qt(form.th1), qt(form.th2)};
     scene.gears[0].centre = QPointF(0, 0);
     scene.gears[1].centre = QPointF(m.centre_distance, 0);
 
@@ -209,8 +220,16 @@ MeshPicture mesh_picture(const GeometryNumbers& n, const GearPairInput& form) {
         scene.sliding.d = m.d - m.a;
     }
 
-    picture.outlines = [outlines](int gear, OutlineFormat format) {
-        return outline_file((*outlines)[gear == 0 ? 0 : 1], format);
+    // The nominal outlines are those drawn; another thickness is cut when asked for.
+    picture.outlines = [outlines, n, rounding](int gear, OutlineFormat format,
+                                               ThicknessChoice thickness) {
+        const std::size_t i = gear == 0 ? 0 : 1;
+        if (thickness == ThicknessChoice::Nominal) return outline_file((*outlines)[i], format);
+        OutlineOptions options;
+        options.thickness = thickness;
+        auto o = gear_outline(n, static_cast<int>(i), rounding[i], options);
+        if (const auto* stop = std::get_if<Stop>(&o)) return OutlineFile{{}, stop->message};
+        return outline_file(std::get<GearOutline>(o), format);
     };
     return picture;
 }

@@ -1,14 +1,18 @@
 #include "mesh_window.h"
 
+#include <QActionGroup>
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QSaveFile>
 #include <QSlider>
 #include <QSplitter>
@@ -20,11 +24,13 @@
 
 #include "mesh_painting.h"
 #include "mesh_view.h"
+#include "pi.h"
 #include "messages.h"
 #include "plot_style.h"
 #include "qt_text.h"
 #include "sliding_plot.h"
 #include "ui_font.h"
+#include "window_zoom.h"
 
 namespace gp {
 
@@ -36,6 +42,24 @@ constexpr QSize kPageSize(1240, 1754);
 constexpr int kPageDpi = 150;
 constexpr int kPlayStep = 5;  // slider steps per frame
 constexpr int kPlayIntervalMs = 30;
+// The window's size as laid out at the program's own type size, before it is fitted
+// to its screen; at most this share of the screen's room.
+constexpr QSize kNaturalSize(1180, 720);
+constexpr double kScreenShare = 0.9;
+// Type sizes at the program's own size: the picture's texts, the plot's, the legend's.
+constexpr double kPictureTextPx = 12;
+constexpr double kPlotTextPx = 13;
+constexpr double kLegendTextPx = 12;
+
+constexpr ThicknessChoice kThicknesses[] = {ThicknessChoice::Nominal, ThicknessChoice::Upper,
+                                            ThicknessChoice::Lower, ThicknessChoice::Mean};
+
+// A drawing number as part of a file name: characters no file name may hold become
+// "_".
+QString file_name_part(const QString& text) {
+    static const QRegularExpression kForbidden(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+    return QString(text.trimmed()).replace(kForbidden, QStringLiteral("_"));
+}
 
 std::optional<QString> write_file(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
@@ -75,11 +99,16 @@ std::pair<QString, std::size_t> with_suffix(const SaveChoice& choice,
     return {path + QLatin1Char('.') + suffixes[kind], kind};
 }
 
-// The picture's legend, beside the picture rather than over it.
+// The picture's legend, beside the picture rather than over it; its type shrinks
+// when the panel is narrower than its longest line.
 class LegendPanel : public QWidget {
   public:
-    explicit LegendPanel(const MeshScene& scene) : scene_(scene) {
-        setFixedHeight(static_cast<int>(mesh_legend_height(scene_, kLegendPx)) + 4);
+    explicit LegendPanel(const MeshScene& scene) : scene_(scene) { set_text_size(kLegendTextPx); }
+
+    void set_text_size(double pixels) {
+        text_px_ = pixels;
+        setFixedHeight(static_cast<int>(mesh_legend_height(scene_, text_px_)) + 4);
+        update();
     }
 
   protected:
@@ -87,12 +116,14 @@ class LegendPanel : public QWidget {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.fillRect(rect(), Qt::white);
-        paint_mesh_legend(painter, scene_, QRectF(rect()), kLegendPx);
+        const double needed = mesh_legend_width(scene_, text_px_);
+        const double px = needed > width() ? std::max(8.0, text_px_ * width() / needed) : text_px_;
+        paint_mesh_legend(painter, scene_, QRectF(rect()), px);
     }
 
   private:
-    static constexpr double kLegendPx = 12;
     const MeshScene& scene_;
+    double text_px_ = kLegendTextPx;
 };
 
 }  // namespace
@@ -108,7 +139,6 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
     setWindowTitle(qt(msg::mesh::kWindowTitle));
     setFont(ui_font());
     setAttribute(Qt::WA_DeleteOnClose, false);
-    resize(1180, 720);
 
     auto* fit = new QPushButton(qt(msg::mesh::kFit));
     play_ = new QPushButton(qt(msg::mesh::kPlay));
@@ -121,13 +151,27 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
     auto* export_menu = new QMenu(export_button);
     export_menu->addAction(qt(msg::mesh::kExportPinion), this, [this] { ask_and_export(0); });
     export_menu->addAction(qt(msg::mesh::kExportWheel), this, [this] { ask_and_export(1); });
+    // The thickness, as the batch tool offers it: the choice stays for the next export.
+    export_menu->addSection(qt(msg::mesh::kThicknessTitle));
+    thicknesses_ = new QActionGroup(export_menu);
+    for (int k = 0; k < 4; ++k) {
+        QAction* a = export_menu->addAction(qt(msg::mesh::thickness_action(k)));
+        a->setCheckable(true);
+        a->setChecked(k == 0);
+        a->setData(k);
+        thicknesses_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, k] { thickness_ = kThicknesses[k]; });
+    }
     export_button->setMenu(export_menu);
+    angle_ = new QLabel;
+    angle_->setObjectName(QStringLiteral("turnangle"));
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(fit);
     tools->addWidget(play_);
     tools->addWidget(new QLabel(qt(msg::mesh::kTurnAngle)));
     tools->addWidget(slider_, 1);
+    tools->addWidget(angle_);
     tools->addWidget(save);
     tools->addWidget(print);
     tools->addWidget(export_button);
@@ -138,7 +182,7 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
     auto* side_layout = new QVBoxLayout(side);
     side_layout->setContentsMargins(0, 0, 0, 0);
     side_layout->addWidget(plot_, 1);
-    if (scene_.refusal.isEmpty()) side_layout->addWidget(new LegendPanel(scene_));
+    if (scene_.refusal.isEmpty()) side_layout->addWidget(legend_ = new LegendPanel(scene_));
     auto* split = new QSplitter(Qt::Horizontal);
     split->addWidget(view_);
     split->addWidget(side);
@@ -168,7 +212,8 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
     const bool drawable = scene_.refusal.isEmpty();
     view_->set_drawing(
         [this](QPainter& painter, const QTransform& to_pixels) {
-            paint_mesh(painter, scene_, to_pixels, QRectF(view_->rect()), position(), 12, false);
+            paint_mesh(painter, scene_, to_pixels, QRectF(view_->rect()), position(),
+                       kPictureTextPx * scale_, false);
         },
         drawable ? scene_.whole() : QRectF(-1, -1, 2, 2),
         drawable ? scene_.contact_zone() : QRectF(-1, -1, 2, 2));
@@ -183,9 +228,91 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
     connect(timer_, &QTimer::timeout, this, &MeshWindow::step_play);
     connect(fit, &QPushButton::clicked, view_, &MeshView::fit);
     connect(play_, &QPushButton::clicked, this, &MeshWindow::toggle_play);
-    connect(slider_, &QSlider::valueChanged, view_, qOverload<>(&QWidget::update));
+    connect(slider_, &QSlider::valueChanged, this, &MeshWindow::turned);
     connect(save, &QPushButton::clicked, this, &MeshWindow::ask_and_save_picture);
     connect(print, &QPushButton::clicked, this, &MeshWindow::print_picture);
+    apply_scale(1.0);
+    turned();
+    resize(kNaturalSize);
+}
+
+void MeshWindow::turned() {
+    view_->update();
+    if (!scene_.refusal.isEmpty()) return;
+    plot_->set_contacts(contacts_at(scene_, position()));
+    // The pinion's turn from the slider's start, in degrees.
+    const double degrees = std::abs(scene_.gears[0].rate * travel_at(scene_, position())) * 180 / kExactPi;
+    angle_->setText(qt(msg::mesh::turn_angle(QString::number(degrees, 'f', 2).toStdString())));
+}
+
+void MeshWindow::set_thickness(ThicknessChoice thickness) {
+    thickness_ = thickness;
+    for (QAction* a : thicknesses_->actions()) {
+        a->setChecked(kThicknesses[a->data().toInt()] == thickness);
+    }
+}
+
+void MeshWindow::apply_scale(double factor) {
+    scale_ = factor;
+    QFont font = ui_font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * factor))));
+    setFont(font);
+    plot_->set_text_size(kPlotTextPx * factor);
+    if (auto* legend = static_cast<LegendPanel*>(legend_)) legend->set_text_size(kLegendTextPx * factor);
+    view_->setMinimumSize(static_cast<int>(320 * factor), static_cast<int>(240 * factor));
+    // The angle's label keeps its width as the digits change.
+    angle_->setMinimumWidth(QFontMetrics(font).horizontalAdvance(
+        qt(msg::mesh::turn_angle("000.00"))));
+    view_->update();
+}
+
+void MeshWindow::set_zoom(int percent) {
+    zoom_percent_ = percent;
+    // The smallest layout must fit the screen's room: a zoom too large for it is
+    // taken down by steps until it fits (never below the program's own size).
+    const QSize room = room_on_screen(this) * kScreenShare;
+    double factor = percent / 100.0;
+    for (;;) {
+        apply_scale(factor);
+        layout()->activate();
+        const QSize least = minimumSizeHint().expandedTo(minimumSize());
+        if ((least.width() <= room.width() && least.height() <= room.height()) || factor <= 1.0)
+            break;
+        factor = std::max(1.0, factor - 0.125);
+    }
+}
+
+void MeshWindow::fit_to_screen(QWidget* sheet) {
+    const QScreen* screen = sheet ? sheet->screen() : this->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect avail = screen->availableGeometry();
+    const QSize frame = avail.size() - room_on_screen(this);
+    const QSize room = room_on_screen(this) * kScreenShare;
+    const QSize least = minimumSizeHint().expandedTo(minimumSize());
+    QSize size = (kNaturalSize * scale_).boundedTo(room).expandedTo(least.boundedTo(room));
+    QPoint at(avail.left() + (avail.width() - size.width() - frame.width()) / 2,
+              avail.top() + (avail.height() - size.height() - frame.height()) / 2);
+
+    // Beside the sheet when the screen has room for both side by side: narrowed to
+    // the room there (never below what its layout needs), on the side with room,
+    // the sheet moved aside when neither side has enough.
+    if (sheet && avail.width() - sheet->frameGeometry().width() - frame.width() >= least.width()) {
+        QRect s = sheet->frameGeometry();
+        size.setWidth(std::min(size.width(), avail.width() - s.width() - frame.width()));
+        const int outer = size.width() + frame.width();
+        if (avail.right() - s.right() < outer && s.left() - avail.left() < outer) {
+            s.moveLeft(avail.left() + (avail.width() - s.width() - outer) / 2);
+            sheet->move(s.topLeft());
+        }
+        const int top = std::clamp(s.top(), avail.top(),
+                                   std::max(avail.top(), avail.bottom() + 1 - size.height() -
+                                                             frame.height()));
+        at = avail.right() - s.right() >= outer ? QPoint(s.right() + 1, top)
+                                                 : QPoint(s.left() - outer, top);
+    }
+    resize(size);
+    move(at);
 }
 
 MeshWindow::~MeshWindow() = default;
@@ -223,13 +350,13 @@ std::optional<QString> MeshWindow::save_picture(const QString& path) const {
         svg.setTitle(qt(msg::mesh::kWindowTitle));
         svg.setDescription(scene_.caption);
         QPainter painter(&svg);
-        paint_mesh_page(painter, page, scene_, view, position());
+        paint_mesh_page(painter, page, scene_, view, position(), page_foot());
         painter.end();
     } else if (suffix == QLatin1String("png")) {
         QImage image(kPageSize, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        paint_mesh_page(painter, page, scene_, view, position());
+        paint_mesh_page(painter, page, scene_, view, position(), page_foot());
         painter.end();
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -243,7 +370,7 @@ std::optional<QString> MeshWindow::save_picture(const QString& path) const {
 std::optional<QString> MeshWindow::export_outline(int gear, OutlineFormat format,
                                                   const QString& path) const {
     if (!outlines_) return qt(msg::mesh::no_outline(scene_.refusal.toStdString()));
-    const OutlineFile file = outlines_(gear, format);
+    const OutlineFile file = outlines_(gear, format, thickness_);
     if (!file.error.empty()) return qt(msg::mesh::no_outline(file.error));
     return write_file(path, QByteArray::fromStdString(file.bytes));
 }
@@ -253,8 +380,9 @@ void MeshWindow::print_picture() {
     drawing.title = msg::mesh::kWindowTitle;
     const QRectF view = view_->visible_area();
     const double at = position();
-    drawing.paint = [this, view, at](QPainter& painter, const QRectF& page) {
-        paint_mesh_page(painter, page, scene_, view, at);
+    const PageFoot foot = page_foot();
+    drawing.paint = [this, view, at, foot](QPainter& painter, const QRectF& page) {
+        paint_mesh_page(painter, page, scene_, view, at, foot);
     };
     const PrintOutcome out = desktop_.printer.print_drawing(drawing);
     switch (out.kind) {
@@ -269,6 +397,25 @@ void MeshWindow::print_picture() {
     }
 }
 
+PageFoot MeshWindow::page_foot() const {
+    const ReportStamp now = desktop_.clock.now();
+    return {qt(msg::mesh::page_drawing_numbers(scene_.drawing_numbers[0].toStdString(),
+                                               scene_.drawing_numbers[1].toStdString())),
+            qt(now.date + " " + now.time)};
+}
+
+QString MeshWindow::picture_file_name() const {
+    return qt(msg::mesh::picture_file_name(file_name_part(scene_.drawing_numbers[0]).toStdString(),
+                                           file_name_part(scene_.drawing_numbers[1]).toStdString()));
+}
+
+QString MeshWindow::outline_file_name(int gear) const {
+    int k = 0;
+    while (k < 3 && kThicknesses[k] != thickness_) ++k;
+    return qt(msg::mesh::outline_file_name(
+        file_name_part(scene_.drawing_numbers[gear == 0 ? 0 : 1]).toStdString(), gear, k));
+}
+
 void MeshWindow::tell(const QString& text, bool failure) {
     desktop_.boxes.show(msg::kNoticeTitle, text.toStdString(),
                         failure ? MessageIcon::Warning : MessageIcon::Information);
@@ -277,7 +424,7 @@ void MeshWindow::tell(const QString& text, bool failure) {
 void MeshWindow::ask_and_save_picture() {
     const auto choice = dialogs_.save_path_of_kind(
         msg::mesh::kSavePictureTitle,
-        QDir::home().filePath(qt(msg::mesh::kPictureFileName)).toStdString(),
+        QDir::home().filePath(picture_file_name()).toStdString(),
         filters_of(msg::mesh::kPictureFilter));
     if (!choice) return;
     const QString path = with_suffix(*choice, kPictureSuffixes).first;
@@ -287,7 +434,7 @@ void MeshWindow::ask_and_save_picture() {
 void MeshWindow::ask_and_export(int gear) {
     const auto choice = dialogs_.save_path_of_kind(
         msg::mesh::kExportOutlineTitle,
-        QDir::home().filePath(qt(msg::mesh::outline_file_name(gear))).toStdString(),
+        QDir::home().filePath(outline_file_name(gear)).toStdString(),
         filters_of(msg::mesh::kOutlineFilter));
     if (!choice) return;
     const auto [path, kind] = with_suffix(*choice, kOutlineSuffixes);

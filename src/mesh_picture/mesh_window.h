@@ -11,8 +11,11 @@
 
 #include "desktop_services.h"
 #include "file_dialogs.h"
+#include "mesh_painting.h"
 #include "mesh_scene.h"
+#include "tooth_outline.h"
 
+class QActionGroup;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -26,12 +29,13 @@ class SlidingPlot;
 enum class OutlineFormat { Dxf, Svg, Csv };
 
 // The file text of one gear's whole outline (`gear` an index: 0 the pinion, 1 the
-// wheel), or the reason there is none (`error` not empty).
+// wheel) at a tooth thickness, or the reason there is none (`error` not empty).
 struct OutlineFile {
     std::string bytes;
     std::string error;
 };
-using OutlineWriter = std::function<OutlineFile(int gear, OutlineFormat format)>;
+using OutlineWriter =
+    std::function<OutlineFile(int gear, OutlineFormat format, ThicknessChoice thickness)>;
 
 class MeshWindow : public QWidget {
     Q_OBJECT
@@ -46,15 +50,36 @@ class MeshWindow : public QWidget {
     MeshView* view() const { return view_; }
     QSlider* slider() const { return slider_; }
     QLabel* faults_label() const { return faults_; }
+    SlidingPlot* sliding_plot() const { return plot_; }
+    // The pinion's turn at the slider's place, as the label beside the slider shows it.
+    QLabel* angle_label() const { return angle_; }
     // The slider's place, 0 at its start to 1 at its end.
     double position() const;
+
+    // The type at `percent` of the program's (the 视图 zoom), less when the screen
+    // cannot hold the window's smallest layout at that size.
+    void set_zoom(int percent);
+    // The size within its screen (at most 90 % of the room there) and the place:
+    // beside `sheet` when the screen has room for both side by side (the sheet
+    // moved aside if need be), else centred on the screen.
+    void fit_to_screen(QWidget* sheet = nullptr);
+    // The zoom actually taken, as a factor of the program's type size.
+    double text_scale() const { return scale_; }
+
+    // The thickness 导出齿形 cuts the outline with; nominal at first.
+    ThicknessChoice thickness() const { return thickness_; }
+    void set_thickness(ThicknessChoice thickness);
 
     // The picture as the page that is printed, into an SVG or a PNG file by the
     // path's suffix. Nothing on success, else the reason, in the user's words.
     std::optional<QString> save_picture(const QString& path) const;
-    // One gear's outline into a file; nothing on success, else the reason.
+    // One gear's outline, at the thickness chosen, into a file; nothing on success,
+    // else the reason.
     std::optional<QString> export_outline(int gear, OutlineFormat format,
                                           const QString& path) const;
+    // The names the save and export dialogs offer: from the drawing numbers.
+    QString picture_file_name() const;
+    QString outline_file_name(int gear) const;
     // The page on the printer (a PDF when there is none); tells the user the outcome
     // unless it was printed.
     void print_picture();
@@ -65,6 +90,10 @@ class MeshWindow : public QWidget {
     void toggle_play();
     void step_play();
     void tell(const QString& text, bool failure);
+    void turned();
+    void apply_scale(double factor);
+    // The page's foot: the drawing numbers and the moment, from the desktop's clock.
+    PageFoot page_foot() const;
 
     MeshScene scene_;
     OutlineWriter outlines_;
@@ -75,7 +104,13 @@ class MeshWindow : public QWidget {
     QSlider* slider_ = nullptr;
     QPushButton* play_ = nullptr;
     QLabel* faults_ = nullptr;
+    QLabel* angle_ = nullptr;
+    QWidget* legend_ = nullptr;
     QTimer* timer_ = nullptr;
+    QActionGroup* thicknesses_ = nullptr;
+    ThicknessChoice thickness_ = ThicknessChoice::Nominal;
+    int zoom_percent_ = 100;
+    double scale_ = 1.0;
 };
 
 }  // namespace gp

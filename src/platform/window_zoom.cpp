@@ -1,5 +1,6 @@
 #include "window_zoom.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include <cmath>
 
 #include "notice_strip.h"
+#include "ui_font.h"
 
 namespace gp {
 
@@ -60,13 +62,21 @@ T built(QWidget* w, const char* name, const T& now) {
     return now;
 }
 
+}  // namespace
+
 QSize room_on_screen(const QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return QSize(1 << 20, 1 << 20);
     return screen->availableGeometry().size() - frame_room(window->window());
 }
 
-}  // namespace
+void zoom_application(int percent) {
+    QApplication::setFont(scaled(ui_font(), percent / 100.0));
+}
+
+void zoom_menu_bar(QMainWindow* window, int percent) {
+    if (QMenuBar* bar = window->menuBar()) bar->setFont(scaled(ui_font(), percent / 100.0));
+}
 
 void zoom_window(QWidget* window, double factor) {
     window->setFont(scaled(built(window, kBuiltFont, window->font()), factor));
@@ -113,6 +123,7 @@ void set_scrolling_content(QMainWindow* window, QWidget* content) {
 
 void zoom_main_window(QMainWindow* window, QWidget* content, int percent) {
     zoom_window(content, percent / 100.0);
+    zoom_menu_bar(window, percent);
     const int menu = window->menuBar() ? window->menuBar()->sizeHint().height() : 0;
     const QSize room = room_on_screen(window);
     QSize wanted = content->size() + QSize(0, menu);

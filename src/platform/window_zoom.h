@@ -2,6 +2,8 @@
 // a screen smaller than it.
 #pragma once
 
+#include <QSize>
+
 class QMainWindow;
 class QWidget;
 
@@ -17,6 +19,16 @@ void zoom_window(QWidget* window, double factor);
 // A fixed-size window at `percent`, made smaller still when the screen cannot
 // hold it, so that every control stays on the screen.
 void zoom_to_fit(QWidget* window, int percent);
+
+// The room a window's inner area may take on its screen: the screen's available
+// geometry less the window's frame.
+QSize room_on_screen(const QWidget* window);
+
+// Every window without a type size of its own (menus, dialogs, message boxes and
+// the windows laid out by Qt) at `percent` of the program's typeface, through the
+// application's font; a main window's menu bar with them.
+void zoom_application(int percent);
+void zoom_menu_bar(QMainWindow* window, int percent);
 
 // Makes `content` the main window's central widget, inside a frameless scroll
 // area that takes no keyboard focus of its own.

@@ -7,7 +7,7 @@ Outcome<PairProfile> pair_profile(const GearPairInput& form, const OutlineOption
     if (auto* stop = std::get_if<Stop>(&numbers)) return *stop;
     PairProfile p;
     p.numbers = std::get<GeometryNumbers>(numbers);
-    auto rounding = rack_roundings(form, p.numbers.mn);
+    auto rounding = rack_roundings(form, p.numbers);
     if (auto* stop = std::get_if<Stop>(&rounding)) return *stop;
     p.rounding = std::get<GearPairOf<RackRounding>>(rounding);
     for (int i = 0; i < kGears; ++i) {

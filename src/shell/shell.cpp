@@ -89,7 +89,9 @@ bool Shell::open_file(const QString& path) {
 
 void Shell::apply_zoom() {
     const int percent = document_->zoom_percent();
+    zoom_application(percent);
     zoom_main_window(form_.get(), form_->body(), percent);
+    if (mesh_) mesh_->set_zoom(percent);
     if (geometry_) zoom_to_fit(geometry_.get(), percent);
     if (strength_) zoom_to_fit(strength_.get(), percent);
 }
@@ -320,6 +322,8 @@ void Shell::open_mesh_picture() {
     unload(mesh_);
     mesh_ = std::make_unique<MeshWindow>(std::move(picture->scene), std::move(picture->outlines),
                                          desktop_, *dialogs_);
+    mesh_->set_zoom(document_->zoom_percent());
+    mesh_->fit_to_screen(geometry_.get());
     mesh_->show();
     mesh_->raise();
     mesh_->activateWindow();

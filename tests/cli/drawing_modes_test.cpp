@@ -37,6 +37,23 @@ std::string pairs_file() {
     return path.string();
 }
 
+TEST(DrawingModes, AnEmptyRoundingThatDoesNotFitIsDrawnFittedAndSaidSo) {
+    // The spur reference pair at 25°: 0.38 × module fits neither rack's tip.
+    const auto path = std::filesystem::temp_directory_path() / "gearpair-drawing-25deg.csv";
+    std::ofstream(path, std::ios::binary)
+        << "zxja,fmn,fjafn,lxjbt,ckbw,h0,c0,cs1z1,cs2z2,ess1,ess2,esi1,esi2,fr1,fr2\n"
+           "60,2,25,0,30,1,0.25,20,40,-0.1,-0.1,-0.2,-0.2,0.05,0.05\n";
+    const auto run = run_cli("profile " + path.string() + " 2>&1 >/dev/null");
+    EXPECT_EQ(run.status, 0);
+    for (const char* gear : {"row 1, gear 1: ", "row 1, gear 2: "}) {
+        EXPECT_NE(run.out.find(std::string(gear) +
+                               "root fillet radius empty; 0.38 x module = 0.76 mm does not fit "
+                               "the rack's tip, drawn with the largest radius that fits, 0."),
+                  std::string::npos)
+            << run.out;
+    }
+}
+
 TEST(DrawingModes, ProfileCsvListsEveryPointOfEveryDrawableGear) {
     const auto run = run_cli("profile " + pairs_file() + " 2>/dev/null");
     ASSERT_EQ(run.status, 0);

@@ -147,6 +147,54 @@ TEST(OutlineStops, EmptyRoundingFieldTakesTheDefaultAndSaysSo) {
     EXPECT_DOUBLE_EQ(std::get<GearOutline>(p.outlines[1]).rounding.radius, 0.5);
 }
 
+TEST(OutlineStops, EmptyRoundingFieldTakesARadiusThatFits) {
+    // An empty field takes 0.38 × module where it fits the rack's tip, else the
+    // largest radius that does (four digits, rounded down); a typed radius is taken
+    // as typed and refused when it does not fit. At 25° neither gear's rack has room
+    // for 0.76 mm.
+    const struct {
+        const char* what;
+        FieldTexts changes;
+        bool fitted[2];
+        const char* refused1;  // gear 1's message, or nullptr when it draws
+    } cases[] = {
+        {"20 degrees, both empty", {}, {false, false}, nullptr},
+        {"25 degrees, both empty", {{"fjafn", "25"}}, {true, true}, nullptr},
+        {"25 degrees, gear 1 typed to fit", {{"fjafn", "25"}, {"cgyj1", "0.5"}}, {false, true},
+         nullptr},
+        {"25 degrees, gear 1 typed too large",
+         {{"fjafn", "25"}, {"cgyj1", "0.76"}},
+         {false, true},
+         msg::kRackRoundingTooLarge},
+        {"25 degrees, lower thickness", {{"fjafn", "25"}, {"esi1", "-0.6"}}, {true, true}, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (ThicknessChoice t : {ThicknessChoice::Nominal, ThicknessChoice::Lower}) {
+            const auto p = std::get<PairProfile>(pair_profile(reference_pair(c.changes), {t}));
+            for (int i = 0; i < kGears; ++i) {
+                const RackRounding& r = p.rounding[i];
+                EXPECT_EQ(r.fitted, c.fitted[i]) << "gear " << i + 1;
+                const auto* stop = std::get_if<Stop>(&p.outlines[i]);
+                if (i == 0 && c.refused1) {
+                    ASSERT_TRUE(stop);
+                    EXPECT_EQ(stop->message, c.refused1);
+                    continue;
+                }
+                ASSERT_FALSE(stop) << stop->message;
+                if (!r.fitted) continue;
+                const double largest = largest_fitting_rounding(p.numbers, i);
+                EXPECT_LT(r.radius, 0.38 * p.numbers.mn);
+                EXPECT_LE(r.radius, largest);
+                EXPECT_GT(r.radius, largest * (1 - 1e-3));
+                // The radius a little larger than the largest does not fit.
+                EXPECT_TRUE(std::holds_alternative<Stop>(
+                    gear_outline(p.numbers, i, {largest * 1.001, false}, {t})));
+            }
+        }
+    }
+}
+
 TEST(OutlineStops, ThicknessDeviationMovesFlanksAndRootTogether) {
     // Ess = −0.1, Esi = −0.2 on the reference pair: the rack moves in by
     // |Es| / (2·tan αn), the tooth thins by |Es| at the reference circle.

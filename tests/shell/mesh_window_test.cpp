@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPicture>
 #include <QPushButton>
 #include <QSlider>
 #include <QSvgRenderer>
@@ -26,6 +27,9 @@
 #include "mesh_painting.h"
 #include "mesh_scene_of.h"
 #include "mesh_view.h"
+#include "outline_csv.h"
+#include "pair_profile.h"
+#include "sliding_plot.h"
 #include "messages.h"
 #include "qt_text.h"
 #include "shell_harness.h"
@@ -82,6 +86,19 @@ GearPairInput input_of(const FormTexts& texts) {
 }
 
 bool finite_point(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+
+// No box of `boxes` overlaps another.
+bool apart(const std::vector<QRectF>& boxes, QString& which) {
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+            if (boxes[i].intersects(boxes[j])) {
+                which = QStringLiteral("boxes %1 and %2").arg(i).arg(j);
+                return false;
+            }
+        }
+    }
+    return true;
+}
 
 // Every pair of the golden cases, and some absurd ones that the geometry still
 // computes.
@@ -338,6 +355,133 @@ class MeshWindowTest : public QObject {
         const auto files = QDir(dir.path()).entryList(QDir::Files).size();
         save->click();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), files);
+    }
+
+    // No text of the picture covers another or the legend: over the golden pairs, at
+    // the view the window opens on and at 适合窗口, in a small window's view and on a
+    // page's picture with its legend; the sliding plot's texts likewise.
+    void no_two_labels_overlap() {
+        const auto pairs = pairs_to_draw();
+        QPicture image;  // records what is painted: the texts' places, without the pixels
+        int checked = 0;
+        double shown = 0;
+        for (std::size_t k = 0; k + 6 < pairs.size(); ++k) {
+            const GearPairInput in = input_of(pairs[k]);
+            const auto numbers = compute_geometry_numbers(in);
+            if (!std::holds_alternative<GeometryNumbers>(numbers)) continue;
+            const MeshScene scene = mesh_picture(std::get<GeometryNumbers>(numbers), in).scene;
+            if (!scene.refusal.isEmpty()) continue;
+            ++checked;
+            for (const auto& [size, legend] : {std::pair{QSizeF(420, 300), false},
+                                               std::pair{QSizeF(900, 640), true}}) {
+                for (const QRectF& view : {scene.contact_zone(), scene.whole()}) {
+                    QPainter painter(&image);
+                    LabelBoxes boxes;
+                    paint_mesh(painter, scene, ViewPlace::fitting(view, size).to_pixels(size),
+                               QRectF(QPointF(0, 0), size), 0.3, 12, legend, &boxes);
+                    QString which;
+                    QVERIFY2(apart(boxes, which),
+                             qPrintable(QStringLiteral("pair %1: ").arg(k + 1) + which));
+                    if (legend && view == scene.contact_zone()) shown += double(boxes.size());
+                }
+                QPainter painter(&image);
+                std::vector<QRectF> boxes;
+                paint_sliding_plot(painter, QRectF(QPointF(0, 0), size), scene.sliding, 13,
+                                   contacts_at(scene, 0.3), &boxes);
+                QString which;
+                QVERIFY2(apart(boxes, which),
+                         qPrintable(QStringLiteral("plot of pair %1: ").arg(k + 1) + which));
+            }
+        }
+        QVERIFY(checked > 100);
+        // The legend, the seven points' letters and AE with εα, and most circles'
+        // names, on the page's view of the contact zone.
+        qInfo("%.1f texts on a page's contact zone on average", shown / checked);
+        QVERIFY(shown / checked > 12);
+    }
+
+    // The slider shows the pinion's turn and the sliding plot where the teeth touch;
+    // the save and export names come from the drawing numbers, the outline at the
+    // thickness chosen as the batch tool cuts it; the page carries the drawing numbers
+    // and the clock's moment as the reports do.
+    void the_window_says_where_it_stands_and_names_its_files() {
+        ShellHarness h;
+        MeshWindow* w = open(h, spur_example());
+        QVERIFY(w != nullptr);
+        const MeshScene& scene = w->scene();
+        QList<double> turned;
+        for (int step : {0, 3, 7}) {
+            w->slider()->setValue(w->slider()->maximum() * step / 10);
+            const double degrees = scene.travel * w->position() / scene.gears[0].rb * 180 / M_PI;
+            QVERIFY2(w->angle_label()->text().contains(QString::number(degrees, 'f', 2)),
+                     qPrintable(w->angle_label()->text()));
+            const auto& contacts = w->sliding_plot()->contacts();
+            QVERIFY(!contacts.empty());
+            for (double s : contacts) QVERIFY(s >= 0 && s <= scene.ae + 1e-9);
+            turned << contacts.front();
+        }
+        QVERIFY(turned[0] != turned[1] && turned[1] != turned[2]);
+
+        QTemporaryDir dir;
+        QPushButton* save = nullptr;
+        QPushButton* export_button = nullptr;
+        for (QPushButton* b : w->findChildren<QPushButton*>()) {
+            if (b->text() == qt(msg::mesh::kSavePicture)) save = b;
+            if (b->text() == qt(msg::mesh::kExportOutline)) export_button = b;
+        }
+        const auto offered = [&] {
+            const std::string& asked = h.file_dialogs.asked.back();
+            return QFileInfo(QString::fromStdString(asked.substr(asked.find(' ') + 1))).fileName();
+        };
+        h.file_dialogs.save_choices.push_back(SaveChoice{dir.filePath("page.svg").toStdString(), 0});
+        save->click();
+        QCOMPARE(offered(), QStringLiteral("B-1_B-2_啮合图.svg"));
+        QFile page(dir.filePath("page.svg"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString svg = QString::fromUtf8(page.readAll());
+        QVERIFY(svg.contains(QStringLiteral(">B-1 / B-2<")));  // after "图号", a run of its own
+        QVERIFY(svg.contains(QStringLiteral("2026/12/7 14:03:05")));
+
+        const GearPairInput in = input_of(spur_example());
+        for (const auto& [k, choice, name] :
+             {std::tuple{0, ThicknessChoice::Nominal, "B-2_从动齿轮_齿形.dxf"},
+              std::tuple{1, ThicknessChoice::Upper, "B-2_从动齿轮_齿形_上偏差.dxf"},
+              std::tuple{3, ThicknessChoice::Mean, "B-2_从动齿轮_齿形_平均.dxf"}}) {
+            for (QAction* a : export_button->menu()->actions()) {
+                if (a->text() == qt(msg::mesh::thickness_action(k))) a->trigger();
+            }
+            QCOMPARE(w->thickness(), choice);
+            const QString path = dir.filePath(QStringLiteral("wheel%1.csv").arg(k));
+            h.file_dialogs.save_choices.push_back(SaveChoice{path.toStdString(), 2});
+            export_button->menu()->actions().at(1)->trigger();
+            QCOMPARE(offered(), QString::fromUtf8(name));
+            const auto profile = std::get<PairProfile>(pair_profile(in, {choice}));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll().toStdString(),
+                     std::string(kOutlineCsvHeader) + "\n" +
+                         outline_csv_lines(std::get<GearOutline>(profile.outlines[1]), 1));
+        }
+    }
+
+    // With the root fillet fields empty a 25° pair draws: its racks take the largest
+    // rounding that fits, and the legend says which radius that was.
+    void an_empty_fillet_field_draws_with_a_radius_that_fits() {
+        FormTexts form = spur_example();
+        form["fjafn"] = "25";
+        form["cgyj1"] = form["cgyj2"] = "";
+        const GearPairInput in = input_of(form);
+        const auto n = std::get<GeometryNumbers>(compute_geometry_numbers(in));
+        const MeshScene scene = mesh_picture(n, in).scene;
+        QVERIFY2(scene.refusal.isEmpty(), qPrintable(scene.refusal));
+        const auto p = std::get<PairProfile>(pair_profile(in));
+        const QString notes = scene.notes.join(QLatin1Char('\n'));
+        for (int i = 0; i < kGears; ++i) {
+            QVERIFY(p.rounding[i].fitted);
+            // One line for both gears when their radii agree, else one for each.
+            const std::string radius = QString::number(p.rounding[i].radius, 'g', 6).toStdString();
+            QVERIFY2(notes.contains(qt(msg::mesh::fitted_rounding("0.76", radius))), qPrintable(notes));
+        }
     }
 
     void a_pair_the_profile_cannot_draw_shows_why_in_the_pictures_place() {

@@ -2,10 +2,12 @@
 // in, for the documentation: gearpair-screenshots [FOLDER] (default: the current
 // folder). Run it under a display, or with QT_QPA_PLATFORM=offscreen.
 #include <QDir>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QScreen>
 #include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -101,8 +103,23 @@ FormTexts helical_undercut() {
     return f;
 }
 
+// The screen as it stands: every window shown, where it is, on the screen's room.
+bool save_screen(const QDir& folder, const QString& name) {
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    QPixmap screen(room.size());
+    screen.fill(QColor(96, 110, 128));
+    QPainter painter(&screen);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !qobject_cast<QMenu*>(w)) {
+            painter.drawPixmap(w->frameGeometry().topLeft() - room.topLeft(), w->grab());
+        }
+    }
+    painter.end();
+    return screen.save(folder.filePath(name + QStringLiteral(".png")));
+}
+
 // The geometry sheet of `form`, then its mesh picture turned a little, as the user
-// sees it.
+// sees it, alone and on the screen beside the sheet.
 bool mesh_picture(ShellHarness& h, FormTexts form, const QDir& folder, const char* name) {
     // No pin diameters left over from an earlier pair.
     form.try_emplace("dpg1", "");
@@ -124,6 +141,7 @@ bool mesh_picture(ShellHarness& h, FormTexts form, const QDir& folder, const cha
     mesh->slider()->setValue(mesh->slider()->maximum() / 3);
     QApplication::processEvents();
     bool ok = save(mesh, folder, name);
+    ok &= save_screen(folder, QString::fromUtf8(name) + QStringLiteral("-screen"));
     const QString svg = folder.filePath(QString::fromUtf8(name) + QStringLiteral("-page.png"));
     ok &= !mesh->save_picture(svg).has_value();
     h.click(jg->button(SheetButton::Return));

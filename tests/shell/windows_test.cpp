@@ -1,17 +1,22 @@
 // The five windows as the user sees them: names, texts, keyboard order, and a
 // layout in which nothing is cut off and nothing overlaps.
+#include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <set>
 
+#include "mesh_window.h"
 #include "messages.h"
 #include "notice_strip.h"
 #include "shell_harness.h"
 #include "twips.h"
+#include "ui_font.h"
+#include "window_zoom.h"
 
 using namespace gp;
 using namespace gp::testing;
@@ -267,6 +272,48 @@ class WindowsTest : public QObject {
         h.click_on_sheet(SheetButton::Return);
         h.click(FormButton::ComputeStrength);
         within_screen(h.shell().strength_sheet());
+    }
+
+    // The mesh window at each zoom of the 视图 menu: at most 90 % of its screen,
+    // every control whole on the screen and as large as it asks, beside the sheet
+    // when the screen has room for both; the zoom reaches the program's other
+    // windows (menus, dialogs, message boxes) through the application's type.
+    void the_mesh_window_fits_its_screen_at_every_zoom() {
+        for (int percent : kZoomSteps) {
+            ShellHarness h;
+            for (QAction* a : h.form().findChildren<QAction*>()) {
+                if (a->text() == q(msg::pair_file::zoom_action(percent).c_str())) a->trigger();
+            }
+            QCOMPARE(QApplication::font().pixelSize(),
+                     int(std::lround(ui_font().pixelSize() * percent / 100.0)));
+            h.fill(spur_example());
+            h.click(FormButton::ComputeGeometry);
+            GeometrySheetWindow* jg = h.shell().geometry_sheet();
+            h.click(jg->mesh_button());
+            MeshWindow* w = h.shell().mesh_window();
+            QVERIFY(w && QTest::qWaitForWindowExposed(w));
+            const QRect screen = w->screen()->availableGeometry();
+            const QString at = QString::number(percent) + QStringLiteral(" %: ");
+            QVERIFY2(w->width() <= screen.width() * 0.9 + 1 && w->height() <= screen.height() * 0.9 + 1,
+                     qPrintable(at));
+            QVERIFY(w->text_scale() >= 1 && w->text_scale() <= percent / 100.0);
+            for (QWidget* c : w->findChildren<QWidget*>()) {
+                if (!c->isVisible()) continue;
+                const QString what = at + QString::fromLatin1(c->metaObject()->className()) +
+                                     QLatin1Char(' ') + c->objectName();
+                QVERIFY2(screen.contains(QRect(c->mapToGlobal(QPoint(0, 0)), c->size())),
+                         qPrintable(what));
+                if (qobject_cast<QAbstractButton*>(c) || qobject_cast<QLabel*>(c)) {
+                    const QSize least = c->minimumSizeHint();
+                    QVERIFY2(c->width() >= least.width() && c->height() >= least.height(),
+                             qPrintable(what));
+                }
+            }
+            if (screen.width() - jg->frameGeometry().width() >= w->minimumSizeHint().width()) {
+                QVERIFY2(!w->frameGeometry().intersects(jg->frameGeometry()), qPrintable(at));
+                QVERIFY(screen.contains(jg->frameGeometry()));
+            }
+        }
     }
 };
 
