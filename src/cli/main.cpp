@@ -17,6 +17,7 @@
 #include "batch_modes.h"
 #include "batch_run.h"
 #include "console.h"
+#include "contour_mode.h"
 #include "drawing_modes.h"
 #include "messages.h"
 #include "system_clock.h"
@@ -91,11 +92,15 @@ int main(int argc, char** argv) {
     if (!help && !args.empty() && gp::is_drawing_mode(args[0])) {
         return gp::run_drawing_mode(args, std::cout, std::cerr);
     }
+    if (!help && !args.empty() && gp::is_contour_mode(args[0])) {
+        return gp::run_contour_mode(args, std::cout, std::cerr);
+    }
     std::optional<gp::LocalTime> fixed_time;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
-            std::cout << gp::msg::cli::kHelp << gp::msg::cli::kDrawingModesHelp;
+            std::cout << gp::msg::cli::kHelp << gp::msg::cli::kDrawingModesHelp
+                      << gp::msg::cli::kContourModeHelp;
             return 0;
         }
         if (a == "--report") {

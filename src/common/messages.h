@@ -489,6 +489,34 @@ inline constexpr const char* kNoPathOfContact = "没有可画的啮合线段";
 }  // namespace mesh
 
 // ---------------------------------------------------------------------------
+// The shift plane and its blocking contour (封闭图): the names of its limits and
+// what it says about a point
+// ---------------------------------------------------------------------------
+namespace contour {
+
+// A point whose coefficient sum is below that of every centre distance.
+inline std::string no_centre_distance(const std::string& x1, const std::string& x2) {
+    return "变位系数 x1 = " + x1 + "、x2 = " + x2 +
+           " 之和过小：无侧隙啮合的中心距将小于两基圆半径之和";
+}
+
+// The limits as a legend names them, in the order of the curves.
+inline constexpr std::array<const char*, 12> kLimitCaptions = {
+    "主动齿轮根切界限 (zmin1 = z1)",  "从动齿轮根切界限 (zmin2 = z2)",
+    "主动齿轮齿顶变尖 (sta1 = 0)",    "从动齿轮齿顶变尖 (sta2 = 0)",
+    "主动齿轮齿顶厚 0.25mn (sta1 = 0.25mn)", "从动齿轮齿顶厚 0.25mn (sta2 = 0.25mn)",
+    "重合度 εα = 1",                  "重合度 εα = 1.2",
+    "主动齿轮齿根干涉 (btf1 = 1)",    "从动齿轮齿根干涉 (btf2 = 1)",
+    "滑动率相等 ζ1(A) = ζ2(E)",       "给定中心距 (x1 + x2 = xΣ)"};
+inline constexpr const char* kSplitStrength = "等强度分配 (dx1)";
+inline constexpr const char* kSplitNoise = "等噪声分配 (dx2)";
+inline constexpr const char* kTypedPoint = "当前变位系数";
+inline constexpr const char* kAdmissible = "可用区";
+inline constexpr const char* kNotAdmissible = "不可用";
+
+}  // namespace contour
+
+// ---------------------------------------------------------------------------
 // The batch tool gearpair-cli: its help and the lines it writes to standard
 // error
 // ---------------------------------------------------------------------------
@@ -504,6 +532,7 @@ MODE
   strength   the strength calculation (the "计算齿轮强度" button)
   profile    the tooth outlines (see DRAWING MODES below)
   mesh       the path of contact and the specific sliding (see DRAWING MODES)
+  contour    the blocking contour of the shift coefficients (see CONTOUR MODE)
 
 FILE
   A CSV file (UTF-8, RFC 4180 quoting) whose first row names the columns; "-" or
@@ -573,6 +602,34 @@ DRAWING MODES
     specific sliding of gear 1 and gear 2 at A and at E, at full precision
     (%.17g). A row that stops (also when the path of contact is empty or passes a
     base tangent point) has stop, its message and empty cells.
+)";
+
+inline constexpr const char* kContourModeHelp = R"(
+CONTOUR MODE
+  gearpair-cli contour [--window X1MIN X1MAX X2MIN X2MAX] [FILE]
+    The blocking contour of each row's pair: the limit curves of the plane of the
+    shift coefficients x1, x2, where a point is the pair with these coefficients
+    at its no-backlash centre distance a(x1 + x2) (inv awt = inv at +
+    2 tan an (x1 + x2)/(z1 + z2)), inside the window (default -1 2 -1 2; every
+    bound within +-100). FILE is read as in the geometry mode; the typed
+    centre distance and coefficients give the centre line and the points.
+    One CSV line per point, header row,curve,x1,x2,a, at full precision (%.17g),
+    row counting the data rows from 1, the curves in this order:
+      undercut1, undercut2         zmin = z (the gear is undercut on the lower side)
+      pointed1, pointed2           tip thickness sta = 0
+      thin1, thin2                 sta = 0.25 x mn
+      contact1, contact12          transverse contact ratio = 1 and 1.2
+      interference1, interference2 tip interference index btf = 1
+      sliding                      specific sliding at A on gear 1 = at E on gear 2
+      centre                       x1 + x2 of the typed centre distance
+    each as runs of points in order along the curve, no more than 0.01 apart,
+    every point on its condition to 1e-7; a curve that leaves and re-enters the
+    window, or meets points where the geometry stops, is several runs, the second
+    named with "#2" (undercut1#2), and so on. Then the single points dx1 and dx2
+    (the two splits of the typed centre distance) and current (the typed
+    coefficients, or the split of the row's dx when they are empty).
+    A row, or a point, whose geometry stops writes its message on standard error;
+    so does a curve whose tracing ran out of its share of work.
 )";
 
 // A command line the tool cannot follow; the whole line, with the hint.
@@ -669,6 +726,21 @@ inline std::string drawn_coarser(int row, int gear, std::size_t max_points,
     return "row " + std::to_string(row) + ", gear " + std::to_string(gear + 1) + ": more than " +
            std::to_string(max_points) + " points at the tolerance asked; drawn to " + tolerance +
            " mm\n";
+}
+
+// The contour mode.
+inline std::string bad_window(const std::string& values) {
+    return "bad --window " + values +
+           " (four numbers X1MIN X1MAX X2MIN X2MAX, each minimum below its maximum, all "
+           "within +-100)";
+}
+inline std::string contour_point_stop(int row, const std::string& point,
+                                      const std::string& message) {
+    return "row " + std::to_string(row) + ", " + point + ": " + message + "\n";
+}
+inline std::string contour_cut_short(int row, const std::string& curve) {
+    return "row " + std::to_string(row) + ", " + curve +
+           ": the tracing work ran out; the curve may be incomplete\n";
 }
 
 }  // namespace cli

@@ -25,21 +25,32 @@ Real equal_noise_pinion_shift(const TransverseGeometry& t, Real x_sum) {
 
 }  // namespace
 
+ProfileShift given_profile_shift(const GearPairOf<Real>& xn) {
+    ProfileShift s;
+    s.xn = xn;
+    s.x_sum = s.xn[0] + s.xn[1];
+    return s;
+}
+
+Real no_backlash_shift_sum(const GeometryInputs& in, const TransverseGeometry& t,
+                           const WorkingPressureAngle& w) {
+    // The involute equation of backlash-free mesh:
+    // inv αwt = inv αt + 2·xΣ·tan αn / (z1 + z2).
+    return (in.z[0] + in.z[1]) * (w.inv_alpha_wt - t.inv_alpha_t) /
+           (t.tan_alpha_n + t.tan_alpha_n);
+}
+
 ProfileShift profile_shift(const GeometryInputs& in, const TransverseGeometry& t,
                            const WorkingPressureAngle& w) {
-    ProfileShift s;
     if (!in.xn_text[0].empty() && !in.xn_text[1].empty()) {
         // Typed coefficients are taken as they are; the centre distance still sets
         // αwt and y, so a mismatch shows up only in the addendum reduction.
-        s.xn[0] = lenient_parse(in.xn_text[0]);
-        s.xn[1] = lenient_parse(in.xn_text[1]);
-        s.x_sum = s.xn[0] + s.xn[1];
-        return s;
+        const Real x1 = lenient_parse(in.xn_text[0]);
+        const Real x2 = lenient_parse(in.xn_text[1]);
+        return given_profile_shift({x1, x2});
     }
-    // The involute equation of backlash-free mesh:
-    // inv αwt = inv αt + 2·xΣ·tan αn / (z1 + z2).
-    s.x_sum =
-        (in.z[0] + in.z[1]) * (w.inv_alpha_wt - t.inv_alpha_t) / (t.tan_alpha_n + t.tan_alpha_n);
+    ProfileShift s;
+    s.x_sum = no_backlash_shift_sum(in, t, w);
     s.xn[0] = in.rule == ShiftRule::EqualStrength ? equal_strength_pinion_shift(in, t, w, s.x_sum)
                                                   : equal_noise_pinion_shift(t, s.x_sum);
     s.xn[1] = s.x_sum - s.xn[0];

@@ -19,4 +19,12 @@ struct ProfileShift {
 ProfileShift profile_shift(const GeometryInputs& in, const TransverseGeometry& t,
                            const WorkingPressureAngle& w);
 
+// The coefficients taken as given.
+ProfileShift given_profile_shift(const GearPairOf<Real>& xn);
+
+// The sum of the coefficients with which the pair meshes without backlash at the
+// working pressure angle of `w`.
+Real no_backlash_shift_sum(const GeometryInputs& in, const TransverseGeometry& t,
+                           const WorkingPressureAngle& w);
+
 }  // namespace gp
