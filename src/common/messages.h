@@ -339,6 +339,12 @@ inline std::string no_display(const std::string& problem) {
     return "gearpair: 找不到图形显示（" + problem + "）\n";
 }
 
+// --- The 计算 menu --------------------------------------------------------------
+inline constexpr const char* kComputeMenu = "计算";
+inline constexpr const char* kComputeGeometryAction = "计算齿轮参数";
+inline constexpr const char* kComputeStrengthAction = "计算齿轮强度";
+// --- end of the 计算 menu -------------------------------------------------------
+
 }  // namespace shell
 
 // ---------------------------------------------------------------------------
@@ -513,6 +519,70 @@ inline constexpr const char* kSplitNoise = "等噪声分配 (dx2)";
 inline constexpr const char* kTypedPoint = "当前变位系数";
 inline constexpr const char* kAdmissible = "可用区";
 inline constexpr const char* kNotAdmissible = "不可用";
+
+// --- The blocking-contour window ---------------------------------------------
+inline constexpr const char* kWindowTitle = "变位系数选择（封闭图）";
+inline constexpr const char* kMenuAction = "变位系数选择图…";
+// Each curve's name where it is drawn, in the order of the curves.
+inline constexpr std::array<const char*, 12> kLimitLabels = {
+    "zmin1=z1", "zmin2=z2", "sta1=0",  "sta2=0", "sta1=0.25mn", "sta2=0.25mn",
+    "εα=1",     "εα=1.2",   "btf1=1",  "btf2=1", "ζ1(A)=ζ2(E)", "给定中心距"};
+inline constexpr const char* kSplitStrengthMark = "dx1";
+inline constexpr const char* kSplitNoiseMark = "dx2";
+inline constexpr const char* kTypedMark = "当前";
+inline constexpr const char* kPickedPoint = "选定点";
+inline constexpr const char* kConstantCentreDistance = "等中心距线 (a, mm)";
+inline constexpr const char* kStopsThere = "几何计算无法进行";
+inline constexpr const char* kAxisX1 = "x1（主动齿轮法向变位系数）";
+inline constexpr const char* kAxisX2 = "x2（从动齿轮法向变位系数）";
+inline constexpr const char* kFit = "适合窗口";
+inline constexpr const char* kRecompute = "重新计算";
+inline constexpr const char* kFillForm = "填入输入表";
+inline constexpr const char* kSavePicture = "保存图片…";
+inline constexpr const char* kPrint = "打印";
+inline constexpr const char* kMouseHint =
+    "滚轮缩放，拖动平移，双击适合窗口；单击选点（单击给定中心距线则在该线上选取分配）";
+inline constexpr const char* kNothingPicked = "尚未选点：请在图中单击";
+inline constexpr const char* kSavePictureTitle = "保存封闭图";
+inline constexpr const char* kPictureFileName = "变位系数封闭图.svg";
+inline constexpr const char* kCutShort = "部分曲线因计算量上限未画完整";
+inline constexpr const char* kFillTitle = "填入输入表";
+inline constexpr const char* kFillUndoName = "填入变位系数";
+inline std::string line_label(const std::string& a) { return "a=" + a; }
+inline std::string typed_line_label(const std::string& a) { return "给定 a=" + a; }
+inline std::string caption(const std::string& z1, const std::string& z2, const std::string& mn,
+                           const std::string& an, const std::string& beta) {
+    return "齿数 " + z1 + "/" + z2 + "，法向模数 " + mn + " mm，压力角 " + an + "°，螺旋角 " +
+           beta + "°";
+}
+inline std::string picked(const std::string& x1, const std::string& x2, const std::string& a,
+                          bool on_typed_line) {
+    return (on_typed_line ? "选定（给定中心距上的分配）：x1 = " : "选定：x1 = ") + x1 +
+           "，x2 = " + x2 + "，a = " + a + " mm";
+}
+inline std::string confirm_fill(const std::string& x1, const std::string& x2,
+                                const std::string& a) {
+    return "把 x1 = " + x1 + "、x2 = " + x2 +
+           (a.empty() ? std::string() : "和中心距 a = " + a + " mm") + " 填入输入表？";
+}
+inline std::string point_status(const std::string& x1, const std::string& x2,
+                                const std::string& a, const std::string& limits) {
+    return "x1 = " + x1 + "  x2 = " + x2 + "  a = " + a + " mm  " + limits;
+}
+inline std::string point_stops(const std::string& x1, const std::string& x2,
+                               const std::string& why) {
+    return "x1 = " + x1 + "  x2 = " + x2 + "  " + why;
+}
+inline constexpr const char* kNoValue = "—";
+inline constexpr const char* kAdmissibleMark = "（可用）";
+inline constexpr const char* kNotAdmissibleMark = "（不可用）";
+inline std::string printed_to_pdf(const std::string& why_not_printed, const std::string& pdf) {
+    return "封闭图未能打印（" + why_not_printed + "），已存为PDF文件：" + pdf;
+}
+inline std::string not_printed(const std::string& reason) {
+    return "封闭图未能打印，也未能存为PDF文件：" + reason;
+}
+// --- end of the blocking-contour window --------------------------------------
 
 }  // namespace contour
 

@@ -1,5 +1,5 @@
-// Modal message boxes with an OK button only: the checks' notices, the outcome of a
-// failed save or print, and the closing message.
+// Modal message boxes: with an OK button only for the checks' notices, the outcome of
+// a failed save or print and the closing message; with 确定 and 取消 for a question.
 #pragma once
 
 #include <string>
@@ -16,6 +16,13 @@ class MessageBoxes {
     // exactly failed) is shown below the text, in smaller type.
     virtual void show(const std::string& title, const std::string& text, MessageIcon icon,
                       const std::string& detail = {}) = 0;
+    // Asks the question with 确定 and 取消; true once the user has pressed 确定. A
+    // desktop without a way to ask answers no, so that nothing changes unasked.
+    virtual bool confirm(const std::string& title, const std::string& question) {
+        (void)title;
+        (void)question;
+        return false;
+    }
 };
 
 }  // namespace gp

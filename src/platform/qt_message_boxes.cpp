@@ -57,4 +57,16 @@ void QtMessageBoxes::show(const std::string& title, const std::string& text, Mes
     make_message_box(title, text, icon, QApplication::activeWindow(), detail)->exec();
 }
 
+bool QtMessageBoxes::confirm(const std::string& title, const std::string& question) {
+    auto box = make_message_box(title, question, MessageIcon::None, QApplication::activeWindow());
+    box->setIcon(QMessageBox::Question);
+    box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    box->setDefaultButton(QMessageBox::Cancel);
+    box->button(QMessageBox::Ok)->setText(qt(msg::output::kOk));
+    box->button(QMessageBox::Cancel)->setText(qt(msg::pair_file::kCancel));
+    for (QMessageBox::StandardButton b : {QMessageBox::Ok, QMessageBox::Cancel})
+        box->button(b)->setIcon(QIcon());
+    return box->exec() == QMessageBox::Ok;
+}
+
 }  // namespace gp

@@ -13,7 +13,10 @@
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QUndoCommand>
+#include <QUndoStack>
 #include <algorithm>
+#include <functional>
 #include <variant>
 
 #include "input_form.h"
@@ -64,7 +67,8 @@ PairDocument::PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& di
       about_text_(std::move(about_text)),
       base_title_(form.windowTitle()),
       saved_(form.read()),
-      zoom_(preferences_.zoom_percent()) {
+      zoom_(preferences_.zoom_percent()),
+      undo_(new QUndoStack(this)) {
     build_menus();
     for (const InputField& f : kInputFields) {
         connect(form_.field(f.text), &QLineEdit::textChanged, this, &PairDocument::refresh_title);
@@ -74,6 +78,36 @@ PairDocument::PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& di
     form_.setAcceptDrops(true);
     form_.installEventFilter(this);
     for (QWidget* w : form_.body()->findChildren<QWidget*>()) w->installEventFilter(this);
+}
+
+void PairDocument::set_texts(const GearPairInput& in) {
+    for (const InputField& f : kInputFields) form_.field(f.text)->setText(qt(in.*f.text));
+    (in.rule == ShiftRule::EqualStrength ? form_.equal_strength() : form_.equal_noise())
+        ->setChecked(true);
+}
+
+namespace {
+
+// One change of the form's texts: the texts before and after it, whole.
+class TextsChange : public QUndoCommand {
+  public:
+    TextsChange(std::function<void(const GearPairInput&)> set, GearPairInput before,
+                GearPairInput after, const QString& what)
+        : QUndoCommand(what), set_(std::move(set)), before_(std::move(before)),
+          after_(std::move(after)) {}
+    void undo() override { set_(before_); }
+    void redo() override { set_(after_); }
+
+  private:
+    std::function<void(const GearPairInput&)> set_;
+    GearPairInput before_, after_;
+};
+
+}  // namespace
+
+void PairDocument::apply_change(const GearPairInput& texts, const QString& what) {
+    undo_->push(new TextsChange([this](const GearPairInput& in) { set_texts(in); }, form_.read(),
+                                texts, what));
 }
 
 void PairDocument::build_menus() {
@@ -187,10 +221,7 @@ bool PairDocument::open_file(const QString& path) {
         if (!index || *index < 0 || std::size_t(*index) >= rows.size()) return false;
         chosen = std::size_t(*index);
     }
-    const GearPairInput& in = rows[chosen].input;
-    for (const InputField& f : kInputFields) form_.field(f.text)->setText(qt(in.*f.text));
-    (in.rule == ShiftRule::EqualStrength ? form_.equal_strength() : form_.equal_noise())
-        ->setChecked(true);
+    set_texts(rows[chosen].input);
     opened_or_saved(path);
     return true;
 }

@@ -15,6 +15,7 @@
 
 class QAction;
 class QMenu;
+class QUndoStack;
 
 namespace gp {
 
@@ -45,6 +46,11 @@ class PairDocument : public QObject {
     // with no file open, since they would be lost.
     bool may_replace_texts();
 
+    // Sets the form's texts and split option as one change, named `what`, that the
+    // document's undo stack takes back as a whole.
+    void apply_change(const GearPairInput& texts, const QString& what);
+    QUndoStack* undo_stack() const { return undo_; }
+
     const QString& path() const { return path_; }
     bool modified() const;
     int zoom_percent() const { return zoom_; }
@@ -63,6 +69,7 @@ class PairDocument : public QObject {
     bool write_to(const QString& path);
     void opened_or_saved(const QString& path);
     void problem(const std::string& text);
+    void set_texts(const GearPairInput& texts);
 
     InputForm& form_;
     MessageBoxes& boxes_;
@@ -75,6 +82,7 @@ class PairDocument : public QObject {
     QMenu* file_menu_ = nullptr;
     QAction* recent_end_ = nullptr;  // the separator after the recent files
     int zoom_ = 100;
+    QUndoStack* undo_ = nullptr;
 };
 
 }  // namespace gp

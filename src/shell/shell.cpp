@@ -4,11 +4,16 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QPushButton>
+#include <algorithm>
 #include <exception>
 #include <utility>
 #include <variant>
 
+#include "contour_window.h"
 #include "geometry_calculation.h"
 #include "geometry_numbers.h"
 #include "geometry_sheet.h"
@@ -61,6 +66,7 @@ void Shell::start() {
                               desktop_.files.path(ReportKind::Strength)));
     connect(document_, &PairDocument::exitRequested, this, &Shell::exit_program);
     connect(document_, &PairDocument::zoomChanged, this, &Shell::apply_zoom);
+    build_compute_menu();
     apply_zoom();
     state_ = ShellState::Input;
     form_->show();
@@ -70,11 +76,75 @@ bool Shell::open_file(const QString& path) {
     return state_ == ShellState::Input && document_->open_file(path);
 }
 
+// --- The 计算 menu: the calculations and the windows computed from the form ---------
+void Shell::build_compute_menu() {
+    QMenuBar* bar = form_->menuBar();
+    auto* menu = new QMenu(qt(msg::shell::kComputeMenu), bar);
+    menu->addAction(qt(msg::shell::kComputeGeometryAction), QKeySequence(Qt::Key_F5), this,
+                    &Shell::compute_geometry);
+    menu->addAction(qt(msg::shell::kComputeStrengthAction), QKeySequence(Qt::Key_F6), this,
+                    &Shell::compute_strength);
+    menu->addAction(qt(msg::contour::kMenuAction), QKeySequence(Qt::Key_F9), this,
+                    &Shell::open_contour_window);
+    // After 文件 (and 编辑), before 视图.
+    QAction* before = nullptr;
+    for (QAction* a : bar->actions()) {
+        if (a->text() == qt(msg::pair_file::kViewMenu)) before = a;
+    }
+    bar->insertMenu(before, menu);
+}
+
+void Shell::open_contour_window() {
+    if (state_ == ShellState::Closing) return;
+    if (contour_) {
+        // Open: the plane in view again; closed: as new.
+        if (contour_->isVisible()) {
+            contour_->recompute();
+        } else {
+            contour_->start_afresh();
+        }
+    } else {
+        auto window = guarded([&] {
+            return std::make_unique<ContourWindow>(
+                [this] { return form_->read(); },
+                [this](const GearPairInput& texts, const QString& what) {
+                    document_->apply_change(texts, what);
+                },
+                desktop_, *dialogs_);
+        });
+        if (!window) return;
+        contour_ = std::move(*window);
+        contour_->set_zoom(document_->zoom_percent());
+        // Typing in the form redraws the plane (a whole contour takes some tens of
+        // milliseconds, so it follows the typing once it rests).
+        for (const InputField& f : kInputFields) {
+            connect(form_->field(f.text), &QLineEdit::textChanged, contour_.get(),
+                    &ContourWindow::recompute_soon);
+        }
+        // Beside the form where the screen has room, within the screen always.
+        const QRect room = form_->screen()->availableGeometry();
+        const QSize size(std::min(contour_->width(), room.width() * 9 / 10),
+                         std::min(contour_->height(), room.height() * 9 / 10));
+        contour_->resize(size);
+        const QRect form = form_->frameGeometry();
+        QPoint at(form.right() + 8, form.top());
+        if (at.x() + size.width() > room.right()) at.setX(room.right() - size.width());
+        at.setX(std::max(at.x(), room.left()));
+        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
+        contour_->move(at);
+    }
+    contour_->show();
+    contour_->raise();
+    contour_->activateWindow();
+}
+// --- end of the 计算 menu ------------------------------------------------------------
+
 void Shell::apply_zoom() {
     const int percent = document_->zoom_percent();
     zoom_main_window(form_.get(), form_->body(), percent);
     if (geometry_) zoom_to_fit(geometry_.get(), percent);
     if (strength_) zoom_to_fit(strength_.get(), percent);
+    if (contour_) contour_->set_zoom(percent);
 }
 
 void Shell::connect_sheet(SheetWindow* sheet) {
@@ -154,6 +224,8 @@ void Shell::compute_geometry() {
         connect(geometry_->carry_shift_action(), &QAction::triggered, this,
                 &Shell::carry_shift_into_form);
         connect(geometry_->mesh_button(), &QPushButton::clicked, this, &Shell::open_mesh_picture);
+        connect(geometry_->contour_action(), &QAction::triggered, this,
+                &Shell::open_contour_window);
     }
     form_->hide();
     geometry_->show();
@@ -312,6 +384,7 @@ void Shell::exit_program() {
     if (document_ && !document_->may_discard_changes()) return;
     state_ = ShellState::Closing;
     unload(mesh_);
+    unload(contour_);
     unload(strength_);
     unload(geometry_);
     unload(form_);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 
+#include "contour_window.h"
 #include "shell_harness.h"
 #include "twips.h"
 
@@ -260,6 +261,14 @@ class WindowsTest : public QObject {
         h.click_on_sheet(SheetButton::Return);
         h.click(FormButton::ComputeStrength);
         within_screen(h.shell().strength_sheet());
+        h.click_on_sheet(SheetButton::Return);
+        // The blocking contour opens whole on the screen, its controls at their size.
+        h.shell().open_contour_window();
+        QWidget* contour = h.shell().contour_window();
+        within_screen(contour);
+        QVERIFY(contour->screen()->availableGeometry().contains(contour->frameGeometry()));
+        for (auto* b : contour->findChildren<QPushButton*>())
+            QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
     }
 };
 

@@ -29,6 +29,14 @@ class FakeMessageBoxes : public MessageBoxes {
         }
         shown.push_back(std::move(m));
     }
+    // A question is recorded like a message (with the icon None) and answered with
+    // `answer`.
+    bool confirm(const std::string& title, const std::string& question) override {
+        show(title, question, MessageIcon::None);
+        return answer;
+    }
+
+    bool answer = true;
 
     std::vector<ShownMessage> shown;
 };
