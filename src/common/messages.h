@@ -340,7 +340,7 @@ inline std::string no_display(const std::string& problem) {
 }
 
 // --- The 计算 menu --------------------------------------------------------------
-inline constexpr const char* kComputeMenu = "计算";
+inline constexpr const char* kComputeMenu = "计算(&C)";
 inline constexpr const char* kComputeGeometryAction = "计算齿轮参数";
 inline constexpr const char* kComputeStrengthAction = "计算齿轮强度";
 // --- end of the 计算 menu -------------------------------------------------------

@@ -85,18 +85,22 @@ void paint_label(QPainter& painter, const QRectF& box, const QString& text, cons
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
-// A curve's name beside one of its points in view, trying the middle first.
+// A curve's name on one of its points in view (over the curve, so that it is plain
+// which curve it names), else beside it; the middle of the curve tried first. A
+// mark's name (`gap` > 0) goes only beside it, clear of the mark.
 void label_curve(QPainter& painter, LabelPlaces& places, const std::vector<QPointF>& points,
-                 const QString& text, const QColor& colour, double line) {
+                 const QString& text, const QColor& colour, double line, double gap = 0) {
     if (points.empty()) return;
     const QFontMetricsF fm(painter.font());
     const QSizeF size(fm.horizontalAdvance(text) + line * 0.4, line * 1.05);
     for (double f : {0.5, 0.35, 0.65, 0.2, 0.8, 0.1, 0.9, 0.03, 0.97}) {
         const QPointF p = points[static_cast<std::size_t>(f * (points.size() - 1))];
-        for (QPointF offset : {QPointF(line * 0.3, -size.height() - line * 0.2),
-                               QPointF(line * 0.3, line * 0.2),
-                               QPointF(-size.width() - line * 0.3, -size.height() - line * 0.2),
-                               QPointF(-size.width() - line * 0.3, line * 0.2)}) {
+        const double dx = line * 0.3 + gap, dy = line * 0.2 + gap;
+        const QPointF on(-size.width() / 2, -size.height() / 2);
+        for (QPointF offset : {gap > 0 ? QPointF(dx, -size.height() - dy) : on,
+                               QPointF(dx, -size.height() - dy), QPointF(dx, dy),
+                               QPointF(-size.width() - dx, -size.height() - dy),
+                               QPointF(-size.width() - dx, dy)}) {
             const QRectF box(p + offset, size);
             if (places.free(box)) {
                 places.take(box);
@@ -209,7 +213,14 @@ void paint_contour_chart(QPainter& painter, const QRectF& area, const PlotAxes& 
     // The region.
     const ShiftWindow& w = chart.contour.window;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(to_px(w.x1_min, w.x2_max), to_px(w.x1_max, w.x2_min)), chart.region);
+    const QRectF computed(to_px(w.x1_min, w.x2_max), to_px(w.x1_max, w.x2_min));
+    painter.drawImage(computed, chart.region);
+    // Where the curves were sought, when the view reaches beyond it.
+    if (!computed.contains(frame)) {
+        painter.setPen(QPen(QColor(170, 170, 170), 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(computed);
+    }
 
     LabelPlaces places(frame.adjusted(2, 2, -2, -2));
     // Lines of constant centre distance across the view, thin, each named at its
@@ -223,6 +234,12 @@ void paint_contour_chart(QPainter& painter, const QRectF& area, const PlotAxes& 
     if (is_valid_window(view_window)) {
         const int about = std::clamp(static_cast<int>(frame.width() / 90), 3, 12);
         lines = centre_distance_lines(*chart.plane, view_window, about);
+        // The typed one is the bold line already.
+        if (chart.typed_x_sum) {
+            std::erase_if(lines, [&](const CentreDistanceLine& l) {
+                return std::abs(l.x_sum - *chart.typed_x_sum) < 1e-9;
+            });
+        }
     }
     painter.setPen(QPen(kConstantLine, std::max(0.6, text_px / 20)));
     for (const CentreDistanceLine& l : lines) {
@@ -260,13 +277,14 @@ void paint_contour_chart(QPainter& painter, const QRectF& area, const PlotAxes& 
     const Mark marks[] = {{&chart.contour.dx1, LegendMark::Triangle, msg::contour::kSplitStrengthMark},
                           {&chart.contour.dx2, LegendMark::Square, msg::contour::kSplitNoiseMark},
                           {&chart.contour.current, LegendMark::Circle, msg::contour::kTypedMark}};
-    for (const Mark& m : marks) {
-        const PlanePoint* p = point_of(*m.at);
+    // The typed point a ring round whatever split it may coincide with.
+    for (int i = 2; i >= 0; --i) {
+        const PlanePoint* p = point_of(*marks[i].at);
         if (!p) continue;
         const QPointF q = to_px(p->x1, p->x2);
-        const bool typed = m.shape == LegendMark::Circle;
-        paint_marker(painter, m.shape, q, mark, QPen(Qt::black, 1.2),
-                     typed ? QBrush(Qt::white) : QBrush(Qt::black));
+        const bool typed = marks[i].shape == LegendMark::Circle;
+        paint_marker(painter, marks[i].shape, q, typed ? mark * 1.7 : mark,
+                     QPen(Qt::black, typed ? 1.6 : 1.0), typed ? QBrush() : QBrush(Qt::black));
         places.take(QRectF(q - QPointF(mark, mark), QSizeF(2 * mark, 2 * mark)));
     }
     if (pick) {
@@ -284,7 +302,7 @@ void paint_contour_chart(QPainter& painter, const QRectF& area, const PlotAxes& 
     for (const Mark& m : marks) {
         const PlanePoint* p = point_of(*m.at);
         if (!p) continue;
-        label_curve(painter, places, {to_px(p->x1, p->x2)}, qt(m.name), Qt::black, line);
+        label_curve(painter, places, {to_px(p->x1, p->x2)}, qt(m.name), Qt::black, line, mark * 0.6);
     }
     const int centre = static_cast<int>(Limit::Centre);
     label_curve(painter, places, shown[centre],
@@ -300,7 +318,9 @@ void paint_contour_chart(QPainter& painter, const QRectF& area, const PlotAxes& 
         if (!ends) continue;
         const QPointF from = to_px(ends->first.x(), ends->first.y());
         const QPointF to = to_px(ends->second.x(), ends->second.y());
-        label_curve(painter, places, {from + (to - from) * 0.06, from + (to - from) * 0.94},
+        std::vector<QPointF> along;
+        for (int i = 1; i < 20; ++i) along.push_back(from + (to - from) * (i / 20.0));
+        label_curve(painter, places, along,
                     qt(msg::contour::line_label(a_text(l.a).toStdString())), kConstantLine.darker(140),
                     line * 0.85);
     }
@@ -331,8 +351,7 @@ std::vector<LegendEntry> contour_legend(const ContourChart& chart) {
     for (const auto& [at, look] : marks) {
         if (!point_of(*at)) continue;
         entries.push_back({qt(look.second), QPen(Qt::black, 1.2),
-                           look.first == LegendMark::Circle ? QBrush(Qt::white)
-                                                            : QBrush(Qt::black),
+                           look.first == LegendMark::Circle ? QBrush() : QBrush(Qt::black),
                            look.first});
     }
     entries.push_back({qt(msg::contour::kPickedPoint), QPen(kPickColour, 2), {},

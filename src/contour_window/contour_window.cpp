@@ -51,7 +51,7 @@ QIcon legend_icon(const LegendEntry& e) {
     pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    paint_marker(painter, e.mark, QPointF(18, 8), e.mark == LegendMark::Line ? 22 : 11, e.pen,
+    paint_marker(painter, e.mark, QPointF(18, 8), e.mark == LegendMark::Line ? 14 : 11, e.pen,
                  e.fill);
     return QIcon(pixmap);
 }

@@ -27,8 +27,8 @@ void paint_marker(QPainter& painter, LegendMark mark, QPointF at, double size, c
         case LegendMark::Patch:
             painter.drawRect(QRectF(at.x() - r * 1.4, at.y() - r * 0.7, size * 1.4, size * 0.7));
             break;
-        case LegendMark::Line:
-            painter.drawLine(QPointF(at.x() - r * 1.4, at.y()), QPointF(at.x() + r * 1.4, at.y()));
+        case LegendMark::Line:  // long enough to show its dashes
+            painter.drawLine(QPointF(at.x() - r * 2.4, at.y()), QPointF(at.x() + r * 2.4, at.y()));
             break;
     }
     painter.restore();
@@ -48,9 +48,9 @@ void paint_legend(QPainter& painter, const QRectF& area, const std::vector<Legen
         const LegendEntry& e = entries[i];
         const double x = area.left() + static_cast<double>(i % cols) * column_width;
         const double y = area.top() + static_cast<double>(i / cols) * row + row / 2;
-        paint_marker(painter, e.mark, QPointF(x + line * 1.0, y), line * 0.7, e.pen, e.fill);
+        paint_marker(painter, e.mark, QPointF(x + line * 1.4, y), line * 0.7, e.pen, e.fill);
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(x + line * 2.2, y - row / 2, column_width - line * 2.4, row),
+        painter.drawText(QRectF(x + line * 3.0, y - row / 2, column_width - line * 3.2, row),
                          Qt::AlignLeft | Qt::AlignVCenter, e.text);
     }
 }
