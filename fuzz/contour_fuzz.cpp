@@ -39,8 +39,8 @@ std::string first_broken_contour_promise(const gp::GearPairInput& form) {
                 if (p.x1 < w.x1_min || p.x1 > w.x1_max || p.x2 < w.x2_min || p.x2 > w.x2_max) {
                     return std::string(gp::limit_name(curve.limit)) + ": a point outside";
                 }
-                if (k > 0 && std::hypot(p.x1 - run[k - 1].x1, p.x2 - run[k - 1].x2) >
-                                 options.spacing) {
+                if (k > 0 &&
+                    std::hypot(p.x1 - run[k - 1].x1, p.x2 - run[k - 1].x2) > options.spacing) {
                     return std::string(gp::limit_name(curve.limit)) + ": points too far apart";
                 }
             }

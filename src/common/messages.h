@@ -508,12 +508,18 @@ inline std::string no_centre_distance(const std::string& x1, const std::string& 
 
 // The limits as a legend names them, in the order of the curves.
 inline constexpr std::array<const char*, 12> kLimitCaptions = {
-    "主动齿轮根切界限 (zmin1 = z1)",  "从动齿轮根切界限 (zmin2 = z2)",
-    "主动齿轮齿顶变尖 (sta1 = 0)",    "从动齿轮齿顶变尖 (sta2 = 0)",
-    "主动齿轮齿顶厚 0.25mn (sta1 = 0.25mn)", "从动齿轮齿顶厚 0.25mn (sta2 = 0.25mn)",
-    "重合度 εα = 1",                  "重合度 εα = 1.2",
-    "主动齿轮齿根干涉 (btf1 = 1)",    "从动齿轮齿根干涉 (btf2 = 1)",
-    "滑动率相等 ζ1(A) = ζ2(E)",       "给定中心距 (x1 + x2 = xΣ)"};
+    "主动齿轮根切界限 (zmin1 = z1)",
+    "从动齿轮根切界限 (zmin2 = z2)",
+    "主动齿轮齿顶变尖 (sta1 = 0)",
+    "从动齿轮齿顶变尖 (sta2 = 0)",
+    "主动齿轮齿顶厚 0.25mn (sta1 = 0.25mn)",
+    "从动齿轮齿顶厚 0.25mn (sta2 = 0.25mn)",
+    "重合度 εα = 1",
+    "重合度 εα = 1.2",
+    "主动齿轮齿根干涉 (btf1 = 1)",
+    "从动齿轮齿根干涉 (btf2 = 1)",
+    "滑动率相等 ζ1(A) = ζ2(E)",
+    "给定中心距 (x1 + x2 = xΣ)"};
 inline constexpr const char* kSplitStrength = "等强度分配 (dx1)";
 inline constexpr const char* kSplitNoise = "等噪声分配 (dx2)";
 inline constexpr const char* kTypedPoint = "当前变位系数";

@@ -96,10 +96,9 @@ Contour blocking_contour(const ShiftPlane& plane, const GearPairInput& form,
         }
     }
 
-    const std::optional<double> sum =
-        std::holds_alternative<double>(c.typed_x_sum)
-            ? std::optional<double>(std::get<double>(c.typed_x_sum))
-            : std::nullopt;
+    const std::optional<double> sum = std::holds_alternative<double>(c.typed_x_sum)
+                                          ? std::optional<double>(std::get<double>(c.typed_x_sum))
+                                          : std::nullopt;
     LevelTraceOptions trace_options;
     trace_options.spacing = options.spacing;
     trace_options.tolerance = options.tolerance;

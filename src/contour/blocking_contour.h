@@ -22,10 +22,10 @@ struct LimitCurve {
 
 struct ContourOptions {
     ShiftWindow window;
-    double spacing = 0.01;      // largest distance between neighbouring points
-    double tolerance = 1e-7;    // largest deviation of a point from its condition
+    double spacing = 0.01;                   // largest distance between neighbouring points
+    double tolerance = 1e-7;                 // largest deviation of a point from its condition
     long max_evaluations_per_curve = 20000;  // of the geometry, bounding the work
-    int grid = 33;              // nodes per side of the grid the curves are sought on
+    int grid = 33;                           // nodes per side of the grid the curves are sought on
 };
 
 struct Contour {

@@ -54,8 +54,10 @@ class Tracer {
         for (int j = 0; j < ny && !spent(); ++j) {
             for (int i = 0; i < nx && !spent(); ++i) {
                 const Vec p{grid_.x(r_, i), grid_.y(r_, j)};
-                if (i + 1 < nx) seed_between(p, node(i, j), {grid_.x(r_, i + 1), p.y}, node(i + 1, j));
-                if (j + 1 < ny) seed_between(p, node(i, j), {p.x, grid_.y(r_, j + 1)}, node(i, j + 1));
+                if (i + 1 < nx)
+                    seed_between(p, node(i, j), {grid_.x(r_, i + 1), p.y}, node(i + 1, j));
+                if (j + 1 < ny)
+                    seed_between(p, node(i, j), {p.x, grid_.y(r_, j + 1)}, node(i, j + 1));
             }
         }
     }
@@ -191,8 +193,10 @@ class Tracer {
         if (edge < 0) return std::nullopt;
         Vec e = p + lambda * (r - p);
         const bool vertical = edge < 2;
-        if (vertical) e.x = edge == 0 ? r_.x_min : r_.x_max;
-        else e.y = edge == 2 ? r_.y_min : r_.y_max;
+        if (vertical)
+            e.x = edge == 0 ? r_.x_min : r_.x_max;
+        else
+            e.y = edge == 2 ? r_.y_min : r_.y_max;
         double slope = std::numeric_limits<double>::quiet_NaN();
         const Vec along = vertical ? Vec{0, 1} : Vec{1, 0};
         auto root = root_along(e, along, slope, o_.spacing);
@@ -254,7 +258,8 @@ class Tracer {
             const double turn_cos = dot(chord_before, chord);
             t = chord;
             if (have_chord && turn_cos > 0.95) {
-                t = {turn_cos * chord.x - turn_sin * chord.y, turn_sin * chord.x + turn_cos * chord.y};
+                t = {turn_cos * chord.x - turn_sin * chord.y,
+                     turn_sin * chord.x + turn_cos * chord.y};
                 t = (1.0 / length(t)) * t;
             }
             chord_before = chord, have_chord = true;

@@ -42,8 +42,8 @@ struct LevelGrid {
 };
 
 struct LevelTraceOptions {
-    double spacing = 0.01;     // largest distance between neighbouring points
-    double tolerance = 1e-7;   // largest |f| at a point of a curve
+    double spacing = 0.01;         // largest distance between neighbouring points
+    double tolerance = 1e-7;       // largest |f| at a point of a curve
     long max_evaluations = 40000;  // of the function, for the whole trace
 };
 

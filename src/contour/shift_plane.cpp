@@ -19,16 +19,26 @@ bool is_valid_window(const ShiftWindow& w) {
 std::optional<double> limit_condition(Limit limit, const ShiftValues& v,
                                       std::optional<double> typed_x_sum) {
     switch (limit) {
-        case Limit::Undercut1: return v.zmin[0] - v.z[0];
-        case Limit::Undercut2: return v.zmin[1] - v.z[1];
-        case Limit::Pointed1: return v.sta[0];
-        case Limit::Pointed2: return v.sta[1];
-        case Limit::Thin1: return v.sta[0] - 0.25 * v.mn;
-        case Limit::Thin2: return v.sta[1] - 0.25 * v.mn;
-        case Limit::Contact1: return v.eps_alpha - 1.0;
-        case Limit::Contact12: return v.eps_alpha - 1.2;
-        case Limit::Interference1: return v.btf[0] - 1.0;
-        case Limit::Interference2: return v.btf[1] - 1.0;
+        case Limit::Undercut1:
+            return v.zmin[0] - v.z[0];
+        case Limit::Undercut2:
+            return v.zmin[1] - v.z[1];
+        case Limit::Pointed1:
+            return v.sta[0];
+        case Limit::Pointed2:
+            return v.sta[1];
+        case Limit::Thin1:
+            return v.sta[0] - 0.25 * v.mn;
+        case Limit::Thin2:
+            return v.sta[1] - 0.25 * v.mn;
+        case Limit::Contact1:
+            return v.eps_alpha - 1.0;
+        case Limit::Contact12:
+            return v.eps_alpha - 1.2;
+        case Limit::Interference1:
+            return v.btf[0] - 1.0;
+        case Limit::Interference2:
+            return v.btf[1] - 1.0;
         case Limit::Sliding:
             if (!v.zeta1_a || !v.zeta2_e) return std::nullopt;
             return *v.zeta1_a - *v.zeta2_e;
@@ -46,8 +56,7 @@ Outcome<ShiftPlane> ShiftPlane::of(const GearPairInput& form) {
 }
 
 Outcome<ShiftValues> ShiftPlane::at(double x1, double x2) const {
-    const auto a = std::isfinite(x1) && std::isfinite(x2) ? centre_distance(x1 + x2)
-                                                          : std::nullopt;
+    const auto a = std::isfinite(x1) && std::isfinite(x2) ? centre_distance(x1 + x2) : std::nullopt;
     if (!a) {
         return Stop{msg::kCannotCompute,
                     msg::contour::no_centre_distance(detail_number(x1), detail_number(x2))};
@@ -72,8 +81,8 @@ Outcome<ShiftValues> ShiftPlane::at(double x1, double x2) const {
     }
     v.admissible = true;
     for (int i = 0; i < kGears; ++i) {
-        v.admissible = v.admissible && v.z[i] >= v.zmin[i] && v.sta[i] >= 0.25 * v.mn &&
-                       v.btf[i] <= 1.0;
+        v.admissible =
+            v.admissible && v.z[i] >= v.zmin[i] && v.sta[i] >= 0.25 * v.mn && v.btf[i] <= 1.0;
     }
     v.admissible = v.admissible && v.eps_alpha >= 1.2;
     return v;

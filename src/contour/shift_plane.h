@@ -36,12 +36,12 @@ struct PlanePoint {
 // The limits at one point of the plane.
 struct ShiftValues {
     PlanePoint at;
-    double mn = 0;                // normal module
-    GearPairOf<double> z{};       // numbers of teeth
-    GearPairOf<double> zmin{};    // fewest teeth free of undercut
-    GearPairOf<double> sta{};     // transverse arc thickness at the tip, mm
-    GearPairOf<double> btf{};     // tip interference index
-    double eps_alpha = 0;         // transverse contact ratio εα
+    double mn = 0;              // normal module
+    GearPairOf<double> z{};     // numbers of teeth
+    GearPairOf<double> zmin{};  // fewest teeth free of undercut
+    GearPairOf<double> sta{};   // transverse arc thickness at the tip, mm
+    GearPairOf<double> btf{};   // tip interference index
+    double eps_alpha = 0;       // transverse contact ratio εα
     // Specific sliding of the driving gear at the start A of the path of contact
     // and of the driven gear at its end E; nothing when the path is empty or runs
     // past a base tangent point (the mesh picture then shows no sliding either).
@@ -67,12 +67,12 @@ enum class Limit {
 };
 inline constexpr int kLimitCount = 12;
 inline constexpr std::array<const char*, kLimitCount> kLimitNames = {
-    "undercut1", "undercut2",     "pointed1",      "pointed2", "thin1",  "thin2",
-    "contact1",  "contact12",     "interference1", "interference2", "sliding", "centre"};
+    "undercut1", "undercut2", "pointed1",      "pointed2",      "thin1",   "thin2",
+    "contact1",  "contact12", "interference1", "interference2", "sliding", "centre"};
 inline constexpr std::array<Limit, kLimitCount> kLimits = {
-    Limit::Undercut1, Limit::Undercut2,     Limit::Pointed1,      Limit::Pointed2,
-    Limit::Thin1,     Limit::Thin2,         Limit::Contact1,      Limit::Contact12,
-    Limit::Interference1, Limit::Interference2, Limit::Sliding, Limit::Centre};
+    Limit::Undercut1,     Limit::Undercut2,     Limit::Pointed1, Limit::Pointed2,
+    Limit::Thin1,         Limit::Thin2,         Limit::Contact1, Limit::Contact12,
+    Limit::Interference1, Limit::Interference2, Limit::Sliding,  Limit::Centre};
 
 inline const char* limit_name(Limit limit) { return kLimitNames[static_cast<int>(limit)]; }
 
@@ -106,8 +106,8 @@ class ShiftPlane {
 
 // A line of constant centre distance across a window: x1 + x2 = x_sum.
 struct CentreDistanceLine {
-    double a = 0;      // mm, a round value
-    double x_sum = 0;  // the coefficient sum it needs
+    double a = 0;         // mm, a round value
+    double x_sum = 0;     // the coefficient sum it needs
     PlanePoint from, to;  // where it enters and leaves the window
 };
 

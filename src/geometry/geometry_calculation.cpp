@@ -154,8 +154,7 @@ Outcome<GeometryNumbers> ShiftedPairGeometry::at(const GearPairOf<double>& xn, d
 std::optional<double> ShiftedPairGeometry::no_backlash_centre_distance(double x_sum) const {
     const double z_sum = in_.z[0].value() + in_.z[1].value();
     const double tan_alpha_n = t_.tan_alpha_n.value();
-    const double inv_alpha_wt =
-        t_.inv_alpha_t.value() + 2.0 * tan_alpha_n * x_sum / z_sum;
+    const double inv_alpha_wt = t_.inv_alpha_t.value() + 2.0 * tan_alpha_n * x_sum / z_sum;
     if (!std::isfinite(inv_alpha_wt) || inv_alpha_wt < 0.0) return std::nullopt;
     // tan φ − φ = inv αwt: Newton's steps kept inside a shrinking bracket of the
     // first quadrant, where the involute rises monotonically.

@@ -36,8 +36,7 @@ Real no_backlash_shift_sum(const GeometryInputs& in, const TransverseGeometry& t
                            const WorkingPressureAngle& w) {
     // The involute equation of backlash-free mesh:
     // inv αwt = inv αt + 2·xΣ·tan αn / (z1 + z2).
-    return (in.z[0] + in.z[1]) * (w.inv_alpha_wt - t.inv_alpha_t) /
-           (t.tan_alpha_n + t.tan_alpha_n);
+    return (in.z[0] + in.z[1]) * (w.inv_alpha_wt - t.inv_alpha_t) / (t.tan_alpha_n + t.tan_alpha_n);
 }
 
 ProfileShift profile_shift(const GeometryInputs& in, const TransverseGeometry& t,

@@ -70,8 +70,8 @@ std::vector<Line> lines_of(const std::string& csv) {
     return lines;
 }
 
-Outcome<GeometryNumbers> sheet_at(GearPairInput form, const std::string& x1,
-                                  const std::string& x2, double a) {
+Outcome<GeometryNumbers> sheet_at(GearPairInput form, const std::string& x1, const std::string& x2,
+                                  double a) {
     form.xng1 = x1, form.xng2 = x2, form.zxja = text(a);
     return compute_geometry_numbers(form);
 }
@@ -112,8 +112,8 @@ TEST(BlockingContour, GoldenPairsCurvesHoldOnTheSheetsGeometry) {
         EXPECT_TRUE(l.x1 >= -1 && l.x1 <= 2 && l.x2 >= -1 && l.x2 <= 2);
 
         const bool same_run = k > 0 && lines[k - 1].row == l.row && lines[k - 1].curve == l.curve;
-        const bool run_ends = !same_run || k + 1 == lines.size() ||
-                              lines[k + 1].row != l.row || lines[k + 1].curve != l.curve;
+        const bool run_ends = !same_run || k + 1 == lines.size() || lines[k + 1].row != l.row ||
+                              lines[k + 1].curve != l.curve;
         if (same_run) {
             EXPECT_LE(std::hypot(l.x1 - lines[k - 1].x1, l.x2 - lines[k - 1].x2), 0.01);
         } else if (k > 0 && lines[k - 1].row == l.row) {
@@ -121,8 +121,7 @@ TEST(BlockingContour, GoldenPairsCurvesHoldOnTheSheetsGeometry) {
             const std::string before = lines[k - 1].curve;
             const std::string base = before.substr(0, before.find('#'));
             const int run = l.curve == name ? 1 : std::stoi(l.curve.substr(name.size() + 1));
-            const int run_before =
-                before == base ? 1 : std::stoi(before.substr(base.size() + 1));
+            const int run_before = before == base ? 1 : std::stoi(before.substr(base.size() + 1));
             if (base == name) {
                 EXPECT_EQ(run, run_before + 1);
             } else {
@@ -145,9 +144,9 @@ TEST(BlockingContour, GoldenPairsCurvesHoldOnTheSheetsGeometry) {
         const GeometryNumbers& g = std::get<GeometryNumbers>(n);
         // The centre distance written is the no-backlash one of x1 + x2.
         const auto inv = [](double angle) { return std::tan(angle) - angle; };
-        EXPECT_NEAR((g.z[0] + g.z[1]) * (inv(g.alpha_wt) - inv(g.alpha_t)) /
-                        (2 * std::tan(g.alpha_n)),
-                    l.x1 + l.x2, 1e-9);
+        EXPECT_NEAR(
+            (g.z[0] + g.z[1]) * (inv(g.alpha_wt) - inv(g.alpha_t)) / (2 * std::tan(g.alpha_n)),
+            l.x1 + l.x2, 1e-9);
         const auto c = condition(name, g, typed_sum[l.row]);
         ASSERT_TRUE(c.has_value());
         EXPECT_LE(std::fabs(*c), 1e-7);
@@ -201,10 +200,12 @@ TEST(BlockingContour, TextbookPairHasItsAdmissiblePoint) {
 // that is not a rectangle.
 TEST(BlockingContour, BatchModeTakesItsWindow) {
     const std::string file = ::testing::TempDir() + "contour-pair.csv";
-    std::ofstream(file) << "zxja,fmn,fjafn,lxjbt,ckbw,h0,c0,cs1z1,cs2z2,ess1,ess2,esi1,esi2,fr1,fr2\n"
-                           "30,2,20,0,20,1,0.25,10,20,-0.1,-0.1,-0.2,-0.2,0,0\n";
+    std::ofstream(file)
+        << "zxja,fmn,fjafn,lxjbt,ckbw,h0,c0,cs1z1,cs2z2,ess1,ess2,esi1,esi2,fr1,fr2\n"
+           "30,2,20,0,20,1,0.25,10,20,-0.1,-0.1,-0.2,-0.2,0,0\n";
     std::ostringstream out, err;
-    ASSERT_EQ(run_contour_mode({"contour", "--window", "0", "1", "-0.5", "0.5", file}, out, err), 0);
+    ASSERT_EQ(run_contour_mode({"contour", "--window", "0", "1", "-0.5", "0.5", file}, out, err),
+              0);
     const std::vector<Line> lines = lines_of(out.str());
     ASSERT_GT(lines.size(), 100u);
     for (const Line& l : lines) {
