@@ -3,7 +3,6 @@
 // the form only once confirmed, as one change that undo takes back, and then shown
 // by the geometry sheet.
 #include <QListWidget>
-#include <QUndoStack>
 #include <cmath>
 
 #include "contour_view.h"
@@ -105,7 +104,7 @@ class ContourWindowTest : public QObject {
             QVERIFY(std::abs(sheet_number(h, geometry_label("xn2")) - p.x2) < 1e-4);
             h.click_on_sheet(SheetButton::Return);
 
-            h.shell().document()->undo_stack()->undo();
+            h.shell().document()->undo();
             QCOMPARE(h.texts(), before);
         }
     }
