@@ -580,8 +580,15 @@ inline std::string point_stops(const std::string& x1, const std::string& x2,
     return "x1 = " + x1 + "  x2 = " + x2 + "  " + why;
 }
 inline constexpr const char* kNoValue = "—";
-inline constexpr const char* kAdmissibleMark = "（可用）";
-inline constexpr const char* kNotAdmissibleMark = "（不可用）";
+// The limits at a point, numbers formatted.
+inline std::string limits_at(const std::string& eps, const std::string& sta1,
+                             const std::string& sta2, const std::string& btf1,
+                             const std::string& btf2, const std::string& zeta1_a,
+                             const std::string& zeta2_e, bool admissible) {
+    return "εα = " + eps + "  sta1 = " + sta1 + "  sta2 = " + sta2 + "  btf1 = " + btf1 +
+           "  btf2 = " + btf2 + "  ζ1(A) = " + zeta1_a + "  ζ2(E) = " + zeta2_e +
+           (admissible ? " （可用）" : " （不可用）");
+}
 inline std::string printed_to_pdf(const std::string& why_not_printed, const std::string& pdf) {
     return "封闭图未能打印（" + why_not_printed + "），已存为PDF文件：" + pdf;
 }

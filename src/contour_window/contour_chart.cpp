@@ -125,7 +125,8 @@ ContourChart contour_chart(const GearPairInput& form, const ShiftWindow& window)
     ContourChart chart;
     auto plane = ShiftPlane::of(form);
     if (const auto* stop = std::get_if<Stop>(&plane)) {
-        chart.refusal = qt(stop->message);
+        chart.refusal = qt(stop->detail.empty() ? stop->message
+                                                : stop->message + "\n" + stop->detail);
         return chart;
     }
     chart.plane = std::move(std::get<ShiftPlane>(plane));
@@ -185,7 +186,7 @@ double fitting_scale(const QRectF& frame, const ShiftWindow& window) {
     return std::isfinite(s) && s > 0 ? s : 1;
 }
 
-void paint_contour_chart(QPainter& painter, const QRectF& area, const PlotAxes& given,
+void paint_contour_chart(QPainter& painter, const QRectF& area, const PlotAxes& axes,
                          const ContourChart& chart, const std::optional<ContourPick>& pick,
                          double text_px) {
     painter.save();
@@ -200,7 +201,6 @@ void paint_contour_chart(QPainter& painter, const QRectF& area, const PlotAxes& 
         painter.restore();
         return;
     }
-    const PlotAxes& axes = given;
     paint_grid(painter, area, axes, line);
     paint_axis_captions(painter, area, axes, line, qt(msg::contour::kAxisX1),
                         qt(msg::contour::kAxisX2));

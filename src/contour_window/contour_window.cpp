@@ -173,8 +173,8 @@ void ContourWindow::recompute() {
     const bool cut_short = drawable && std::any_of(chart_.contour.curves.begin(),
                                                    chart_.contour.curves.end(),
                                                    [](const LimitCurve& c) { return c.cut_short; });
-    message_->setText(drawable ? (cut_short ? qt(msg::contour::kCutShort) : QString())
-                               : chart_.refusal);
+    // A refused pair says why in the plane's place; here only what the plane cannot.
+    message_->setText(cut_short ? qt(msg::contour::kCutShort) : QString());
     message_->setVisible(!message_->text().isEmpty());
     // A pick is of a pair that may have changed: it goes with the old plane.
     pick_.reset();
@@ -201,14 +201,15 @@ void ContourWindow::show_values_at(QPointF p) {
         return;
     }
     const ShiftValues& v = std::get<ShiftValues>(at);
-    auto z = [](const std::optional<double>& zeta) { return zeta ? shown(*zeta, 3) : shown(NAN, 0); };
-    const QString limits =
-        QStringLiteral("εα = %1  sta1 = %2  sta2 = %3  btf1 = %4  btf2 = %5  ζ1(A) = %6  ζ2(E) = %7 ")
-            .arg(shown(v.eps_alpha, 3), shown(v.sta[0], 3), shown(v.sta[1], 3),
-                 shown(v.btf[0], 3), shown(v.btf[1], 3), z(v.zeta1_a), z(v.zeta2_e)) +
-        qt(v.admissible ? msg::contour::kAdmissibleMark : msg::contour::kNotAdmissibleMark);
-    status_->setText(qt(msg::contour::point_status(x1, x2, shown(v.at.a, 4).toStdString(),
-                                                   limits.toStdString())));
+    auto text = [](double value) { return shown(value, 3).toStdString(); };
+    auto zeta = [&](const std::optional<double>& z) {
+        return z ? text(*z) : std::string(msg::contour::kNoValue);
+    };
+    const std::string limits =
+        msg::contour::limits_at(text(v.eps_alpha), text(v.sta[0]), text(v.sta[1]), text(v.btf[0]),
+                                text(v.btf[1]), zeta(v.zeta1_a), zeta(v.zeta2_e), v.admissible);
+    status_->setText(
+        qt(msg::contour::point_status(x1, x2, shown(v.at.a, 4).toStdString(), limits)));
 }
 
 void ContourWindow::pick_at(QPointF plane, QPointF pixel) {

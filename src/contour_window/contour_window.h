@@ -82,7 +82,7 @@ class ContourWindow : public QWidget {
     bool computed_once_ = false;
     ContourView* view_ = nullptr;
     QListWidget* legend_ = nullptr;
-    QLabel* message_ = nullptr;  // the pair's stop, or curves cut short
+    QLabel* message_ = nullptr;  // curves cut short by the bound on the work
     QLabel* status_ = nullptr;   // the values under the cursor
     QLabel* picked_ = nullptr;   // the point picked
     QPushButton* fill_ = nullptr;

@@ -2,6 +2,7 @@
 // key, its legend naming every curve drawn, a point picked by a click carried into
 // the form only once confirmed, as one change that undo takes back, and then shown
 // by the geometry sheet.
+#include <QAction>
 #include <QListWidget>
 #include <cmath>
 
@@ -44,13 +45,19 @@ class ContourWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // Every curve with points in the plane is named in the legend, for pairs whose
-    // curves differ; a pair the geometry refuses shows why in the plane's place.
+    // Opened by F9 on the form and from the geometry sheet, for pairs whose curves
+    // differ: every curve with points in the plane is named in the legend; a pair the
+    // geometry refuses shows why in the plane's place.
     void legend_names_every_curve_drawn() {
-        for (const FormTexts& pair : {spur_example(), pinion_12()}) {
+        for (const bool from_sheet : {false, true}) {
             ShellHarness h;
-            h.fill(pair);
-            press_on_form(h, Qt::Key_F9);
+            h.fill(from_sheet ? pinion_12() : spur_example());
+            if (from_sheet) {  // the geometry sheet's context menu
+                h.click(FormButton::ComputeGeometry);
+                h.shell().geometry_sheet()->contour_action()->trigger();
+            } else {
+                press_on_form(h, Qt::Key_F9);
+            }
             ContourWindow* w = h.shell().contour_window();
             QVERIFY(w && w->isVisible() && w->chart().drawable());
             QStringList legend;
