@@ -2,3 +2,10 @@
 # redraws it after each change of a field.
 add_executable(contour_bench ${CMAKE_CURRENT_SOURCE_DIR}/contour_bench.cpp)
 target_link_libraries(contour_bench PRIVATE gearpair_contour benchmark::benchmark_main)
+
+# The window's part: the contour with the shading of its region, and one repaint.
+if(GEARPAIR_GUI)
+    add_executable(contour_window_bench ${CMAKE_CURRENT_SOURCE_DIR}/contour_window_bench.cpp
+                   ${CMAKE_CURRENT_SOURCE_DIR}/qt_bench_main.cpp)
+    target_link_libraries(contour_window_bench PRIVATE gearpair_contour_window benchmark::benchmark)
+endif()

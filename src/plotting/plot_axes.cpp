@@ -6,6 +6,13 @@
 
 namespace gp {
 
+namespace {
+
+// The first multiple of `step` from `lo` up: a range need not start on a tick.
+double first_tick(double lo, double step) { return std::ceil(lo / step - 1e-6) * step; }
+
+}  // namespace
+
 double tick_step(double range, int ticks) {
     const double raw = range / ticks;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
@@ -29,10 +36,19 @@ double PlotAxes::py(double y) const {
     return plot.bottom() - (std::clamp(y, y_lo, y_hi) - y_lo) / (y_hi - y_lo) * plot.height();
 }
 
+QPointF PlotAxes::point(double x, double y) const {
+    return {px(x), plot.bottom() - (y - y_lo) / std::max(y_hi - y_lo, 1e-12) * plot.height()};
+}
+
+QPointF PlotAxes::value_at(QPointF pixel) const {
+    return {x_lo + (pixel.x() - plot.left()) / std::max(plot.width(), 1e-12) * (x_hi - x_lo),
+            y_lo + (plot.bottom() - pixel.y()) / std::max(plot.height(), 1e-12) * (y_hi - y_lo)};
+}
+
 void paint_grid(QPainter& painter, const QRectF& area, const PlotAxes& axes, double line) {
     const QRectF& plot = axes.plot;
     const QPen grid(QColor(225, 225, 225), 0);
-    for (double y = axes.y_lo; y <= axes.y_hi + axes.y_step * 1e-6; y += axes.y_step) {
+    for (double y = first_tick(axes.y_lo, axes.y_step); y <= axes.y_hi + axes.y_step * 1e-6; y += axes.y_step) {
         painter.setPen(grid);
         painter.drawLine(QPointF(plot.left(), axes.py(y)), QPointF(plot.right(), axes.py(y)));
         painter.setPen(Qt::black);
@@ -40,7 +56,7 @@ void paint_grid(QPainter& painter, const QRectF& area, const PlotAxes& axes, dou
                                 plot.left() - area.left() - line * 0.3, line),
                          Qt::AlignRight | Qt::AlignVCenter, tick_text(y, axes.y_step));
     }
-    for (double x = axes.x_lo; x <= axes.x_hi + axes.x_step * 1e-6; x += axes.x_step) {
+    for (double x = first_tick(axes.x_lo, axes.x_step); x <= axes.x_hi + axes.x_step * 1e-6; x += axes.x_step) {
         painter.setPen(grid);
         painter.drawLine(QPointF(axes.px(x), plot.top()), QPointF(axes.px(x), plot.bottom()));
         painter.setPen(Qt::black);

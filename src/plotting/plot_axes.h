@@ -17,7 +17,7 @@ double tick_step(double range, int ticks);
 QString tick_text(double v, double step);
 
 // The frame `plot` (pixels) showing x_lo … x_hi across and y_lo … y_hi upwards, ticks
-// every x_step and y_step from the low ends.
+// at the multiples of x_step and y_step.
 struct PlotAxes {
     QRectF plot;
     double x_lo = 0, x_hi = 1, x_step = 1;
@@ -26,6 +26,10 @@ struct PlotAxes {
     // Pixels of a value; y values beyond the range stay on the frame's edge.
     double px(double x) const;
     double py(double y) const;
+    // Pixels of a point, y not held to the range (for curves clipped to the frame),
+    // and the values at a pixel.
+    QPointF point(double x, double y) const;
+    QPointF value_at(QPointF pixel) const;
 };
 
 // The grid lines with their tick labels and then the frame, in the painter's font;

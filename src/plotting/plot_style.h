@@ -1,4 +1,5 @@
-// The colours and the type of the program's charts: the mesh picture, its sliding plot.
+// The colours and the type of the program's charts: the mesh picture, its sliding plot,
+// the blocking contour.
 #pragma once
 
 #include <QColor>

@@ -36,6 +36,13 @@ GeometrySheetWindow::GeometrySheetWindow() : SheetWindow(geometry_sheet_layout()
     carry_shift_->setShortcutContext(Qt::WindowShortcut);
     carry_shift_->setToolTip(qt(msg::sheet::kCarryShiftTip));
     addAction(carry_shift_);
+
+    contour_ = new QAction(qt(msg::contour::kMenuAction), this);
+    contour_->setObjectName(QStringLiteral("contour"));
+    contour_->setShortcut(QKeySequence(Qt::Key_F9));
+    contour_->setShortcutContext(Qt::WindowShortcut);
+    contour_->setShortcutVisibleInContextMenu(true);
+    addAction(contour_);
 }
 
 ReportDocument GeometrySheetWindow::report(const GearPairInput& form,

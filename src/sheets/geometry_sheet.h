@@ -30,6 +30,9 @@ class GeometrySheetWindow : public SheetWindow {
     // context menu and on its shortcut key; the shell does the writing.
     QAction* carry_shift_action() const { return carry_shift_; }
 
+    // "变位系数选择图…": opens the blocking contour of the form's pair.
+    QAction* contour_action() const { return contour_; }
+
     // "啮合图": opens the mesh picture of the pair shown.
     QPushButton* mesh_button() const { return mesh_button_; }
 
@@ -40,6 +43,7 @@ class GeometrySheetWindow : public SheetWindow {
 
   private:
     QAction* carry_shift_ = nullptr;
+    QAction* contour_ = nullptr;
     QPushButton* mesh_button_ = nullptr;
     std::optional<GearPairInput> shown_;
 };

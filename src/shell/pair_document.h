@@ -1,9 +1,17 @@
-// The pair file behind the input form: the 文件, 视图 and 帮助 menus (帮助 with the
-// manual, F1, and a field's entry in it, Shift+F1), opening
-// (from the menu, the command line, a drop or the recent files), saving, the
-// window title with the file's name and `*`, and the question before changes
-// are lost. A pair opened from a file goes back into its own row of that file on
-// 保存, the file's other rows untouched.
+// The pair file behind the input form: the 文件, 编辑, 视图 and 帮助 menus (帮助 with
+// the manual, F1, and a field's entry in it, Shift+F1), opening (from the menu, the
+// command line, a drop or the recent files), saving, the window title with the
+// file's name and `*`, the question before changes are lost, and the history of the
+// form as a whole for 撤销 and 重做. A pair opened from a file goes back into its
+// own row of that file on 保存, the file's other rows untouched.
+//
+// History: every change of the whole form (新建, 清空, opening a file, carrying
+// the split, another window filling the form) is one step holding the document
+// before and after. Typing is gathered into a step when the field is left, or
+// when a whole-form change or 撤销/重做 comes while the field still has the focus.
+// Ctrl+Z and Ctrl+Shift+Z (Ctrl+Y) stay with a focused text field while the field
+// has typing of its own to undo or redo; with nothing of its own left, the key
+// goes on to the form's history.
 #pragma once
 
 #include <QByteArray>
@@ -12,6 +20,7 @@
 #include <cstddef>
 #include <string>
 
+#include "document_state.h"
 #include "file_dialogs.h"
 #include "gear_pair_input.h"
 #include "message_boxes.h"
@@ -19,6 +28,7 @@
 
 class QAction;
 class QMenu;
+class QUndoStack;
 
 namespace gp {
 
@@ -32,6 +42,8 @@ class PairDocument : public QObject {
     // A pair file is at most this large, and none of its cells longer than this.
     static constexpr qint64 kMaxFileBytes = 1 << 20;
     static constexpr std::size_t kMaxCellChars = 1000;
+    // How many steps 撤销 goes back.
+    static constexpr int kHistorySteps = 100;
 
     PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& dialogs,
                  std::string about_text);
@@ -49,6 +61,20 @@ class PairDocument : public QObject {
     // Before another file replaces the form's texts: asks also when texts were typed
     // with no file open, since they would be lost.
     bool may_replace_texts();
+
+    // 新建: asks about unsaved changes, then empties every field and selects the
+    // first option, with no file behind the form. False when the user chose to stay.
+    bool new_document();
+    // Sets the form's texts and option as ONE undoable step named `what`; the rest
+    // of the document stays. A change that changes nothing is no step.
+    void apply_change(const GearPairInput& texts, const QString& what);
+    void apply_change(const DocumentState& state, const QString& what);
+    // The document as the form shows it now.
+    DocumentState current() const;
+    // 撤销 and 重做 of the form as a whole (typing not yet a step becomes one first).
+    void undo();
+    void redo();
+    QUndoStack* history() const { return history_; }
 
     const QString& path() const { return path_; }
     bool modified() const;
@@ -76,6 +102,13 @@ class PairDocument : public QObject {
     void problem(const std::string& text);
     // The manual at `anchor` (a field's name), or at its top.
     void open_manual(const QString& anchor);
+    // Writes a state into the form, leaving alone the fields that already hold
+    // their text (so their cursor and own undo stay).
+    void show(const DocumentState& state);
+    // Typing since the last step becomes a step of its own.
+    void settle_typing();
+    void refresh_edit_actions();
+    friend class DocumentStep;
 
     InputForm& form_;
     MessageBoxes& boxes_;
@@ -84,10 +117,15 @@ class PairDocument : public QObject {
     Preferences preferences_;
     QString base_title_;
     QString path_;
-    GearPairInput saved_;  // the texts as last opened or saved
-    QByteArray file_bytes_;  // the file as last opened or saved
-    int row_line_ = 0;       // the line the pair's row starts on
-    std::size_t rows_ = 0;   // the pairs in the file
+    DocumentState saved_;      // as last opened or saved
+    DocumentState settled_;    // as of the last step of the history
+    QByteArray file_bytes_;    // the file as last opened or saved
+    int row_line_ = 0;         // the line the pair's row starts on
+    std::size_t rows_ = 0;     // the pairs in the file
+    QUndoStack* history_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    bool showing_ = false;  // a state is being written into the form
     QMenu* file_menu_ = nullptr;
     QAction* recent_end_ = nullptr;  // the separator after the recent files
     int zoom_ = 100;

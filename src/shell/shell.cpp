@@ -4,12 +4,17 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QPushButton>
+#include <algorithm>
 #include <exception>
 #include <utility>
 #include <variant>
 #include <vector>
 
+#include "contour_window.h"
 #include "geometry_calculation.h"
 #include "geometry_numbers.h"
 #include "geometry_sheet.h"
@@ -78,6 +83,7 @@ void Shell::start() {
                               desktop_.files.path(ReportKind::Strength)));
     connect(document_, &PairDocument::exitRequested, this, &Shell::exit_program);
     connect(document_, &PairDocument::zoomChanged, this, &Shell::apply_zoom);
+    build_compute_menu();
     apply_zoom();
     state_ = ShellState::Input;
     form_->show();
@@ -87,6 +93,71 @@ bool Shell::open_file(const QString& path) {
     return state_ == ShellState::Input && document_->open_file(path);
 }
 
+// --- The 计算 menu: the calculations and the windows computed from the form ---------
+void Shell::build_compute_menu() {
+    QMenuBar* bar = form_->menuBar();
+    auto* menu = new QMenu(qt(msg::shell::kComputeMenu), bar);
+    menu->addAction(qt(msg::shell::kComputeGeometryAction), QKeySequence(Qt::Key_F5), this,
+                    &Shell::compute_geometry);
+    menu->addAction(qt(msg::shell::kComputeStrengthAction), QKeySequence(Qt::Key_F6), this,
+                    &Shell::compute_strength);
+    menu->addAction(qt(msg::contour::kMenuAction), QKeySequence(Qt::Key_F9), this,
+                    &Shell::open_contour_window);
+    // After 文件 (and 编辑), before 视图.
+    QAction* before = nullptr;
+    for (QAction* a : bar->actions()) {
+        if (a->text() == qt(msg::pair_file::kViewMenu)) before = a;
+    }
+    bar->insertMenu(before, menu);
+}
+
+void Shell::open_contour_window() {
+    if (state_ == ShellState::Closing) return;
+    if (contour_) {
+        // Open: the plane in view again; closed: as new.
+        if (contour_->isVisible()) {
+            contour_->recompute();
+        } else {
+            contour_->start_afresh();
+        }
+    } else {
+        auto window = guarded([&] {
+            return std::make_unique<ContourWindow>(
+                [this] { return form_->read(); },
+                [this](const GearPairInput& texts, const QString& what) {
+                    document_->apply_change(texts, what);
+                },
+                desktop_, *dialogs_);
+        });
+        if (!window) return;
+        contour_ = std::move(*window);
+        contour_->set_zoom(document_->zoom_percent());
+        // Typing in the form redraws the plane (a whole contour takes some tens of
+        // milliseconds, so it follows the typing once it rests).
+        for (const InputField& f : kInputFields) {
+            connect(form_->field(f.text), &QLineEdit::textChanged, contour_.get(),
+                    &ContourWindow::recompute_soon);
+        }
+        // At most nine tenths of the screen.
+        const QRect room = form_->screen()->availableGeometry();
+        contour_->resize(std::min(contour_->width(), room.width() * 9 / 10),
+                         std::min(contour_->height(), room.height() * 9 / 10));
+        contour_->show();
+        // Beside the form where the screen has room, within the screen always (its
+        // frame too, known once it is shown).
+        const QSize frame = contour_->frameGeometry().size();
+        const QRect form = form_->frameGeometry();
+        QPoint at(form.right() + 8, form.top());
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
+        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
+        contour_->move(at);
+    }
+    contour_->show();
+    contour_->raise();
+    contour_->activateWindow();
+}
+// --- end of the 计算 menu ------------------------------------------------------------
+
 void Shell::apply_zoom() {
     const int percent = document_->zoom_percent();
     zoom_application(percent);
@@ -94,6 +165,7 @@ void Shell::apply_zoom() {
     if (mesh_) mesh_->set_zoom(percent);
     if (geometry_) zoom_to_fit(geometry_.get(), percent);
     if (strength_) zoom_to_fit(strength_.get(), percent);
+    if (contour_) contour_->set_zoom(percent);
 }
 
 void Shell::connect_sheet(SheetWindow* sheet) {
@@ -173,6 +245,8 @@ void Shell::compute_geometry() {
         connect(geometry_->carry_shift_action(), &QAction::triggered, this,
                 &Shell::carry_shift_into_form);
         connect(geometry_->mesh_button(), &QPushButton::clicked, this, &Shell::open_mesh_picture);
+        connect(geometry_->contour_action(), &QAction::triggered, this,
+                &Shell::open_contour_window);
     }
     form_->hide();
     geometry_->show();
@@ -203,14 +277,17 @@ void Shell::compute_strength() {
 
 void Shell::carry_shift_into_form() {
     if (state_ != ShellState::GeometrySheet) return;
-    // Exactly the texts the sheet shows; the form changes only here and by typing.
+    // Exactly the texts the sheet shows, as one step 撤销 can take back.
     const GeometrySheetWindow& shown = *geometry_;
-    form_->field(&GearPairInput::xng1)->setText(qt(shown.text_at(geometry_label("xn1"))));
-    form_->field(&GearPairInput::xng2)->setText(qt(shown.text_at(geometry_label("xn2"))));
+    GearPairInput in = form_->read();
+    in.xng1 = shown.text_at(geometry_label("xn1"));
+    in.xng2 = shown.text_at(geometry_label("xn2"));
+    document_->apply_change(in, qt(msg::editing::kStepCarryShift));
 }
 
 void Shell::clear_form() {
-    if (state_ == ShellState::Input) form_->clear();
+    if (state_ != ShellState::Input) return;
+    document_->apply_change(InputForm::cleared(form_->read()), qt(msg::editing::kStepClear));
 }
 
 void Shell::return_to_form() {
@@ -335,6 +412,7 @@ void Shell::exit_program() {
     if (document_ && !document_->may_discard_changes()) return;
     state_ = ShellState::Closing;
     unload(mesh_);
+    unload(contour_);
     unload(strength_);
     unload(geometry_);
     unload(form_);

@@ -19,6 +19,7 @@ namespace gp {
 
 class FileDialogs;
 class GeometrySheetWindow;
+class ContourWindow;
 class InputForm;
 class PairDocument;
 class MeshWindow;
@@ -56,6 +57,11 @@ class Shell : public QObject {
     PairDocument* document() const { return document_; }
     // The mesh picture of the geometry sheet's pair, while it is open.
     MeshWindow* mesh_window() const { return mesh_.get(); }
+    // The blocking contour of the form's pair, while it is open.
+    ContourWindow* contour_window() const { return contour_.get(); }
+    // 计算 → 变位系数选择图… (F9), also in the geometry sheet's context menu: opens
+    // the window beside the form, or brings it up computed afresh.
+    void open_contour_window();
 
   private:
     // Input form.
@@ -77,6 +83,7 @@ class Shell : public QObject {
     // Every window.
     void exit_program();
     void apply_zoom();
+    void build_compute_menu();
 
     void connect_sheet(SheetWindow* sheet);
     SheetWindow* shown_sheet() const;
@@ -105,6 +112,7 @@ class Shell : public QObject {
     FileDialogs* dialogs_ = nullptr;
     PairDocument* document_ = nullptr;  // owned by the form
     std::unique_ptr<MeshWindow> mesh_;
+    std::unique_ptr<ContourWindow> contour_;
 };
 
 }  // namespace gp

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 
 #include "manual_window.h"
+#include "contour_view.h"
+#include "contour_window.h"
 #include "mesh_window.h"
 #include "messages.h"
 #include "pair_document.h"
@@ -148,6 +150,31 @@ bool mesh_picture(ShellHarness& h, FormTexts form, const QDir& folder, const cha
     return ok;
 }
 
+// The blocking contour of `form` from the 计算 menu, a point picked, as the user sees
+// it; and its page as saved.
+bool contour_window(ShellHarness& h, const FormTexts& form, QPointF pick, const QDir& folder,
+                    const char* name) {
+    h.fill(form);
+    h.shell().open_contour_window();
+    ContourWindow* w = h.shell().contour_window();
+    if (!w || !w->chart().drawable()) {
+        std::fprintf(stderr, "gearpair-screenshots: no blocking contour for %s\n", name);
+        return false;
+    }
+    w->resize(1180, 800);
+    QApplication::processEvents();
+    const QPointF pixel = w->view()->pixel_of(pick.x(), pick.y());
+    QTest::mouseClick(w->view(), Qt::LeftButton, {}, pixel.toPoint());
+    QTest::mouseMove(w->view(), (pixel + QPointF(40, -30)).toPoint());
+    w->show_values_at(w->view()->plane_at(pixel + QPointF(40, -30)));
+    QApplication::processEvents();
+    bool ok = save(w, folder, name);
+    ok &= !w->save_picture(folder.filePath(QString::fromUtf8(name) + QStringLiteral("-page.png")))
+               .has_value();
+    w->close();
+    return ok;
+}
+
 bool strength_sheet(ShellHarness& h, const FormTexts& form, const QDir& folder, const char* name) {
     h.fill(form);
     h.click(FormButton::ComputeStrength);
@@ -212,6 +239,14 @@ int main(int argc, char* argv[]) {
     ok &= mesh_picture(h, helical_undercut(), folder, "mesh-helical-undercut");
 
     ok &= manual(h, folder);
+    FormTexts pinion_12 = spur_example();
+    pinion_12["cs1z1"] = "12";
+    pinion_12["cs2z2"] = "40";
+    pinion_12["zxja"] = "53";
+    pinion_12["xng1"] = "";
+    pinion_12["xng2"] = "";
+    ok &= contour_window(h, pinion_12, QPointF(0.6, 0.3), folder, "contour-12-40");
+    ok &= contour_window(h, spur_example(), QPointF(0.5, 0.1), folder, "contour-spur");
 
     ok &= save_box(msg::kNoticeTitle, msg::kIncomplete, MessageIcon::None, folder, "check-message");
     // A calculation's stop, with the explanation under its message.

@@ -93,8 +93,8 @@ class SheetActionsTest : public QObject {
         QVERIFY(h.boxes.shown.empty());
     }
 
-    // The geometry sheet's own action (carrying the split into the form) is added
-    // to the same widget and so shows in the same menu.
+    // The geometry sheet's own actions (carrying the split into the form, opening the
+    // blocking contour) are added to the same widget and so show in the same menu.
     void the_context_menu_lists_the_sheet_actions_and_the_geometry_sheets_own() {
         ShellHarness h;
         SheetWindow* s = open_sheet(h, 0);
@@ -102,7 +102,7 @@ class SheetActionsTest : public QObject {
         QStringList texts;
         for (const QAction* a : s->actions()) texts << a->text();
         QCOMPARE(texts, (QStringList{"复制全部结果", "打印预览…", "打印到…", "导出 PDF…",
-                                     "把变位系数填入输入表"}));
+                                     "把变位系数填入输入表", "变位系数选择图…"}));
         QCOMPARE(s->action(SheetAction::CopyAll)->shortcut(), QKeySequence(QKeySequence::Copy));
         QCOMPARE(s->action(SheetAction::PrintTo)->shortcut(), QKeySequence(QKeySequence::Print));
     }

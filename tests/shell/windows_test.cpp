@@ -13,6 +13,7 @@
 #include "mesh_window.h"
 #include "messages.h"
 #include "notice_strip.h"
+#include "contour_window.h"
 #include "shell_harness.h"
 #include "twips.h"
 #include "ui_font.h"
@@ -272,6 +273,14 @@ class WindowsTest : public QObject {
         h.click_on_sheet(SheetButton::Return);
         h.click(FormButton::ComputeStrength);
         within_screen(h.shell().strength_sheet());
+        h.click_on_sheet(SheetButton::Return);
+        // The blocking contour opens whole on the screen, its controls at their size.
+        h.shell().open_contour_window();
+        QWidget* contour = h.shell().contour_window();
+        within_screen(contour);
+        QVERIFY(contour->screen()->availableGeometry().contains(contour->frameGeometry()));
+        for (auto* b : contour->findChildren<QPushButton*>())
+            QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
     }
 
     // The mesh window at each zoom of the 视图 menu: at most 90 % of its screen,
