@@ -2,7 +2,8 @@
 # Builds the Windows programs (gearpair-cli.exe and the core's tests) with MinGW-w64
 # into ./build-windows and proves under Wine that they give the Linux build's bytes:
 #   1. the core's test suite;
-#   2. the golden cases (tables and saved reports) against tests/golden;
+#   2. the golden cases (tables and saved reports, the rating table as numbers)
+#      against tests/golden;
 #   3. GEARPAIR_WINDOWS_FORMS (default 100000) random forms through geometry,
 #      strength and --report of both builds, compared byte for byte.
 # Needs the Linux build in ./build (scripts/build.sh). Set GEARPAIR_WINDOWS_FORMS=0
@@ -48,6 +49,7 @@ for t in build-windows/tests/*/*_tests.exe; do
     fi
 done
 "${wine[@]}" build-windows/fuzz/fuzz_corpus_replay.exe fuzz/corpus || failed=1
+"${wine[@]}" build-windows/fuzz/rating_corpus_replay.exe fuzz/rating_corpus || failed=1
 
 # Compares what both builds print for one run; names the lines that differ.
 compare() {
@@ -71,6 +73,17 @@ for mode in geometry strength; do
     compare "$mode reports of report-cases.csv" "tests/golden/reports-$mode.txt" \
         "$work/golden-$mode.txt"
 done
+
+# The rating prints full-precision numbers, whose last bits depend on each system's
+# mathematics library: compared as numbers, to 1e-6 as the golden table asks.
+"${wine[@]}" "$windows_cli" rating tests/golden/rating-cases.csv >"$work/golden-rating.csv"
+if awk -f scripts/windows/same-numbers.awk tests/golden/rating.csv \
+    <(tr -d '\r' <"$work/golden-rating.csv"); then
+    echo "same: rating table of rating-cases.csv"
+else
+    echo "DIFFERENT: rating table of rating-cases.csv"
+    failed=1
+fi
 
 echo "== $forms random forms"
 awk -v rows="$forms" -v seed=14 -f scripts/windows/random-forms.awk >"$work/forms.csv"

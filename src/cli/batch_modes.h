@@ -28,6 +28,11 @@ BatchMode geometry_table(bool with_detail = false);
 // strength sheet has (empty where the chosen sheet has no such label).
 BatchMode strength_table(bool with_detail = false);
 
+// CSV of every load-capacity rating: status, message, then each batch quantity of
+// the rating at full precision (empty where the rating skips it); `with_detail`
+// adds a last column "detail": the explanation of a stop, or the result's warnings.
+BatchMode rating_table(bool with_detail = false);
+
 // The bytes a save of each successful row would append to the report file, all
 // stamped `now`; the rows that stop are named on standard error.
 BatchMode geometry_reports(const ReportStamp& now);

@@ -95,7 +95,8 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
-            std::cout << gp::msg::cli::kHelp << gp::msg::cli::kDrawingModesHelp;
+            std::cout << gp::msg::cli::kHelp << gp::msg::rating::kCliHelp
+                      << gp::msg::cli::kDrawingModesHelp;
             return 0;
         }
         if (a == "--report") {
@@ -127,7 +128,8 @@ int main(int argc, char** argv) {
         }
     }
     if (report && detail) return usage_error(gp::msg::cli::kDetailWithReport);
-    if (mode != "geometry" && mode != "strength") {
+    if (mode == "rating" && report) return usage_error(gp::msg::rating::kNoRatingReport);
+    if (mode != "geometry" && mode != "strength" && mode != "rating") {
         return usage_error(mode.empty() ? gp::msg::cli::kNoMode : gp::msg::cli::unknown_mode(mode));
     }
 
@@ -170,8 +172,9 @@ int main(int argc, char** argv) {
     gp::SystemClock clock = fixed_time ? gp::SystemClock(*fixed_time) : gp::SystemClock();
     const gp::ReportStamp now = clock.now();  // one moment for the whole run
     const gp::BatchMode batch_mode =
-        mode == "geometry" ? (report ? gp::geometry_reports(now) : gp::geometry_table(detail))
-                           : (report ? gp::strength_reports(now) : gp::strength_table(detail));
+        mode == "rating"     ? gp::rating_table(detail)
+        : mode == "geometry" ? (report ? gp::geometry_reports(now) : gp::geometry_table(detail))
+                             : (report ? gp::strength_reports(now) : gp::strength_table(detail));
     try {
         gp::BatchReader reader(*input);
         if (!gp::stream_batch(batch_mode, reader, jobs, std::cout, std::cerr)) {

@@ -14,7 +14,11 @@ std::variant<PairColumns, PairFileError> PairColumns::of(const csv::Record& head
                 .problem = PairFileProblem::DuplicateColumn, .line = header.line, .name = name};
         }
         if (name == "dx") {
-            columns.fields_.push_back(nullptr);
+            columns.fields_.push_back({});
+            continue;
+        }
+        if (const auto rating = find_rating_field(name)) {
+            columns.fields_.push_back({.rating = rating->text});
             continue;
         }
         const auto field = find_input_field(name);
@@ -22,7 +26,7 @@ std::variant<PairColumns, PairFileError> PairColumns::of(const csv::Record& head
             return PairFileError{
                 .problem = PairFileProblem::UnknownColumn, .line = header.line, .name = name};
         }
-        columns.fields_.push_back(field->text);
+        columns.fields_.push_back({.field = field->text});
     }
     return columns;
 }
@@ -41,7 +45,7 @@ std::optional<PairFileError> PairColumns::check(const csv::Record& rec) const {
                              .header_cells = fields_.size()};
     }
     for (std::size_t c = 0; c < fields_.size(); ++c) {
-        if (fields_[c] != nullptr) continue;
+        if (fields_[c].field != nullptr || fields_[c].rating != nullptr) continue;
         const std::string& cell = rec.cells[c];
         if (!cell.empty() && cell != "dx1" && cell != "dx2") {
             return PairFileError{
@@ -56,8 +60,10 @@ PairRow PairColumns::take(csv::Record& rec) const {
     row.line = rec.line;
     for (std::size_t c = 0; c < fields_.size(); ++c) {
         std::string& cell = rec.cells[c];
-        if (fields_[c] != nullptr) {
-            row.input.*fields_[c] = std::move(cell);
+        if (fields_[c].field != nullptr) {
+            row.input.*fields_[c].field = std::move(cell);
+        } else if (fields_[c].rating != nullptr) {
+            row.rating.*fields_[c].rating = std::move(cell);
         } else {
             row.input.rule = cell == "dx2" ? ShiftRule::EqualNoise : ShiftRule::EqualStrength;
         }

@@ -1,7 +1,8 @@
 // The columns of a pair table, a pair file or a batch file alike: the header row
-// names form fields (any order, any subset) and `dx` for the shift-distribution
-// option; each further row fills one form. A missing column is the empty text;
-// `dx` empty or missing means dx1.
+// names form fields (any order, any subset), `dx` for the shift-distribution
+// option and any of the load-capacity rating's columns; each further row fills one
+// form and its rating inputs. A missing column is the empty text; `dx` empty or
+// missing means dx1.
 #pragma once
 
 #include <optional>
@@ -12,11 +13,13 @@
 #include "csv.h"
 #include "gear_pair_input.h"
 #include "pair_file_error.h"
+#include "rating_inputs.h"
 
 namespace gp {
 
 struct PairRow {
     GearPairInput input;
+    RatingInputs rating;  // only the rating reads these
     int line = 0;  // where the row starts in the file, from 1
 };
 
@@ -37,7 +40,12 @@ class PairColumns {
   private:
     PairColumns() = default;
 
-    std::vector<std::string GearPairInput::*> fields_;  // nullptr: the dx column
+    // Where a cell goes: a form field, a rating input, or (both null) the dx option.
+    struct Column {
+        std::string GearPairInput::*field = nullptr;
+        std::string RatingInputs::*rating = nullptr;
+    };
+    std::vector<Column> fields_;
 };
 
 }  // namespace gp

@@ -114,3 +114,27 @@ TEST(PairFile, Utf8TestRefusesWhatIsNotUtf8) {
 
 }  // namespace
 }  // namespace gp
+
+namespace gp {
+namespace {
+
+// Rating columns are carried beside the form, each cell as typed, in any order;
+// the form reads as it would without them.
+TEST(PairFile, RatingColumnsAreCarriedBesideTheForm) {
+    std::string header = "zxja,dx", row = "60,dx2";
+    for (auto f = kRatingFields.rbegin(); f != kRatingFields.rend(); ++f) {
+        header += std::string(",") + f->name;
+        row += std::string(",") + f->name + " text";
+    }
+    const auto read = read_pair_file(header + "\n" + row + "\n");
+    ASSERT_TRUE(std::holds_alternative<PairFile>(read));
+    const PairRow& got = std::get<PairFile>(read).rows.at(0);
+    EXPECT_EQ(got.input.zxja, "60");
+    EXPECT_EQ(got.input.rule, ShiftRule::EqualNoise);
+    for (const RatingField& f : kRatingFields) {
+        EXPECT_EQ(got.rating.*f.text, std::string(f.name) + " text");
+    }
+}
+
+}  // namespace
+}  // namespace gp

@@ -1,0 +1,76 @@
+// The rating table: one row per pair, every batch quantity at full precision.
+#include <charconv>
+#include <string>
+#include <variant>
+
+#include "batch_modes.h"
+#include "csv.h"
+#include "messages.h"
+#include "rating_calculation.h"
+#include "rating_quantities.h"
+
+namespace gp {
+namespace {
+
+// %.17g: enough digits to give back the same double.
+void append_number(std::string& out, double value) {
+    const std::size_t at = out.size();
+    out.resize(at + 32);
+    const auto [end, ec] = std::to_chars(out.data() + at, out.data() + out.size(), value,
+                                         std::chars_format::general, 17);
+    out.resize(ec == std::errc() ? static_cast<std::size_t>(end - out.data()) : at);
+}
+
+std::string joined(const std::vector<std::string>& texts) {
+    std::string all;
+    for (const std::string& t : texts) {
+        if (!all.empty()) all += msg::rating::kWarningSeparator;
+        all += t;
+    }
+    return all;
+}
+
+void append_rating_row(const BatchRow& row, std::string& out, bool with_detail, std::size_t width) {
+    const auto outcome = rating::rate(row.input, row.rating);
+    if (const auto* stop = std::get_if<Stop>(&outcome)) {
+        out += "stop,";
+        csv::append_cell(out, stop->message);
+        out.append(width, ',');
+        if (with_detail) {
+            out += ',';
+            csv::append_cell(out, stop->detail);
+        }
+        out += '\n';
+        return;
+    }
+    const auto& result = std::get<rating::RatingResult>(outcome);
+    out += "ok,";
+    for (const rating::RatingQuantity& q : rating::rating_quantities()) {
+        if (!q.in_batch) continue;
+        for (int i = 0; i < (q.per_gear ? kGears : 1); ++i) {
+            out += ',';
+            if (const auto v = q.value(result, i)) append_number(out, *v);
+        }
+    }
+    if (with_detail) {
+        out += ',';
+        csv::append_cell(out, joined(result.warnings));
+    }
+    out += '\n';
+}
+
+}  // namespace
+
+BatchMode rating_table(bool with_detail) {
+    std::string head = "status,message";
+    const auto columns = rating::batch_columns();
+    for (const std::string& name : columns) head += "," + name;
+    if (with_detail) head += ",detail";
+    head += '\n';
+    return {std::move(head), [with_detail, width = columns.size()](const BatchRow& row,
+                                                                   std::string& out, std::string&) {
+                append_rating_row(row, out, with_detail, width);
+            }};
+}
+
+}  // namespace gp

@@ -1,0 +1,70 @@
+// The inputs of the load-capacity rating beside the form's: one text per rating
+// column of a pair file, exactly as typed. An empty text takes the rating's
+// default; the rating reads the texts afresh at every calculation.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gp {
+
+struct RatingInputs {
+    std::string n1;              // pinion speed, 1/min (required)
+    std::string KA;              // application factor
+    std::string Q1, Q2;          // ISO 1328-1 accuracy grades
+    std::string Ca;              // tip relief, µm
+    std::string KHb, Kv, KHa;    // factors, when known
+    std::string mat1, mat2;      // material classes: St V GG GGG GTS Eh IF NT NV
+    std::string sHlim1, sHlim2;  // contact endurance limits, N/mm²
+    std::string sFlim1, sFlim2;  // bending endurance limits, N/mm²
+    std::string E1, E2;          // moduli of elasticity, N/mm²
+    std::string nu1, nu2;        // Poisson's ratios
+    std::string rho1, rho2;      // densities, kg/m³
+    std::string nu40;            // lubricant viscosity at 40 °C, mm²/s
+    std::string Ra1, Ra2;        // flank roughness Ra, µm
+    std::string RzF1, RzF2;      // root roughness Rz, µm
+    std::string Lh;              // required life, h
+    std::string YN10;            // life factor at 10¹⁰ cycles
+    std::string SHmin, SFmin;    // minimum safety factors
+    std::string sR1, sR2;        // rim thicknesses, mm
+
+    bool operator==(const RatingInputs&) const = default;
+    // True when every text is empty: the pair carries no rating inputs.
+    bool empty() const { return *this == RatingInputs{}; }
+};
+
+// One rating column: its name in a pair file and where its text lives.
+struct RatingField {
+    const char* name;
+    std::string RatingInputs::*text;
+};
+
+#define GP_RATING_FIELD(name) \
+    ::gp::RatingField { #name, &::gp::RatingInputs::name }
+
+// The 31 rating columns, in the order pair files list them.
+inline constexpr std::array<RatingField, 31> kRatingFields = {
+    GP_RATING_FIELD(n1),     GP_RATING_FIELD(KA),     GP_RATING_FIELD(Q1),
+    GP_RATING_FIELD(Q2),     GP_RATING_FIELD(Ca),     GP_RATING_FIELD(KHb),
+    GP_RATING_FIELD(Kv),     GP_RATING_FIELD(KHa),    GP_RATING_FIELD(mat1),
+    GP_RATING_FIELD(mat2),   GP_RATING_FIELD(sHlim1), GP_RATING_FIELD(sHlim2),
+    GP_RATING_FIELD(sFlim1), GP_RATING_FIELD(sFlim2), GP_RATING_FIELD(E1),
+    GP_RATING_FIELD(E2),     GP_RATING_FIELD(nu1),    GP_RATING_FIELD(nu2),
+    GP_RATING_FIELD(rho1),   GP_RATING_FIELD(rho2),   GP_RATING_FIELD(nu40),
+    GP_RATING_FIELD(Ra1),    GP_RATING_FIELD(Ra2),    GP_RATING_FIELD(RzF1),
+    GP_RATING_FIELD(RzF2),   GP_RATING_FIELD(Lh),     GP_RATING_FIELD(YN10),
+    GP_RATING_FIELD(SHmin),  GP_RATING_FIELD(SFmin),  GP_RATING_FIELD(sR1),
+    GP_RATING_FIELD(sR2),
+};
+
+// The rating column of that name, if there is one.
+inline std::optional<RatingField> find_rating_field(std::string_view name) {
+    for (const auto& f : kRatingFields) {
+        if (name == f.name) return f;
+    }
+    return std::nullopt;
+}
+
+}  // namespace gp
