@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     for (const gp::PairRow& row : std::get<gp::PairFile>(read).rows) {
-        const auto again = gp::read_pair_file(gp::write_pair_file(row.input), 1000);
+        const auto again = gp::read_pair_file(gp::write_pair_file(row.input, row.rating), 1000);
         const auto* file = std::get_if<gp::PairFile>(&again);
         if (!file || file->rows.size() != 1) broken("a saved pair does not read back");
         const gp::GearPairInput& back = file->rows[0].input;
@@ -34,6 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 broken("a field changed on its way through a file");
         }
         if (back.rule != row.input.rule) broken("the option changed on its way through a file");
+        if (file->rows[0].rating != row.rating)
+            broken("a rating input changed on its way through a file");
     }
     return 0;
 }

@@ -134,7 +134,14 @@ void PairDocument::refresh_recent_files() {
     }
 }
 
-bool PairDocument::modified() const { return !same_texts(form_.read(), saved_); }
+bool PairDocument::modified() const {
+    return !same_texts(form_.read(), saved_) || rating_ != saved_rating_;
+}
+
+void PairDocument::set_rating(const RatingInputs& rating) {
+    rating_ = rating;
+    refresh_title();
+}
 
 void PairDocument::refresh_title() {
     if (path_.isEmpty()) {
@@ -191,6 +198,8 @@ bool PairDocument::open_file(const QString& path) {
     for (const InputField& f : kInputFields) form_.field(f.text)->setText(qt(in.*f.text));
     (in.rule == ShiftRule::EqualStrength ? form_.equal_strength() : form_.equal_noise())
         ->setChecked(true);
+    rating_ = rows[chosen].rating;
+    emit ratingReplaced();
     opened_or_saved(path);
     return true;
 }
@@ -219,7 +228,7 @@ bool PairDocument::save_as() {
 }
 
 bool PairDocument::write_to(const QString& path) {
-    const std::string bytes = write_pair_file(form_.read());
+    const std::string bytes = write_pair_file(form_.read(), rating_);
     // The old file is replaced only once the new one is whole on the disk.
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly) &&
@@ -237,6 +246,7 @@ bool PairDocument::write_to(const QString& path) {
 void PairDocument::opened_or_saved(const QString& path) {
     path_ = QFileInfo(path).absoluteFilePath();
     saved_ = form_.read();
+    saved_rating_ = rating_;
     preferences_.add_recent_file(path_);
     refresh_recent_files();
     refresh_title();

@@ -12,6 +12,7 @@
 #include "gear_pair_input.h"
 #include "message_boxes.h"
 #include "preferences.h"
+#include "rating_inputs.h"
 
 class QAction;
 class QMenu;
@@ -45,6 +46,12 @@ class PairDocument : public QObject {
     // with no file open, since they would be lost.
     bool may_replace_texts();
 
+    // The rating inputs belong to the pair like the form's fields: saved with it
+    // (only when one is not empty), restored on open, counted by the `*` and the
+    // question before changes are lost.
+    const RatingInputs& rating() const { return rating_; }
+    void set_rating(const RatingInputs& rating);
+
     const QString& path() const { return path_; }
     bool modified() const;
     int zoom_percent() const { return zoom_; }
@@ -52,6 +59,8 @@ class PairDocument : public QObject {
   signals:
     void exitRequested();
     void zoomChanged(int percent);
+    // Another pair's rating inputs replaced the document's (a file was opened).
+    void ratingReplaced();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +81,7 @@ class PairDocument : public QObject {
     QString base_title_;
     QString path_;
     GearPairInput saved_;  // the texts as last opened or saved
+    RatingInputs rating_, saved_rating_;
     QMenu* file_menu_ = nullptr;
     QAction* recent_end_ = nullptr;  // the separator after the recent files
     int zoom_ = 100;

@@ -4,7 +4,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QPushButton>
+#include <algorithm>
 #include <exception>
 #include <utility>
 #include <variant>
@@ -20,6 +24,7 @@
 #include "pair_document.h"
 #include "qt_file_dialogs.h"
 #include "qt_text.h"
+#include "rating_window.h"
 #include "report_actions.h"
 #include "strength_calculation.h"
 #include "strength_sheet.h"
@@ -61,6 +66,10 @@ void Shell::start() {
                               desktop_.files.path(ReportKind::Strength)));
     connect(document_, &PairDocument::exitRequested, this, &Shell::exit_program);
     connect(document_, &PairDocument::zoomChanged, this, &Shell::apply_zoom);
+    connect(document_, &PairDocument::ratingReplaced, this, [this] {
+        if (rating_) rating_->set_inputs(document_->rating());
+    });
+    build_compute_menu();
     apply_zoom();
     state_ = ShellState::Input;
     form_->show();
@@ -75,6 +84,53 @@ void Shell::apply_zoom() {
     zoom_main_window(form_.get(), form_->body(), percent);
     if (geometry_) zoom_to_fit(geometry_.get(), percent);
     if (strength_) zoom_to_fit(strength_.get(), percent);
+    if (rating_) rating_->zoom(percent);
+}
+
+void Shell::build_compute_menu() {
+    QMenuBar* bar = form_->menuBar();
+    // After 文件 and 编辑: just before 视图.
+    QAction* before = nullptr;
+    for (QAction* a : bar->actions()) {
+        if (a->text() == qt(msg::pair_file::kViewMenu)) before = a;
+    }
+    auto* menu = new QMenu(qt(msg::rating_window::kMenu), bar);
+    menu->setObjectName(QStringLiteral("compute_menu"));
+    bar->insertMenu(before, menu);
+    compute_actions_[0] = menu->addAction(qt(msg::rating_window::kComputeGeometry),
+                                          QKeySequence(Qt::Key_F5), this, &Shell::compute_geometry);
+    compute_actions_[1] = menu->addAction(qt(msg::rating_window::kComputeStrength),
+                                          QKeySequence(Qt::Key_F6), this, &Shell::compute_strength);
+    menu->addSeparator();
+    compute_actions_[2] = menu->addAction(qt(msg::rating_window::kOpenRating),
+                                          QKeySequence(Qt::Key_F8), this, &Shell::open_rating);
+}
+
+void Shell::open_rating() {
+    if (state_ != ShellState::Input) return;
+    if (!rating_) {
+        rating_ = std::make_unique<RatingWindow>([this] { return form_->read(); }, desktop_,
+                                                 *dialogs_);
+        rating_->set_inputs(document_->rating());
+        connect(rating_.get(), &RatingWindow::inputsEdited, this,
+                [this] { document_->set_rating(rating_->inputs()); });
+        rating_->zoom(document_->zoom_percent());
+        // Beside the form, where the screen has room; the form does not move.
+        const QRect form = form_->frameGeometry();
+        const QScreen* screen = form_->screen();
+        QPoint at(form.right() + 8, form.top());
+        if (screen) {
+            const QRect room = screen->availableGeometry();
+            at.setX(std::min(at.x(), room.right() - rating_->frameGeometry().width()));
+            at.setX(std::max(at.x(), room.left()));
+            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - rating_->height())));
+        }
+        rating_->move(at);
+    }
+    rating_->show_pair(form_->read());
+    rating_->show();
+    rating_->raise();
+    rating_->activateWindow();
 }
 
 void Shell::connect_sheet(SheetWindow* sheet) {
@@ -312,6 +368,7 @@ void Shell::exit_program() {
     if (document_ && !document_->may_discard_changes()) return;
     state_ = ShellState::Closing;
     unload(mesh_);
+    unload(rating_);
     unload(strength_);
     unload(geometry_);
     unload(form_);

@@ -8,7 +8,9 @@
 #include <memory>
 #include <set>
 
+#include "rating_window.h"
 #include "shell_harness.h"
+#include "window_zoom.h"
 #include "twips.h"
 
 using namespace gp;
@@ -260,6 +262,22 @@ class WindowsTest : public QObject {
         h.click_on_sheet(SheetButton::Return);
         h.click(FormButton::ComputeStrength);
         within_screen(h.shell().strength_sheet());
+        // The rating window, at the largest zoom too: within the screen, its buttons
+        // in view, its input page and sheet scrolling inside it.
+        h.click_on_sheet(SheetButton::Return);
+        h.shell().compute_action(2)->trigger();
+        RatingWindow* rating = h.shell().rating_window();
+        for (const int percent : {100, kZoomSteps[std::size(kZoomSteps) - 1]}) {
+            rating->zoom(percent);
+            rating->show();
+            QApplication::processEvents();
+            within_screen(rating);
+            for (QPushButton* b : rating->findChildren<QPushButton*>()) {
+                const QRect at(b->mapTo(rating, QPoint()), b->size());
+                QVERIFY2(rating->rect().contains(at) && b->width() >= b->sizeHint().width(),
+                         qPrintable(b->text()));
+            }
+        }
     }
 };
 
