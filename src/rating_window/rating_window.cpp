@@ -22,6 +22,7 @@
 #include <QTableWidget>
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <stdexcept>
 #include <string_view>
 #include <variant>
@@ -121,7 +122,8 @@ QWidget* RatingWindow::build_input_page() {
     // A group of inputs: caption, the pinion's (or the pair's) field, the wheel's
     // field, the unit.
     const auto group = [&](const char* title, const char* name,
-                           std::initializer_list<std::string_view> keys, bool per_gear_heads) {
+                           std::initializer_list<std::string_view> keys, bool per_gear_heads,
+                           const std::function<void(QGridLayout*, int)>& first_row = {}) {
         auto* box = new QGroupBox(qt(title));
         box->setObjectName(qt(name));
         auto* grid = new QGridLayout(box);
@@ -131,6 +133,7 @@ QWidget* RatingWindow::build_input_page() {
             grid->addWidget(new QLabel(qt(text::kWheel)), r, 2, Qt::AlignCenter);
             ++r;
         }
+        if (first_row) first_row(grid, r++);
         for (std::string_view key : keys) {
             const auto& t = texts_of(key);
             auto* caption = new QLabel(qt(t.caption));
@@ -180,28 +183,33 @@ QWidget* RatingWindow::build_input_page() {
     left->addWidget(group(text::kGroupKnown, "known", {"Kv", "KHb", "KHa"}, false).first);
     left->addStretch(1);
 
-    auto [material, grid] =
-        group(text::kGroupMaterial, "material", {"mat", "sHlim", "sFlim", "E", "nu", "rho"}, true);
-    // The material table under the fields: picking a row fills the gear's fields.
-    grid->addWidget(new QLabel(qt(text::kMaterial)), grid->rowCount(), 0);
-    const int pick_row = grid->rowCount() - 1;
-    for (int gear = 0; gear < 2; ++gear) {
-        auto* box = new QComboBox;
-        box->setObjectName(QStringLiteral("material%1").arg(gear + 1));
-        box->setToolTip(qt(text::kMaterialTip));
-        box->addItem(qt(text::kMaterialOwn));
-        for (const rating::Material& m : materials_) {
-            box->addItem(qt(m.name));
-            box->setItemData(box->count() - 1, qt(text::material_tip(m.source, materials_file_)),
-                             Qt::ToolTipRole);
+    // The material table first: picking a row fills the gear's fields below it.
+    const auto material_row = [this](QGridLayout* grid, int row) {
+        auto* caption = new QLabel(qt(text::kMaterial));
+        caption->setToolTip(qt(text::kMaterialTip));
+        grid->addWidget(caption, row, 0);
+        for (int gear = 0; gear < 2; ++gear) {
+            auto* box = new QComboBox;
+            box->setObjectName(QStringLiteral("material%1").arg(gear + 1));
+            box->setToolTip(qt(text::kMaterialTip));
+            box->addItem(qt(text::kMaterialOwn));
+            for (const rating::Material& m : materials_) {
+                box->addItem(qt(m.name));
+                box->setItemData(box->count() - 1,
+                                 qt(text::material_tip(m.source, materials_file_)),
+                                 Qt::ToolTipRole);
+            }
+            box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            box->setMinimumContentsLength(11);
+            connect(box, &QComboBox::activated, this,
+                    [this, gear](int index) { pick_material(gear, index); });
+            grid->addWidget(box, row, 1 + gear);
+            materials_box_[gear] = box;
         }
-        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        box->setMinimumContentsLength(8);
-        connect(box, &QComboBox::activated, this,
-                [this, gear](int index) { pick_material(gear, index); });
-        grid->addWidget(box, pick_row, 1 + gear);
-        materials_box_[gear] = box;
-    }
+    };
+    QGroupBox* material = group(text::kGroupMaterial, "material",
+                                {"mat", "sHlim", "sFlim", "E", "nu", "rho"}, true, material_row)
+                              .first;
     right->addWidget(material);
     right->addWidget(group(text::kGroupSurface, "surface", {"nu40", "Ra", "RzF"}, true).first);
     right->addWidget(group(text::kGroupStructure, "structure", {"sR"}, true).first);
@@ -553,7 +561,7 @@ void RatingWindow::fit_to_screen() {
     // input page and the table scroll, the buttons stay in view.
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() * 0.9 : QSize(1 << 20, 1 << 20);
-    const QSize wanted = QSize(std::max(sizeHint().width(), 860), std::max(sizeHint().height(), 640));
+    const QSize wanted = QSize(std::max(sizeHint().width(), 900), std::max(sizeHint().height(), 760));
     resize(wanted.boundedTo(room));
 }
 

@@ -183,7 +183,10 @@ int main(int argc, char* argv[]) {
 
     // The rating window of the worked spur pair with its duty, materials from the
     // table and a required life: the input page, then the sheet.
-    h.fill(spur_example());
+    FormTexts spur = spur_example();
+    spur["dpg1"] = "";  // no pin diameters left over from the helical pair
+    spur["dpg2"] = "";
+    h.fill(spur);
     h.shell().compute_action(2)->trigger();
     if (RatingWindow* rating = h.shell().rating_window()) {
         rating->field(&RatingInputs::n1)->setText(QStringLiteral("1450"));
@@ -199,7 +202,13 @@ int main(int argc, char* argv[]) {
         ok &= save(rating, folder, "rating-inputs");
         h.click(rating->button(RatingButton::Compute));
         QApplication::processEvents();
-        ok &= rating->sheet().has_value() && save(rating, folder, "rating-sheet");
+        if (!rating->sheet()) {
+            std::fprintf(stderr, "gearpair-screenshots: no rating sheet: %s\n",
+                         h.boxes.shown.empty() ? "" : h.boxes.shown.back().text.c_str());
+            ok = false;
+        } else {
+            ok &= save(rating, folder, "rating-sheet");
+        }
         rating->close();
     } else {
         ok = false;
