@@ -723,6 +723,15 @@ inline constexpr const char* kNoMaxTorque =
 inline constexpr const char* kMaxTorqueInResonance = "极限扭矩T1max处于主共振区";
 inline constexpr const char* kWarningSeparator = "；";
 
+// What a stretch of the rating is doing, for the explanation of an arithmetic fault.
+inline constexpr const char* kStepGeometry = "计算承载能力校核的啮合几何参数";
+inline constexpr const char* kStepRoot = "计算齿根危险截面、齿形系数和应力修正系数";
+inline constexpr const char* kStepTolerances = "计算应力循环次数、公差和跑合量";
+inline constexpr const char* kStepStiffness = "计算单对齿刚度和啮合刚度";
+inline constexpr const char* kStepLoadFactors = "计算动载系数和载荷分布系数";
+inline constexpr const char* kStepContact = "计算齿面接触应力和接触强度安全系数";
+inline constexpr const char* kStepBending = "计算齿根弯曲应力和弯曲强度安全系数";
+
 // The explanations of the refused inputs, with the values that matter.
 inline std::string value_is(const std::string& symbol, const std::string& value) {
     return symbol + " = " + value;

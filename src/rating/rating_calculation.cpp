@@ -100,17 +100,23 @@ struct Basis {
     Basis(const RatedPair& pair, const RatingNumbers& inputs) : p(pair), in(inputs) {
         check_inputs(p, in);
         n1 = *in.n1;
+        Computing step{m::kStepGeometry};
         g = mesh_geometry(p);
+        step.now(m::kStepRoot);
         roots = root_geometry(p, g);
+        step.now(m::kStepTolerances);
         if (in.Lh) cycles = load_cycles(g, n1, *in.Lh);
         v = load_of(g, p.T1, n1, in.KA, p.b).v;
         tol = tolerances(p, g, in.Q);
         y = running_in(in, tol, v);
+        step.now(m::kStepStiffness);
         full_load = stiffness_at_full_load(p, g);
         mred = reduced_mass(p, g, in);
         Ca = tip_relief(in);
+        step.now(m::kStepContact);
         z = contact_factors(p, g, in);
         pit = pitting_limits(g, in, v, cycles);
+        step.now(m::kStepBending);
         bf = bending_factors(p, g, in);
         bl = bending_limits(p, in, roots, bf, cycles);
         NF = face_exponent(g, p.b);
@@ -134,8 +140,10 @@ struct AtLoad {
 AtLoad at_torque(const Basis& b, double T1) {
     const RatingNumbers& in = b.in;
     AtLoad a;
+    Computing step{m::kStepStiffness};
     a.load = load_of(b.g, T1, b.n1, in.KA, b.p.b);
     a.s = stiffness_at(b.full_load, b.g, a.load.w);
+    step.now(m::kStepLoadFactors);
     if (in.Kv) {
         a.Kv = *in.Kv;
     } else {
@@ -158,7 +166,9 @@ AtLoad at_torque(const Basis& b, double T1) {
         a.KHa = t.KHalpha;
         a.KFa = t.KFalpha;
     }
+    step.now(m::kStepContact);
     a.cs = contact_stress(b.g, b.z, b.pit, a.load.Ft, b.p.b, in.KA * a.Kv * a.KHb * a.KHa);
+    step.now(m::kStepBending);
     a.rs = root_stress(b.p, b.roots, b.bf, b.bl, a.load.Ft, in.KA * a.Kv * a.KFb * a.KFa);
     return a;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "pi.h"
 #include "rating_geometry.h"
 
 namespace gp::rating {
@@ -123,7 +124,8 @@ const std::array kQuantities = {
     RatingQuantity{"ZX", G::Pitting, false, true, "接触强度尺寸系数", "ZX", kNone, F::None, GP_PAIR(r.pitting.ZX)},
     RatingQuantity{"sigma_HG", G::Pitting, true, true, "接触强度极限应力", "σHG", kStress, F::None, GP_GEAR(r.pitting.sigma_HG[i])},
     RatingQuantity{"sigma_HP", G::Pitting, true, true, "许用接触应力", "σHP", kStress, F::None, GP_GEAR(r.pitting.sigma_HP[i])},
-    RatingQuantity{"SH", G::Pitting, true, true, "接触强度计算安全系数", "SH", kNone, F::None, GP_GEAR(r.contact_stress.SH[i])},
+    RatingQuantity{"SH", G::Pitting, true, true, "接触强度计算安全系数", "SH", kNone, F::None, GP_GEAR(r.contact_stress.SH[i]),
+                   [](const RatingResult& r) { return r.inputs.SHmin; }},
 
     // Bending.
     RatingQuantity{"theta", G::Bending, true, false, "危险截面角", "ϑ", kDegree, F::None, GP_GEAR(degrees(r.root[i].theta))},
@@ -147,7 +149,8 @@ const std::array kQuantities = {
     RatingQuantity{"YX", G::Bending, true, true, "弯曲强度尺寸系数", "YX", kNone, F::None, GP_GEAR(r.bending_limits.YX[i])},
     RatingQuantity{"sigma_FG", G::Bending, true, true, "齿根应力极限", "σFG", kStress, F::None, GP_GEAR(r.bending_limits.sigma_FG[i])},
     RatingQuantity{"sigma_FP", G::Bending, true, true, "许用齿根应力", "σFP", kStress, F::None, GP_GEAR(r.bending_limits.sigma_FP[i])},
-    RatingQuantity{"SF", G::Bending, true, true, "弯曲强度计算安全系数", "SF", kNone, F::None, GP_GEAR(r.root_stress.SF[i])},
+    RatingQuantity{"SF", G::Bending, true, true, "弯曲强度计算安全系数", "SF", kNone, F::None, GP_GEAR(r.root_stress.SF[i]),
+                   [](const RatingResult& r) { return r.inputs.SFmin; }},
 
     // What the pair can carry.
     RatingQuantity{"T1max", G::Capacity, false, true, "极限扭矩（最小安全系数比为1）", "T1max", "N·m", F::None, GP_PAIR(r.T1max)},
@@ -204,6 +207,14 @@ bool is_given(const RatingResult& r, GivenFactor factor) {
     }
     return false;
 }
+
+bool meets_minimum(const RatingQuantity& q, const RatingResult& r, int gear) {
+    if (q.minimum == nullptr) return true;
+    const Value v = q.value(r, gear);
+    return v && *v >= q.minimum(r);
+}
+
+double power_kw(double torque, double n1) { return torque * 2.0 * kExactPi * n1 / 60000.0; }
 
 std::vector<std::string> batch_columns() {
     std::vector<std::string> columns;

@@ -31,7 +31,16 @@ struct RatingQuantity {
     // The value for gear 0 or 1 (pair values ignore the gear); empty where the
     // calculation was skipped because a factor was given, or no life was typed.
     std::optional<double> (*value)(const RatingResult& r, int gear);
+    // For a safety factor, the minimum it is held against (SHmin, SFmin): the sheet
+    // marks it met or not. nullptr for every other quantity.
+    double (*minimum)(const RatingResult& r) = nullptr;
 };
+
+// Whether a safety factor meets its minimum; true for any other quantity.
+bool meets_minimum(const RatingQuantity& q, const RatingResult& r, int gear);
+
+// The power the pinion transmits at torque T (N·m) and speed n1 (1/min), kW.
+double power_kw(double torque, double n1);
 
 std::span<const RatingQuantity> rating_quantities();
 

@@ -162,6 +162,16 @@ TEST(RatingBatch, ColumnContract) {
             EXPECT_EQ(cells[c].empty(), skipped) << "row " << r << " " << head[c];
         }
     }
+    // --detail: the explanation of a stop, the notes of a result.
+    const auto detailed =
+        csv::parse(testing::run_cli("rating --detail " + scratch_file("rows.csv", text)).out);
+    EXPECT_EQ(detailed[0].cells.back(), "detail");
+    EXPECT_NE(detailed[6].cells.back().find("n1"), std::string::npos);
+    text.replace(text.find(",,1500,,,,,\n"), 12, ",,1500,,,0.9,,\n");
+    const auto noted =
+        csv::parse(testing::run_cli("rating --detail " + scratch_file("rows.csv", text)).out);
+    EXPECT_NE(noted[1].cells.back().find(msg::rating::kLowApplicationFactor), std::string::npos);
+
     // Rating columns change nothing in the other modes.
     const auto cases = csv::parse(testing::read_file(testing::golden("rating-cases.csv")));
     std::string plain;
