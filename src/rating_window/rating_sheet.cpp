@@ -2,11 +2,11 @@
 
 #include <charconv>
 #include <initializer_list>
+#include <string_view>
 #include <algorithm>
 #include <cmath>
 
 #include "messages.h"
-#include <numbers>
 #include "rating_quantities.h"
 #include "report_columns.h"
 #include "report_lines.h"
@@ -24,13 +24,10 @@ std::string to_text(double value, std::chars_format format, int precision) {
     return ec == std::errc() ? std::string(digits, end) : std::string("-");
 }
 
-// Power in kW of a torque in N·m at n1 in 1/min.
-double power_kw(double torque, double n1) { return torque * 2.0 * std::numbers::pi * n1 / 60.0 / 1000.0; }
-
 std::string with_given(std::string value) { return value + " " + msg::rating::kGiven; }
 
-std::string verdict(double safety, double minimum) {
-    return shown_number(safety) + " " + (safety >= minimum ? text::kMet : text::kNotMet);
+std::string verdict(double safety, bool met) {
+    return shown_number(safety) + " " + (met ? text::kMet : text::kNotMet);
 }
 
 }  // namespace
@@ -62,20 +59,22 @@ RatingSheet rating_sheet(const RatingResult& r) {
                              : text::kNoCapacity;
     sheet.warnings = r.warnings;
 
-    // The verdicts first: what a design review looks for.
+    // The verdicts first, what a design review looks for: each safety factor of the
+    // rating's table against the minimum the table names for it.
     sheet.rows.push_back({.heading = true, .name = text::kSafetyGroup});
-    const auto safety_row = [&](std::string name, const char* symbol,
-                                const GearPairOf<double>& s, double minimum) {
-        SheetRow row{.name = std::move(name), .symbol = symbol};
-        row.pinion = verdict(s[0], minimum);
-        row.wheel = verdict(s[1], minimum);
-        row.met = {s[0] >= minimum, s[1] >= minimum};
+    for (const RatingQuantity& q : rating_quantities()) {
+        if (q.minimum == nullptr) continue;
+        const std::string minimum = shown_number(q.minimum(r));
+        SheetRow row{.name = std::string_view(q.key) == "SH" ? text::contact_safety(minimum)
+                                                             : text::bending_safety(minimum),
+                     .symbol = q.symbol};
+        for (int gear = 0; gear < 2; ++gear) {
+            const bool met = meets_minimum(q, r, gear);
+            (gear == 0 ? row.pinion : row.wheel) = verdict(q.value(r, gear).value_or(0), met);
+            row.met[gear] = met;
+        }
         sheet.rows.push_back(std::move(row));
-    };
-    safety_row(text::contact_safety(shown_number(r.inputs.SHmin)), "SH", r.contact_stress.SH,
-               r.inputs.SHmin);
-    safety_row(text::bending_safety(shown_number(r.inputs.SFmin)), "SF", r.root_stress.SF,
-               r.inputs.SFmin);
+    }
 
     std::optional<QuantityGroup> group;
     for (const RatingQuantity& q : rating_quantities()) {
@@ -95,6 +94,7 @@ RatingSheet rating_sheet(const RatingResult& r) {
         row.pinion = value(0);
         if (q.per_gear) {
             row.wheel = value(1);
+            if (q.minimum) row.met = {meets_minimum(q, r, 0), meets_minimum(q, r, 1)};
         } else {
             row.pair = true;
         }

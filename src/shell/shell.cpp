@@ -67,7 +67,9 @@ void Shell::start() {
     connect(document_, &PairDocument::exitRequested, this, &Shell::exit_program);
     connect(document_, &PairDocument::zoomChanged, this, &Shell::apply_zoom);
     connect(document_, &PairDocument::ratingReplaced, this, [this] {
-        if (rating_) rating_->set_inputs(document_->rating());
+        if (!rating_) return;
+        rating_->set_inputs(document_->rating());
+        rating_->show_pair(form_->read());
     });
     build_compute_menu();
     apply_zoom();

@@ -141,6 +141,24 @@ class RatingWindowTest : public QObject {
         QVERIFY(h.boxes.shown.empty());
     }
 
+    // A root fillet larger than the rack's tip can hold (0.76 mm here) is still
+    // rated with the typed radius; the note stands in the strip under the sheet.
+    void an_oversized_fillet_is_rated_with_a_note() {
+        ShellHarness h;
+        FormTexts spur = spur_example();
+        spur["cgyj1"] = "1.2";
+        h.fill(spur);
+        h.shell().compute_action(2)->trigger();
+        RatingWindow* w = h.shell().rating_window();
+        w->field(&RatingInputs::n1)->setText(QStringLiteral("1450"));
+        h.click(w->button(RatingButton::Compute));
+        QVERIFY(w->sheet().has_value());
+        const auto notices = w->notices();
+        QVERIFY(std::find(notices.begin(), notices.end(), msg::rating::kRoundingTooLarge) !=
+                notices.end());
+        QVERIFY(w->findChild<QLabel*>(QStringLiteral("notice_strip"))->isVisible());
+    }
+
     // The rating inputs belong to the pair file: an edit marks the document changed,
     // saving writes the rating columns, and the file opens again with them.
     void rating_inputs_are_saved_with_the_pair() {

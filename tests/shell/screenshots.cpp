@@ -208,6 +208,9 @@ int main(int argc, char* argv[]) {
             ok = false;
         } else {
             ok &= save(rating, folder, "rating-sheet");
+            h.click(rating->button(RatingButton::Print));
+            ok &= !h.printer.printed.empty() &&
+                  save_preview(h.printer.printed.back(), folder, "rating-print-preview");
         }
         rating->close();
     } else {
