@@ -40,6 +40,8 @@ struct GearPairInput {
     std::string jd1, jd2;      // accuracy grade and deviation codes (reports only)
 
     ShiftRule rule = ShiftRule::EqualStrength;
+
+    bool operator==(const GearPairInput&) const = default;
 };
 
 // One text field of the form: its name and where its text lives.

@@ -118,6 +118,9 @@ QWidget* RatingWindow::build_input_page() {
         connect(edit, &QLineEdit::textChanged, this, [this] {
             if (!filling_) emit inputsEdited();
         });
+        connect(edit, &QLineEdit::editingFinished, this, [this] {
+            if (!filling_) emit inputsSettled();
+        });
     };
     // A group of inputs: caption, the pinion's (or the pair's) field, the wheel's
     // field, the unit.
@@ -350,6 +353,7 @@ void RatingWindow::pick_material(int gear, int index) {
         const auto f = find_rating_field(std::string(key) + digit);
         field(f->text)->setText(qt(*value));
     }
+    emit inputsSettled();
 }
 
 RatingInputs RatingWindow::inputs() const {

@@ -70,6 +70,9 @@ class RatingWindow : public QWidget {
   signals:
     // The user changed a rating input (typed, or picked a material).
     void inputsEdited();
+    // The user is done with an input (left its field, or picked a material): the
+    // typing so far is one step of the document's history.
+    void inputsSettled();
 
   private:
     QWidget* build_input_page();

@@ -248,6 +248,11 @@ void InputForm::clear() {
     for (Text text : kClearedFields) field(text)->clear();
 }
 
+GearPairInput InputForm::cleared(GearPairInput in) {
+    for (Text text : kClearedFields) (in.*text).clear();
+    return in;
+}
+
 void InputForm::focus_field(std::string_view name) {
     if (const auto f = find_input_field(name)) field(f->text)->setFocus(Qt::OtherFocusReason);
 }

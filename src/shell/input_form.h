@@ -29,6 +29,8 @@ class InputForm : public QMainWindow {
     // Empties the 21 fields that describe a pair's geometry; the torque, the shift
     // coefficients, the fillet radii, the face widths and the option stay.
     void clear();
+    // The texts `in` as clear() leaves them.
+    static GearPairInput cleared(GearPairInput in);
     // Focuses the field a failed check named; an unknown name focuses nothing.
     void focus_field(std::string_view name);
 

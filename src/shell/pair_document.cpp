@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QDir>
 #include <QDragEnterEvent>
+#include <QKeyEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -13,9 +14,12 @@
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QUndoCommand>
+#include <QUndoStack>
 #include <algorithm>
 #include <variant>
 
+#include "field_captions.h"
 #include "input_form.h"
 #include "messages.h"
 #include "pair_file.h"
@@ -28,11 +32,20 @@ namespace {
 
 std::string s(const QString& q) { return q.toStdString(); }
 
-bool same_texts(const GearPairInput& a, const GearPairInput& b) {
+// A step's name for what changed between two states of the form: the one field
+// typed into, the option, or just typing.
+std::string typing_step(const GearPairInput& before, const GearPairInput& after) {
+    const InputField* changed = nullptr;
+    int count = before.rule != after.rule ? 1 : 0;
     for (const InputField& f : kInputFields) {
-        if (a.*f.text != b.*f.text) return false;
+        if (before.*f.text != after.*f.text) {
+            changed = &f;
+            ++count;
+        }
     }
-    return a.rule == b.rule;
+    if (count != 1) return msg::editing::step_typing("");
+    return changed ? msg::editing::step_typing(field_caption(changed->name))
+                   : msg::editing::kStepOption;
 }
 
 // The one local file a drag carries, if that is what it carries.
@@ -55,6 +68,25 @@ QString suggested_name(const GearPairInput& in) {
 
 }  // namespace
 
+// One step of the history: the whole document before and after.
+class DocumentStep : public QUndoCommand {
+  public:
+    DocumentStep(PairDocument& document, DocumentState before, DocumentState after,
+                 const QString& name)
+        : QUndoCommand(name),
+          document_(document),
+          before_(std::move(before)),
+          after_(std::move(after)) {}
+
+    void undo() override { document_.show(before_); }
+    void redo() override { document_.show(after_); }
+
+  private:
+    PairDocument& document_;
+    DocumentState before_;
+    DocumentState after_;
+};
+
 PairDocument::PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& dialogs,
                            std::string about_text)
     : QObject(&form),
@@ -63,13 +95,24 @@ PairDocument::PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& di
       dialogs_(dialogs),
       about_text_(std::move(about_text)),
       base_title_(form.windowTitle()),
-      saved_(form.read()),
       zoom_(preferences_.zoom_percent()) {
+    saved_ = settled_ = current();
+    history_ = new QUndoStack(this);
+    history_->setUndoLimit(kHistorySteps);
     build_menus();
     for (const InputField& f : kInputFields) {
-        connect(form_.field(f.text), &QLineEdit::textChanged, this, &PairDocument::refresh_title);
+        connect(form_.field(f.text), &QLineEdit::textChanged, this, [this] {
+            refresh_title();
+            refresh_edit_actions();
+        });
     }
-    connect(form_.equal_strength(), &QRadioButton::toggled, this, &PairDocument::refresh_title);
+    // A click on the other option is a step at once.
+    connect(form_.equal_strength(), &QRadioButton::toggled, this, [this] {
+        settle_typing();
+        refresh_title();
+    });
+    connect(history_, &QUndoStack::indexChanged, this, &PairDocument::refresh_edit_actions);
+    refresh_edit_actions();
     // A file dropped anywhere on the form opens, rather than its name going into a field.
     form_.setAcceptDrops(true);
     form_.installEventFilter(this);
@@ -79,6 +122,9 @@ PairDocument::PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& di
 void PairDocument::build_menus() {
     QMenuBar* bar = form_.menuBar();
     file_menu_ = bar->addMenu(qt(msg::pair_file::kFileMenu));
+    file_menu_->addAction(qt(msg::editing::kNewAction), QKeySequence::New, this,
+                          &PairDocument::new_document)
+        ->setObjectName(QStringLiteral("new"));
     file_menu_->addAction(qt(msg::pair_file::kOpenAction), QKeySequence::Open, this,
                           &PairDocument::open);
     file_menu_->addAction(qt(msg::pair_file::kSaveAction), QKeySequence::Save, this,
@@ -90,6 +136,15 @@ void PairDocument::build_menus() {
     recent_end_ = file_menu_->addSeparator();
     file_menu_->addAction(qt(msg::pair_file::kExitAction), this, &PairDocument::exitRequested);
     refresh_recent_files();
+
+    QMenu* edit = bar->addMenu(qt(msg::editing::kEditMenu));
+    undo_ = edit->addAction(qt(msg::editing::kUndoAction), this, &PairDocument::undo);
+    undo_->setObjectName(QStringLiteral("undo"));
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo_ = edit->addAction(qt(msg::editing::kRedoAction), this, &PairDocument::redo);
+    redo_->setObjectName(QStringLiteral("redo"));
+    redo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     QMenu* view = bar->addMenu(qt(msg::pair_file::kViewMenu));
     auto* zooms = new QActionGroup(view);
@@ -134,13 +189,87 @@ void PairDocument::refresh_recent_files() {
     }
 }
 
-bool PairDocument::modified() const {
-    return !same_texts(form_.read(), saved_) || rating_ != saved_rating_;
-}
+bool PairDocument::modified() const { return current() != saved_; }
+
+DocumentState PairDocument::current() const { return DocumentState{form_.read(), rating_}; }
 
 void PairDocument::set_rating(const RatingInputs& rating) {
     rating_ = rating;
     refresh_title();
+    refresh_edit_actions();
+}
+
+void PairDocument::settle_rating() { settle_typing(); }
+
+void PairDocument::show(const DocumentState& state) {
+    showing_ = true;
+    for (const InputField& f : kInputFields) {
+        QLineEdit* edit = form_.field(f.text);
+        const QString text = qt(state.form.*f.text);
+        if (edit->text() != text) edit->setText(text);
+    }
+    (state.form.rule == ShiftRule::EqualStrength ? form_.equal_strength() : form_.equal_noise())
+        ->setChecked(true);
+    const bool new_rating = rating_ != state.rating;
+    rating_ = state.rating;
+    showing_ = false;
+    if (new_rating) emit ratingReplaced();
+    settled_ = state;
+    refresh_title();
+    refresh_edit_actions();
+}
+
+void PairDocument::settle_typing() {
+    if (showing_) return;
+    const DocumentState now = current();
+    if (now == settled_) return;
+    // Pushed with the typing already on the form: its first redo shows nothing new.
+    history_->push(
+        new DocumentStep(*this, settled_, now, qt(typing_step(settled_.form, now.form))));
+}
+
+void PairDocument::apply_change(const GearPairInput& texts, const QString& what) {
+    DocumentState state = current();
+    state.form = texts;
+    apply_change(state, what);
+}
+
+void PairDocument::apply_change(const DocumentState& state, const QString& what) {
+    settle_typing();
+    if (state == settled_) return;
+    history_->push(new DocumentStep(*this, settled_, state, what));
+}
+
+void PairDocument::undo() {
+    settle_typing();
+    history_->undo();
+}
+
+void PairDocument::redo() {
+    settle_typing();
+    history_->redo();
+}
+
+void PairDocument::refresh_edit_actions() {
+    if (!undo_) return;
+    const DocumentState now = current();
+    const bool typing = now != settled_;
+    undo_->setEnabled(typing || history_->canUndo());
+    undo_->setText(qt(msg::editing::undo_action(
+        typing ? typing_step(settled_.form, now.form) : s(history_->undoText()))));
+    // Typing not yet a step would discard what could be redone.
+    redo_->setEnabled(!typing && history_->canRedo());
+    redo_->setText(qt(msg::editing::redo_action(redo_->isEnabled() ? s(history_->redoText())
+                                                                   : std::string())));
+}
+
+bool PairDocument::new_document() {
+    if (!may_replace_texts()) return false;
+    apply_change(DocumentState{}, qt(msg::editing::kStepNew));
+    path_.clear();
+    saved_ = current();
+    refresh_title();
+    return true;
 }
 
 void PairDocument::refresh_title() {
@@ -194,12 +323,8 @@ bool PairDocument::open_file(const QString& path) {
         if (!index || *index < 0 || std::size_t(*index) >= rows.size()) return false;
         chosen = std::size_t(*index);
     }
-    const GearPairInput& in = rows[chosen].input;
-    for (const InputField& f : kInputFields) form_.field(f.text)->setText(qt(in.*f.text));
-    (in.rule == ShiftRule::EqualStrength ? form_.equal_strength() : form_.equal_noise())
-        ->setChecked(true);
-    rating_ = rows[chosen].rating;
-    emit ratingReplaced();
+    apply_change(DocumentState{rows[chosen].input, rows[chosen].rating},
+                 qt(msg::editing::step_open(s(QFileInfo(path).fileName()))));
     opened_or_saved(path);
     return true;
 }
@@ -245,8 +370,7 @@ bool PairDocument::write_to(const QString& path) {
 
 void PairDocument::opened_or_saved(const QString& path) {
     path_ = QFileInfo(path).absoluteFilePath();
-    saved_ = form_.read();
-    saved_rating_ = rating_;
+    saved_ = current();
     preferences_.add_recent_file(path_);
     refresh_recent_files();
     refresh_title();
@@ -270,7 +394,25 @@ bool PairDocument::may_replace_texts() {
 }
 
 bool PairDocument::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
     switch (event->type()) {
+        case QEvent::FocusOut:
+            // Leaving a field makes its typing a step (not while the form goes).
+            if (edit && form_.isVisible()) settle_typing();
+            break;
+        case QEvent::ShortcutOverride: {
+            // A field keeps Ctrl+Z while it has typing of its own to undo, and the
+            // redo keys while it has some to redo; otherwise they reach the menu.
+            if (!edit) break;
+            const QKeyCombination key = static_cast<QKeyEvent*>(event)->keyCombination();
+            const bool undo_key = undo_->shortcuts().contains(QKeySequence(key));
+            const bool redo_key = redo_->shortcuts().contains(QKeySequence(key));
+            if ((undo_key && !edit->isUndoAvailable()) || (redo_key && !edit->isRedoAvailable())) {
+                event->ignore();
+                return true;
+            }
+            break;
+        }
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);

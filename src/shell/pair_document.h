@@ -1,13 +1,22 @@
-// The pair file behind the input form: the 文件, 视图 and 帮助 menus, opening
+// The pair file behind the input form: the 文件, 编辑, 视图 and 帮助 menus, opening
 // (from the menu, the command line, a drop or the recent files), saving, the
-// window title with the file's name and `*`, and the question before changes
-// are lost.
+// window title with the file's name and `*`, the question before changes are
+// lost, and the history of the form as a whole for 撤销 and 重做.
+//
+// History: every change of the whole form (新建, 清空, opening a file, carrying
+// the split, another window filling the form) is one step holding the document
+// before and after. Typing is gathered into a step when the field is left, or
+// when a whole-form change or 撤销/重做 comes while the field still has the focus.
+// Ctrl+Z and Ctrl+Shift+Z (Ctrl+Y) stay with a focused text field while the field
+// has typing of its own to undo or redo; with nothing of its own left, the key
+// goes on to the form's history.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <string>
 
+#include "document_state.h"
 #include "file_dialogs.h"
 #include "gear_pair_input.h"
 #include "message_boxes.h"
@@ -16,6 +25,7 @@
 
 class QAction;
 class QMenu;
+class QUndoStack;
 
 namespace gp {
 
@@ -28,6 +38,8 @@ class PairDocument : public QObject {
     // A pair file is at most this large, and none of its cells longer than this.
     static constexpr qint64 kMaxFileBytes = 1 << 20;
     static constexpr std::size_t kMaxCellChars = 1000;
+    // How many steps 撤销 goes back.
+    static constexpr int kHistorySteps = 100;
 
     PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& dialogs,
                  std::string about_text);
@@ -46,11 +58,27 @@ class PairDocument : public QObject {
     // with no file open, since they would be lost.
     bool may_replace_texts();
 
-    // The rating inputs belong to the pair like the form's fields: saved with it
-    // (only when one is not empty), restored on open, counted by the `*` and the
-    // question before changes are lost.
+    // 新建: asks about unsaved changes, then empties every field and selects the
+    // first option, with no file behind the form. False when the user chose to stay.
+    bool new_document();
+    // Sets the form's texts and option as ONE undoable step named `what`; the rest
+    // of the document stays. A change that changes nothing is no step.
+    void apply_change(const GearPairInput& texts, const QString& what);
+    void apply_change(const DocumentState& state, const QString& what);
+    // The document as the form shows it now.
+    DocumentState current() const;
+    // 撤销 and 重做 of the form as a whole (typing not yet a step becomes one first).
+    void undo();
+    void redo();
+    QUndoStack* history() const { return history_; }
+    // The rating inputs belong to the pair like the form's fields (DocumentState):
+    // saved with it (only when one is not empty), restored on open, counted by the
+    // `*` and the question before changes are lost, and covered by 撤销/重做.
     const RatingInputs& rating() const { return rating_; }
+    // The rating window's texts as they stand (typing, not yet a step of history).
     void set_rating(const RatingInputs& rating);
+    // The rating window's typing becomes a step of the history (a field was left).
+    void settle_rating();
 
     const QString& path() const { return path_; }
     bool modified() const;
@@ -72,6 +100,13 @@ class PairDocument : public QObject {
     bool write_to(const QString& path);
     void opened_or_saved(const QString& path);
     void problem(const std::string& text);
+    // Writes a state into the form, leaving alone the fields that already hold
+    // their text (so their cursor and own undo stay).
+    void show(const DocumentState& state);
+    // Typing since the last step becomes a step of its own.
+    void settle_typing();
+    void refresh_edit_actions();
+    friend class DocumentStep;
 
     InputForm& form_;
     MessageBoxes& boxes_;
@@ -80,8 +115,13 @@ class PairDocument : public QObject {
     Preferences preferences_;
     QString base_title_;
     QString path_;
-    GearPairInput saved_;  // the texts as last opened or saved
-    RatingInputs rating_, saved_rating_;
+    DocumentState saved_;    // as last opened or saved
+    DocumentState settled_;  // as of the last step of the history
+    QUndoStack* history_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    bool showing_ = false;  // a state is being written into the form
+    RatingInputs rating_;  // the rating window's texts as they stand
     QMenu* file_menu_ = nullptr;
     QAction* recent_end_ = nullptr;  // the separator after the recent files
     int zoom_ = 100;

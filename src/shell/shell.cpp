@@ -116,6 +116,8 @@ void Shell::open_rating() {
         rating_->set_inputs(document_->rating());
         connect(rating_.get(), &RatingWindow::inputsEdited, this,
                 [this] { document_->set_rating(rating_->inputs()); });
+        connect(rating_.get(), &RatingWindow::inputsSettled, document_,
+                &PairDocument::settle_rating);
         rating_->zoom(document_->zoom_percent());
         // Beside the form, where the screen has room; the form does not move.
         const QRect form = form_->frameGeometry();
@@ -240,14 +242,17 @@ void Shell::compute_strength() {
 
 void Shell::carry_shift_into_form() {
     if (state_ != ShellState::GeometrySheet) return;
-    // Exactly the texts the sheet shows; the form changes only here and by typing.
+    // Exactly the texts the sheet shows, as one step 撤销 can take back.
     const GeometrySheetWindow& shown = *geometry_;
-    form_->field(&GearPairInput::xng1)->setText(qt(shown.text_at(geometry_label("xn1"))));
-    form_->field(&GearPairInput::xng2)->setText(qt(shown.text_at(geometry_label("xn2"))));
+    GearPairInput in = form_->read();
+    in.xng1 = shown.text_at(geometry_label("xn1"));
+    in.xng2 = shown.text_at(geometry_label("xn2"));
+    document_->apply_change(in, qt(msg::editing::kStepCarryShift));
 }
 
 void Shell::clear_form() {
-    if (state_ == ShellState::Input) form_->clear();
+    if (state_ != ShellState::Input) return;
+    document_->apply_change(InputForm::cleared(form_->read()), qt(msg::editing::kStepClear));
 }
 
 void Shell::return_to_form() {

@@ -176,6 +176,11 @@ class RatingWindowTest : public QObject {
         emit w->material_choice(1)->activated(1);
         QVERIFY(h.shell().document()->modified());
         QVERIFY(h.form().windowTitle().endsWith(QLatin1Char('*')));
+        // The pick is one step of the document's history: undone and redone whole.
+        h.shell().document()->undo();
+        QVERIFY(w->field(&RatingInputs::sHlim2)->text().isEmpty());
+        h.shell().document()->redo();
+        QCOMPARE(w->field(&RatingInputs::n1)->text(), QStringLiteral("1450"));
         QVERIFY(h.shell().document()->save());
         w->set_inputs({});
         QVERIFY(h.shell().open_file(path));
