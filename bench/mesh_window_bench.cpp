@@ -18,6 +18,9 @@ namespace {
 struct Silent : gp::MessageBoxes, gp::ReportPrinter, gp::ReportFiles, gp::Clock, gp::ReportDialogs {
     void show(const std::string&, const std::string&, gp::MessageIcon,
               const std::string&) override {}
+    bool confirm(const std::string&, const std::string&, const std::string&) override {
+        return false;
+    }
     gp::PrintOutcome print(const gp::ReportDocument&) override { return {}; }
     gp::PrintOutcome print_drawing(const gp::PageDrawing&) override { return {}; }
     gp::SaveOutcome append(gp::ReportKind, std::string_view) override { return {}; }

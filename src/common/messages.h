@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace gp::msg {
 
@@ -190,6 +191,25 @@ inline std::string strength_uses_typed_shifts(const std::string& xn1, const std:
            "“把变位系数填入输入表”把它们填入";
 }
 
+// Typed values no gear can have, named before the step that failed:
+// "法向模数为 -2：模数必须大于 0".
+inline constexpr const char* kModuleNotPositive = "模数必须大于 0";
+inline constexpr const char* kFaceWidthNotPositive = "齿宽必须大于 0";
+inline constexpr const char* kTeethNotPositive = "齿数必须大于 0";
+inline constexpr const char* kPressureAngleOutside = "压力角必须在 0° 与 90° 之间";
+inline constexpr const char* kHelixAngleOutside = "螺旋角必须在 −90° 与 90° 之间";
+inline constexpr const char* kAddendumNegative = "齿顶高系数不能为负";
+inline constexpr const char* kClearanceNegative = "顶隙系数不能为负";
+inline constexpr const char* kFilletNegative = "齿根圆角半径不能为负";
+inline std::string impossible_value(const std::string& caption, const std::string& typed,
+                                    const char* rule) {
+    return caption + "为 " + typed + "：" + rule;
+}
+inline constexpr const char* kImpossibleSeparator = "；";
+inline std::string impossible_then(const std::string& impossible, const std::string& step) {
+    return impossible + "。" + step;
+}
+
 }  // namespace detail
 
 // ---------------------------------------------------------------------------
@@ -283,6 +303,42 @@ inline std::string about(const std::string& version, const std::string& geometry
            geometry_report + "\n齿轮强度结果文件：" + strength_report;
 }
 
+// Saving a pair back into its row of a file that holds several.
+inline std::string row_title(const std::string& file_name, int line) {
+    return file_name + "（第 " + std::to_string(line) + " 行）";
+}
+inline constexpr const char* kOverwrite = "覆盖";
+inline std::string changed_on_disk(const std::string& file_name) {
+    return file_name + "在打开之后已被修改。保存将覆盖这些修改，仍要保存吗？";
+}
+inline std::string listed(const std::vector<std::string>& items) {
+    std::string out;
+    for (const std::string& item : items) out += (out.empty() ? "" : "、") + item;
+    return out;
+}
+// `columns` are the missing columns, each with its caption.
+inline std::string missing_columns(const std::string& file_name,
+                                   const std::vector<std::string>& columns) {
+    return "文件" + file_name + "的标题行中没有" + listed(columns) +
+           "这些列，保存到这个文件会丢失其中的输入。为不改动文件中的其他行，标题行保持不变；"
+           "请另存为新的齿轮副文件。";
+}
+inline constexpr const char* kShiftOptionColumn = "dx（变位系数分配）";
+inline std::string column_with_caption(const std::string& name, const std::string& caption) {
+    return name + "（" + caption + "）";
+}
+inline std::string not_encodable(const std::string& file_name,
+                                 const std::vector<std::string>& characters) {
+    std::string shown;
+    for (const std::string& c : characters) shown += "“" + c + "”";
+    return "文件" + file_name + "是GBK编码，无法保存" +
+           (shown.empty() ? std::string("这一行的文字") : "字符" + shown) +
+           "。请另存为新的齿轮副文件（UTF-8编码）。";
+}
+inline std::string row_gone(const std::string& file_name) {
+    return "文件" + file_name + "中已找不到这一行齿轮副，请另存为新的齿轮副文件。";
+}
+
 }  // namespace pair_file
 
 // ---------------------------------------------------------------------------
@@ -353,6 +409,17 @@ inline constexpr const char* kExportPdf = "导出 PDF…";
 inline constexpr const char* kMeshPicture = "啮合图";
 inline constexpr const char* kCarryShift = "把变位系数填入输入表";
 inline constexpr const char* kCarryShiftTip = "把变位系数填入输入表（F7）";
+
+// The notice strip under a sheet. Numbers come formatted by detail_number.
+inline std::string shift_not_from_centre_distance(const std::string& xn1, const std::string& xn2,
+                                                  const std::string& a, const std::string& x_sum) {
+    return "注意：强度计算按输入表中的变位系数 xn1 = " + xn1 + "、xn2 = " + xn2 +
+           " 进行，与中心距 " + a + " 所需的变位系数和 " + x_sum +
+           " 不一致。请在几何计算结果中按 F7 填入变位系数后重新计算。";
+}
+inline std::string impossible_value(const std::string& explanation) {
+    return "注意：" + explanation + "。这样的齿轮并不存在，表中的结果没有实际意义。";
+}
 
 }  // namespace sheet
 

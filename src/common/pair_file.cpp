@@ -71,6 +71,7 @@ std::variant<PairFile, PairFileError> read_pair_file(std::string_view bytes,
     const auto header = PairColumns::of(records.front());
     if (const auto* error = std::get_if<PairFileError>(&header)) return *error;
     const PairColumns& columns = std::get<PairColumns>(header);
+    file.columns = records.front().cells;
     for (std::size_t r = 1; r < records.size(); ++r) {
         csv::Record& rec = records[r];
         if (!columns.holds_a_row(rec)) continue;

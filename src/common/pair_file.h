@@ -20,6 +20,7 @@ enum class TextEncoding { Utf8, Gbk };
 
 struct PairFile {
     std::vector<PairRow> rows;  // none when the file has a header only
+    std::vector<std::string> columns;  // the header's names, in the file's order
     TextEncoding encoding = TextEncoding::Utf8;
 };
 

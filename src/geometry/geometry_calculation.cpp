@@ -5,6 +5,7 @@
 #include "geometry_numbers.h"
 #include "geometry_numbers_of.h"
 #include "geometry_texts.h"
+#include "impossible_inputs.h"
 #include "input_checks.h"
 #include "input_hints.h"
 #include "mesh_indices.h"
@@ -67,18 +68,20 @@ Outcome<GeometryResult> compute_geometry(const GearPairInput& input) {
     if (auto failure = check_for_geometry(input)) {
         return Stop{failure->message, failure->detail};
     }
-    return run_to_outcome([&input] {
+    auto outcome = run_to_outcome([&input] {
         return computed(input, [](const GeometryInputs&, const GeometryQuantities& q) {
             return geometry_texts(q);
         });
     });
+    // A stop on a value no gear can have names that value before the failed step.
+    return with_impossible_values_named(std::move(outcome), input, CalculationKind::Geometry);
 }
 
 Outcome<GeometryNumbers> compute_geometry_numbers(const GearPairInput& input) {
     if (auto failure = check_for_geometry(input)) {
         return Stop{failure->message, failure->detail};
     }
-    return run_to_outcome([&input] {
+    auto outcome = run_to_outcome([&input] {
         return computed(input, [](const GeometryInputs& in, const GeometryQuantities& q) {
             // The sheet's texts can stop the calculation too (a value too large to
             // round): a pair without a sheet has no numbers either.
@@ -86,6 +89,7 @@ Outcome<GeometryNumbers> compute_geometry_numbers(const GearPairInput& input) {
             return geometry_numbers(in, q);
         });
     });
+    return with_impossible_values_named(std::move(outcome), input, CalculationKind::Geometry);
 }
 
 }  // namespace gp

@@ -1,5 +1,6 @@
 // Modal message boxes with an OK button only: the checks' notices, the outcome of a
-// failed save or print, and the closing message.
+// failed save or print, and the closing message; and the few questions with two
+// answers (overwrite a file changed since it was opened, save as another file).
 #pragma once
 
 #include <string>
@@ -16,6 +17,10 @@ class MessageBoxes {
     // exactly failed) is shown below the text, in smaller type.
     virtual void show(const std::string& title, const std::string& text, MessageIcon icon,
                       const std::string& detail = {}) = 0;
+    // Asks `question` with two buttons, `accept` and 取消 (the default, also Escape);
+    // true when the user chose `accept`.
+    virtual bool confirm(const std::string& title, const std::string& question,
+                         const std::string& accept) = 0;
 };
 
 }  // namespace gp

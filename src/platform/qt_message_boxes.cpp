@@ -57,4 +57,20 @@ void QtMessageBoxes::show(const std::string& title, const std::string& text, Mes
     make_message_box(title, text, icon, QApplication::activeWindow(), detail)->exec();
 }
 
+bool QtMessageBoxes::confirm(const std::string& title, const std::string& question,
+                             const std::string& accept) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(qt(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayed_text(question));
+    box.setIcon(QMessageBox::Question);
+    QPushButton* yes = box.addButton(qt(accept), QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(qt(msg::pair_file::kCancel), QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 }  // namespace gp

@@ -15,6 +15,8 @@ class QtMessageBoxes : public MessageBoxes {
     // Modal over the active window (centred on the screen when none is visible).
     void show(const std::string& title, const std::string& text, MessageIcon icon,
               const std::string& detail = {}) override;
+    bool confirm(const std::string& title, const std::string& question,
+                 const std::string& accept) override;
 };
 
 // The box show() runs, ready but not yet shown: for a look at it without waiting.

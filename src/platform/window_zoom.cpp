@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "notice_strip.h"
+
 namespace gp {
 
 namespace {
@@ -68,11 +70,15 @@ QSize room_on_screen(const QWidget* window) {
 
 void zoom_window(QWidget* window, double factor) {
     window->setFont(scaled(built(window, kBuiltFont, window->font()), factor));
-    const QSize size = built(window, kBuiltSize, window->size());
+    // The window's own layout, without the notices under it.
+    NoticeStrip* notices = NoticeStrip::of(window, false);
+    const QSize below(0, notices ? notices->added_height() : 0);
+    const QSize size = built(window, kBuiltSize, window->size() - below);
     window->setFixedSize(scaled(size.width(), factor), scaled(size.height(), factor));
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        // Windows of their own (menus, dialogs) keep their sizes.
-        if (w->isWindow() || w->window() != window->window()) continue;
+        // Windows of their own (menus, dialogs) keep their sizes; the notices find
+        // their place under the zoomed layout.
+        if (w->isWindow() || w->window() != window->window() || w == notices) continue;
         if (w->testAttribute(Qt::WA_SetFont) || w->property(kBuiltFont).isValid()) {
             w->setFont(scaled(built(w, kBuiltFont, w->font()), factor));
         }
@@ -82,6 +88,7 @@ void zoom_window(QWidget* window, double factor) {
         if (parent != window && !qobject_cast<QGroupBox*>(parent)) continue;
         w->setGeometry(scaled(built(w, kBuiltGeometry, w->geometry()), factor));
     }
+    if (notices) notices->fit(window->height());
 }
 
 void zoom_to_fit(QWidget* window, int percent) {

@@ -182,7 +182,7 @@ ReportDocument rating_report(const RatingSheet& sheet, const std::string& drawin
     for (const SheetRow& row : sheet.rows) {
         if (row.heading) {
             doc.lines.push_back(empty_line(kRowPoints));
-            doc.lines.push_back(line_of(kRowPoints, {{kName, "【" + row.name + "】"}}));
+            doc.lines.push_back(line_of(kRowPoints, {{kName, "== " + row.name + " =="}}));
             continue;
         }
         std::vector<ReportItem> items{{kName, row.name}, {kSymbol, row.symbol}};

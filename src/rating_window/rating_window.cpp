@@ -29,6 +29,7 @@
 
 #include "csv.h"
 #include "messages.h"
+#include "notice_strip.h"
 #include "qt_text.h"
 #include "rating_calculation.h"
 #include "rating_numbers.h"
@@ -78,16 +79,12 @@ RatingWindow::RatingWindow(FormSource form, DesktopServices desktop, FileDialogs
     auto* row = new QHBoxLayout;
     build_buttons(row);
     layout->addLayout(row);
-    // The notice strip under the layout: the sheet's warnings, nothing when none.
-    notices_ = new QLabel;
-    notices_->setObjectName(QStringLiteral("notice_strip"));
-    notices_->setWordWrap(true);
-    notices_->setTextFormat(Qt::PlainText);
-    notices_->setStyleSheet(QStringLiteral(
-        "QLabel { background: #fff4ce; color: #5c4400; border-top: 1px solid #d8c27a; "
-        "padding: 4px 8px; }"));
-    notices_->hide();
-    layout->addWidget(notices_);
+    // The notice strip under the layout, the one every window shows its notices in:
+    // the sheet's warnings, no room taken when there are none.
+    notice_holder_ = new QWidget;
+    notice_holder_->setObjectName(QStringLiteral("notice_holder"));
+    notice_holder_->setFixedHeight(0);
+    layout->addWidget(notice_holder_);
 
     built_font_ = font();
     fit_to_screen();
@@ -485,10 +482,13 @@ void RatingWindow::fill_sheet() {
 
 void RatingWindow::show_notices(const std::vector<std::string>& notices) {
     notices_shown_ = notices;
-    QStringList lines;
-    for (const std::string& n : notices) lines << qt(n);
-    notices_->setText(lines.join(QLatin1Char('\n')));
-    notices_->setVisible(!notices.empty());
+    NoticeStrip::show_on(notice_holder_, notices);
+}
+
+void RatingWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The strip follows the window's width; the holder takes its height.
+    if (NoticeStrip* strip = NoticeStrip::of(notice_holder_, false)) strip->fit(0);
 }
 
 ReportDocument RatingWindow::report() const {

@@ -84,6 +84,7 @@ class RatingWindow : public QWidget {
     void show_notices(const std::vector<std::string>& notices);
     void focus_rating_field(const std::string& column);
     void fit_to_screen();
+    void resizeEvent(QResizeEvent* event) override;
 
     ReportDocument report() const;
     void copy();
@@ -108,7 +109,7 @@ class RatingWindow : public QWidget {
     QLabel* capacity_ = nullptr;
     QLabel* placeholder_ = nullptr;
     QTableWidget* table_ = nullptr;
-    QLabel* notices_ = nullptr;  // the notice strip under the layout
+    QWidget* notice_holder_ = nullptr;  // under the layout: the notice strip's place
     std::vector<std::string> notices_shown_;
     std::array<QPushButton*, 7> buttons_{};
     std::optional<rating::RatingSheet> sheet_;

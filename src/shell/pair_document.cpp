@@ -23,6 +23,7 @@
 #include "input_form.h"
 #include "messages.h"
 #include "pair_file.h"
+#include "pair_file_row.h"
 #include "qt_text.h"
 #include "window_zoom.h"
 
@@ -64,6 +65,27 @@ QString suggested_name(const GearPairInput& in) {
                      std::none_of(th1.begin(), th1.end(),
                                   [](QChar c) { return c.unicode() < 0x20 || kUnfit.contains(c); });
     return fit ? th1 + QStringLiteral(".csv") : qt(msg::pair_file::kDefaultFileName);
+}
+
+// Why the pair cannot go back into its row, and that 另存为 can keep it.
+std::string row_problem_text(const PairRowProblem& problem, const std::string& file_name) {
+    switch (problem.kind) {
+        case PairRowProblem::MissingColumns: {
+            std::vector<std::string> columns;
+            for (const std::string& name : problem.items) {
+                columns.push_back(
+                    name == "dx" ? std::string(msg::pair_file::kShiftOptionColumn)
+                                 : msg::pair_file::column_with_caption(name, field_caption(name)));
+            }
+            return msg::pair_file::missing_columns(file_name, columns);
+        }
+        case PairRowProblem::NotEncodable:
+            return msg::pair_file::not_encodable(file_name, problem.items);
+        case PairRowProblem::NoSuchRow:
+        case PairRowProblem::NotAPairFile:
+            break;
+    }
+    return msg::pair_file::row_gone(file_name);
 }
 
 }  // namespace
@@ -277,8 +299,13 @@ void PairDocument::refresh_title() {
         form_.setWindowTitle(base_title_);
         return;
     }
-    form_.setWindowTitle(base_title_ + QStringLiteral(" - ") + QFileInfo(path_).fileName() +
+    form_.setWindowTitle(base_title_ + QStringLiteral(" - ") + qt(shown_name()) +
                          (modified() ? QStringLiteral("*") : QString()));
+}
+
+std::string PairDocument::shown_name() const {
+    const std::string name = s(QFileInfo(path_).fileName());
+    return rows_ > 1 ? msg::pair_file::row_title(name, row_line_) : name;
 }
 
 void PairDocument::problem(const std::string& text) {
@@ -325,7 +352,7 @@ bool PairDocument::open_file(const QString& path) {
     }
     apply_change(DocumentState{rows[chosen].input, rows[chosen].rating},
                  qt(msg::editing::step_open(s(QFileInfo(path).fileName()))));
-    opened_or_saved(path);
+    opened_or_saved(path, bytes, rows[chosen].line, rows.size());
     return true;
 }
 
@@ -340,20 +367,51 @@ bool PairDocument::open() {
     return path && open_file(qt(*path));
 }
 
-bool PairDocument::save() { return path_.isEmpty() ? save_as() : write_to(path_); }
+bool PairDocument::save() { return path_.isEmpty() ? save_as() : write_row(); }
 
 bool PairDocument::save_as() {
     const QString folder = path_.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                : QFileInfo(path_).absolutePath();
+    // A file of several pairs is not proposed: it would take this pair alone.
     const QString name =
-        path_.isEmpty() ? suggested_name(form_.read()) : QFileInfo(path_).fileName();
+        path_.isEmpty() || rows_ > 1 ? suggested_name(form_.read()) : QFileInfo(path_).fileName();
     const auto path = dialogs_.save_path(s(QDir(folder).filePath(name)));
     return path && write_to(qt(*path));
 }
 
+bool PairDocument::write_row() {
+    const std::string name = s(QFileInfo(path_).fileName());
+    // Changed since it was opened (by a spreadsheet, say): those changes would go.
+    QFile now(path_);
+    const bool unchanged = now.open(QIODevice::ReadOnly) &&
+                           now.read(kMaxFileBytes + 1) == file_bytes_ &&
+                           now.error() == QFileDevice::NoError;
+    now.close();
+    if (!unchanged && !boxes_.confirm(msg::kNoticeTitle, msg::pair_file::changed_on_disk(name),
+                                      msg::pair_file::kOverwrite)) {
+        return false;
+    }
+    const auto spliced =
+        replace_pair_row(std::string_view(file_bytes_.constData(), std::size_t(file_bytes_.size())),
+                         row_line_, form_.read(), rating_);
+    if (const auto* refused = std::get_if<PairRowProblem>(&spliced)) {
+        // A file of one pair has no other rows to keep: it is written anew, with
+        // every column, in UTF-8, as it always was.
+        if (rows_ <= 1 && refused->kind != PairRowProblem::NoSuchRow) return write_to(path_);
+        return boxes_.confirm(msg::kNoticeTitle, row_problem_text(*refused, name),
+                              msg::pair_file::kSaveAsAction) &&
+               save_as();
+    }
+    return write_to(path_, std::get<std::string>(spliced), row_line_, rows_);
+}
+
 bool PairDocument::write_to(const QString& path) {
-    const std::string bytes = write_pair_file(form_.read(), rating_);
+    return write_to(path, write_pair_file(form_.read(), rating_), 2, 1);
+}
+
+bool PairDocument::write_to(const QString& path, const std::string& bytes, int line,
+                            std::size_t rows) {
     // The old file is replaced only once the new one is whole on the disk.
     QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly) &&
@@ -364,13 +422,17 @@ bool PairDocument::write_to(const QString& path) {
             msg::pair_file::not_saved(s(QDir::toNativeSeparators(path)), s(file.errorString())));
         return false;
     }
-    opened_or_saved(path);
+    opened_or_saved(path, QByteArray(bytes.data(), qsizetype(bytes.size())), line, rows);
     return true;
 }
 
-void PairDocument::opened_or_saved(const QString& path) {
+void PairDocument::opened_or_saved(const QString& path, QByteArray bytes, int line,
+                                   std::size_t rows) {
     path_ = QFileInfo(path).absoluteFilePath();
     saved_ = current();
+    file_bytes_ = std::move(bytes);
+    row_line_ = line;
+    rows_ = rows;
     preferences_.add_recent_file(path_);
     refresh_recent_files();
     refresh_title();
@@ -380,8 +442,7 @@ bool PairDocument::may_discard_changes() { return path_.isEmpty() || may_replace
 
 bool PairDocument::may_replace_texts() {
     if (!modified()) return true;
-    const std::string name =
-        path_.isEmpty() ? msg::pair_file::kUntitled : s(QFileInfo(path_).fileName());
+    const std::string name = path_.isEmpty() ? msg::pair_file::kUntitled : shown_name();
     switch (dialogs_.ask_to_save(msg::pair_file::save_changes(name))) {
         case SaveAnswer::Save:
             return save();

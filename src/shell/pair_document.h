@@ -10,10 +10,15 @@
 // Ctrl+Z and Ctrl+Shift+Z (Ctrl+Y) stay with a focused text field while the field
 // has typing of its own to undo or redo; with nothing of its own left, the key
 // goes on to the form's history.
+//
+// A pair opened from a file goes back into its own row of that file on 保存, the
+// file's other rows untouched.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <cstddef>
 #include <string>
 
 #include "document_state.h"
@@ -97,8 +102,14 @@ class PairDocument : public QObject {
     void build_menus();
     void refresh_recent_files();
     void refresh_title();
+    // 另存为: the pair alone in a file of its own.
     bool write_to(const QString& path);
-    void opened_or_saved(const QString& path);
+    bool write_to(const QString& path, const std::string& bytes, int line, std::size_t rows);
+    // 保存 into the row the pair came from; offers 另存为 where the row cannot hold it.
+    bool write_row();
+    void opened_or_saved(const QString& path, QByteArray bytes, int line, std::size_t rows);
+    // The file's name, with the row when the file holds several pairs.
+    std::string shown_name() const;
     void problem(const std::string& text);
     // Writes a state into the form, leaving alone the fields that already hold
     // their text (so their cursor and own undo stay).
@@ -122,6 +133,9 @@ class PairDocument : public QObject {
     QAction* redo_ = nullptr;
     bool showing_ = false;  // a state is being written into the form
     RatingInputs rating_;  // the rating window's texts as they stand
+    QByteArray file_bytes_;  // the file as last opened or saved
+    int row_line_ = 0;       // the line the pair's row starts on
+    std::size_t rows_ = 0;   // the pairs in the file
     QMenu* file_menu_ = nullptr;
     QAction* recent_end_ = nullptr;  // the separator after the recent files
     int zoom_ = 100;

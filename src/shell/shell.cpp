@@ -12,20 +12,24 @@
 #include <exception>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "geometry_calculation.h"
 #include "geometry_numbers.h"
 #include "geometry_sheet.h"
+#include "impossible_inputs.h"
 #include "input_checks.h"
 #include "input_form.h"
 #include "mesh_scene_of.h"
 #include "mesh_window.h"
 #include "messages.h"
+#include "notice_strip.h"
 #include "pair_document.h"
 #include "qt_file_dialogs.h"
 #include "qt_text.h"
 #include "rating_window.h"
 #include "report_actions.h"
+#include "shift_notice.h"
 #include "strength_calculation.h"
 #include "strength_sheet.h"
 #include "window_zoom.h"
@@ -41,6 +45,19 @@ void unload(std::unique_ptr<Window>& window) {
     if (!window) return;
     window->hide();
     window.release()->deleteLater();
+}
+
+// What a sheet of `kind` says under its layout about the form it was computed from:
+// the values no gear can have, and for strength the shift coefficients it used.
+std::vector<std::string> notices_for(const GearPairInput& input, CalculationKind kind) {
+    std::vector<std::string> out;
+    if (kind == CalculationKind::Strength) {
+        if (auto shift = shift_notice(input)) out.push_back(std::move(*shift));
+    }
+    for (const ImpossibleValue& v : impossible_values(input, kind)) {
+        out.push_back(msg::sheet::impossible_value(v.explanation));
+    }
+    return out;
 }
 
 }  // namespace
@@ -218,6 +235,7 @@ void Shell::compute_geometry() {
     form_->hide();
     geometry_->show();
     geometry_->show_texts(*result);
+    NoticeStrip::show_on(geometry_.get(), notices_for(form_->read(), CalculationKind::Geometry));
     // The form's texts behind the sheet, for the mesh picture (the form is unchanged
     // since it was read).
     geometry_->keep_form(form_->read());
@@ -237,6 +255,7 @@ void Shell::compute_strength() {
     form_->hide();
     strength_->show();
     strength_->show_texts(result);
+    NoticeStrip::show_on(strength_.get(), notices_for(form_->read(), CalculationKind::Strength));
     state_ = ShellState::StrengthSheet;
 }
 

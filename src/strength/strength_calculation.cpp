@@ -2,6 +2,7 @@
 
 #include "bending_stress.h"
 #include "contact_stress.h"
+#include "impossible_inputs.h"
 #include "input_checks.h"
 #include "input_hints.h"
 #include "meaningful_result.h"
@@ -16,7 +17,7 @@ Outcome<StrengthResult> compute_strength(const GearPairInput& input) {
     if (auto failure = check_for_strength(input)) {
         return Stop{failure->message, failure->detail};
     }
-    return run_to_outcome([&] {
+    auto outcome = run_to_outcome([&] {
         using namespace strength;
         try {
             const StrengthCore core = strength_core(input);
@@ -39,6 +40,8 @@ Outcome<StrengthResult> compute_strength(const GearPairInput& input) {
             throw;
         }
     });
+    // A stop on a value no gear can have names that value before the failed step.
+    return with_impossible_values_named(std::move(outcome), input, CalculationKind::Strength);
 }
 
 }  // namespace gp

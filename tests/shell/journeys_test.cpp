@@ -167,7 +167,7 @@ class JourneysTest : public QObject {
             << std::string("fr2") << std::string("") << geometry << std::string(msg::kIncomplete)
             << std::string("fr2");
         QTest::newRow("zero module") << std::string("fmn") << std::string("0") << geometry
-                                     << std::string(msg::kCannotCompute) << std::string();
+                                     << std::string(msg::kCannotCompute) << std::string("fmn");
         QTest::newRow("no torque") << std::string("nj") << std::string("") << strength
                                    << std::string(msg::kNoTorque) << std::string("nj");
         QTest::newRow("letters in the torque")

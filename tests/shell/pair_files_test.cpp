@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "csv.h"
 #include "gbk.h"
@@ -266,6 +267,85 @@ class PairFilesTest : public QObject {
         QVERIFY(h.shell().open_file(path));
         QCOMPARE(h.field("zxja")->text(), QStringLiteral("60"));
         QCOMPARE(h.field("th1")->text(), QStringLiteral("B\n1"));
+    }
+
+    // A pair opened from a file of five goes back into its own row on 保存: every
+    // other line keeps its bytes, for each row, in UTF-8 and GBK, with LF and CR LF.
+    void a_row_goes_back_into_its_own_file() {
+        const QString path = dir_.filePath("pairs.csv");
+        for (const char* end : {"\n", "\r\n"}) {
+            std::string text = "th1,zxja,jd1,dx";
+            for (const char* row : {"主动轮-1,60,8级,dx1", "B-2,61,,", "B-3,62,\"6,级\",dx2",
+                                    "B-4,63,7级,dx1", "B-5,64,,dx2"}) {
+                text += end + std::string(row);
+            }
+            for (const std::string& bytes : {text + end, gbk_from_utf8(text + end)}) {
+                for (int k = 0; k < 5; ++k) {
+                    write_bytes(path, bytes);
+                    ShellHarness h;
+                    h.file_dialogs.rows = {k};
+                    QVERIFY(h.shell().open_file(path));
+                    const std::string name = "pairs.csv（第 " + std::to_string(k + 2) + " 行）";
+                    h.type("zxja", "59.5");
+                    h.type("th1", "新图号");
+                    QCOMPARE(title(h), kTitle + " - " + name + "*");
+                    QVERIFY(h.shell().document()->save());
+                    QCOMPARE(title(h), kTitle + " - " + name);
+                    QVERIFY(h.boxes.asked.empty() && h.boxes.shown.empty());
+                    const std::string saved = read_bytes(path);
+                    std::istringstream before(bytes), after(saved);
+                    int line = 0;
+                    for (std::string b, a; std::getline(before, b) && std::getline(after, a);)
+                        QCOMPARE(a == b, line++ != k + 1);
+                    QCOMPARE(line, 6);
+                    const auto back = std::get<PairFile>(read_pair_file(saved));
+                    QCOMPARE(back.rows[k].input.th1, "新图号"s);
+                    QCOMPARE(back.encoding, std::get<PairFile>(read_pair_file(bytes)).encoding);
+                }
+            }
+        }
+    }
+
+    // What would lose something asks first: a file changed since it was opened; a
+    // field the header has no column for, or a character a GBK file cannot hold
+    // (另存为 offered instead, the file left as it was).
+    void a_row_that_cannot_be_saved_asks_first() {
+        const QString path = dir_.filePath("asked.csv"), other = dir_.filePath("other.csv");
+        const std::string bytes = gbk_from_utf8("th1,zxja\n齿轮,60\nB,61\n");
+        write_bytes(path, bytes);
+        ShellHarness h;
+        h.file_dialogs.rows = {1};
+        QVERIFY(h.shell().open_file(path));
+        h.type("zxja", "62");
+        write_bytes(path, bytes + "C,63\n");  // a spreadsheet added a row meanwhile
+        h.boxes.answers = {false};
+        QVERIFY(!h.shell().document()->save());
+        QVERIFY(h.boxes.asked.back().text.starts_with("asked.csv在打开之后已被修改"));
+        QCOMPARE(read_bytes(path), bytes + "C,63\n");
+        h.boxes.answers = {true};
+        QVERIFY(h.shell().document()->save());
+        QCOMPARE(h.boxes.asked.back().accept, "覆盖"s);
+        QCOMPARE(read_bytes(path), gbk_from_utf8("th1,zxja\n齿轮,60\nB,62\n"));
+        for (const auto& [field, text, named] :
+             {std::tuple{"th1", "B\u20A9", "“\u20A9”"}, {"nj", "10", "nj（主动齿轮输入扭矩）"}}) {
+            h.type(field, text);
+            h.boxes.answers = {false};
+            QVERIFY(!h.shell().document()->save());
+            QVERIFY(h.boxes.asked.back().text.find(named) != std::string::npos);
+            QCOMPARE(h.boxes.asked.back().accept, "另存为…"s);
+        }
+        h.file_dialogs.save_paths = {other.toStdString()};
+        h.boxes.answers = {true};
+        QVERIFY(h.shell().document()->save());
+        QCOMPARE(read_bytes(path), gbk_from_utf8("th1,zxja\n齿轮,60\nB,62\n"));
+        QCOMPARE(read_bytes(other), write_pair_file(h.form().read()));
+        QCOMPARE(title(h), kTitle + " - other.csv");
+        // A file of one pair has nothing else to keep: it takes every column.
+        write_bytes(path, "zxja\n60\n");
+        QVERIFY(h.shell().open_file(path));
+        h.type("nj", "10");
+        QVERIFY(h.shell().document()->save());
+        QCOMPARE(read_bytes(path), write_pair_file(h.form().read()));
     }
 
     void a_dropped_file_opens() {

@@ -156,7 +156,12 @@ class RatingWindowTest : public QObject {
         const auto notices = w->notices();
         QVERIFY(std::find(notices.begin(), notices.end(), msg::rating::kRoundingTooLarge) !=
                 notices.end());
-        QVERIFY(w->findChild<QLabel*>(QStringLiteral("notice_strip"))->isVisible());
+        w->show();
+        QApplication::processEvents();
+        const QLabel* strip = w->findChild<QLabel*>(QStringLiteral("notices"));
+        QVERIFY(strip && strip->isVisible() && strip->width() == w->findChild<QWidget*>(
+                                                   QStringLiteral("notice_holder"))->width());
+        QVERIFY(strip->text().contains(QString::fromUtf8(msg::rating::kRoundingTooLarge)));
     }
 
     // The rating inputs belong to the pair file: an edit marks the document changed,
@@ -182,7 +187,8 @@ class RatingWindowTest : public QObject {
         h.shell().document()->redo();
         QCOMPARE(w->field(&RatingInputs::n1)->text(), QStringLiteral("1450"));
         QVERIFY(h.shell().document()->save());
-        w->set_inputs({});
+        QVERIFY(h.shell().document()->new_document());  // 新建 empties them too
+        QVERIFY(w->field(&RatingInputs::n1)->text().isEmpty());
         QVERIFY(h.shell().open_file(path));
         QCOMPARE(w->field(&RatingInputs::n1)->text(), QStringLiteral("1450"));
         QCOMPARE(w->field(&RatingInputs::sHlim2)->text().toStdString(),

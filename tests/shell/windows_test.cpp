@@ -8,6 +8,8 @@
 #include <memory>
 #include <set>
 
+#include "messages.h"
+#include "notice_strip.h"
 #include "rating_window.h"
 #include "shell_harness.h"
 #include "window_zoom.h"
@@ -39,7 +41,9 @@ void check_fits_and_no_overlap(QWidget* window) {
         const QFontMetrics fm(w->font());
         const QString where = window->objectName() + QLatin1Char('/') + w->objectName();
         QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(where));
-        if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap()) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(where));
+        } else if (label) {
             const int needed = fm.horizontalAdvance(label->text());
             QVERIFY2(needed <= label->contentsRect().width(),
                      qPrintable(where + QLatin1Char(' ') + label->text()));
@@ -243,6 +247,9 @@ class WindowsTest : public QObject {
             LabelTexts texts(strength_labels(kind));
             for (const char* name : strength_labels(kind)) texts.set(name, "-12345.67891");
             sheet.set_texts(texts);
+            // And a notice under the sheet, in as many lines as it takes.
+            NoticeStrip::show_on(&sheet, {msg::sheet::shift_not_from_centre_distance(
+                                             "-0.12345", "-0.12345", "12345.67891", "-1.23456")});
             check_fits_and_no_overlap(&sheet);
         }
     }

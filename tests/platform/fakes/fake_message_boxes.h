@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,23 @@ class FakeMessageBoxes : public MessageBoxes {
         }
         shown.push_back(std::move(m));
     }
+    bool confirm(const std::string& title, const std::string& question,
+                 const std::string& accept) override {
+        asked.push_back({title, question, accept});
+        if (answers.empty()) return false;
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
 
     std::vector<ShownMessage> shown;
+    // The questions asked (title, question, the accepting button), and the scripted
+    // answers, used up front first; 取消 once none are left.
+    struct Question {
+        std::string title, text, accept;
+    };
+    std::vector<Question> asked;
+    std::deque<bool> answers;
 };
 
 }  // namespace gp
