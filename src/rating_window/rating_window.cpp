@@ -91,7 +91,7 @@ RatingWindow::RatingWindow(FormSource form, DesktopServices desktop, FileDialogs
 }
 
 QWidget* RatingWindow::build_input_page() {
-    auto* inner = new QWidget;
+    auto* inner = input_content_ = new QWidget;
     inner->setObjectName(QStringLiteral("inputs"));
     auto* columns = new QHBoxLayout(inner);
     auto* left = new QVBoxLayout;
@@ -199,8 +199,7 @@ QWidget* RatingWindow::build_input_page() {
                                  qt(text::material_tip(m.source, materials_file_)),
                                  Qt::ToolTipRole);
             }
-            box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-            box->setMinimumContentsLength(11);
+            box->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // whole names
             connect(box, &QComboBox::activated, this,
                     [this, gear](int index) { pick_material(gear, index); });
             grid->addWidget(box, row, 1 + gear);
@@ -565,7 +564,10 @@ void RatingWindow::fit_to_screen() {
     // input page and the table scroll, the buttons stay in view.
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() * 0.9 : QSize(1 << 20, 1 << 20);
-    const QSize wanted = QSize(std::max(sizeHint().width(), 900), std::max(sizeHint().height(), 760));
+    // The input page whole where there is room (its scroll area reports no size of
+    // its own): its content, the page's frame and a scroll bar.
+    const QSize page = input_content_->sizeHint() + QSize(60, 120);
+    const QSize wanted = sizeHint().expandedTo(page).expandedTo(QSize(900, 760));
     resize(wanted.boundedTo(room));
 }
 

@@ -102,6 +102,7 @@ class RatingWindow : public QWidget {
     bool filling_ = false;
 
     QTabWidget* pages_ = nullptr;
+    QWidget* input_content_ = nullptr;  // the input page inside its scroll area
     std::array<QLineEdit*, kRatingFields.size()> fields_{};
     std::array<QComboBox*, 2> materials_box_{};
     std::array<QLabel*, 5> pair_lines_{};
