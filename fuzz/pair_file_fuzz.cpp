@@ -39,11 +39,11 @@ gp::GearPairInput edited(gp::GearPairInput in, std::string_view bytes, std::size
 void save_into_rows(std::string_view bytes, const gp::PairFile& file) {
     for (std::size_t r = 0; r < file.rows.size(); ++r) {
         const gp::PairRow& row = file.rows[r];
-        const auto same = gp::replace_pair_row(bytes, row.line, row.input);
+        const auto same = gp::replace_pair_row(bytes, row.line, row.input, row.rating);
         const auto* kept = std::get_if<std::string>(&same);
         if (!kept || *kept != bytes) broken("an unchanged pair changed its file");
         const gp::GearPairInput in = edited(row.input, bytes, r);
-        const auto saved = gp::replace_pair_row(bytes, row.line, in);
+        const auto saved = gp::replace_pair_row(bytes, row.line, in, row.rating);
         const auto* after = std::get_if<std::string>(&saved);
         if (!after) continue;  // refused with a reason: the file stays as it is
         // The row's bytes run from the start of its line over as many lines as its
@@ -53,6 +53,11 @@ void save_into_rows(std::string_view bytes, const gp::PairFile& file) {
         std::size_t end = start;
         for (const gp::InputField& f : gp::kInputFields) {
             for (const char c : row.input.*f.text) {
+                if (c == '\n') end = bytes.find('\n', end) + 1;
+            }
+        }
+        for (const gp::RatingField& f : gp::kRatingFields) {
+            for (const char c : row.rating.*f.text) {
                 if (c == '\n') end = bytes.find('\n', end) + 1;
             }
         }
@@ -74,6 +79,8 @@ void save_into_rows(std::string_view bytes, const gp::PairFile& file) {
                     broken("a row of the file changed on another row's save");
             }
             if (back->rows[k].input.rule != want.rule) broken("an option changed on a save");
+            if (back->rows[k].rating != file.rows[k].rating)
+                broken("a rating input changed on a save");
         }
     }
 }
