@@ -39,11 +39,11 @@ gp::GearPairInput edited(gp::GearPairInput in, std::string_view bytes, std::size
 void save_into_rows(std::string_view bytes, const gp::PairFile& file) {
     for (std::size_t r = 0; r < file.rows.size(); ++r) {
         const gp::PairRow& row = file.rows[r];
-        const auto same = gp::replace_pair_row(bytes, row.line, row.input);
+        const auto same = gp::replace_pair_row(bytes, row.line, row.input, row.rating);
         const auto* kept = std::get_if<std::string>(&same);
         if (!kept || *kept != bytes) broken("an unchanged pair changed its file");
         const gp::GearPairInput in = edited(row.input, bytes, r);
-        const auto saved = gp::replace_pair_row(bytes, row.line, in);
+        const auto saved = gp::replace_pair_row(bytes, row.line, in, row.rating);
         const auto* after = std::get_if<std::string>(&saved);
         if (!after) continue;  // refused with a reason: the file stays as it is
         // The row's bytes run from the start of its line over as many lines as its
@@ -53,6 +53,11 @@ void save_into_rows(std::string_view bytes, const gp::PairFile& file) {
         std::size_t end = start;
         for (const gp::InputField& f : gp::kInputFields) {
             for (const char c : row.input.*f.text) {
+                if (c == '\n') end = bytes.find('\n', end) + 1;
+            }
+        }
+        for (const gp::RatingField& f : gp::kRatingFields) {
+            for (const char c : row.rating.*f.text) {
                 if (c == '\n') end = bytes.find('\n', end) + 1;
             }
         }
@@ -74,6 +79,8 @@ void save_into_rows(std::string_view bytes, const gp::PairFile& file) {
                     broken("a row of the file changed on another row's save");
             }
             if (back->rows[k].input.rule != want.rule) broken("an option changed on a save");
+            if (back->rows[k].rating != file.rows[k].rating)
+                broken("a rating input changed on a save");
         }
     }
 }
@@ -89,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     save_into_rows(bytes, std::get<gp::PairFile>(read));
     for (const gp::PairRow& row : std::get<gp::PairFile>(read).rows) {
-        const auto again = gp::read_pair_file(gp::write_pair_file(row.input), 1000);
+        const auto again = gp::read_pair_file(gp::write_pair_file(row.input, row.rating), 1000);
         const auto* file = std::get_if<gp::PairFile>(&again);
         if (!file || file->rows.size() != 1) broken("a saved pair does not read back");
         const gp::GearPairInput& back = file->rows[0].input;
@@ -98,6 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 broken("a field changed on its way through a file");
         }
         if (back.rule != row.input.rule) broken("the option changed on its way through a file");
+        if (file->rows[0].rating != row.rating)
+            broken("a rating input changed on its way through a file");
     }
     return 0;
 }

@@ -81,7 +81,7 @@ std::variant<PairFile, PairFileError> read_pair_file(std::string_view bytes,
     return file;
 }
 
-std::string write_pair_file(const GearPairInput& input) {
+std::string write_pair_file(const GearPairInput& input, const RatingInputs& rating) {
     std::vector<std::string> names, cells;
     for (const InputField& f : kInputFields) {
         names.emplace_back(f.name);
@@ -89,6 +89,12 @@ std::string write_pair_file(const GearPairInput& input) {
     }
     names.emplace_back("dx");
     cells.emplace_back(input.rule == ShiftRule::EqualStrength ? "dx1" : "dx2");
+    if (!rating.empty()) {
+        for (const RatingField& f : kRatingFields) {
+            names.emplace_back(f.name);
+            cells.push_back(rating.*f.text);
+        }
+    }
     // Spreadsheets write CR LF; a line break inside a quoted cell stays as typed.
     const auto line = [](const std::vector<std::string>& row) {
         std::string text = csv::format_row(row);

@@ -32,7 +32,9 @@ std::variant<PairFile, PairFileError> read_pair_file(std::string_view bytes,
                                                      std::size_t max_cell_chars = 0);
 
 // One pair as a file: UTF-8 with a byte-order mark, the header of every field name
-// and `dx`, then one row; CR LF line ends. Reads back as the same input.
-std::string write_pair_file(const GearPairInput& input);
+// and `dx`, then one row; CR LF line ends. The rating columns follow only when at
+// least one rating input is not empty, so a pair without them is written exactly
+// as before they existed. Reads back as the same input and rating inputs.
+std::string write_pair_file(const GearPairInput& input, const RatingInputs& rating = {});
 
 }  // namespace gp

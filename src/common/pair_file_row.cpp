@@ -109,7 +109,8 @@ bool reads_back(std::string_view bytes, const PairFile& before, int line,
 }  // namespace
 
 std::variant<std::string, PairRowProblem> replace_pair_row(std::string_view bytes, int line,
-                                                           const GearPairInput& input) {
+                                                           const GearPairInput& input,
+                                                           const RatingInputs& rating) {
     const auto read = read_pair_file(bytes);
     const auto* file = std::get_if<PairFile>(&read);
     if (!file) return PairRowProblem{PairRowProblem::NotAPairFile, {}};
@@ -129,6 +130,9 @@ std::variant<std::string, PairRowProblem> replace_pair_row(std::string_view byte
     for (const InputField& f : kInputFields) {
         if (!(input.*f.text).empty() && !has(f.name)) missing.emplace_back(f.name);
     }
+    for (const RatingField& f : kRatingFields) {
+        if (!(rating.*f.text).empty() && !has(f.name)) missing.emplace_back(f.name);
+    }
     if (input.rule == ShiftRule::EqualNoise && !has("dx")) missing.emplace_back("dx");
     if (!missing.empty()) return PairRowProblem{PairRowProblem::MissingColumns, missing};
 
@@ -143,10 +147,14 @@ std::variant<std::string, PairRowProblem> replace_pair_row(std::string_view byte
         if (columns[c] == "dx") {
             same = input.rule == row->input.rule;
             text = input.rule == ShiftRule::EqualNoise ? "dx2" : "dx1";
-        } else {
-            const auto field = find_input_field(columns[c]);
+        } else if (const auto field = find_input_field(columns[c])) {
             text = input.*field->text;
             same = text == row->input.*field->text;
+        } else if (const auto r = find_rating_field(columns[c])) {
+            text = rating.*r->text;
+            same = text == row->rating.*r->text;
+        } else {  // a column no pair reads: its bytes stay
+            same = true;
         }
         if (same) {  // the cell's own bytes, as the file had them
             cells.append(bytes.substr(from, to - from));

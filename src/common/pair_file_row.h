@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gear_pair_input.h"
+#include "rating_inputs.h"
 
 namespace gp {
 
@@ -30,8 +31,10 @@ struct PairRowProblem {
 // The file `bytes` with the pair starting on `line` (counted from 1, as PairRow
 // counts) replaced by `input`. A field typed with no column in the header (or the
 // equal-noise option with no `dx` column) is a problem rather than a new column,
-// since a new column would change every row of the file.
+// since a new column would change every row of the file. The rating inputs go into
+// the rating columns the same way.
 std::variant<std::string, PairRowProblem> replace_pair_row(std::string_view bytes, int line,
-                                                           const GearPairInput& input);
+                                                           const GearPairInput& input,
+                                                           const RatingInputs& rating = {});
 
 }  // namespace gp

@@ -3,12 +3,15 @@
 #pragma once
 
 #include "gear_pair_input.h"
+#include "rating_inputs.h"
 
 namespace gp {
 
 struct DocumentState {
     // The form's 28 texts and the shift-distribution option.
     GearPairInput form;
+    // The rating window's texts: they belong to the pair as the form's do.
+    RatingInputs rating;
     // Further inputs that belong to the document (the texts of another window's
     // fields) go here as members with ==; PairDocument::current() reads them and
     // PairDocument::show() writes them back, and undo then covers them.

@@ -180,8 +180,8 @@ void InputForm::build_buttons() {
         auto* button = new QPushButton(qt(b.text), body_);
         button->setObjectName(qt(b.name));
         button->setAutoDefault(true);  // Enter presses the focused button
-        // The two calculations have function keys (owned by the 计算 menu's actions),
-        // named in their tool tips.
+        // The two calculations have function keys, named in their tool tips; the keys
+        // belong to the 计算 menu's actions (a key owned twice would fire neither).
         if (b.which == FormButton::ComputeGeometry || b.which == FormButton::ComputeStrength) {
             const bool geometry = b.which == FormButton::ComputeGeometry;
             const QKeySequence key(geometry ? Qt::Key_F5 : Qt::Key_F6);

@@ -232,7 +232,15 @@ void PairDocument::refresh_recent_files() {
 
 bool PairDocument::modified() const { return current() != saved_; }
 
-DocumentState PairDocument::current() const { return DocumentState{form_.read()}; }
+DocumentState PairDocument::current() const { return DocumentState{form_.read(), rating_}; }
+
+void PairDocument::set_rating(const RatingInputs& rating) {
+    rating_ = rating;
+    refresh_title();
+    refresh_edit_actions();
+}
+
+void PairDocument::settle_rating() { settle_typing(); }
 
 void PairDocument::show(const DocumentState& state) {
     showing_ = true;
@@ -243,7 +251,10 @@ void PairDocument::show(const DocumentState& state) {
     }
     (state.form.rule == ShiftRule::EqualStrength ? form_.equal_strength() : form_.equal_noise())
         ->setChecked(true);
+    const bool new_rating = rating_ != state.rating;
+    rating_ = state.rating;
     showing_ = false;
+    if (new_rating) emit ratingReplaced();
     settled_ = state;
     refresh_title();
     refresh_edit_actions();
@@ -358,7 +369,8 @@ bool PairDocument::open_file(const QString& path) {
         if (!index || *index < 0 || std::size_t(*index) >= rows.size()) return false;
         chosen = std::size_t(*index);
     }
-    apply_change(rows[chosen].input, qt(msg::editing::step_open(s(QFileInfo(path).fileName()))));
+    apply_change(DocumentState{rows[chosen].input, rows[chosen].rating},
+                 qt(msg::editing::step_open(s(QFileInfo(path).fileName()))));
     opened_or_saved(path, bytes, rows[chosen].line, rows.size());
     return true;
 }
@@ -401,7 +413,7 @@ bool PairDocument::write_row() {
     }
     const auto spliced =
         replace_pair_row(std::string_view(file_bytes_.constData(), std::size_t(file_bytes_.size())),
-                         row_line_, form_.read());
+                         row_line_, form_.read(), rating_);
     if (const auto* refused = std::get_if<PairRowProblem>(&spliced)) {
         // A file of one pair has no other rows to keep: it is written anew, with
         // every column, in UTF-8, as it always was.
@@ -414,7 +426,7 @@ bool PairDocument::write_row() {
 }
 
 bool PairDocument::write_to(const QString& path) {
-    return write_to(path, write_pair_file(form_.read()), 2, 1);
+    return write_to(path, write_pair_file(form_.read(), rating_), 2, 1);
 }
 
 bool PairDocument::write_to(const QString& path, const std::string& bytes, int line,

@@ -25,6 +25,7 @@
 #include "gear_pair_input.h"
 #include "message_boxes.h"
 #include "preferences.h"
+#include "rating_inputs.h"
 
 class QAction;
 class QMenu;
@@ -75,6 +76,14 @@ class PairDocument : public QObject {
     void undo();
     void redo();
     QUndoStack* history() const { return history_; }
+    // The rating inputs belong to the pair like the form's fields (DocumentState):
+    // saved with it (only when one is not empty), restored on open, counted by the
+    // `*` and the question before changes are lost, and covered by 撤销/重做.
+    const RatingInputs& rating() const { return rating_; }
+    // The rating window's texts as they stand (typing, not yet a step of history).
+    void set_rating(const RatingInputs& rating);
+    // The rating window's typing becomes a step of the history (a field was left).
+    void settle_rating();
 
     const QString& path() const { return path_; }
     bool modified() const;
@@ -83,6 +92,8 @@ class PairDocument : public QObject {
   signals:
     void exitRequested();
     void zoomChanged(int percent);
+    // Another pair's rating inputs replaced the document's (a file was opened).
+    void ratingReplaced();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -126,6 +137,7 @@ class PairDocument : public QObject {
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     bool showing_ = false;  // a state is being written into the form
+    RatingInputs rating_;  // the rating window's texts as they stand
     QMenu* file_menu_ = nullptr;
     QAction* recent_end_ = nullptr;  // the separator after the recent files
     int zoom_ = 100;

@@ -28,6 +28,7 @@
 #include "pair_document.h"
 #include "qt_file_dialogs.h"
 #include "qt_text.h"
+#include "rating_window.h"
 #include "report_actions.h"
 #include "shift_notice.h"
 #include "strength_calculation.h"
@@ -83,6 +84,11 @@ void Shell::start() {
                               desktop_.files.path(ReportKind::Strength)));
     connect(document_, &PairDocument::exitRequested, this, &Shell::exit_program);
     connect(document_, &PairDocument::zoomChanged, this, &Shell::apply_zoom);
+    connect(document_, &PairDocument::ratingReplaced, this, [this] {
+        if (!rating_) return;
+        rating_->set_inputs(document_->rating());
+        rating_->show_pair(form_->read());
+    });
     build_compute_menu();
     apply_zoom();
     state_ = ShellState::Input;
@@ -97,10 +103,14 @@ bool Shell::open_file(const QString& path) {
 void Shell::build_compute_menu() {
     QMenuBar* bar = form_->menuBar();
     auto* menu = new QMenu(qt(msg::shell::kComputeMenu), bar);
-    menu->addAction(qt(msg::shell::kComputeGeometryAction), QKeySequence(Qt::Key_F5), this,
-                    &Shell::compute_geometry);
-    menu->addAction(qt(msg::shell::kComputeStrengthAction), QKeySequence(Qt::Key_F6), this,
-                    &Shell::compute_strength);
+    menu->setObjectName(QStringLiteral("compute_menu"));
+    compute_actions_[0] = menu->addAction(qt(msg::shell::kComputeGeometryAction),
+                                          QKeySequence(Qt::Key_F5), this, &Shell::compute_geometry);
+    compute_actions_[1] = menu->addAction(qt(msg::shell::kComputeStrengthAction),
+                                          QKeySequence(Qt::Key_F6), this, &Shell::compute_strength);
+    menu->addSeparator();
+    compute_actions_[2] = menu->addAction(qt(msg::rating_window::kOpenRating),
+                                          QKeySequence(Qt::Key_F8), this, &Shell::open_rating);
     menu->addAction(qt(msg::contour::kMenuAction), QKeySequence(Qt::Key_F9), this,
                     &Shell::open_contour_window);
     // After 文件 (and 编辑), before 视图.
@@ -166,6 +176,36 @@ void Shell::apply_zoom() {
     if (geometry_) zoom_to_fit(geometry_.get(), percent);
     if (strength_) zoom_to_fit(strength_.get(), percent);
     if (contour_) contour_->set_zoom(percent);
+    if (rating_) rating_->zoom(percent);
+}
+
+void Shell::open_rating() {
+    if (state_ != ShellState::Input) return;
+    if (!rating_) {
+        rating_ = std::make_unique<RatingWindow>([this] { return form_->read(); }, desktop_,
+                                                 *dialogs_);
+        rating_->set_inputs(document_->rating());
+        connect(rating_.get(), &RatingWindow::inputsEdited, this,
+                [this] { document_->set_rating(rating_->inputs()); });
+        connect(rating_.get(), &RatingWindow::inputsSettled, document_,
+                &PairDocument::settle_rating);
+        rating_->zoom(document_->zoom_percent());
+        // Beside the form, where the screen has room; the form does not move.
+        const QRect form = form_->frameGeometry();
+        const QScreen* screen = form_->screen();
+        QPoint at(form.right() + 8, form.top());
+        if (screen) {
+            const QRect room = screen->availableGeometry();
+            at.setX(std::min(at.x(), room.right() - rating_->frameGeometry().width()));
+            at.setX(std::max(at.x(), room.left()));
+            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - rating_->height())));
+        }
+        rating_->move(at);
+    }
+    rating_->show_pair(form_->read());
+    rating_->show();
+    rating_->raise();
+    rating_->activateWindow();
 }
 
 void Shell::connect_sheet(SheetWindow* sheet) {
@@ -413,6 +453,7 @@ void Shell::exit_program() {
     state_ = ShellState::Closing;
     unload(mesh_);
     unload(contour_);
+    unload(rating_);
     unload(strength_);
     unload(geometry_);
     unload(form_);

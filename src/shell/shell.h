@@ -15,6 +15,8 @@
 #include "stop.h"
 #include "strength_result.h"
 
+class QAction;
+
 namespace gp {
 
 class FileDialogs;
@@ -23,6 +25,7 @@ class ContourWindow;
 class InputForm;
 class PairDocument;
 class MeshWindow;
+class RatingWindow;
 class SheetWindow;
 class StrengthSheetWindow;
 
@@ -62,6 +65,10 @@ class Shell : public QObject {
     // 计算 → 变位系数选择图… (F9), also in the geometry sheet's context menu: opens
     // the window beside the form, or brings it up computed afresh.
     void open_contour_window();
+    // The rating window, once opened (计算 → 承载能力校核, F8).
+    RatingWindow* rating_window() const { return rating_.get(); }
+    // The form's 计算 menu actions: the two calculations and the rating window.
+    QAction* compute_action(int which) const { return compute_actions_[which]; }
 
   private:
     // Input form.
@@ -80,6 +87,10 @@ class Shell : public QObject {
                        const char* task, std::string (*failure)(const std::string& reason));
     // Geometry sheet: 啮合图, a window of its own beside the sheet.
     void open_mesh_picture();
+    // The form's 计算 menu, after 文件 (and 编辑).
+    void build_compute_menu();
+    // Opens the rating window beside the form, showing the form's pair.
+    void open_rating();
     // Every window.
     void exit_program();
     void apply_zoom();
@@ -113,6 +124,8 @@ class Shell : public QObject {
     PairDocument* document_ = nullptr;  // owned by the form
     std::unique_ptr<MeshWindow> mesh_;
     std::unique_ptr<ContourWindow> contour_;
+    std::unique_ptr<RatingWindow> rating_;
+    QAction* compute_actions_[3] = {};
 };
 
 }  // namespace gp

@@ -46,6 +46,20 @@ TEST(PairFile, HeaderNamesEveryFieldAndDx) {
               "\xEF\xBB\xBFzxja,fmn,fjafn,lxjbt,ckbw,h0,c0,nj,cs1z1,cs2z2,ess1,ess2,esi1,esi2,"
               "fr1,fr2,xng1,xng2,dpg1,dpg2,cgyj1,cgyj2,ck1,ck2,th1,th2,jd1,jd2,dx\r\n"
               ",,,,,,,,,,,,,,,,,,,,,,,,,,,,dx1\r\n");
+    // Rating columns are written only when one of them is used: a pair without
+    // rating inputs saves exactly as before they existed.
+    EXPECT_EQ(write_pair_file(GearPairInput{}, RatingInputs{}), bytes);
+    for (const RatingField& used : kRatingFields) {
+        RatingInputs rating;
+        rating.*used.text = "7";
+        const std::string with = write_pair_file(GearPairInput{}, rating);
+        std::string names = ",dx";
+        for (const RatingField& f : kRatingFields) names += std::string(",") + f.name;
+        EXPECT_NE(with.find(names + "\r\n"), std::string::npos) << used.name;
+        const auto read = read_pair_file(with);
+        ASSERT_TRUE(std::holds_alternative<PairFile>(read));
+        EXPECT_EQ(std::get<PairFile>(read).rows.at(0).rating, rating) << used.name;
+    }
 }
 
 // What an older spreadsheet on a Chinese desktop saves: GBK without a mark.

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
+#include <QComboBox>
 #include <QSlider>
 #include <QTemporaryDir>
 
@@ -20,6 +21,7 @@
 #include "pair_document.h"
 #include "qt_message_boxes.h"
 #include "qt_report_dialogs.h"
+#include "rating_window.h"
 #include "shell_harness.h"
 #include "ui_font.h"
 
@@ -234,6 +236,42 @@ int main(int argc, char* argv[]) {
     ok &= strength_sheet(h, spur_example(), folder, "strength-sheet-jg1");
     ok &= strength_sheet(h, helical_jg2(), folder, "strength-sheet-jg2");
     ok &= strength_sheet(h, helical_jg3(), folder, "strength-sheet-jg3");
+
+    // The rating window of the worked spur pair with its duty, materials from the
+    // table and a required life: the input page, then the sheet.
+    FormTexts spur = spur_example();
+    spur["dpg1"] = "";  // no pin diameters left over from the helical pair
+    spur["dpg2"] = "";
+    h.fill(spur);
+    h.shell().compute_action(2)->trigger();
+    if (RatingWindow* rating = h.shell().rating_window()) {
+        rating->field(&RatingInputs::n1)->setText(QStringLiteral("1450"));
+        rating->field(&RatingInputs::KA)->setText(QStringLiteral("1.25"));
+        rating->field(&RatingInputs::Lh)->setText(QStringLiteral("20000"));
+        rating->field(&RatingInputs::Q1)->setText(QStringLiteral("7"));
+        rating->field(&RatingInputs::Q2)->setText(QStringLiteral("7"));
+        for (int gear = 0; gear < 2; ++gear) {
+            rating->material_choice(gear)->setCurrentIndex(1);
+            emit rating->material_choice(gear)->activated(1);
+        }
+        QApplication::processEvents();
+        ok &= save(rating, folder, "rating-inputs");
+        h.click(rating->button(RatingButton::Compute));
+        QApplication::processEvents();
+        if (!rating->sheet()) {
+            std::fprintf(stderr, "gearpair-screenshots: no rating sheet: %s\n",
+                         h.boxes.shown.empty() ? "" : h.boxes.shown.back().text.c_str());
+            ok = false;
+        } else {
+            ok &= save(rating, folder, "rating-sheet");
+            h.click(rating->button(RatingButton::Print));
+            ok &= !h.printer.printed.empty() &&
+                  save_preview(h.printer.printed.back(), folder, "rating-print-preview");
+        }
+        rating->close();
+    } else {
+        ok = false;
+    }
 
     ok &= mesh_picture(h, spur_example(), folder, "mesh-spur");
     ok &= mesh_picture(h, helical_undercut(), folder, "mesh-helical-undercut");

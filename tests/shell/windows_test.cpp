@@ -14,10 +14,11 @@
 #include "messages.h"
 #include "notice_strip.h"
 #include "contour_window.h"
+#include "rating_window.h"
 #include "shell_harness.h"
+#include "window_zoom.h"
 #include "twips.h"
 #include "ui_font.h"
-#include "window_zoom.h"
 
 using namespace gp;
 using namespace gp::testing;
@@ -281,6 +282,21 @@ class WindowsTest : public QObject {
         QVERIFY(contour->screen()->availableGeometry().contains(contour->frameGeometry()));
         for (auto* b : contour->findChildren<QPushButton*>())
             QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
+        // The rating window, at the largest zoom too: within the screen, its buttons
+        // in view, its input page and sheet scrolling inside it.
+        h.shell().compute_action(2)->trigger();
+        RatingWindow* rating = h.shell().rating_window();
+        for (const int percent : {100, kZoomSteps[std::size(kZoomSteps) - 1]}) {
+            rating->zoom(percent);
+            rating->show();
+            QApplication::processEvents();
+            within_screen(rating);
+            for (QPushButton* b : rating->findChildren<QPushButton*>()) {
+                const QRect at(b->mapTo(rating, QPoint()), b->size());
+                QVERIFY2(rating->rect().contains(at) && b->width() >= b->sizeHint().width(),
+                         qPrintable(b->text()));
+            }
+        }
     }
 
     // The mesh window at each zoom of the 视图 menu: at most 90 % of its screen,

@@ -1,0 +1,121 @@
+// The rating window "承载能力校核（ISO 6336）", beside the input form: an input
+// page with the rating inputs grouped as an engineer thinks of them (duty,
+// accuracy, material per gear, lubrication and surfaces, structure, known
+// factors) and the pair read from the form; and the result sheet
+// "承载能力校核结果" with the safety factors marked against their minima, T1max,
+// every reported quantity, and the warnings under it. It computes when asked (计算,
+// F8), from the form as it stands then; it does not follow the form.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "desktop_services.h"
+#include "file_dialogs.h"
+#include "gear_pair_input.h"
+#include "materials.h"
+#include "rating_inputs.h"
+#include "rating_sheet.h"
+
+class QBoxLayout;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+
+namespace gp {
+
+enum class RatingButton { Compute, Copy, Preview, Print, Pdf, SaveText, Close };
+
+class RatingWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    using FormSource = std::function<GearPairInput()>;
+    // `form` gives the form's texts as they stand; the report dialogs, the printer and
+    // the message boxes come from `desktop`, the text report's path from `dialogs`.
+    RatingWindow(FormSource form, DesktopServices desktop, FileDialogs& dialogs,
+                 QWidget* parent = nullptr);
+
+    // The rating inputs as typed on the input page.
+    RatingInputs inputs() const;
+    // Puts the inputs on the page (a file opened, a new pair); no inputsEdited.
+    void set_inputs(const RatingInputs& inputs);
+    // Shows the form's pair read-only on the input page.
+    void show_pair(const GearPairInput& form);
+    // Reads the form now and rates it with the page's inputs: the sheet, or the
+    // stop's message with its explanation.
+    void compute();
+    // The 视图 zoom: the window's fonts at `percent`, its size within the screen.
+    void zoom(int percent);
+
+    QLineEdit* field(std::string RatingInputs::*text) const;
+    QComboBox* material_choice(int gear) const { return materials_box_[gear]; }
+    QPushButton* button(RatingButton which) const;
+    QTabWidget* pages() const { return pages_; }
+    QTableWidget* sheet_table() const { return table_; }
+    QLabel* capacity_label() const { return capacity_; }
+    // The notices under the window's layout (the sheet's warnings).
+    std::vector<std::string> notices() const { return notices_shown_; }
+    const std::optional<rating::RatingSheet>& sheet() const { return sheet_; }
+    const std::vector<rating::Material>& materials() const { return materials_; }
+
+  signals:
+    // The user changed a rating input (typed, or picked a material).
+    void inputsEdited();
+    // The user is done with an input (left its field, or picked a material): the
+    // typing so far is one step of the document's history.
+    void inputsSettled();
+
+  private:
+    QWidget* build_input_page();
+    QWidget* build_sheet_page();
+    void build_buttons(QBoxLayout* under);
+    void load_materials();
+    void pick_material(int gear, int index);
+    void fill_sheet();
+    void show_notices(const std::vector<std::string>& notices);
+    void focus_rating_field(const std::string& column);
+    void fit_to_screen();
+    void resizeEvent(QResizeEvent* event) override;
+
+    ReportDocument report() const;
+    void copy();
+    void print();
+    void dialog(DialogOutcome (ReportDialogs::*show)(const ReportDocument&), const char* task,
+                std::string (*failure)(const std::string&));
+    void save_text();
+    void tell(const std::string& text, MessageIcon icon);
+
+    FormSource form_;
+    DesktopServices desktop_;
+    FileDialogs& dialogs_;
+    std::vector<rating::Material> materials_;
+    std::string materials_file_;
+    bool filling_ = false;
+
+    QTabWidget* pages_ = nullptr;
+    QWidget* input_content_ = nullptr;  // the input page inside its scroll area
+    std::array<QLineEdit*, kRatingFields.size()> fields_{};
+    std::array<QComboBox*, 2> materials_box_{};
+    std::array<QLabel*, 5> pair_lines_{};
+    QLabel* duty_ = nullptr;
+    QLabel* capacity_ = nullptr;
+    QLabel* placeholder_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QWidget* notice_holder_ = nullptr;  // under the layout: the notice strip's place
+    std::vector<std::string> notices_shown_;
+    std::array<QPushButton*, 7> buttons_{};
+    std::optional<rating::RatingSheet> sheet_;
+    std::array<std::string, 2> drawings_;
+    QFont built_font_;  // the font as built, before any zoom
+};
+
+}  // namespace gp
