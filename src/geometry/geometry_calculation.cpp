@@ -88,4 +88,15 @@ Outcome<GeometryNumbers> compute_geometry_numbers(const GearPairInput& input) {
     });
 }
 
+Outcome<GeometrySheetAndNumbers> compute_geometry_sheet_and_numbers(const GearPairInput& input) {
+    if (auto failure = check_for_geometry(input)) {
+        return Stop{failure->message, failure->detail};
+    }
+    return run_to_outcome([&input] {
+        return computed(input, [](const GeometryInputs& in, const GeometryQuantities& q) {
+            return GeometrySheetAndNumbers{geometry_texts(q), geometry_numbers(in, q)};
+        });
+    });
+}
+
 }  // namespace gp

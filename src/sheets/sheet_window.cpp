@@ -4,11 +4,14 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "messages.h"
 #include "qt_text.h"
+#include "quantity_tips.h"
 #include "twips.h"
 #include "ui_font.h"
 
@@ -79,6 +82,9 @@ SheetWindow::SheetWindow(const SheetLayout& layout) : layout_(layout) {
     setTabOrder(exit, save);
     back->setFocus();
     add_actions();
+    // Esc leaves the sheet the way 返回 does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, back,
+            &QPushButton::click);
 }
 
 void SheetWindow::add_actions() {
@@ -159,6 +165,51 @@ void SheetWindow::add_value(std::size_t position, int left, int top, int width, 
         throw std::logic_error("a value label of the sheet's table has two rows");
     const char* name = layout_.values->entries()[position].first.c_str();
     values_[position] = add_label(name, {}, left, top, width, height);
+    values_[position]->setToolTip(qt(value_tip(name)));
+}
+
+void SheetWindow::set_note(const std::string& text, const std::string& explanation) {
+    note_ = qt(text);
+    explanation_ = qt(explanation);
+    fit_strip();
+}
+
+void SheetWindow::set_status(const std::string& text) {
+    status_ = qt(text);
+    fit_strip();
+}
+
+void SheetWindow::fit_strip() {
+    // The layout's height at the zoom the window's width shows.
+    const double zoom = double(width()) / px(layout_.inner_width);
+    const int layout_height = int(std::lround(px(layout_.inner_height) * zoom));
+    QStringList lines;
+    for (const QString& line : {note_, status_}) {
+        if (!line.isEmpty()) lines << line;
+    }
+    if (lines.isEmpty() && !strip_) return;
+    if (!strip_) {
+        strip_ = new QLabel(this);
+        strip_->setObjectName(QStringLiteral("strip"));
+        strip_->setTextFormat(Qt::PlainText);
+        strip_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    // A line too long for the window (a deep path) loses its middle on screen and
+    // stays whole in the tool tip.
+    const QFontMetrics fm(font());
+    const int margin =
+        int(std::lround(px(layout_.caption_left > 0 ? layout_.caption_left : 120) * zoom));
+    const int inner = width() - 2 * margin;
+    QStringList shown;
+    for (const QString& line : lines) shown << fm.elidedText(line, Qt::ElideMiddle, inner);
+    strip_->setText(shown.join(QLatin1Char('\n')));
+    QStringList tip = lines;
+    if (!explanation_.isEmpty()) tip.insert(1, explanation_);
+    strip_->setToolTip(lines.isEmpty() ? QString() : tip.join(QLatin1Char('\n')));
+    const int height = lines.isEmpty() ? 0 : fm.lineSpacing() * int(lines.size()) + margin / 2;
+    strip_->setGeometry(margin, layout_height, inner, height);
+    strip_->setVisible(!lines.isEmpty());
+    setFixedSize(width(), layout_height + height);
 }
 
 QPushButton* SheetWindow::button(SheetButton which) const {

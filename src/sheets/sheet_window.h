@@ -1,7 +1,12 @@
 // A result sheet window: caption labels, value labels and the four buttons, laid out
-// from its row table. The sheet shows ready-made texts and computes nothing.
+// from its row table. The sheet shows ready-made texts and computes nothing. Each
+// value tells its meaning, symbol and unit in its tool tip; Esc leaves the sheet
+// as 返回 does. Under the layout, a strip says what the figures cannot (the case a
+// strength sheet used, that a report was appended): it appears only when it has
+// something to say, and the layout above keeps its size and place.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <cstddef>
@@ -50,6 +55,17 @@ class SheetWindow : public QWidget {
     // Every value label's current text, in the sheet's table.
     LabelTexts texts() const;
 
+    // The strip's first line, a lasting note on what the sheet shows (with a
+    // longer explanation in its tool tip), and its second, the outcome of the last
+    // task; an empty text removes the line.
+    void set_note(const std::string& text, const std::string& explanation = {});
+    void set_status(const std::string& text);
+    // The strip under the layout, nullptr while the sheet has had nothing to say.
+    QLabel* strip() const { return strip_; }
+    // Lays the strip out under the layout at the window's present zoom and makes
+    // the window as tall as both; called again once the zoom has changed.
+    void fit_strip();
+
   signals:
     // The window's own close button was pressed; the shell decides what follows.
     void closeRequested();
@@ -65,6 +81,8 @@ class SheetWindow : public QWidget {
     void add_actions();
 
     const SheetLayout& layout_;
+    QLabel* strip_ = nullptr;
+    QString note_, explanation_, status_;
     std::array<QPushButton*, 4> buttons_{};
     std::array<QAction*, 4> actions_{};
     // The value labels in the order of the sheet's table (layout_.values), so that

@@ -86,6 +86,7 @@ class PairDocument : public QObject {
     void build_menus();
     void refresh_recent_files();
     void refresh_title();
+    QString start_folder() const;
     bool write_to(const QString& path);
     void opened_or_saved(const QString& path);
     void problem(const std::string& text);

@@ -77,6 +77,8 @@ class Shell : public QObject {
     // Every window.
     void exit_program();
     void apply_zoom();
+    // A sheet at the zoom, its strip under its layout.
+    void zoom_sheet(SheetWindow* sheet);
 
     void connect_sheet(SheetWindow* sheet);
     SheetWindow* shown_sheet() const;
