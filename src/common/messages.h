@@ -227,12 +227,6 @@ inline std::string save_changes(const std::string& file_name) {
     return "保存对" + file_name + "的修改吗？";
 }
 
-// One row of a file with several pairs, named by its drawing numbers.
-inline std::string row_item(int line, const std::string& th1, const std::string& th2) {
-    return "第" + std::to_string(line) + "行：" + (th1.empty() ? "（无图号）" : th1) + " / " +
-           (th2.empty() ? "（无图号）" : th2);
-}
-
 inline std::string not_saved(const std::string& path, const std::string& reason) {
     return "齿轮副未能保存到" + path + "：" + reason;
 }
