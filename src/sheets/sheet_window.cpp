@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <algorithm>
 #include <cmath>
@@ -14,6 +15,7 @@
 #include "quantity_tips.h"
 #include "twips.h"
 #include "ui_font.h"
+#include "window_zoom.h"
 
 namespace gp {
 
@@ -179,7 +181,7 @@ void SheetWindow::set_status(const std::string& text) {
     fit_strip();
 }
 
-void SheetWindow::fit_strip() {
+void SheetWindow::fit_strip(bool rescale) {
     // The layout's height at the zoom the window's width shows.
     const double zoom = double(width()) / px(layout_.inner_width);
     const int layout_height = int(std::lround(px(layout_.inner_height) * zoom));
@@ -210,6 +212,16 @@ void SheetWindow::fit_strip() {
     strip_->setGeometry(margin, layout_height, inner, height);
     strip_->setVisible(!lines.isEmpty());
     setFixedSize(width(), layout_height + height);
+
+    // The zoom fitted the layout to the screen; with the strip below it the window
+    // may no longer fit, and is then drawn smaller once more.
+    const QScreen* on = screen();
+    if (!on || !rescale) return;
+    const int frame = isVisible() ? frameGeometry().height() - this->height() : 0;
+    const int room = on->availableGeometry().height() - frame;
+    if (this->height() <= room) return;
+    zoom_window(this, std::max(0.5, zoom * room / this->height()));
+    fit_strip(false);
 }
 
 QPushButton* SheetWindow::button(SheetButton which) const {

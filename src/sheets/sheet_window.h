@@ -63,8 +63,9 @@ class SheetWindow : public QWidget {
     // The strip under the layout, nullptr while the sheet has had nothing to say.
     QLabel* strip() const { return strip_; }
     // Lays the strip out under the layout at the window's present zoom and makes
-    // the window as tall as both; called again once the zoom has changed.
-    void fit_strip();
+    // the window as tall as both, drawing it smaller when both would not fit on
+    // the screen (`rescale`); called again once the zoom has changed.
+    void fit_strip(bool rescale = true);
 
   signals:
     // The window's own close button was pressed; the shell decides what follows.

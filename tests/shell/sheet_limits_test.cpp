@@ -2,7 +2,9 @@
 // break a limit, tool tips with meaning and unit, the strength case in words, and
 // the small habits of the sheets and files (Esc, the saved report's status line,
 // a pair file's suffix).
+#include <QAction>
 #include <QRadioButton>
+#include <QScreen>
 #include <fstream>
 #include <sstream>
 
@@ -97,6 +99,24 @@ class SheetLimitsTest : public QObject {
             QCOMPARE(sheet.height(), sheet.strip()->geometry().bottom() + 1);
             h.click_on_sheet(SheetButton::Return);
         }
+    }
+
+    void a_sheet_with_its_strip_stays_on_the_screen_at_any_zoom() {
+        ShellHarness h;
+        const auto zoom = [&h](const QString& percent) {
+            for (QAction* a : h.form().findChildren<QAction*>()) {
+                if (a->text() == percent) a->trigger();
+            }
+        };
+        zoom(QStringLiteral("200 %"));
+        h.fill(helical_jg3());
+        h.click(FormButton::ComputeStrength);
+        const StrengthSheetWindow& sheet = *h.shell().strength_sheet();
+        QVERIFY(sheet.strip()->isVisible());
+        QVERIFY(sheet.height() <= sheet.screen()->availableGeometry().height());
+        QCOMPARE(sheet.height(), sheet.strip()->geometry().bottom() + 1);
+        h.click_on_sheet(SheetButton::Return);
+        zoom(QStringLiteral("100 %"));  // the zoom is remembered
     }
 
     void esc_leaves_a_sheet_and_saving_says_where_without_a_box() {
