@@ -247,12 +247,6 @@ inline std::string save_changes(const std::string& file_name) {
     return "保存对" + file_name + "的修改吗？";
 }
 
-// One row of a file with several pairs, named by its drawing numbers.
-inline std::string row_item(int line, const std::string& th1, const std::string& th2) {
-    return "第" + std::to_string(line) + "行：" + (th1.empty() ? "（无图号）" : th1) + " / " +
-           (th2.empty() ? "（无图号）" : th2);
-}
-
 inline std::string not_saved(const std::string& path, const std::string& reason) {
     return "齿轮副未能保存到" + path + "：" + reason;
 }
@@ -1312,29 +1306,29 @@ namespace limits {
 inline std::string undercut(int gear, const std::string& z, const std::string& zmin) {
     return std::string(gear_name(gear)) + "根切：齿数 z" + std::to_string(gear + 1) + " = " + z +
            " 少于不根切最小齿数 " + zmin +
-           "。加工时刀具切去齿根处的渐开线，齿根变弱，啮合长度变短；可增大变位系数或齿数。";
+           "。\n加工时刀具切去齿根处的渐开线，齿根变弱，啮合长度变短；可增大变位系数或齿数。";
 }
 inline std::string tip_interference(int gear, const std::string& index) {
-    return std::string(gear_name(gear)) + "齿顶干涉指标 " + index + " 大于 1：" +
+    return std::string(gear_name(gear)) + "齿顶干涉指标 " + index + " 大于 1。\n" +
            gear_name(1 - gear) +
            "的齿顶进入本齿轮的齿根过渡曲线，运转时卡住或啃伤齿根；可改变变位系数或减小齿顶高。";
 }
 inline std::string pointed_tip(int gear, const std::string& sta) {
     return std::string(gear_name(gear)) + "齿顶变尖：齿顶端面弧齿厚 " + sta +
-           " mm 不为正值，两侧齿廓在齿顶圆以下相交，这样的齿轮做不出来；可减小变位系数或齿顶高。";
+           " mm 不为正值。\n两侧齿廓在齿顶圆以下相交，这样的齿轮做不出来；可减小变位系数或齿顶高。";
 }
 inline std::string thin_tip(int gear, const std::string& sta, const std::string& least) {
     return std::string(gear_name(gear)) + "齿顶过薄：齿顶端面弧齿厚 " + sta +
            " mm 小于 0.25 × 法向模数 = " + least +
-           " mm，齿顶易崩裂，热处理时易淬透变脆；可减小变位系数或齿顶高。";
+           " mm。\n齿顶易崩裂，热处理时易淬透变脆；可减小变位系数或齿顶高。";
 }
 inline std::string low_contact_ratio(const std::string& eps) {
     return "端面重合度 εα = " + eps +
-           " 小于 1.2：同时啮合的齿对太少，制造和安装误差稍大就会使啮合中断，传动不平稳、噪声大。";
+           " 小于 1.2。\n同时啮合的齿对太少，制造和安装误差稍大就会使啮合中断，传动不平稳、噪声大。";
 }
 inline std::string broken_contact(const std::string& eps) {
     return "端面重合度 εα = " + eps +
-           " 小于 1：前一对齿脱开时后一对齿尚未进入啮合，传动不连续，产生冲击；"
+           " 小于 1。\n前一对齿脱开时后一对齿尚未进入啮合，传动不连续，产生冲击；"
            "应使端面重合度不小于 1.2。";
 }
 

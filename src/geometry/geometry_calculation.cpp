@@ -194,4 +194,15 @@ Outcome<double> ShiftedPairGeometry::no_backlash_shift_sum(double a) const {
     });
 }
 
+Outcome<GeometrySheetAndNumbers> compute_geometry_sheet_and_numbers(const GearPairInput& input) {
+    if (auto failure = check_for_geometry(input)) {
+        return Stop{failure->message, failure->detail};
+    }
+    return run_to_outcome([&input] {
+        return computed(input, [](const GeometryInputs& in, const GeometryQuantities& q) {
+            return GeometrySheetAndNumbers{geometry_texts(q), geometry_numbers(in, q)};
+        });
+    });
+}
+
 }  // namespace gp

@@ -6,6 +6,7 @@
 
 #include "gear_pair_input.h"
 #include "gear_pair_of.h"
+#include "geometry_result.h"
 #include "stop.h"
 
 namespace gp {
@@ -61,5 +62,12 @@ struct GeometryNumbers {
 // Runs the geometry calculation exactly as the geometry button does (same checks,
 // same stops, same messages) and hands over its numbers instead of its texts.
 Outcome<GeometryNumbers> compute_geometry_numbers(const GearPairInput& input);
+
+// The sheet's texts and the numbers behind them from one run of the calculation.
+struct GeometrySheetAndNumbers {
+    GeometryResult sheet;
+    GeometryNumbers numbers;
+};
+Outcome<GeometrySheetAndNumbers> compute_geometry_sheet_and_numbers(const GearPairInput& input);
 
 }  // namespace gp

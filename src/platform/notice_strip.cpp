@@ -1,6 +1,7 @@
 #include "notice_strip.h"
 
 #include <QPalette>
+#include <QStringList>
 
 #include "qt_text.h"
 
@@ -45,12 +46,32 @@ void NoticeStrip::show_on(QWidget* window, const std::vector<std::string>& notic
 
 void NoticeStrip::show_notices(const std::vector<std::string>& notices) {
     notices_ = notices;
-    QString text;
-    for (const std::string& n : notices_) {
-        if (!text.isEmpty()) text += QLatin1Char('\n');
-        text += qt(n);
+    refresh();
+}
+
+void NoticeStrip::set_note(const std::string& text, const std::string& explanation) {
+    note_ = text;
+    explanation_ = explanation;
+    refresh();
+}
+
+void NoticeStrip::set_status(const std::string& text) {
+    status_ = text;
+    refresh();
+}
+
+void NoticeStrip::refresh() {
+    QStringList shown, tip;
+    if (!note_.empty()) {
+        shown << qt(note_);
+        tip << qt(note_);
+        if (!explanation_.empty()) tip << qt(explanation_);
     }
-    setText(text);
+    for (const std::string& n : notices_) shown << qt(n), tip << qt(n);
+    if (!status_.empty()) shown << qt(status_), tip << qt(status_);
+    lines_ = int(shown.size());
+    setText(shown.join(QLatin1Char('\n')));
+    setToolTip(tip.join(QLatin1Char('\n')));
     fit(layout_height_);
 }
 
@@ -59,7 +80,7 @@ void NoticeStrip::fit(int layout_height) {
     QWidget* window = parentWidget();
     const int width = window->width();
     ensurePolished();
-    added_ = notices_.empty() ? 0 : heightForWidth(width);
+    added_ = lines_ == 0 ? 0 : heightForWidth(width);
     setGeometry(0, layout_height, width, added_);
     setVisible(added_ > 0);
     window->setFixedHeight(layout_height + added_);

@@ -23,6 +23,11 @@ class NoticeStrip : public QLabel {
     // window back its own size.
     void show_notices(const std::vector<std::string>& notices);
     const std::vector<std::string>& notices() const { return notices_; }
+    // Around the notices: a lasting first line on what the window shows (a longer
+    // explanation in the tool tip), and a last line with the outcome of the
+    // window's last task (a saved file, say). An empty text removes the line.
+    void set_note(const std::string& text, const std::string& explanation = {});
+    void set_status(const std::string& text);
 
     // Places the strip under a layout `layout_height` pixels tall (the window's
     // own size at its zoom), as wide as the window, and makes the window as tall as
@@ -33,8 +38,12 @@ class NoticeStrip : public QLabel {
 
   private:
     explicit NoticeStrip(QWidget* window);
+    // The note, the notices and the status, one paragraph each.
+    void refresh();
 
     std::vector<std::string> notices_;
+    std::string note_, explanation_, status_;
+    int lines_ = 0;  // paragraphs shown
     int layout_height_ = 0;
     int added_ = 0;
 };

@@ -1,12 +1,15 @@
 #include "qt_report_dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <utility>
 
 #include "messages.h"
@@ -29,6 +32,19 @@ ReportPreviewDialog::ReportPreviewDialog(const ReportDocument& doc, QWidget* par
       QPrintPreviewDialog(PreviewPrinter::printer.get(), parent),
       doc_(doc) {
     setWindowTitle(qt(msg::output::preview_title(doc.title)));
+    // Sized to its screen (nine tenths of the room there), the page fit to width, so
+    // that a report reads without zooming.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect room = screen->availableGeometry();
+        resize(room.width() * 9 / 10, room.height() * 9 / 10);
+        move(room.center() - rect().center());
+    }
+    // Through the dialog's own action, so that its tool bar shows the fit chosen.
+    const QString fit_width = QCoreApplication::translate("QPrintPreviewDialog", "Fit width");
+    for (QAction* action : findChildren<QAction*>()) {
+        if (action->text() == fit_width) action->trigger();
+    }
     connect(this, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
         error_.clear();
         paint_report(doc_, *p, &error_);

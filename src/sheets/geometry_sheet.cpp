@@ -2,11 +2,13 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QLabel>
 #include <QPushButton>
 
 #include "geometry_report.h"
 #include "messages.h"
 #include "qt_text.h"
+#include "quantity_tips.h"
 #include "twips.h"
 
 namespace gp {
@@ -16,6 +18,10 @@ namespace {
 // The mesh picture's button stands right of 退出 in the sheet's button row, at the
 // height and width of the others, so that the four keep their places.
 constexpr ButtonPlace kMeshButton{6690, 735};
+
+// A broken limit's colour, and the property that marks such a label.
+const QColor kBrokenLimit(200, 0, 0);
+const char* const kFlagProperty = "gp_limit_broken";
 
 }  // namespace
 
@@ -43,6 +49,27 @@ GeometrySheetWindow::GeometrySheetWindow() : SheetWindow(geometry_sheet_layout()
     contour_->setShortcutContext(Qt::WindowShortcut);
     contour_->setShortcutVisibleInContextMenu(true);
     addAction(contour_);
+}
+
+void GeometrySheetWindow::show_limit_flags(const std::vector<LimitFlag>& flags) {
+    const LabelTexts& names = *geometry_sheet_layout().values;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        QLabel* label = value_label_at(i);
+        if (!label->property(kFlagProperty).toBool()) continue;
+        label->setPalette(QPalette());
+        label->setToolTip(qt(value_tip(names.entries()[i].first)));
+        label->setProperty(kFlagProperty, false);
+    }
+    for (const LimitFlag& flag : flags) {
+        QLabel* label = value_label_at(flag.label);
+        QPalette red = label->palette();
+        red.setColor(QPalette::WindowText, kBrokenLimit);
+        label->setPalette(red);
+        // A value can break one limit only, but it keeps its meaning above the why.
+        label->setToolTip(qt(value_tip(names.entries()[flag.label].first)) + QStringLiteral("\n") +
+                          qt(flag.why));
+        label->setProperty(kFlagProperty, true);
+    }
 }
 
 ReportDocument GeometrySheetWindow::report(const GearPairInput& form,

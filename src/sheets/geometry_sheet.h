@@ -3,8 +3,10 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "gear_pair_input.h"
+#include "geometry_limits.h"
 #include "geometry_result.h"
 #include "report_document.h"
 #include "report_stamp.h"
@@ -21,6 +23,10 @@ class GeometrySheetWindow : public SheetWindow {
     GeometrySheetWindow();
 
     void show_texts(const GeometryResult& result) { set_texts(result.labels); }
+    // Draws in red the values that break a limit, with the limit and why it
+    // matters in their tool tips; every other value in the sheet's own colour. On
+    // screen only: reports are built from the texts.
+    void show_limit_flags(const std::vector<LimitFlag>& flags);
     // The report of what the sheet shows, with the form's texts as typed.
     ReportDocument report(const GearPairInput& form, const ReportStamp& when) const;
 

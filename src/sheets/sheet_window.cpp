@@ -4,13 +4,19 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "messages.h"
+#include "notice_strip.h"
 #include "qt_text.h"
+#include "quantity_tips.h"
 #include "twips.h"
 #include "ui_font.h"
+#include "window_zoom.h"
 
 namespace gp {
 
@@ -79,6 +85,9 @@ SheetWindow::SheetWindow(const SheetLayout& layout) : layout_(layout) {
     setTabOrder(exit, save);
     back->setFocus();
     add_actions();
+    // Esc leaves the sheet the way 返回 does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, back,
+            &QPushButton::click);
 }
 
 void SheetWindow::add_actions() {
@@ -159,6 +168,43 @@ void SheetWindow::add_value(std::size_t position, int left, int top, int width, 
         throw std::logic_error("a value label of the sheet's table has two rows");
     const char* name = layout_.values->entries()[position].first.c_str();
     values_[position] = add_label(name, {}, left, top, width, height);
+    values_[position]->setToolTip(qt(value_tip(name)));
+}
+
+void SheetWindow::set_note(const std::string& text, const std::string& explanation) {
+    NoticeStrip* strip = NoticeStrip::of(this, !text.empty());
+    if (!strip) return;
+    strip->set_note(text, explanation);
+    fit_strip();
+}
+
+void SheetWindow::set_status(const std::string& text) {
+    NoticeStrip* strip = NoticeStrip::of(this, !text.empty());
+    if (!strip) return;
+    strip->set_status(text);
+    fit_strip();
+}
+
+QLabel* SheetWindow::strip() const {
+    return NoticeStrip::of(const_cast<SheetWindow*>(this), false);
+}
+
+void SheetWindow::fit_strip(bool rescale) {
+    NoticeStrip* strip = NoticeStrip::of(this, false);
+    if (!strip) return;
+    // The layout's height at the zoom the window's width shows.
+    const double zoom = double(width()) / px(layout_.inner_width);
+    strip->fit(int(std::lround(px(layout_.inner_height) * zoom)));
+
+    // The zoom fitted the layout to the screen; with the strip below it the window
+    // may no longer fit, and is then drawn smaller once more.
+    const QScreen* on = screen();
+    if (!on || !rescale) return;
+    const int frame = isVisible() ? frameGeometry().height() - this->height() : 0;
+    const int room = on->availableGeometry().height() - frame;
+    if (this->height() <= room) return;
+    zoom_window(this, std::max(0.5, zoom * room / this->height()));
+    fit_strip(false);
 }
 
 QPushButton* SheetWindow::button(SheetButton which) const {

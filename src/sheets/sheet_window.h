@@ -1,7 +1,12 @@
 // A result sheet window: caption labels, value labels and the four buttons, laid out
-// from its row table. The sheet shows ready-made texts and computes nothing.
+// from its row table. The sheet shows ready-made texts and computes nothing. Each
+// value tells its meaning, symbol and unit in its tool tip; Esc leaves the sheet
+// as 返回 does. Under the layout, a strip says what the figures cannot (the case a
+// strength sheet used, that a report was appended): it appears only when it has
+// something to say, and the layout above keeps its size and place.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <cstddef>
@@ -49,6 +54,19 @@ class SheetWindow : public QWidget {
     void set_texts(const LabelTexts& texts);
     // Every value label's current text, in the sheet's table.
     LabelTexts texts() const;
+
+    // The notice strip's first line, a lasting note on what the sheet shows (with
+    // a longer explanation in its tool tip), and its last, the outcome of the last
+    // task; an empty text removes the line.
+    void set_note(const std::string& text, const std::string& explanation = {});
+    void set_status(const std::string& text);
+    // The notice strip under the layout, nullptr while the sheet has had nothing to
+    // say.
+    QLabel* strip() const;
+    // Lays the strip out under the layout at the window's present zoom and makes
+    // the window as tall as both, drawing it smaller when both would not fit on
+    // the screen (`rescale`); called again once the zoom has changed.
+    void fit_strip(bool rescale = true);
 
   signals:
     // The window's own close button was pressed; the shell decides what follows.

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "messages.h"
 #include "strength_report.h"
 
 namespace gp {
@@ -14,6 +15,9 @@ void StrengthSheetWindow::show_texts(const StrengthResult& result) {
     if (result.sheet != kind_)
         throw std::invalid_argument("a strength result shown on another case's sheet");
     set_texts(result.labels);
+    // Which of the three cases the figures come from, in words under the layout.
+    const auto index = static_cast<std::size_t>(kind_);
+    set_note(msg::tips::kStrengthCases[index], msg::tips::kStrengthCaseDetails[index]);
 }
 
 StrengthResult StrengthSheetWindow::shown(const SingleDiameters& kept) const {

@@ -16,8 +16,8 @@ class StrengthSheetWindow : public SheetWindow {
     explicit StrengthSheetWindow(StrengthSheet kind);
 
     StrengthSheet kind() const { return kind_; }
-    // The texts of a result of this sheet's case; another sheet's result is a
-    // programming error (std::invalid_argument).
+    // The texts of a result of this sheet's case, and the case in words under the
+    // layout; another sheet's result is a programming error (std::invalid_argument).
     void show_texts(const StrengthResult& result);
     // What the sheet shows, with the diameters of its calculation beside it (a
     // sheet shows only their rounded texts, so the input form keeps them).

@@ -10,5 +10,5 @@ add_library(gearpair_sheet_windows STATIC
 )
 set_target_properties(gearpair_sheet_windows PROPERTIES AUTOMOC ON)
 target_include_directories(gearpair_sheet_windows PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(gearpair_sheet_windows PUBLIC gearpair_reports gearpair_look gearpair_platform
+target_link_libraries(gearpair_sheet_windows PUBLIC gearpair_reports gearpair_geometry gearpair_look gearpair_platform
                                                     Qt6::Widgets)

@@ -10,7 +10,9 @@
 #include <QRadioButton>
 #include <array>
 
+#include "messages.h"
 #include "qt_text.h"
+#include "quantity_tips.h"
 #include "twips.h"
 #include "ui_font.h"
 #include "window_zoom.h"
@@ -35,6 +37,7 @@ void add_caption(QWidget* frame, const char* text, QWidget* field, int left, int
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(side | Qt::AlignVCenter);
     label->setBuddy(field);
+    label->setToolTip(field->toolTip());  // the caption explains its field too
     place(label, left, top, width, kFieldHeight);
 }
 
@@ -90,6 +93,8 @@ QLineEdit* InputForm::add_field(QWidget* frame, Text text, int left, int top, in
     auto* edit = new QLineEdit(frame);
     const std::size_t index = input_field_index(text);
     edit->setObjectName(qt(kInputFields[index].name));
+    // Meaning, symbol and unit; the caption is kept as the form has always read.
+    edit->setToolTip(qt(field_tip(kInputFields[index].name)));
     fields_[index] = edit;
     place(edit, left, top, width, kFieldHeight);
     return edit;
@@ -162,6 +167,8 @@ void InputForm::build_option_frame() {
     dx2_ = new QRadioButton(QStringLiteral("按等噪音分配变位系数"), frame);
     dx2_->setObjectName(QStringLiteral("dx2"));
     place(dx2_, 4440, 360, 2175, 255);
+    dx1_->setToolTip(qt(msg::tips::kEqualStrength));
+    dx2_->setToolTip(qt(msg::tips::kEqualNoise));
 }
 
 void InputForm::build_buttons() {

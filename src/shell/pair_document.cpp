@@ -5,16 +5,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
-#include <QKeyEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QUndoCommand>
 #include <QUndoStack>
 #include <algorithm>
@@ -146,8 +145,9 @@ PairDocument::PairDocument(InputForm& form, MessageBoxes& boxes, FileDialogs& di
 void PairDocument::build_menus() {
     QMenuBar* bar = form_.menuBar();
     file_menu_ = bar->addMenu(qt(msg::pair_file::kFileMenu));
-    file_menu_->addAction(qt(msg::editing::kNewAction), QKeySequence::New, this,
-                          &PairDocument::new_document)
+    file_menu_
+        ->addAction(qt(msg::editing::kNewAction), QKeySequence::New, this,
+                    &PairDocument::new_document)
         ->setObjectName(QStringLiteral("new"));
     file_menu_->addAction(qt(msg::pair_file::kOpenAction), QKeySequence::Open, this,
                           &PairDocument::open);
@@ -296,12 +296,12 @@ void PairDocument::refresh_edit_actions() {
     const DocumentState now = current();
     const bool typing = now != settled_;
     undo_->setEnabled(typing || history_->canUndo());
-    undo_->setText(qt(msg::editing::undo_action(
-        typing ? typing_step(settled_.form, now.form) : s(history_->undoText()))));
+    undo_->setText(qt(msg::editing::undo_action(typing ? typing_step(settled_.form, now.form)
+                                                       : s(history_->undoText()))));
     // Typing not yet a step would discard what could be redone.
     redo_->setEnabled(!typing && history_->canRedo());
-    redo_->setText(qt(msg::editing::redo_action(redo_->isEnabled() ? s(history_->redoText())
-                                                                   : std::string())));
+    redo_->setText(qt(
+        msg::editing::redo_action(redo_->isEnabled() ? s(history_->redoText()) : std::string())));
 }
 
 bool PairDocument::new_document() {
@@ -362,8 +362,12 @@ bool PairDocument::open_file(const QString& path) {
     std::size_t chosen = 0;
     if (rows.size() > 1) {
         std::vector<std::string> items;
+        // Rows that differ only in their split rule or numbers are told apart.
         for (const PairRow& row : rows) {
-            items.push_back(msg::pair_file::row_item(row.line, row.input.th1, row.input.th2));
+            const GearPairInput& in = row.input;
+            items.push_back(msg::tips::row_item(row.line, in.cs1z1, in.cs2z2, in.fmn, in.zxja,
+                                                in.lxjbt, in.rule == ShiftRule::EqualStrength,
+                                                in.th1, in.th2));
         }
         const auto index = dialogs_.choose_row(msg::pair_file::kChooseRow, items);
         if (!index || *index < 0 || std::size_t(*index) >= rows.size()) return false;
@@ -375,28 +379,37 @@ bool PairDocument::open_file(const QString& path) {
     return true;
 }
 
+QString PairDocument::start_folder() const {
+    // The open file's folder, else that of the file last opened or saved, else home;
+    // never a folder that is not there.
+    QStringList candidates;
+    if (!path_.isEmpty()) candidates << QFileInfo(path_).absolutePath();
+    const QStringList recent = preferences_.recent_files();
+    if (!recent.isEmpty()) candidates << QFileInfo(recent.front()).absolutePath();
+    for (const QString& folder : candidates) {
+        if (QFileInfo(folder).isDir()) return folder;
+    }
+    return QDir::homePath();
+}
+
 bool PairDocument::open() {
     if (!may_replace_texts()) return false;
-    const QStringList recent = preferences_.recent_files();
-    const QString folder =
-        !path_.isEmpty()    ? QFileInfo(path_).absolutePath()
-        : !recent.isEmpty() ? QFileInfo(recent.front()).absolutePath()
-                            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const auto path = dialogs_.open_path(s(folder));
+    const auto path = dialogs_.open_path(s(start_folder()));
     return path && open_file(qt(*path));
 }
 
 bool PairDocument::save() { return path_.isEmpty() ? save_as() : write_row(); }
 
 bool PairDocument::save_as() {
-    const QString folder = path_.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : QFileInfo(path_).absolutePath();
     // A file of several pairs is not proposed: it would take this pair alone.
     const QString name =
         path_.isEmpty() || rows_ > 1 ? suggested_name(form_.read()) : QFileInfo(path_).fileName();
-    const auto path = dialogs_.save_path(s(QDir(folder).filePath(name)));
-    return path && write_to(qt(*path));
+    const auto chosen = dialogs_.save_path(s(QDir(start_folder()).filePath(name)));
+    if (!chosen) return false;
+    // A name without a suffix becomes a pair file the open dialog lists.
+    QString path = qt(*chosen);
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+    return write_to(path);
 }
 
 bool PairDocument::write_row() {

@@ -102,6 +102,7 @@ class PairDocument : public QObject {
     void build_menus();
     void refresh_recent_files();
     void refresh_title();
+    QString start_folder() const;
     // 另存为: the pair alone in a file of its own.
     bool write_to(const QString& path);
     bool write_to(const QString& path, const std::string& bytes, int line, std::size_t rows);

@@ -22,12 +22,13 @@ void print_report(const ReportDocument& doc, DesktopServices& desktop) {
     }
 }
 
-void save_report(const ReportDocument& doc, ReportKind kind, DesktopServices& desktop) {
+bool save_report(const ReportDocument& doc, ReportKind kind, DesktopServices& desktop) {
     const SaveOutcome out = desktop.files.append(kind, report_file_bytes(doc));
-    if (out.saved) return;
+    if (out.saved) return true;
     desktop.boxes.show(msg::kNoticeTitle,
                        msg::shell::not_saved(desktop.files.path(kind), out.reason),
                        MessageIcon::Warning);
+    return false;
 }
 
 }  // namespace gp

@@ -16,6 +16,7 @@
 
 #include "contour_window.h"
 #include "geometry_calculation.h"
+#include "geometry_limits.h"
 #include "geometry_numbers.h"
 #include "geometry_sheet.h"
 #include "impossible_inputs.h"
@@ -173,8 +174,8 @@ void Shell::apply_zoom() {
     zoom_application(percent);
     zoom_main_window(form_.get(), form_->body(), percent);
     if (mesh_) mesh_->set_zoom(percent);
-    if (geometry_) zoom_to_fit(geometry_.get(), percent);
-    if (strength_) zoom_to_fit(strength_.get(), percent);
+    if (geometry_) zoom_sheet(geometry_.get());
+    if (strength_) zoom_sheet(strength_.get());
     if (contour_) contour_->set_zoom(percent);
     if (rating_) rating_->zoom(percent);
 }
@@ -206,6 +207,11 @@ void Shell::open_rating() {
     rating_->show();
     rating_->raise();
     rating_->activateWindow();
+}
+
+void Shell::zoom_sheet(SheetWindow* sheet) {
+    zoom_to_fit(sheet, document_->zoom_percent());
+    sheet->fit_strip();
 }
 
 void Shell::connect_sheet(SheetWindow* sheet) {
@@ -274,14 +280,14 @@ std::optional<Result> Shell::calculate(Check check,
 
 void Shell::compute_geometry() {
     if (state_ != ShellState::Input) return;
-    const auto result = calculate(check_for_geometry, gp::compute_geometry);
+    const auto result = calculate(check_for_geometry, compute_geometry_sheet_and_numbers);
     if (!result) return;
     // Switch to the sheet: load it once, hide the form, show the sheet, then
     // write its texts.
     if (!geometry_) {
         geometry_ = std::make_unique<GeometrySheetWindow>();
         connect_sheet(geometry_.get());
-        zoom_to_fit(geometry_.get(), document_->zoom_percent());
+        zoom_sheet(geometry_.get());
         connect(geometry_->carry_shift_action(), &QAction::triggered, this,
                 &Shell::carry_shift_into_form);
         connect(geometry_->mesh_button(), &QPushButton::clicked, this, &Shell::open_mesh_picture);
@@ -290,7 +296,9 @@ void Shell::compute_geometry() {
     }
     form_->hide();
     geometry_->show();
-    geometry_->show_texts(*result);
+    geometry_->show_texts(result->sheet);
+    geometry_->show_limit_flags(geometry_limit_flags(result->numbers));
+    geometry_->set_status({});
     NoticeStrip::show_on(geometry_.get(), notices_for(form_->read(), CalculationKind::Geometry));
     // The form's texts behind the sheet, for the mesh picture (the form is unchanged
     // since it was read).
@@ -307,7 +315,7 @@ void Shell::compute_strength() {
     // A strength sheet is always loaded afresh: returning discarded the last one.
     strength_ = std::make_unique<StrengthSheetWindow>(result.sheet);
     connect_sheet(strength_.get());
-    zoom_to_fit(strength_.get(), document_->zoom_percent());
+    zoom_sheet(strength_.get());
     form_->hide();
     strength_->show();
     strength_->show_texts(result);
@@ -390,12 +398,12 @@ void Shell::save_sheet() {
     const ReportKind kind =
         state_ == ShellState::GeometrySheet ? ReportKind::Geometry : ReportKind::Strength;
     if (const auto doc = sheet_report()) {
-        guarded(
-            [&] {
-                save_report(*doc, kind, desktop_);
-                return true;
-            },
-            msg::shell::kTaskSave);
+        const auto saved =
+            guarded([&] { return save_report(*doc, kind, desktop_); }, msg::shell::kTaskSave);
+        // No box to close: the sheet says where the report went.
+        shown_sheet()->set_status(saved && *saved
+                                      ? msg::tips::report_appended(desktop_.files.path(kind))
+                                      : std::string());
     }
 }
 

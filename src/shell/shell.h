@@ -95,6 +95,8 @@ class Shell : public QObject {
     void exit_program();
     void apply_zoom();
     void build_compute_menu();
+    // A sheet at the zoom, its strip under its layout.
+    void zoom_sheet(SheetWindow* sheet);
 
     void connect_sheet(SheetWindow* sheet);
     SheetWindow* shown_sheet() const;

@@ -2,7 +2,9 @@
 // exported PDF holds them, and a chosen page range prints only those pages.
 #include <QApplication>
 #include <QFile>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,6 +64,11 @@ class ReportDialogsTest : public QObject {
         QFETCH(int, pages);
         ReportPreviewDialog preview(doc, nullptr);
         QCOMPARE(preview.page_count(), pages);
+        // It opens nearly as large as the screen, the page as wide as the window.
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(room.contains(preview.geometry()) && preview.width() >= room.width() * 8 / 10);
+        QCOMPARE(preview.findChild<QPrintPreviewWidget*>()->zoomMode(),
+                 QPrintPreviewWidget::FitToWidth);
         QVERIFY(preview.error().isEmpty());
         QCOMPARE(report_page_count(doc, *default_report_printer(doc.title)), pages);
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QRadioButton>
 #include <QUndoStack>
+#include <fstream>
 
 #include "pair_document.h"
 #include "pair_file.h"
@@ -83,13 +84,9 @@ class EditHistoryTest : public QObject {
     void opening_and_new_are_steps_and_new_asks_first() {
         QTemporaryDir dir;
         const QString path = dir.filePath("p.csv");
-        FormTexts in = spur_example();
         GearPairInput pair;
-        for (const auto& [name, text] : in) pair.*find_input_field(name)->text = text;
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(write_pair_file(pair)));
-        file.close();
+        for (const auto& [name, text] : spur_example()) pair.*find_input_field(name)->text = text;
+        std::ofstream(path.toStdString(), std::ios::binary) << write_pair_file(pair);
 
         ShellHarness h;
         h.type("jd1", "before");

@@ -128,7 +128,7 @@ class PairFilesTest : public QObject {
         h.fill(spur_example());
         const QString a = dir_.filePath("kept.csv");
         h.file_dialogs.save_paths = {a.toStdString(),
-                                dir_.filePath("no/such/folder/x.csv").toStdString()};
+                                     dir_.filePath("no/such/folder/x.csv").toStdString()};
         QVERIFY(h.shell().document()->save());
         const std::string before = read_bytes(a);
         h.type("th1", "changed");
@@ -184,7 +184,8 @@ class PairFilesTest : public QObject {
         plain.file_dialogs.open_paths = {a.toStdString()};
         const FormTexts typed = plain.texts();
         QVERIFY(!plain.shell().document()->open());
-        QCOMPARE(plain.file_dialogs.asked, std::vector<std::string>{"保存对未命名的齿轮副的修改吗？"});
+        QCOMPARE(plain.file_dialogs.asked,
+                 std::vector<std::string>{"保存对未命名的齿轮副的修改吗？"});
         QCOMPARE(plain.texts(), typed);
         plain.file_dialogs.asked.clear();
         plain.click(FormButton::Exit);
@@ -262,8 +263,10 @@ class PairFilesTest : public QObject {
         QVERIFY(!h.shell().open_file(path));  // cancelled: nothing loaded
         QCOMPARE(h.field("zxja")->text(), QString());
         QCOMPARE(h.file_dialogs.row_items,
-                 (std::vector<std::string>{"第2行：A-1 / A-2", "第4行：B\n1 / B-2",
-                                           "第6行：（无图号） / （无图号）"}));
+                 (std::vector<std::string>{
+                     "第2行：z —/—，mn —，a 50，β —，等强度分配，A-1 / A-2",
+                     "第4行：z —/—，mn —，a 60，β —，等强度分配，B\n1 / B-2",
+                     "第6行：z —/—，mn —，a 70，β —，等强度分配，（无图号） / （无图号）"}));
         QVERIFY(h.shell().open_file(path));
         QCOMPARE(h.field("zxja")->text(), QStringLiteral("60"));
         QCOMPARE(h.field("th1")->text(), QStringLiteral("B\n1"));

@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QToolTip>
+#include <algorithm>
 
 #include "manual_window.h"
 #include "contour_view.h"
@@ -174,6 +176,36 @@ bool contour_window(ShellHarness& h, const FormTexts& form, QPointF pick, const 
     ok &= !w->save_picture(folder.filePath(QString::fromUtf8(name) + QStringLiteral("-page.png")))
                .has_value();
     w->close();
+}
+
+// A pinion of 8 teeth without profile shift: the geometry sheet draws the values
+// beyond their limits in red; the undercut's tool tip is open.
+bool limits_sheet(ShellHarness& h, const QDir& folder, const char* name) {
+    FormTexts form = spur_example();
+    form["cs1z1"] = "8";
+    form["zxja"] = "48";
+    form["xng1"] = "0";
+    form["xng2"] = "0";
+    h.fill(form);
+    h.click(FormButton::ComputeGeometry);
+    GeometrySheetWindow* jg = h.shell().geometry_sheet();
+    if (!jg || !jg->isVisible()) return false;
+    QLabel* undercut = jg->value_label("zmin1");
+    const QPoint at = undercut->mapTo(jg, undercut->rect().topLeft());
+    QToolTip::showText(jg->mapToGlobal(at), undercut->toolTip(), undercut);
+    QApplication::processEvents();
+    QPixmap shot = jg->grab();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->inherits("QTipLabel") && w->isVisible()) {
+            // Above the value, clear of the rows below it, and inside the picture as a
+            // tip is kept on its screen.
+            const int left = std::clamp(at.x(), 0, std::max(0, shot.width() - w->width()));
+            QPainter(&shot).drawPixmap(QPoint(left, at.y() - w->height() - 2), w->grab());
+        }
+    }
+    QToolTip::hideText();
+    const bool ok = shot.save(folder.filePath(QString::fromUtf8(name) + QStringLiteral(".png")));
+    h.click(jg->button(SheetButton::Return));
     return ok;
 }
 
@@ -233,6 +265,7 @@ int main(int argc, char* argv[]) {
     } else {
         ok = false;
     }
+    ok &= limits_sheet(h, folder, "geometry-sheet-limits");
     ok &= strength_sheet(h, spur_example(), folder, "strength-sheet-jg1");
     ok &= strength_sheet(h, helical_jg2(), folder, "strength-sheet-jg2");
     ok &= strength_sheet(h, helical_jg3(), folder, "strength-sheet-jg3");
