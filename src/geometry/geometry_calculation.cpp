@@ -198,11 +198,12 @@ Outcome<GeometrySheetAndNumbers> compute_geometry_sheet_and_numbers(const GearPa
     if (auto failure = check_for_geometry(input)) {
         return Stop{failure->message, failure->detail};
     }
-    return run_to_outcome([&input] {
+    auto outcome = run_to_outcome([&input] {
         return computed(input, [](const GeometryInputs& in, const GeometryQuantities& q) {
             return GeometrySheetAndNumbers{geometry_texts(q), geometry_numbers(in, q)};
         });
     });
+    return with_impossible_values_named(std::move(outcome), input, CalculationKind::Geometry);
 }
 
 }  // namespace gp

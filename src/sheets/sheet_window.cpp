@@ -185,6 +185,11 @@ void SheetWindow::set_status(const std::string& text) {
     fit_strip();
 }
 
+void SheetWindow::show_notices(const std::vector<std::string>& notices) {
+    NoticeStrip::show_on(this, notices);
+    fit_strip();
+}
+
 QLabel* SheetWindow::strip() const {
     return NoticeStrip::of(const_cast<SheetWindow*>(this), false);
 }

@@ -60,6 +60,8 @@ class SheetWindow : public QWidget {
     // task; an empty text removes the line.
     void set_note(const std::string& text, const std::string& explanation = {});
     void set_status(const std::string& text);
+    // The calculation's notices in the strip, the window kept on its screen.
+    void show_notices(const std::vector<std::string>& notices);
     // The notice strip under the layout, nullptr while the sheet has had nothing to
     // say.
     QLabel* strip() const;

@@ -299,7 +299,7 @@ void Shell::compute_geometry() {
     geometry_->show_texts(result->sheet);
     geometry_->show_limit_flags(geometry_limit_flags(result->numbers));
     geometry_->set_status({});
-    NoticeStrip::show_on(geometry_.get(), notices_for(form_->read(), CalculationKind::Geometry));
+    geometry_->show_notices(notices_for(form_->read(), CalculationKind::Geometry));
     // The form's texts behind the sheet, for the mesh picture (the form is unchanged
     // since it was read).
     geometry_->keep_form(form_->read());
@@ -319,7 +319,7 @@ void Shell::compute_strength() {
     form_->hide();
     strength_->show();
     strength_->show_texts(result);
-    NoticeStrip::show_on(strength_.get(), notices_for(form_->read(), CalculationKind::Strength));
+    strength_->show_notices(notices_for(form_->read(), CalculationKind::Strength));
     state_ = ShellState::StrengthSheet;
 }
 

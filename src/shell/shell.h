@@ -94,7 +94,6 @@ class Shell : public QObject {
     // Every window.
     void exit_program();
     void apply_zoom();
-    void build_compute_menu();
     // A sheet at the zoom, its strip under its layout.
     void zoom_sheet(SheetWindow* sheet);
 

@@ -176,6 +176,7 @@ bool contour_window(ShellHarness& h, const FormTexts& form, QPointF pick, const 
     ok &= !w->save_picture(folder.filePath(QString::fromUtf8(name) + QStringLiteral("-page.png")))
                .has_value();
     w->close();
+    return ok;
 }
 
 // A pinion of 8 teeth without profile shift: the geometry sheet draws the values
