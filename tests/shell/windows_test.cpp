@@ -2,6 +2,7 @@
 // layout in which nothing is cut off and nothing overlaps.
 #include <QAction>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -10,15 +11,17 @@
 #include <memory>
 #include <set>
 
+#include "contour_window.h"
+#include "manual_window.h"
 #include "mesh_window.h"
 #include "messages.h"
 #include "notice_strip.h"
-#include "contour_window.h"
+#include "qt_message_boxes.h"
 #include "rating_window.h"
 #include "shell_harness.h"
-#include "window_zoom.h"
 #include "twips.h"
 #include "ui_font.h"
+#include "window_zoom.h"
 
 using namespace gp;
 using namespace gp::testing;
@@ -297,6 +300,29 @@ class WindowsTest : public QObject {
                          qPrintable(b->text()));
             }
         }
+    }
+
+    // At the largest zoom the program's dialogs stay on the screen too: a stop with
+    // the longest explanation a check gives, and the manual opened from 帮助.
+    void dialogs_stay_on_the_screen_at_the_largest_zoom() {
+        const int percent = kZoomSteps[std::size(kZoomSteps) - 1];
+        zoom_application(percent);
+        ShellHarness h;
+        const QRect room = h.form().screen()->availableGeometry();
+        std::string fields;
+        for (const InputField& f : kInputFields) fields += std::string(f.name) + "、";
+        const auto box = make_message_box(msg::kNoticeTitle, msg::kLettersOrSymbols,
+                                          MessageIcon::None, &h.form(), fields + fields);
+        box->show();
+        QApplication::processEvents();
+        QVERIFY2(box->width() <= room.width() && box->height() <= room.height(),
+                 qPrintable(QString::number(box->width()) + "x" + QString::number(box->height())));
+        box->close();
+        ManualWindow manual(&h.form());
+        manual.open_at(QStringLiteral("zxja"), &h.form());
+        QApplication::processEvents();
+        QVERIFY(room.contains(manual.frameGeometry()));
+        zoom_application(100);
     }
 
     // The mesh window at each zoom of the 视图 menu: at most 90 % of its screen,
