@@ -1464,8 +1464,8 @@ inline constexpr const char* kStrengthCases[] = {
 inline constexpr const char* kStrengthCaseDetails[] = {
     "按直齿轮计算：齿形系数取当量直齿轮的，并计齿面滑动阻力系数。",
     "按斜齿轮计算：齿根弯曲应力计入倾斜接触系数，螺旋角系数为两齿轮共用的一个值。",
-    "按斜齿轮计算：轴面重合度大于 1.1 时齿根弯曲应力计入螺旋角系数，否则计入倾斜接触"
-    "系数；倾斜接触系数为两齿轮共用的一个值。",
+    ("按斜齿轮计算：轴面重合度大于 1.1 时齿根弯曲应力计入螺旋角系数，否则计入倾斜接触"
+     "系数；倾斜接触系数为两齿轮共用的一个值。"),
 };
 
 // One row of a file with several pairs: its line, the pair's numbers as typed and
