@@ -96,12 +96,7 @@ ContourWindow::ContourWindow(FormReader read_form, FormWriter write_form, Deskto
     split->setStretchFactor(1, 0);
     split->setSizes({800, 280});
 
-    message_ = new QLabel;
-    message_->setWordWrap(true);
-    message_->setTextFormat(Qt::PlainText);
-    QPalette red = message_->palette();
-    red.setColor(QPalette::WindowText, kFaultColour);
-    message_->setPalette(red);
+    message_ = new_fault_label();
     message_->hide();
     picked_ = new QLabel(qt(msg::contour::kNothingPicked));
     picked_->setTextFormat(Qt::PlainText);

@@ -190,12 +190,7 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
     split->setStretchFactor(1, 2);
     split->setSizes({700, 460});
 
-    faults_ = new QLabel;
-    faults_->setWordWrap(true);
-    faults_->setTextFormat(Qt::PlainText);
-    QPalette red = faults_->palette();
-    red.setColor(QPalette::WindowText, kFaultColour);
-    faults_->setPalette(red);
+    faults_ = new_fault_label();
     faults_->setText(scene_.refusal.isEmpty() ? scene_.faults.join(QLatin1Char('\n'))
                                               : scene_.refusal);
     faults_->setVisible(!faults_->text().isEmpty());

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLabel>
+#include <QPalette>
 #include <algorithm>
 
 #include "ui_font.h"
@@ -20,6 +22,18 @@ inline QFont plot_font(double pixels) {
     QFont f = ui_font();
     f.setPixelSize(std::clamp(static_cast<int>(pixels + 0.5), 9, 400));
     return f;
+}
+
+// The line under a chart that says what is wrong with the drawn pair: plain text,
+// wrapped, in the faults' red.
+inline QLabel* new_fault_label() {
+    auto* label = new QLabel;
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, kFaultColour);
+    label->setPalette(red);
+    return label;
 }
 
 }  // namespace gp
