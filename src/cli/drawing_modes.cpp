@@ -1,9 +1,7 @@
 #include "drawing_modes.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -16,6 +14,7 @@
 #include "mesh_figures.h"
 #include "messages/cli.h"
 #include "messages/profile.h"
+#include "option_number.h"
 #include "outline_csv.h"
 #include "outline_dxf.h"
 #include "outline_svg.h"
@@ -56,15 +55,6 @@ bool read_input(const std::string& file, std::string& text) {
     buf << in.rdbuf();
     text = buf.str();
     return !in.bad();
-}
-
-// A tolerance in mm: a whole decimal number, positive and finite.
-bool parse_tolerance(const std::string& text, double& value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtod(text.c_str(), &end);
-    return end == text.c_str() + text.size() && errno == 0 && std::isfinite(value) && value > 0.0;
 }
 
 bool write_file(const std::filesystem::path& path, const std::string& bytes) {
@@ -210,9 +200,15 @@ int run_drawing_mode(const std::vector<std::string>& args, std::ostream& out, st
                     return usage(err, msg::cli::bad_value(a, v));
                 }
             } else if (a == "--tolerance") {
-                if (!parse_tolerance(v, req.options.tolerance)) {
+                // A chord tolerance in mm, positive.
+                const auto tolerance = option_number(a, v);
+                if (const auto* problem = std::get_if<std::string>(&tolerance)) {
+                    return usage(err, *problem);
+                }
+                if (!(std::get<double>(tolerance) > 0.0)) {
                     return usage(err, msg::cli::bad_tolerance(v));
                 }
+                req.options.tolerance = std::get<double>(tolerance);
             } else if (a == "--out") {
                 if (v.empty()) return usage(err, msg::cli::kEmptyOut);
                 req.out_dir = v;

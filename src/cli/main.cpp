@@ -1,7 +1,7 @@
 // gearpair-cli: the batch tool over the same calculations as the desktop program.
 #include <algorithm>
-#include <charconv>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "batch_input.h"
@@ -21,6 +22,7 @@
 #include "drawing_modes.h"
 #include "messages/cli.h"
 #include "messages/rating.h"
+#include "option_number.h"
 #include "system_clock.h"
 
 namespace {
@@ -32,12 +34,15 @@ int usage_error(const std::string& what) {
 
 constexpr int kMaxJobs = 1024;
 
-// A whole number of threads from 1 to kMaxJobs, or 0.
-int jobs_from(std::string_view text) {
-    int n = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (ec != std::errc() || end != text.data() + text.size() || n < 1 || n > kMaxJobs) return 0;
-    return n;
+// A whole number of threads from 1 to kMaxJobs, or the usage text that says why not.
+std::variant<int, std::string> jobs_from(std::string_view text) {
+    const auto number = gp::option_number("--jobs", text);
+    if (const auto* problem = std::get_if<std::string>(&number)) return *problem;
+    const double n = std::get<double>(number);
+    if (n != std::floor(n) || n < 1 || n > kMaxJobs) {
+        return gp::msg::cli::bad_jobs(kMaxJobs, std::string(text));
+    }
+    return static_cast<int>(n);
 }
 
 // Standard input can be read only once, and the whole text is checked before any
@@ -116,10 +121,9 @@ int main(int argc, char** argv) {
             } else {
                 value = std::string_view(a).substr(7);
             }
-            jobs = jobs_from(value);
-            if (jobs == 0) {
-                return usage_error(gp::msg::cli::bad_jobs(kMaxJobs, std::string(value)));
-            }
+            const auto read = jobs_from(value);
+            if (const auto* problem = std::get_if<std::string>(&read)) return usage_error(*problem);
+            jobs = std::get<int>(read);
         } else if (a == "--time") {
             if (i + 1 == args.size()) return usage_error(gp::msg::cli::kTimeNeedsTime);
             fixed_time = gp::parse_local_time(args[++i]);
