@@ -10,6 +10,10 @@
 
 namespace gp {
 
+// The form takes the driving torque nj in kgf·m, the rating works in N·m: one
+// kilogram-force is 9.80665 N by definition (standard gravity).
+inline constexpr double kNewtonMetresPerKgfMetre = 9.80665;
+
 struct RatingInputs {
     std::string n1;              // pinion speed, 1/min (required)
     std::string KA;              // application factor

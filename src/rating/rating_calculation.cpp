@@ -312,7 +312,7 @@ Outcome<RatedPair> rated_pair_of(const GearPairInput& form) {
     const GeometryNumbers& n = std::get<GeometryNumbers>(geometry);
     return run_to_outcome([&] {
         RatedPair p;
-        p.T1 = strict_number(form.nj, "nj").value_or(0.0) * 9.80665;
+        p.T1 = strict_number(form.nj, "nj").value_or(0.0) * kNewtonMetresPerKgfMetre;
         const GearPairOf<const std::string*> fillets = {&form.cgyj1, &form.cgyj2};
         for (int i = 0; i < kGears; ++i) {
             const auto radius = strict_number(*fillets[i], i == 0 ? "cgyj1" : "cgyj2");
