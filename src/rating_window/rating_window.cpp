@@ -54,7 +54,6 @@ std::size_t index_of(std::string RatingInputs::*text) {
     throw std::logic_error("not a rating input");
 }
 
-constexpr const char* kClasses[] = {"", "St", "V", "GG", "GGG", "GTS", "Eh", "IF", "NT", "NV"};
 
 // A number typed in the form, as the page shows it.
 std::string shown_text(const std::string& typed) {
@@ -148,7 +147,10 @@ QWidget* RatingWindow::build_input_page() {
                 if (key == "mat") {
                     auto* combo = new QComboBox;
                     combo->setEditable(true);
-                    for (const char* c : kClasses) combo->addItem(QString::fromLatin1(c));
+                    combo->addItem(QString());
+                    for (const char* c : rating::kMaterialClassNames) {
+                        combo->addItem(QString::fromLatin1(c));
+                    }
                     combo->setObjectName(qt(column));
                     combo->setToolTip(qt(t.tip));
                     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -211,7 +213,10 @@ QWidget* RatingWindow::build_input_page() {
                               .first;
     right->addWidget(material);
     right->addWidget(group(text::kGroupSurface, "surface", {"nu40", "Ra", "RzF"}, true).first);
-    right->addWidget(group(text::kGroupStructure, "structure", {"sR"}, true).first);
+    right->addWidget(group(text::kGroupStructure, "structure", {"sR", "HB"}, true).first);
+    right->addWidget(group(text::kGroupShaft, "shaft",
+                           {"shaft", "l", "s", "dsh", "hmod", "k"}, false)
+                         .first);
     right->addStretch(1);
 
     auto* scroller = new QScrollArea;

@@ -28,7 +28,7 @@ std::optional<double> root_value(const RatingResult& r, const std::string& key, 
     if (key == "E") return g.E;
     if (key == "G") return g.G;
     if (key == "H") return g.H;
-    if (key == "alpha_Fan") return g.alpha_Fan * 180.0 / std::numbers::pi;
+    if (key == "alpha_Fan" && g.alpha_Fan) return *g.alpha_Fan * 180.0 / std::numbers::pi;
     if (key == "hFa") return g.hFa;
     if (key == "YFa") return g.YFa;
     if (key == "YSa") return g.YSa;
