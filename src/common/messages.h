@@ -989,6 +989,7 @@ inline constexpr const char* kLimitsRequired =
     "材料类别不是渗碳淬火钢（Eh）时须给定σHlim和σFlim，请输入或在材料表中选取";
 inline constexpr const char* kBadShaftOrModification =
     "轴的布置、齿向修形或功率分配参数无效，请重新输入";
+inline constexpr const char* kBeyondComputable = "输入的数值超出可计算的范围，请重新输入";
 inline constexpr const char* kNoWorkingAngle = kCannotCompute;  // S6
 inline constexpr const char* kTipInsideBase = "齿顶圆直径不大于基圆直径，无法计算";          // S7
 inline constexpr const char* kContactOffFlank = "啮合线超出基圆切点（齿廓干涉），无法计算";  // S8
@@ -1060,6 +1061,7 @@ inline constexpr const char* kMustBeModification = "须为 none、crown、corr�
 inline constexpr const char* kShareRange = "须大于0且不大于100";
 inline constexpr const char* kShaftNeedsSizes = "给定轴的布置 shaft 时须给定";
 inline constexpr const char* kOffsetRange = "须在0～l/2之间";
+inline constexpr const char* kComputableMagnitude = "其绝对值须在1e-100～1e100之间（或为0）";
 inline std::string working_angle_zero(const std::string& cos_alpha_wt) {
     return "cos αwt = a0·cos αt / a = " + cos_alpha_wt + "，不小于1，啮合角为零";
 }

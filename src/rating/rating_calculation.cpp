@@ -6,6 +6,7 @@
 #include <string>
 
 #include "geometry_numbers.h"
+#include "impossible_inputs.h"
 #include "messages.h"
 #include "number_parse.h"
 #include "rating_math.h"
@@ -37,9 +38,56 @@ GearPairOf<int> pinion_first_order(const RatedPair& p) {
     return p.z[0] > p.z[1] ? GearPairOf<int>{1, 0} : GearPairOf<int>{0, 1};
 }
 
+// A number so large or so small (a limit or torque of 1e308, a density of
+// 1e-320) that the formulas overflow or divide by an underflowed zero on the way:
+// named by its field before a later step fails for it under another name.
+constexpr double kLargest = 1e100, kSmallest = 1e-100;
+bool computable(double v) {
+    const double size = std::fabs(v);
+    return v == 0.0 || (size >= kSmallest && size <= kLargest);
+}
+void stop_beyond_computable(double v, const char* name, const char* field) {
+    if (!computable(v)) {
+        throw StopSignal{m::kBeyondComputable,
+                         m::refused(m::value_is(name, as_typed(v)), m::kComputableMagnitude),
+                         field};
+    }
+}
+
+void stop_numbers_beyond_computable(const RatedPair& p, const RatingNumbers& in) {
+    const auto check = [](const std::optional<double>& v, const char* name) {
+        if (v) stop_beyond_computable(*v, name, name);
+    };
+    check(in.n1, "n1");
+    stop_beyond_computable(p.T1, "T1", "nj");
+    check(in.KA, "KA");
+    check(in.Ca, "Ca");
+    check(in.KHb, "KHb");
+    check(in.Kv, "Kv");
+    check(in.KHa, "KHa");
+    for (int i = 0; i < kGears; ++i) {
+        check(in.sHlim[i], per_gear(i, "sHlim1", "sHlim2"));
+        check(in.sFlim[i], per_gear(i, "sFlim1", "sFlim2"));
+        check(in.E[i], per_gear(i, "E1", "E2"));
+        check(in.rho[i], per_gear(i, "rho1", "rho2"));
+    }
+    check(in.nu40, "nu40");
+    for (int i = 0; i < kGears; ++i) {
+        check(in.Ra[i], per_gear(i, "Ra1", "Ra2"));
+        check(in.RzF[i], per_gear(i, "RzF1", "RzF2"));
+    }
+    check(in.Lh, "Lh");
+    for (int i = 0; i < kGears; ++i) check(in.sR[i], per_gear(i, "sR1", "sR2"));
+    for (int i = 0; i < kGears; ++i) check(in.HB[i], per_gear(i, "HB1", "HB2"));
+    check(in.l, "l");
+    check(in.s, "s");
+    check(in.dsh, "dsh");
+}
+
 // The speed, the torque, the factors, the grades and the material numbers, before
 // anything is computed.
 void stop_unusable_numbers(const RatedPair& p, const RatingNumbers& in) {
+    stop_numbers_beyond_computable(p, in);
     // stop_zero_speed, stop_zero_torque
     if (!in.n1) throw StopSignal{m::kNoSpeed, msg::detail::not_filled("n1"), "n1"};
     if (!(*in.n1 > 0.0)) refuse(m::kNoSpeed, "n1", *in.n1, m::kMustBePositive, "n1");
@@ -417,18 +465,44 @@ void check_finite(const RatingResult& r) {
     }
 }
 
+
+// The form as the rating reads it: the tooth-thickness deviations, the runout,
+// the pin diameters, drawing numbers and accuracy codes enter no formula of the
+// rating, so whatever they hold (or lack) neither stops nor changes it. The
+// geometry gives the same shifts, tip and root diameters without them.
+GearPairInput what_the_rating_reads(const GearPairInput& form) {
+    GearPairInput used = form;
+    used.ess1 = used.ess2 = used.esi1 = used.esi2 = used.fr1 = used.fr2 = "0";
+    used.dpg1 = used.dpg2 = used.th1 = used.th2 = used.jd1 = used.jd2 = "";
+    return used;
+}
+
+// A value no gear can have (a module or face width that is not positive …),
+// named by its field with the form's rule before any step could misname it.
+std::optional<Stop> impossible_pair(const GearPairInput& form) {
+    const auto found = impossible_values(form, CalculationKind::Geometry);
+    if (found.empty()) return std::nullopt;
+    return Stop{msg::kCannotCompute, found.front().explanation, found.front().field};
+}
+
 }  // namespace
 
-Outcome<RatedPair> rated_pair_of(const GearPairInput& form) {
+Outcome<RatedPair> rated_pair_of(const GearPairInput& typed) {
+    if (auto stop = impossible_pair(typed)) return *stop;
+    const GearPairInput form = what_the_rating_reads(typed);
     auto geometry = compute_geometry_numbers(form);
     if (auto* stop = std::get_if<Stop>(&geometry)) return *stop;
     const GeometryNumbers& n = std::get<GeometryNumbers>(geometry);
     return run_to_outcome([&] {
         RatedPair p;
-        p.T1 = typed_number(form.nj, "nj").value_or(0.0) * 9.80665;
-        const GearPairOf<const std::string*> fillets = {&form.cgyj1, &form.cgyj2};
+        const double torque = typed_number(form.nj, "nj").value_or(0.0);
+        stop_beyond_computable(torque, "nj", "nj");
+        p.T1 = torque * kNewtonMetresPerKgfMetre;
+        const GearPairOf<const char*> fillets = {"cgyj1", "cgyj2"};
+        const GearPairOf<const std::string*> typed_fillets = {&form.cgyj1, &form.cgyj2};
         for (int i = 0; i < kGears; ++i) {
-            const auto radius = typed_number(*fillets[i], i == 0 ? "cgyj1" : "cgyj2");
+            const auto radius = typed_number(*typed_fillets[i], fillets[i]);
+            if (radius) stop_beyond_computable(*radius, fillets[i], fillets[i]);
             p.rho_fP[i] = radius ? over(*radius, n.mn) : 0.38;
         }
         p.z = n.z;

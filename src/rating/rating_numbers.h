@@ -13,6 +13,9 @@
 
 namespace gp::rating {
 
+// The form's torque is typed in kgf·m; the rating computes in N·m.
+inline constexpr double kNewtonMetresPerKgfMetre = 9.80665;
+
 // Material classes by their ISO 6336-5 abbreviations.
 enum class MaterialClass { St, V, GG, GGG, GTS, Eh, IF, NT, NV };
 

@@ -36,8 +36,9 @@ std::string scratch_file(const std::string& name, const std::string& text) {
     return path.string();
 }
 
-// Both golden tables: the second edition's pairs (a fifth with the larger gear
-// driving, the edges of its rules) and the first edition's, rated alike.
+// Both golden tables: the pairs with the hardness, shaft, modification and power
+// split columns (a fifth with the larger gear driving, the edges of those rules),
+// and the 200 pairs rated before those columns existed.
 TEST(RatingBatch, AgreesWithTheGoldenTables) {
     for (const auto& [cases, table] : {std::pair{"rating-cases.csv", "rating.csv"},
                                        std::pair{"rating-v1-cases.csv", "rating-v1.csv"}}) {
