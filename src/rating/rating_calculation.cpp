@@ -7,7 +7,8 @@
 
 #include "geometry_numbers.h"
 #include "impossible_inputs.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/rating.h"
 #include "number_parse.h"
 #include "rating_math.h"
 #include "rating_quantities.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "angle_functions.h"
-#include "messages.h"
+#include "messages/rating.h"
 #include "pi.h"
 #include "rating_math.h"
 #include "stop.h"
