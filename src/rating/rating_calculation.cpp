@@ -153,7 +153,8 @@ void stop_unusable_numbers(const RatedPair& p, const RatingNumbers& in) {
         throw StopSignal{m::kLimitsRequired,
                          m::refused(m::value_is(per_gear(i, "mat1", "mat2"),
                                                 material_class_name(in.mat[i])),
-                                    m::kLimitRequired),
+                                    m::limits_required(per_gear(i, "sHlim1", "sHlim2"),
+                                                       per_gear(i, "sFlim1", "sFlim2"))),
                          name};
     }
     // stop_bad_shaft_or_modification: the words, the power share and the shaft's sizes.
@@ -161,9 +162,13 @@ void stop_unusable_numbers(const RatedPair& p, const RatingNumbers& in) {
         throw StopSignal{m::kBadShaftOrModification, m::refused(m::value_is(name, shown), rule),
                          name};
     };
-    if (in.hmod == HelixModification::Unknown) bad("hmod", "?", m::kMustBeModification);
+    if (in.hmod == HelixModification::Unknown) {
+        bad("hmod", quoted_as_typed(in.hmod_typed), m::kMustBeModification);
+    }
     if (!(in.k > 0.0 && in.k <= 100.0)) bad("k", as_typed(in.k), m::kShareRange);
-    if (in.shaft == ShaftArrangement::Unknown) bad("shaft", "?", m::kMustBeShaft);
+    if (in.shaft == ShaftArrangement::Unknown) {
+        bad("shaft", quoted_as_typed(in.shaft_typed), m::kMustBeShaft);
+    }
     if (in.shaft != ShaftArrangement::None) {
         if (!in.l) throw StopSignal{m::kBadShaftOrModification, std::string("l ") + m::kShaftNeedsSizes, "l"};
         if (!in.s) throw StopSignal{m::kBadShaftOrModification, std::string("s ") + m::kShaftNeedsSizes, "s"};
@@ -412,8 +417,8 @@ RatingResult assembled(const Basis& b, const AtLoad& a) {
     return r;
 }
 
-// The rating at the typed torque, with the stops of the load (S11) and of the
-// rims (S12) in their order.
+// The rating at the typed torque, with the stops of the load (running-in that
+// takes up the whole misalignment) and of the rims in their order.
 AtLoad rated_at_typed_torque(const Basis& b) {
     AtLoad a = at_torque(b, b.p.T1);
     check_rims(b.p, b.g, b.in);

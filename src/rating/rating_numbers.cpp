@@ -127,10 +127,12 @@ Outcome<RatingNumbers> parse_rating_inputs(const RatingInputs& t) {
         read(n.HB[0], t.HB1, "HB1");
         read(n.HB[1], t.HB2, "HB2");
         read_word(n.shaft, t.shaft, kShaftLetters, static_cast<int>(ShaftArrangement::a));
+        n.shaft_typed = t.shaft;
         read(n.l, t.l, "l");
         read(n.s, t.s, "s");
         read(n.dsh, t.dsh, "dsh");
         read_word(n.hmod, t.hmod, kHelixModificationWords, 0);
+        n.hmod_typed = t.hmod;
         read(n.k, t.k, "k");
         // The case-hardened defaults hold for case-hardened gears only.
         const GearPairOf<const std::string*> hlim = {&t.sHlim1, &t.sHlim2};

@@ -64,6 +64,7 @@ struct RatingNumbers {
     ShaftArrangement shaft = ShaftArrangement::None;
     std::optional<double> l, s, dsh;  // bearing span, offset, pinion shaft diameter, mm
     HelixModification hmod = HelixModification::None;
+    std::string shaft_typed, hmod_typed;  // the words as typed, for a refusal's message
     double k = 100.0;  // share of the power through this mesh, %
 };
 

@@ -387,7 +387,7 @@ void RatingWindow::show_pair(const GearPairInput& in) {
         // The geometry did not compute: the torque alone, read as the rating reads it.
         bool ok = false;
         const double kgfm = QString::fromStdString(in.nj).trimmed().toDouble(&ok);
-        if (ok) nm = rating::shown_number(kgfm * 9.80665);
+        if (ok) nm = rating::shown_number(kgfm * rating::kNewtonMetresPerKgfMetre);
     }
     pair_lines_[0]->setText(qt(text::pair_teeth(shown_text(in.cs1z1), shown_text(in.cs2z2))));
     pair_lines_[1]->setText(

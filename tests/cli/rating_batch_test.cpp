@@ -130,6 +130,55 @@ TEST(RatingBatch, TechnicalReportExampleTypedAsAForm) {
     }
 }
 
+// An impossible or uncomputable input stops as what it is, named by its column
+// with the rule, before a later step could misname it; values are quoted as
+// typed, control characters by their code; and what the rating does not use
+// (tooth-thickness deviations, runout) may be left empty.
+TEST(RatingBatch, MessagesPointTheRightWay) {
+    struct Row {
+        const char* form;    // ckbw,fmn,lxjbt,nj,ess1,esi1,fr1
+        const char* rating;  // Q1,sHlim1,rho1,mat1,mat2,sFlim2,hmod
+        const char* message;
+        const char* detail;  // a part of the explanation, or of the notes
+    };
+    const Row rows[] = {
+        {"-30,2,0,10,-0.1,-0.2,0.04", ",,,,,,", msg::kCannotCompute, "-30"},
+        {"30,-2,15,10,-0.1,-0.2,0.04", ",,,,,,", msg::kCannotCompute, "-2"},
+        {"30,2,0,10,-0.1,-0.2,0.04", ",1e308,,,,,", msg::rating::kBeyondComputable, "sHlim1"},
+        {"30,2,0,1e308,-0.1,-0.2,0.04", ",,,,,,", msg::rating::kBeyondComputable, "nj"},
+        {"30,2,0,10,-0.1,-0.2,0.04", ",,1e-320,,,,", msg::rating::kBeyondComputable, "rho1"},
+        {"30,2,0,10,-0.1,-0.2,0.04", "12.000001,,,,,,", msg::rating::kBadGrade, "12.000001"},
+        {"30,2,0,10,-0.1,-0.2,0.04", ",,,E\x07h,,,", "mat1", "E\\x07h"},
+        {"30,2,0,10,-0.1,-0.2,0.04", ",,,,V,,", msg::rating::kLimitsRequired, "mat2"},
+        {"30,2,0,10,-0.1,-0.2,0.04", ",,,,,,bent", msg::rating::kBadShaftOrModification, "hmod"},
+        {"30,2,0,10,,,", ",,,,,,", "", ""},
+        {"30,2,0,0.05,-0.1,-0.2,0.04", ",,,,,,", "", msg::rating::kKvOutOfDepth},
+    };
+    std::string text =
+        "zxja,h0,c0,fjafn,cs1z1,cs2z2,ess2,esi2,fr2,xng1,xng2,ckbw,fmn,lxjbt,nj,ess1,esi1,fr1,"
+        "n1,Q1,sHlim1,rho1,mat1,mat2,sFlim2,hmod\n";
+    for (const Row& r : rows) {
+        text += std::string("60,1,0.25,20,20,40,-0.1,-0.2,0.04,,,") + r.form + ",1450," +
+                r.rating + "\n";
+    }
+    const auto out =
+        csv::parse(testing::run_cli("rating --detail " + scratch_file("messages.csv", text)).out);
+    ASSERT_EQ(out.size(), std::size(rows) + 1);
+    for (std::size_t r = 0; r < std::size(rows); ++r) {
+        const auto& cells = out[r + 1].cells;
+        SCOPED_TRACE("row " + std::to_string(r));
+        if (!*rows[r].message) {  // rated, with the note named if any
+            EXPECT_EQ(cells[0], "ok") << cells[1];
+            EXPECT_NE(cells.back().find(rows[r].detail), std::string::npos) << cells.back();
+            continue;
+        }
+        EXPECT_EQ(cells[0], "stop");
+        EXPECT_NE(cells[1].find(rows[r].message), std::string::npos) << cells[1];
+        EXPECT_NE(cells.back().find(rows[r].detail), std::string::npos) << cells.back();
+        EXPECT_EQ(cells.back().find('\x07'), std::string::npos);
+    }
+}
+
 // The columns' rules: empty cells where a factor is given or no life is typed, a
 // cell that is not a number naming its column, the strict torque and fillet
 // radius; and the other modes print the same whether or not rating columns are

@@ -14,28 +14,28 @@ inline constexpr const char* kMethodLine = "ISO 6336-1/-2/-3:2006，方法B";
 inline constexpr const char* kGiven = "给定";
 
 // Refused inputs, in the order they are checked.
-inline constexpr const char* kNoSpeed = "小齿轮转速必须大于零，请重新输入";                 // S1
-inline constexpr const char* kNoTorque = "扭矩必须大于零，请重新输入";                       // S2
+inline constexpr const char* kBeyondComputable = "输入的数值超出可计算的范围，请重新输入";
+inline constexpr const char* kNoSpeed = "主动齿轮转速必须大于零，请重新输入";
+inline constexpr const char* kNoTorque = "扭矩必须大于零，请重新输入";
 inline constexpr const char* kBadFactors =
-    "使用系数必须大于零，给定的动载、齿向、齿间载荷系数不得小于1";                           // S3
-inline constexpr const char* kBadGrade = "精度等级必须是0～12之间的整数";                    // S4
-inline constexpr const char* kBadMaterial = "材料、润滑或寿命参数无效，请重新输入";          // S5
+    "使用系数必须大于零，给定的动载、齿向、齿间载荷系数不得小于1";
+inline constexpr const char* kBadGrade = "精度等级必须是0～12之间的整数";
+inline constexpr const char* kBadMaterial = "材料、润滑或寿命参数无效，请重新输入";
 inline constexpr const char* kLimitsRequired =
     "材料类别不是渗碳淬火钢（Eh）时须给定σHlim和σFlim，请输入或在材料表中选取";
 inline constexpr const char* kBadShaftOrModification =
     "轴的布置、齿向修形或功率分配参数无效，请重新输入";
-inline constexpr const char* kBeyondComputable = "输入的数值超出可计算的范围，请重新输入";
-inline constexpr const char* kNoWorkingAngle = kCannotCompute;  // S6
-inline constexpr const char* kTipInsideBase = "齿顶圆直径不大于基圆直径，无法计算";          // S7
-inline constexpr const char* kContactOffFlank = "啮合线超出基圆切点（齿廓干涉），无法计算";  // S8
-inline constexpr const char* kContactRatioBelowOne = "端面重合度小于1，无法计算";           // S8a
+inline constexpr const char* kNoWorkingAngle = kCannotCompute;
+inline constexpr const char* kTipInsideBase = "齿顶圆直径不大于基圆直径，无法计算";
+inline constexpr const char* kContactOffFlank = "啮合线超出基圆切点（齿廓干涉），无法计算";
+inline constexpr const char* kContactRatioBelowOne = "端面重合度小于1，无法计算";
 inline constexpr const char* kSingleContactOffFlank =
-    "单齿啮合外界点超出齿廓，无法计算齿根应力";                                              // S9
+    "单齿啮合外界点超出齿廓，无法计算齿根应力";
 inline constexpr const char* kCriticalSection =
-    "齿根危险截面计算失败，请检查刀具齿根圆角与变位系数";                                    // S10
+    "齿根危险截面计算失败，请检查刀具齿根圆角与变位系数";
 inline constexpr const char* kRunInExceedsMisalignment =
-    "跑合量不小于齿向误差，无法计算齿向载荷分布系数，请给定KHβ";                             // S11
-inline constexpr const char* kRimTooThin = "轮缘厚度过小（sR/h ≤ 0.5），超出标准适用范围";  // S12
+    "跑合量不小于齿向误差，无法计算齿向载荷分布系数，请给定KHβ";
+inline constexpr const char* kRimTooThin = "轮缘厚度过小（sR/h ≤ 0.5），超出标准适用范围";
 
 // A rating cell (or the torque or a fillet radius) that is not what its column holds.
 inline std::string not_a_number(const std::string& column) {
@@ -90,7 +90,9 @@ inline constexpr const char* kMustBeNonNegative = "不得为负";
 inline constexpr const char* kPoissonRange = "须在0～0.5之间（不含0.5）";
 inline constexpr const char* kYN10Range = "须在0.85～1之间";
 inline constexpr const char* kNotANumber = "不是数";
-inline constexpr const char* kLimitRequired = "材料类别不是 Eh，须给定";
+inline std::string limits_required(const std::string& hlim, const std::string& flim) {
+    return "材料类别不是 Eh，须给定 " + hlim + " 和 " + flim;
+}
 inline constexpr const char* kMustBeShaft = "须为 a、b、c、d、e 之一";
 inline constexpr const char* kMustBeModification = "须为 none、crown、corr、corrcrown、end 之一";
 inline constexpr const char* kShareRange = "须大于0且不大于100";
