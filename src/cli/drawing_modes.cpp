@@ -1,7 +1,6 @@
 #include "drawing_modes.h"
 
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -14,6 +13,7 @@
 #include "mesh_figures.h"
 #include "messages/cli.h"
 #include "messages/profile.h"
+#include "number_text.h"
 #include "option_number.h"
 #include "outline_csv.h"
 #include "outline_dxf.h"
@@ -35,12 +35,6 @@ struct ProfileRequest {
 int usage(std::ostream& err, const std::string& what) {
     err << msg::cli::usage_error(what);
     return 2;
-}
-
-std::string full_precision(double v) {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
 }
 
 // The whole text of FILE, or of standard input for "-" or no FILE.
@@ -160,11 +154,11 @@ void write_mesh_table(const std::vector<BatchRow>& rows, std::ostream& out) {
             out << csv::format_row(stop_row(stop ? *stop : Stop{msg::kContactBeyondTangent}));
             continue;
         }
-        out << csv::format_row({"ok", "", full_precision(m.ae), full_precision(m.a),
-                                full_precision(m.b), full_precision(m.c), full_precision(m.d),
-                                full_precision(m.e), full_precision(at_a->zeta1),
-                                full_precision(at_a->zeta2), full_precision(at_e->zeta1),
-                                full_precision(at_e->zeta2)});
+        out << csv::format_row({"ok", "", full_precision_text(m.ae), full_precision_text(m.a),
+                                full_precision_text(m.b), full_precision_text(m.c), full_precision_text(m.d),
+                                full_precision_text(m.e), full_precision_text(at_a->zeta1),
+                                full_precision_text(at_a->zeta2), full_precision_text(at_e->zeta1),
+                                full_precision_text(at_e->zeta2)});
     }
 }
 
