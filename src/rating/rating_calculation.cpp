@@ -514,8 +514,8 @@ Outcome<RatedPair> rated_pair_of(const GearPairInput& typed) {
         p.z = n.z;
         p.mn = n.mn;
         // The angles as typed, in degrees: the rating converts them with the full π.
-        p.alpha_n_deg = lenient_parse(form.fjafn);
-        p.beta_deg = std::fabs(lenient_parse(form.lxjbt));
+        p.alpha_n_deg = strict_convert(form.fjafn, "fjafn");
+        p.beta_deg = std::fabs(strict_convert(form.lxjbt, "lxjbt"));
         p.b = n.b;
         p.a = n.a;
         p.x = n.xn;
