@@ -158,16 +158,17 @@ void stop_unusable_numbers(const RatedPair& p, const RatingNumbers& in) {
                          name};
     }
     // stop_bad_shaft_or_modification: the words, the power share and the shaft's sizes.
-    const auto bad = [](const char* name, const std::string& shown, const char* rule) {
+    const auto bad = [](const char* name, const std::string& shown, const std::string& rule) {
         throw StopSignal{m::kBadShaftOrModification, m::refused(m::value_is(name, shown), rule),
                          name};
     };
     if (in.hmod == HelixModification::Unknown) {
-        bad("hmod", quoted_as_typed(in.hmod_typed), m::kMustBeModification);
+        bad("hmod", quoted_as_typed(in.hmod_typed),
+            m::must_be_one_of(listed(kHelixModificationWords)));
     }
     if (!(in.k > 0.0 && in.k <= 100.0)) bad("k", as_typed(in.k), m::kShareRange);
     if (in.shaft == ShaftArrangement::Unknown) {
-        bad("shaft", quoted_as_typed(in.shaft_typed), m::kMustBeShaft);
+        bad("shaft", quoted_as_typed(in.shaft_typed), m::must_be_one_of(listed(kShaftLetters)));
     }
     if (in.shaft != ShaftArrangement::None) {
         if (!in.l) throw StopSignal{m::kBadShaftOrModification, std::string("l ") + m::kShaftNeedsSizes, "l"};

@@ -28,7 +28,7 @@ void read(MaterialClass& value, const std::string& text, const char* column) {
     if (name.empty()) return;
     const auto c = material_class_of(name);
     if (!c) {
-        throw StopSignal{msg::rating::not_a_class(column),
+        throw StopSignal{msg::rating::not_a_class(column, listed(kMaterialClassNames)),
                          msg::rating::value_is(column, quoted_as_typed(text)), column};
     }
     value = *c;
@@ -47,7 +47,6 @@ void read_word(Enum& value, const std::string& text, const std::array<const char
     }
 }
 
-constexpr std::array<const char*, 5> kShaftLetters = {"a", "b", "c", "d", "e"};
 
 }  // namespace
 

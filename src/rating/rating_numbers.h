@@ -37,6 +37,19 @@ enum class HelixModification { None, Crown, Correction, CorrectionAndCrown, EndR
 // The words of the hmod column, in the order of HelixModification.
 inline constexpr std::array<const char*, 5> kHelixModificationWords = {"none", "crown", "corr",
                                                                        "corrcrown", "end"};
+// The letters of the shaft column, in the order of ShaftArrangement from a.
+inline constexpr std::array<const char*, 5> kShaftLetters = {"a", "b", "c", "d", "e"};
+
+// The words of a column listed for a message: "a、b、c、d、e".
+template <std::size_t N>
+std::string listed(const std::array<const char*, N>& words) {
+    std::string all;
+    for (const char* w : words) {
+        if (!all.empty()) all += "、";
+        all += w;
+    }
+    return all;
+}
 
 struct RatingNumbers {
     std::optional<double> n1;  // speed of the driving gear, 1/min; empty refused
