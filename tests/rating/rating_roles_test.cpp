@@ -87,24 +87,5 @@ TEST(RatingRoles, OtherGearDrivingOverTheGoldenPairsWithTypedShifts) {
     EXPECT_GT(increasing, 3);  // typed the larger gear driving, either way round
 }
 
-// A pair file carries the hardness, shaft, modification and power-split columns
-// only when one of them is used, so that a pair rated without them is written
-// byte for byte as before; with them it reads back as typed.
-TEST(RatingRoles, PairFilesCarryTheShaftColumnsOnlyWhenUsed) {
-    GearPairInput form;
-    form.fmn = "2";
-    RatingInputs rating;
-    rating.n1 = "1450";
-    const auto header = [](const std::string& file) { return file.substr(0, file.find('\r')); };
-    EXPECT_EQ(header(write_pair_file(form, rating)).find(",HB1"), std::string::npos);
-    rating.hmod = "crown";
-    rating.HB2 = "280";
-    const std::string written = write_pair_file(form, rating);
-    EXPECT_NE(header(written).find(",sR2,HB1,HB2,shaft,l,s,dsh,hmod,k"), std::string::npos);
-    const auto read = read_pair_file(written);
-    ASSERT_TRUE(std::holds_alternative<PairFile>(read));
-    EXPECT_EQ(std::get<PairFile>(read).rows.at(0).rating, rating);
-}
-
 }  // namespace
 }  // namespace gp::rating
