@@ -7,18 +7,18 @@
 
 #include "gear_sizes.h"
 #include "geometry_inputs.h"
+#include "impossible_inputs.h"
 #include "input_checks.h"
 #include "input_hints.h"
-#include "messages/geometry.h"
-#include "profile_shift.h"
-#include "transverse_geometry.h"
-#include "working_pressure_angle.h"
-#include "impossible_inputs.h"
 #include "messages/base.h"
+#include "messages/geometry.h"
 #include "messages/rating.h"
 #include "number_parse.h"
+#include "profile_shift.h"
 #include "rating_math.h"
 #include "rating_quantities.h"
+#include "transverse_geometry.h"
+#include "working_pressure_angle.h"
 
 namespace gp::rating {
 namespace {
@@ -157,12 +157,12 @@ void stop_unusable_numbers(const RatedPair& p, const RatingNumbers& in) {
     for (const int i : order) {
         if (!in.limits_missing[i]) continue;
         const char* name = per_gear(i, "sHlim1", "sHlim2");
-        throw StopSignal{m::kLimitsRequired,
-                         m::refused(m::value_is(per_gear(i, "mat1", "mat2"),
-                                                material_class_name(in.mat[i])),
-                                    m::limits_required(per_gear(i, "sHlim1", "sHlim2"),
-                                                       per_gear(i, "sFlim1", "sFlim2"))),
-                         name};
+        throw StopSignal{
+            m::kLimitsRequired,
+            m::refused(m::value_is(per_gear(i, "mat1", "mat2"), material_class_name(in.mat[i])),
+                       m::limits_required(per_gear(i, "sHlim1", "sHlim2"),
+                                          per_gear(i, "sFlim1", "sFlim2"))),
+            name};
     }
     // stop_bad_shaft_or_modification: the words, the power share and the shaft's sizes.
     const auto bad = [](const char* name, const std::string& shown, const std::string& rule) {
@@ -171,16 +171,23 @@ void stop_unusable_numbers(const RatedPair& p, const RatingNumbers& in) {
     };
     if (in.hmod == HelixModification::Unknown) {
         bad("hmod", quoted_as_typed(in.hmod_typed),
-            m::must_be_one_of(listed(kHelixModificationWords)));
+            m::must_be_one_of(listed(kHelixModificationWords, m::kWordSeparator)));
     }
     if (!(in.k > 0.0 && in.k <= 100.0)) bad("k", as_typed(in.k), m::kShareRange);
     if (in.shaft == ShaftArrangement::Unknown) {
-        bad("shaft", quoted_as_typed(in.shaft_typed), m::must_be_one_of(listed(kShaftLetters)));
+        bad("shaft", quoted_as_typed(in.shaft_typed),
+            m::must_be_one_of(listed(kShaftLetters, m::kWordSeparator)));
     }
     if (in.shaft != ShaftArrangement::None) {
-        if (!in.l) throw StopSignal{m::kBadShaftOrModification, std::string("l ") + m::kShaftNeedsSizes, "l"};
-        if (!in.s) throw StopSignal{m::kBadShaftOrModification, std::string("s ") + m::kShaftNeedsSizes, "s"};
-        if (!in.dsh) throw StopSignal{m::kBadShaftOrModification, std::string("dsh ") + m::kShaftNeedsSizes, "dsh"};
+        if (!in.l)
+            throw StopSignal{m::kBadShaftOrModification, std::string("l ") + m::kShaftNeedsSizes,
+                             "l"};
+        if (!in.s)
+            throw StopSignal{m::kBadShaftOrModification, std::string("s ") + m::kShaftNeedsSizes,
+                             "s"};
+        if (!in.dsh)
+            throw StopSignal{m::kBadShaftOrModification, std::string("dsh ") + m::kShaftNeedsSizes,
+                             "dsh"};
         if (!(*in.l > 0.0)) bad("l", as_typed(*in.l), m::kMustBePositive);
         if (!(*in.dsh > 0.0)) bad("dsh", as_typed(*in.dsh), m::kMustBePositive);
         if (!(*in.s >= 0.0 && *in.s <= *in.l / 2.0)) bad("s", as_typed(*in.s), m::kOffsetRange);
@@ -478,7 +485,6 @@ void check_finite(const RatingResult& r) {
         throw StopSignal{msg::kCannotCompute, m::result_not_finite(symbol)};
     }
 }
-
 
 // The form as the rating reads it: the tooth-thickness deviations, the runout,
 // the pin diameters, drawing numbers and accuracy codes enter no formula of the

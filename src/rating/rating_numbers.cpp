@@ -28,7 +28,8 @@ void read(MaterialClass& value, const std::string& text, const char* column) {
     if (name.empty()) return;
     const auto c = material_class_of(name);
     if (!c) {
-        throw StopSignal{msg::rating::not_a_class(column, listed(kMaterialClassNames)),
+        throw StopSignal{msg::rating::not_a_class(
+                             column, listed(kMaterialClassNames, msg::rating::kWordSeparator)),
                          msg::rating::value_is(column, quoted_as_typed(text)), column};
     }
     value = *c;
@@ -46,7 +47,6 @@ void read_word(Enum& value, const std::string& text, const std::array<const char
         if (word == words[i]) value = static_cast<Enum>(first + static_cast<int>(i));
     }
 }
-
 
 }  // namespace
 
@@ -71,10 +71,9 @@ std::optional<double> typed_number(const std::string& text, const char* column) 
         return strict_convert(text, column);
     } catch (const StopSignal&) {  // letters or symbols, or beyond the doubles
     }
-    throw StopSignal{msg::rating::not_a_number(column),
-                     msg::rating::value_is(column, quoted_as_typed(text)) +
-                         msg::rating::kNotANumber,
-                     column};
+    throw StopSignal{
+        msg::rating::not_a_number(column),
+        msg::rating::value_is(column, quoted_as_typed(text)) + msg::rating::kNotANumber, column};
 }
 
 std::optional<MaterialClass> material_class_of(std::string_view name) {
@@ -98,14 +97,17 @@ struct ColumnReader {
     Reader read;
 };
 
-#define GP_READ(column, target) \
-    ColumnReader { &RatingInputs::column, [](RatingNumbers& n, const std::string& t, const char* c) { read(n.target, t, c); } }
-#define GP_WORD(column, target, words, first)                                          \
-    ColumnReader {                                                                     \
+#define GP_READ(column, target)                                                                 \
+    ColumnReader {                                                                              \
+        &RatingInputs::column,                                                                  \
+            [](RatingNumbers& n, const std::string& t, const char* c) { read(n.target, t, c); } \
+    }
+#define GP_WORD(column, target, words, first)                                            \
+    ColumnReader {                                                                       \
         &RatingInputs::column, [](RatingNumbers& n, const std::string& t, const char*) { \
-            read_word(n.target, t, words, first);                                      \
-            n.column##_typed = t;                                                      \
-        }                                                                              \
+            read_word(n.target, t, words, first);                                        \
+            n.column##_typed = t;                                                        \
+        }                                                                                \
     }
 
 // clang-format off
@@ -118,9 +120,10 @@ const ColumnReader kReaders[] = {
     GP_READ(nu40, nu40), GP_READ(Ra1, Ra[0]), GP_READ(Ra2, Ra[1]), GP_READ(RzF1, RzF[0]),
     GP_READ(RzF2, RzF[1]), GP_READ(Lh, Lh), GP_READ(YN10, YN10), GP_READ(SHmin, SHmin),
     GP_READ(SFmin, SFmin), GP_READ(sR1, sR[0]), GP_READ(sR2, sR[1]), GP_READ(HB1, HB[0]),
-    GP_READ(HB2, HB[1]), GP_WORD(shaft, shaft, kShaftLetters, static_cast<int>(ShaftArrangement::a)),
-    GP_READ(l, l), GP_READ(s, s), GP_READ(dsh, dsh), GP_WORD(hmod, hmod, kHelixModificationWords, 0),
-    GP_READ(k, k),
+    GP_READ(HB2, HB[1]),
+    GP_WORD(shaft, shaft, kShaftLetters, static_cast<int>(ShaftArrangement::a)),
+    GP_READ(l, l), GP_READ(s, s), GP_READ(dsh, dsh),
+    GP_WORD(hmod, hmod, kHelixModificationWords, 0), GP_READ(k, k),
 };
 // clang-format on
 

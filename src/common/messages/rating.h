@@ -45,6 +45,7 @@ inline std::string not_a_number(const std::string& column) {
 inline std::string not_a_class(const std::string& column, const std::string& names) {
     return "材料类别" + column + "须为 " + names + " 之一，请修改";
 }
+inline constexpr const char* kWordSeparator = "、";  // between the words listed
 inline std::string must_be_one_of(const std::string& words) { return "须为 " + words + " 之一"; }
 
 // Warnings: the result stands, with a note.
