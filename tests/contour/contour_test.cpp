@@ -174,10 +174,12 @@ TEST(BlockingContour, TextbookPairHasItsAdmissiblePoint) {
     EXPECT_FALSE(at(0, 0).admissible);
     EXPECT_LT(at(0, 0).z[0], at(0, 0).zmin[0]);
 
-    const auto contour = blocking_contour(form);
+    ContourOptions options;
+    options.shading_columns = options.shading_rows = 81;
+    const auto contour = blocking_contour(form, options);
     ASSERT_TRUE(std::holds_alternative<Contour>(contour));
-    const auto& nodes = std::get<Contour>(contour).nodes;
-    EXPECT_GT(std::count(nodes.begin(), nodes.end(), Contour::Node::Admissible), 0);
+    const auto& cells = std::get<Contour>(contour).shading.cells;
+    EXPECT_GT(std::count(cells.begin(), cells.end(), PlaneCell::Admissible), 0);
     const LimitCurve& undercut = std::get<Contour>(contour).curves[0];
     ASSERT_EQ(undercut.runs.size(), 1u);
     const double sin_a = std::sin(20 * 3.14159265358979323846 / 180);
