@@ -89,6 +89,15 @@ std::vector<Limit> failing_limits(const ShiftValues& v) {
     return failing;
 }
 
+std::string failing_limits_text(const ShiftValues& v) {
+    std::string text;
+    for (const Limit limit : failing_limits(v)) {
+        text += text.empty() ? msg::contour::kNotAdmissibleBecause : msg::contour::kLimitJoin;
+        text += msg::contour::kBrokenLimits[static_cast<int>(limit)];
+    }
+    return text;
+}
+
 Outcome<ShiftPlane> ShiftPlane::of(const GearPairInput& form) {
     auto g = ShiftedPairGeometry::of(form);
     if (auto* stop = std::get_if<Stop>(&g)) return *stop;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "gear_pair_input.h"
@@ -94,6 +95,10 @@ bool breaks_limit(Limit limit, const ShiftValues& v);
 // The limits the pair at `v` breaks, in the order of kLimits; none where it is
 // admissible.
 std::vector<Limit> failing_limits(const ShiftValues& v);
+
+// What the user reads of a point that is not admissible: "不可用：" and the limits it
+// breaks (e.g. "不可用：主动齿轮根切、εα < 1.2"); empty where it is admissible.
+std::string failing_limits_text(const ShiftValues& v);
 
 class ShiftPlane {
   public:

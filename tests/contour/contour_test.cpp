@@ -14,6 +14,7 @@
 #include "blocking_contour.h"
 #include "contour_mode.h"
 #include "geometry_calculation.h"
+#include "geometry_limits.h"
 #include "golden_pairs.h"
 #include "mesh_figures.h"
 #include "number_text.h"
@@ -35,9 +36,9 @@ std::optional<double> condition(const std::string& name, const GeometryNumbers& 
     const int i = name.back() == '2' && name != "contact12" ? 1 : 0;
     if (name.rfind("undercut", 0) == 0) return n.zmin[i] - n.z[i];
     if (name.rfind("pointed", 0) == 0) return n.sta[i];
-    if (name.rfind("thin", 0) == 0) return n.sta[i] - 0.25 * n.mn;
+    if (name.rfind("thin", 0) == 0) return n.sta[i] - kLeastTipThicknessPerModule * n.mn;
     if (name == "contact1") return n.eps_alpha - 1.0;
-    if (name == "contact12") return n.eps_alpha - 1.2;
+    if (name == "contact12") return n.eps_alpha - kLeastContactRatio;
     if (name.rfind("interference", 0) == 0) return n.btf[i] - 1.0;
     if (name == "centre") return n.xn[0] + n.xn[1] - typed_sum;
     const MeshFigures m = mesh_figures(n);
