@@ -15,7 +15,7 @@
 #include <variant>
 #include <vector>
 
-#include "messages.h"
+#include "messages/cli.h"
 #include "number_parse.h"
 #include "stop.h"
 

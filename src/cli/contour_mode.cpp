@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "batch_run.h"
-#include "messages.h"
+#include "messages/cli.h"
 #include "number_parse.h"
 
 namespace gp {
