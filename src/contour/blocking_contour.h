@@ -28,12 +28,13 @@ struct ContourOptions {
     long max_evaluations_per_curve = 20000;  // of the geometry, bounding the work
     // The curves are sought on a lattice over the window, at least kLeastSeedCells
     // cells a side and no coarser than `seed_spacing`, the scale on which the limit
-    // curves bend: a curve with points in the window crosses its edges whatever the
-    // window's size. Only the part of the lattice where the geometry has values is
+    // curves bend (a curve folds back on itself in a loop some 0.06 wide near the
+    // edge of the plane's values): a curve with points in the window crosses the
+    // lattice's edges whatever the window's size. Only the part of the lattice where the geometry has values is
     // evaluated (found by spreading from where it has), and the window's edges are
     // sampled four times as finely, for curves that only touch the window.
-    double seed_spacing = 0.1;
-    long max_seed_evaluations = 250000;  // of the geometry, for the whole lattice
+    double seed_spacing = 0.05;
+    long max_seed_evaluations = 1000000;  // of the geometry, for the whole lattice
     // The admissible shading, computed with the curves (plane_shading), in
     // shading_columns × shading_rows cells over the window; none when either is 0.
     int shading_columns = 0, shading_rows = 0;
