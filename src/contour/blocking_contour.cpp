@@ -138,6 +138,21 @@ class Lattice {
                 }
             }
         }
+        for (const auto& cell : fine_cells_) {
+            for (int b = 0; b <= kFineParts; ++b) {
+                for (int a = 0; a <= kFineParts; ++a) {
+                    const auto& p = cell[static_cast<std::size_t>(b * (kFineParts + 1) + a)];
+                    if (a < kFineParts) {
+                        const auto& q = cell[static_cast<std::size_t>(b * (kFineParts + 1) + a + 1)];
+                        add(p.first, p.second, q.first, q.second);
+                    }
+                    if (b < kFineParts) {
+                        const auto& q = cell[static_cast<std::size_t>((b + 1) * (kFineParts + 1) + a)];
+                        add(p.first, p.second, q.first, q.second);
+                    }
+                }
+            }
+        }
         for (const auto& edge : edges_) {
             for (std::size_t k = 1; k < edge.size(); ++k) {
                 add(edge[k - 1].first, edge[k - 1].second, edge[k].first, edge[k].second);
@@ -148,6 +163,45 @@ class Lattice {
 
     // The window's edges sampled between the lattice's nodes where one of the two
     // has values.
+    // The lattice's cells on the edge of the plane's values sampled kFineParts
+    // times as finely: a limit curve may fold back there in a loop narrower than a
+    // cell, both its ends on that edge.
+    void sample_fine_cells() {
+        std::vector<std::pair<long, long>> cells;
+        for (const Sample& s : samples_) {
+            if (!s.valued || !inside(s.i, s.j)) continue;
+            for (const auto& [di, dj] : {std::pair(0L, 0L), std::pair(-1L, 0L), std::pair(0L, -1L),
+                                         std::pair(-1L, -1L)}) {
+                const long i = s.i + di, j = s.j + dj;
+                if (!inside(i, j) || !inside(i + 1, j + 1)) continue;
+                bool without = false;
+                for (const auto& [a, b] : {std::pair(0L, 0L), std::pair(1L, 0L), std::pair(0L, 1L),
+                                           std::pair(1L, 1L)}) {
+                    const Sample* c = find(i + a, j + b);
+                    without = without || (c && !c->valued);
+                }
+                if (without) cells.emplace_back(i, j);
+            }
+        }
+        std::sort(cells.begin(), cells.end(),
+                  [](const auto& a, const auto& b) { return std::pair(a.second, a.first) < std::pair(b.second, b.first); });
+        cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+        for (const auto& [i, j] : cells) {
+            if (cut_short_) break;
+            std::vector<std::pair<LevelPoint, Sample>> fine;
+            for (int b = 0; b <= kFineParts; ++b) {
+                for (int a = 0; a <= kFineParts; ++a) {
+                    const LevelPoint p{x1(i) + (x1(i + 1) - x1(i)) * a / kFineParts,
+                                       x2(j) + (x2(j + 1) - x2(j)) * b / kFineParts};
+                    const bool corner = (a == 0 || a == kFineParts) && (b == 0 || b == kFineParts);
+                    const Sample* known = corner ? find(i + a / kFineParts, j + b / kFineParts) : nullptr;
+                    fine.emplace_back(p, known ? *known : evaluate(p.x, p.y));
+                }
+            }
+            fine_cells_.push_back(std::move(fine));
+        }
+    }
+
     void sample_edges() {
         const auto along = [this](long count, auto node_at) {
             std::vector<std::pair<LevelPoint, Sample>> edge;
@@ -176,6 +230,7 @@ class Lattice {
   private:
     static constexpr std::pair<long, long> kNeighbours[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     static constexpr int kEdgeParts = 4;
+    static constexpr int kFineParts = 4;
 
     static long next(long k, long step, long count) {
         return k == count - 1 ? count : std::min(k + step, count - 1);
@@ -270,6 +325,7 @@ class Lattice {
     std::unordered_map<std::uint64_t, std::size_t> index_;
     std::vector<std::size_t> ordered_;
     std::vector<std::vector<std::pair<LevelPoint, Sample>>> edges_;
+    std::vector<std::vector<std::pair<LevelPoint, Sample>>> fine_cells_;
 };
 
 }  // namespace
@@ -303,6 +359,7 @@ Contour blocking_contour(const ShiftPlane& plane, const GearPairInput& form,
         if (const auto* ok = std::get_if<PlanePoint>(p)) known.push_back(*ok);
     }
     lattice.search(known);
+    lattice.sample_fine_cells();
     lattice.sample_edges();
     c.search_cut_short = lattice.cut_short();
 
