@@ -34,10 +34,10 @@ Points points_by_curve(const Contour& c) {
 }
 
 // The pairs to try: GEARPAIR_CONTOUR_PAIRS of them (the acceptance run takes 200),
-// 30 by default.
+// 20 by default.
 int pair_count() {
     const char* n = std::getenv("GEARPAIR_CONTOUR_PAIRS");
-    return n ? std::max(1, std::atoi(n)) : 30;
+    return n ? std::max(1, std::atoi(n)) : 20;
 }
 
 TEST(ContourProperties, WiderWindowFindsEveryCurveOfANarrowerOne) {
