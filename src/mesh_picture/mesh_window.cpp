@@ -4,7 +4,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -12,7 +11,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QSaveFile>
 #include <QSlider>
 #include <QSplitter>
@@ -43,9 +41,8 @@ constexpr int kPageDpi = 150;
 constexpr int kPlayStep = 5;  // slider steps per frame
 constexpr int kPlayIntervalMs = 30;
 // The window's size as laid out at the program's own type size, before it is fitted
-// to its screen; at most this share of the screen's room.
+// to its screen.
 constexpr QSize kNaturalSize(1180, 720);
-constexpr double kScreenShare = 0.9;
 // Type sizes at the program's own size: the picture's texts, the plot's, the legend's.
 constexpr double kPictureTextPx = 12;
 constexpr double kPlotTextPx = 13;
@@ -249,8 +246,7 @@ void MeshWindow::set_thickness(ThicknessChoice thickness) {
 
 void MeshWindow::apply_scale(double factor) {
     scale_ = factor;
-    QFont font = ui_font();
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * factor))));
+    const QFont font = zoomed_font(factor);
     setFont(font);
     plot_->set_text_size(kPlotTextPx * factor);
     if (auto* legend = static_cast<LegendPanel*>(legend_)) legend->set_text_size(kLegendTextPx * factor);
@@ -263,51 +259,11 @@ void MeshWindow::apply_scale(double factor) {
 
 void MeshWindow::set_zoom(int percent) {
     zoom_percent_ = percent;
-    // The smallest layout must fit the screen's room: a zoom too large for it is
-    // taken down by steps until it fits (never below the program's own size).
-    const QSize room = room_on_screen(this) * kScreenShare;
-    double factor = percent / 100.0;
-    for (;;) {
-        apply_scale(factor);
-        layout()->activate();
-        const QSize least = minimumSizeHint().expandedTo(minimumSize());
-        if ((least.width() <= room.width() && least.height() <= room.height()) || factor <= 1.0)
-            break;
-        factor = std::max(1.0, factor - 0.125);
-    }
+    zoom_laid_out_window(this, percent, [this](double factor) { apply_scale(factor); });
 }
 
 void MeshWindow::fit_to_screen(QWidget* sheet) {
-    const QScreen* screen = sheet ? sheet->screen() : this->screen();
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect avail = screen->availableGeometry();
-    const QSize frame = avail.size() - room_on_screen(this);
-    const QSize room = room_on_screen(this) * kScreenShare;
-    const QSize least = minimumSizeHint().expandedTo(minimumSize());
-    QSize size = (kNaturalSize * scale_).boundedTo(room).expandedTo(least.boundedTo(room));
-    QPoint at(avail.left() + (avail.width() - size.width() - frame.width()) / 2,
-              avail.top() + (avail.height() - size.height() - frame.height()) / 2);
-
-    // Beside the sheet when the screen has room for both side by side: narrowed to
-    // the room there (never below what its layout needs), on the side with room,
-    // the sheet moved aside when neither side has enough.
-    if (sheet && avail.width() - sheet->frameGeometry().width() - frame.width() >= least.width()) {
-        QRect s = sheet->frameGeometry();
-        size.setWidth(std::min(size.width(), avail.width() - s.width() - frame.width()));
-        const int outer = size.width() + frame.width();
-        if (avail.right() - s.right() < outer && s.left() - avail.left() < outer) {
-            s.moveLeft(avail.left() + (avail.width() - s.width() - outer) / 2);
-            sheet->move(s.topLeft());
-        }
-        const int top = std::clamp(s.top(), avail.top(),
-                                   std::max(avail.top(), avail.bottom() + 1 - size.height() -
-                                                             frame.height()));
-        at = avail.right() - s.right() >= outer ? QPoint(s.right() + 1, top)
-                                                 : QPoint(s.left() - outer, top);
-    }
-    resize(size);
-    move(at);
+    show_beside(this, sheet, kNaturalSize * scale_, true);
 }
 
 MeshWindow::~MeshWindow() = default;

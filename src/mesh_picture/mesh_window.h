@@ -56,12 +56,12 @@ class MeshWindow : public QWidget {
     // The slider's place, 0 at its start to 1 at its end.
     double position() const;
 
-    // The type at `percent` of the program's (the 视图 zoom), less when the screen
-    // cannot hold the window's smallest layout at that size.
+    // The type at `percent` of the program's (the 视图 zoom), by the zoom rule of
+    // window_zoom.h: less when the screen cannot hold the window's least layout.
     void set_zoom(int percent);
-    // The size within its screen (at most 90 % of the room there) and the place:
-    // beside `sheet` when the screen has room for both side by side (the sheet
-    // moved aside if need be), else centred on the screen.
+    // The size within its screen and the place: beside `sheet` when the screen has
+    // room for both side by side (the sheet moved aside if need be), else centred on
+    // the screen (window_zoom.h's show_beside).
     void fit_to_screen(QWidget* sheet = nullptr);
     // The zoom actually taken, as a factor of the program's type size.
     double text_scale() const { return scale_; }
