@@ -665,6 +665,7 @@ inline constexpr const char* kSplitNoise = "等噪声分配 (dx2)";
 inline constexpr const char* kTypedPoint = "当前变位系数";
 inline constexpr const char* kAdmissible = "可用区";
 inline constexpr const char* kNotAdmissible = "不可用";
+inline constexpr const char* kAdmissibleVerdict = "可用";
 
 // --- The blocking-contour window ---------------------------------------------
 inline constexpr const char* kWindowTitle = "变位系数选择（封闭图）";
@@ -724,10 +725,25 @@ inline constexpr const char* kNoValue = "—";
 inline std::string limits_at(const std::string& eps, const std::string& sta1,
                              const std::string& sta2, const std::string& btf1,
                              const std::string& btf2, const std::string& zeta1_a,
-                             const std::string& zeta2_e, bool admissible) {
+                             const std::string& zeta2_e, const std::string& verdict) {
     return "εα = " + eps + "  sta1 = " + sta1 + "  sta2 = " + sta2 + "  btf1 = " + btf1 +
-           "  btf2 = " + btf2 + "  ζ1(A) = " + zeta1_a + "  ζ2(E) = " + zeta2_e +
-           (admissible ? " （可用）" : " （不可用）");
+           "  btf2 = " + btf2 + "  ζ1(A) = " + zeta1_a + "  ζ2(E) = " + zeta2_e + " （" + verdict +
+           "）";
+}
+// What makes a point not admissible, gear 1 before gear 2, as the verdict names it.
+inline constexpr std::array<const char*, 2> kUndercutAt = {"主动齿轮根切", "从动齿轮根切"};
+inline constexpr std::array<const char*, 2> kInterferenceAt = {"主动齿轮齿根干涉",
+                                                               "从动齿轮齿根干涉"};
+inline std::string tip_thinner_than(std::size_t gear, const std::string& least_per_module) {
+    return std::string(gear == 0 ? "主动齿轮" : "从动齿轮") + "齿顶厚 < " + least_per_module + "mn";
+}
+inline std::string contact_ratio_below(const std::string& least) { return "εα < " + least; }
+// "可用", or "不可用：" with the limits that fail there.
+inline std::string verdict(const std::vector<std::string>& failing) {
+    if (failing.empty()) return kAdmissibleVerdict;
+    std::string out = std::string(kNotAdmissible) + "：";
+    for (std::size_t i = 0; i < failing.size(); ++i) out += (i ? "、" : "") + failing[i];
+    return out;
 }
 inline std::string printed_to_pdf(const std::string& why_not_printed, const std::string& pdf) {
     return "封闭图未能打印（" + why_not_printed + "），已存为PDF文件：" + pdf;

@@ -1,7 +1,6 @@
 #include "mesh_window.h"
 
 #include <QActionGroup>
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -11,10 +10,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSlider>
 #include <QSplitter>
-#include <QSvgGenerator>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
@@ -35,9 +32,6 @@ namespace gp {
 namespace {
 
 constexpr int kSliderSteps = 1000;
-// The saved and printed page, in pixels: A4 at 150 dots per inch.
-constexpr QSize kPageSize(1240, 1754);
-constexpr int kPageDpi = 150;
 constexpr int kPlayStep = 5;  // slider steps per frame
 constexpr int kPlayIntervalMs = 30;
 // The window's size as laid out at the program's own type size, before it is fitted
@@ -58,43 +52,11 @@ QString file_name_part(const QString& text) {
     return QString(text.trimmed()).replace(kForbidden, QStringLiteral("_"));
 }
 
-std::optional<QString> write_file(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return qt(msg::mesh::not_written(QDir::toNativeSeparators(path).toStdString(),
-                                         file.errorString().toStdString()));
-    }
-    return std::nullopt;
-}
-
-// The kinds the dialogs offer, in the order of their filters in the registry.
-const std::vector<QString> kPictureSuffixes = {QStringLiteral("svg"), QStringLiteral("png")};
+// The kinds the export dialog offers, in the order of its filters in the registry.
 const std::vector<QString> kOutlineSuffixes = {QStringLiteral("dxf"), QStringLiteral("svg"),
                                                QStringLiteral("csv")};
 constexpr OutlineFormat kOutlineFormats[] = {OutlineFormat::Dxf, OutlineFormat::Svg,
                                              OutlineFormat::Csv};
-
-std::vector<std::string> filters_of(const char* text) {
-    std::vector<std::string> filters;
-    for (const QString& f : qt(text).split(QStringLiteral(";;")))
-        filters.push_back(f.toStdString());
-    return filters;
-}
-
-// The path to write and its kind (an index into `suffixes`): a name ending in one of
-// the suffixes keeps it and is written as that kind; any other name (none, or
-// "x.txt") is written as the kind of the filter left chosen, with its suffix added,
-// so that a file's name always says what it holds.
-std::pair<QString, std::size_t> with_suffix(const SaveChoice& choice,
-                                            const std::vector<QString>& suffixes) {
-    const QString path = qt(choice.path);
-    const QString typed = QFileInfo(path).suffix().toLower();
-    for (std::size_t k = 0; k < suffixes.size(); ++k) {
-        if (typed == suffixes[k]) return {path, k};
-    }
-    const std::size_t kind = choice.filter < suffixes.size() ? choice.filter : 0;
-    return {path + QLatin1Char('.') + suffixes[kind], kind};
-}
 
 // The picture's legend, beside the picture rather than over it; its type shrinks
 // when the panel is narrower than its longest line.
@@ -127,14 +89,12 @@ class LegendPanel : public QWidget {
 
 MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices desktop,
                        FileDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : PictureWindow({msg::mesh::kWindowTitle, &msg::mesh::printed_to_pdf, &msg::mesh::not_printed,
+                     msg::mesh::kSavePictureTitle},
+                    desktop, dialogs, parent),
       scene_(std::move(scene)),
-      outlines_(std::move(outlines)),
-      desktop_(desktop),
-      dialogs_(dialogs) {
+      outlines_(std::move(outlines)) {
     setObjectName(QStringLiteral("meshwindow"));
-    setWindowTitle(qt(msg::mesh::kWindowTitle));
-    setFont(ui_font());
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto* fit = new QPushButton(qt(msg::mesh::kFit));
@@ -163,7 +123,7 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
     angle_ = new QLabel;
     angle_->setObjectName(QStringLiteral("turnangle"));
 
-    auto* tools = new QHBoxLayout;
+    auto* tools = tools_ = new QHBoxLayout;
     tools->addWidget(fit);
     tools->addWidget(play_);
     tools->addWidget(new QLabel(qt(msg::mesh::kTurnAngle)));
@@ -192,8 +152,8 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
                                               : scene_.refusal);
     faults_->setVisible(!faults_->text().isEmpty());
 
-    auto* hint = new QLabel(qt(msg::mesh::kMouseHint));
-    hint->setStyleSheet(QStringLiteral("color: gray"));
+    QLabel* hint = new_hint_label(msg::mesh::kMouseHint);
+    status_label()->hide();  // the picture has no values under the cursor
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tools);
@@ -285,37 +245,13 @@ void MeshWindow::step_play() {
     slider_->setValue((slider_->value() + kPlayStep) % (kSliderSteps + 1));
 }
 
-std::optional<QString> MeshWindow::save_picture(const QString& path) const {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const QRectF page(QPointF(0, 0), QSizeF(kPageSize));
+PictureWindow::PagePainter MeshWindow::page_painter() const {
     const QRectF view = view_->visible_area();
-    QByteArray bytes;
-    if (suffix == QLatin1String("svg")) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(kPageSize);
-        svg.setViewBox(page);
-        svg.setResolution(kPageDpi);  // an A4 page in millimetres
-        svg.setTitle(qt(msg::mesh::kWindowTitle));
-        svg.setDescription(scene_.caption);
-        QPainter painter(&svg);
-        paint_mesh_page(painter, page, scene_, view, position(), page_foot());
-        painter.end();
-    } else if (suffix == QLatin1String("png")) {
-        QImage image(kPageSize, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        paint_mesh_page(painter, page, scene_, view, position(), page_foot());
-        painter.end();
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-    } else {
-        return qt(msg::mesh::unknown_picture_type(QDir::toNativeSeparators(path).toStdString()));
-    }
-    return write_file(path, bytes);
+    const double at = position();
+    const PageFoot foot = page_foot();
+    return [this, view, at, foot](QPainter& painter, const QRectF& page) {
+        paint_mesh_page(painter, page, scene_, view, at, foot);
+    };
 }
 
 std::optional<QString> MeshWindow::export_outline(int gear, OutlineFormat format,
@@ -323,29 +259,7 @@ std::optional<QString> MeshWindow::export_outline(int gear, OutlineFormat format
     if (!outlines_) return qt(msg::mesh::no_outline(scene_.refusal.toStdString()));
     const OutlineFile file = outlines_(gear, format, thickness_);
     if (!file.error.empty()) return qt(msg::mesh::no_outline(file.error));
-    return write_file(path, QByteArray::fromStdString(file.bytes));
-}
-
-void MeshWindow::print_picture() {
-    PageDrawing drawing;
-    drawing.title = msg::mesh::kWindowTitle;
-    const QRectF view = view_->visible_area();
-    const double at = position();
-    const PageFoot foot = page_foot();
-    drawing.paint = [this, view, at, foot](QPainter& painter, const QRectF& page) {
-        paint_mesh_page(painter, page, scene_, view, at, foot);
-    };
-    const PrintOutcome out = desktop_.printer.print_drawing(drawing);
-    switch (out.kind) {
-        case PrintOutcome::Kind::Printed:
-            return;
-        case PrintOutcome::Kind::SavedAsPdf:
-            tell(qt(msg::mesh::printed_to_pdf(out.reason, out.pdf_path)), false);
-            return;
-        case PrintOutcome::Kind::Failed:
-            tell(qt(msg::mesh::not_printed(out.reason)), true);
-            return;
-    }
+    return write_picture_file(path, QByteArray::fromStdString(file.bytes));
 }
 
 PageFoot MeshWindow::page_foot() const {
@@ -367,26 +281,11 @@ QString MeshWindow::outline_file_name(int gear) const {
         file_name_part(scene_.drawing_numbers[gear == 0 ? 0 : 1]).toStdString(), gear, k));
 }
 
-void MeshWindow::tell(const QString& text, bool failure) {
-    desktop_.boxes.show(msg::kNoticeTitle, text.toStdString(),
-                        failure ? MessageIcon::Warning : MessageIcon::Information);
-}
-
-void MeshWindow::ask_and_save_picture() {
-    const auto choice = dialogs_.save_path_of_kind(
-        msg::mesh::kSavePictureTitle,
-        QDir::home().filePath(picture_file_name()).toStdString(),
-        filters_of(msg::mesh::kPictureFilter));
-    if (!choice) return;
-    const QString path = with_suffix(*choice, kPictureSuffixes).first;
-    if (const auto error = save_picture(path)) tell(*error, true);
-}
-
 void MeshWindow::ask_and_export(int gear) {
     const auto choice = dialogs_.save_path_of_kind(
         msg::mesh::kExportOutlineTitle,
         QDir::home().filePath(outline_file_name(gear)).toStdString(),
-        filters_of(msg::mesh::kOutlineFilter));
+        dialog_filters(msg::mesh::kOutlineFilter));
     if (!choice) return;
     const auto [path, kind] = with_suffix(*choice, kOutlineSuffixes);
     if (const auto error = export_outline(gear, kOutlineFormats[kind], path)) tell(*error, true);

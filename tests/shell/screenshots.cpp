@@ -169,6 +169,11 @@ bool contour_window(ShellHarness& h, const FormTexts& form, QPointF pick, const 
     QApplication::processEvents();
     const QPointF pixel = w->view()->pixel_of(pick.x(), pick.y());
     QTest::mouseClick(w->view(), Qt::LeftButton, {}, pixel.toPoint());
+    // A single click picks once no second click can make it a double one.
+    if (!QTest::qWaitFor([w] { return w->pick().has_value(); })) {
+        std::fprintf(stderr, "gearpair-screenshots: no point picked for %s\n", name);
+        return false;
+    }
     QTest::mouseMove(w->view(), (pixel + QPointF(40, -30)).toPoint());
     w->show_values_at(w->view()->plane_at(pixel + QPointF(40, -30)));
     QApplication::processEvents();
