@@ -9,7 +9,7 @@
 #include <variant>
 
 #include "geometry_limits.h"
-#include "messages.h"
+#include "messages/contour.h"
 #include "plot_style.h"
 #include "qt_text.h"
 

@@ -14,7 +14,7 @@
 #include <variant>
 
 #include "contour_view.h"
-#include "messages.h"
+#include "messages/contour.h"
 #include "number_text.h"
 #include "plot_legend.h"
 #include "plot_style.h"

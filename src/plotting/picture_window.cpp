@@ -9,7 +9,8 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/mesh.h"
 #include "qt_text.h"
 #include "ui_font.h"
 
