@@ -18,6 +18,9 @@ namespace gp {
 struct BatchMode {
     std::string head;
     std::function<void(const BatchRow& row, std::string& out, std::string& err)> row;
+    // Rows held in memory per thread when the mode's rows write much text (a
+    // contour's thousands of points); 0: a few thousand rows at a time in all.
+    std::size_t rows_per_job = 0;
 };
 
 // CSV of every geometry result: status, message, then one cell per sheet label;

@@ -64,6 +64,17 @@ inline constexpr const char* kNothingPicked = "尚未选点：请在图中单击
 inline constexpr const char* kSavePictureTitle = "保存封闭图";
 inline constexpr const char* kPictureFileName = "变位系数封闭图.svg";
 inline constexpr const char* kCutShort = "部分曲线因计算量上限未画完整";
+// The search for curves ran out of its work: some may not be drawn at all.
+inline constexpr const char* kSearchCutShort = "窗口过大，搜索曲线的计算量已达上限：部分曲线可能未画出";
+// The limits a point breaks, by the curve that bounds each, in the order of the
+// curves (none for the sliding and the centre line); joined by kLimitJoin after
+// kNotAdmissibleBecause.
+inline constexpr std::array<const char*, 12> kBrokenLimits = {
+    "主动齿轮根切", "从动齿轮根切", "主动齿轮齿顶变尖", "从动齿轮齿顶变尖",
+    "主动齿轮齿顶厚 < 0.25mn", "从动齿轮齿顶厚 < 0.25mn", "εα < 1", "εα < 1.2",
+    "主动齿轮齿根干涉", "从动齿轮齿根干涉", "", ""};
+inline constexpr const char* kLimitJoin = "、";
+inline constexpr const char* kNotAdmissibleBecause = "不可用：";
 inline constexpr const char* kFillTitle = "填入输入表";
 inline constexpr const char* kFillUndoName = "填入变位系数";
 inline std::string line_label(const std::string& a) { return "a=" + a; }
