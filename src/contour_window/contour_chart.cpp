@@ -8,7 +8,7 @@
 #include <cmath>
 #include <variant>
 
-#include "geometry_limits.h"
+#include "plane_shading.h"
 #include "messages/contour.h"
 #include "plot_style.h"
 #include "qt_text.h"
@@ -150,45 +150,30 @@ void shade_region(ContourChart& chart, const QRectF& area, int columns, int rows
         area.normalized() & QRectF(QPointF(w.x1_min, w.x2_min), QPointF(w.x1_max, w.x2_max));
     if (!chart.plane || within.isEmpty() || columns < 1 || rows < 1) return;
     // The cells keep the size asked for over the part of the area within the window.
-    const int nx = std::max(1, static_cast<int>(std::ceil(columns * within.width() / area.width())));
-    const int ny = std::max(1, static_cast<int>(std::ceil(rows * within.height() / area.height())));
-    chart.region = QImage(nx, ny, QImage::Format_ARGB32);
-    chart.region.fill(Qt::transparent);
+    const int nx = std::clamp(static_cast<int>(std::ceil(columns * within.width() / area.width())),
+                              1, kMostShadingCells);
+    const int ny = std::clamp(static_cast<int>(std::ceil(rows * within.height() / area.height())),
+                              1, kMostShadingCells);
+    const ShiftWindow cells_window{within.left(), within.right(), within.top(), within.bottom()};
+    if (!is_valid_window(cells_window)) return;
+    std::vector<std::vector<PlanePoint>> boundaries;
+    for (const LimitCurve& c : chart.contour.curves) {
+        if (c.limit == Limit::Sliding || c.limit == Limit::Centre) continue;  // bound nothing
+        boundaries.insert(boundaries.end(), c.runs.begin(), c.runs.end());
+    }
+    const PlaneShading shading = plane_shading(*chart.plane, cells_window, nx, ny, boundaries);
+    if (shading.columns < 1 || shading.rows < 1) return;
+    chart.region = QImage(shading.columns, shading.rows, QImage::Format_ARGB32);
     chart.region_area = within;
-    const double dx = within.width() / nx, dy = within.height() / ny;
-    for (int j = 0; j < ny; ++j) {
-        for (int i = 0; i < nx; ++i) {
-            const auto v = chart.plane->at(within.left() + (i + 0.5) * dx,
-                                           within.top() + (j + 0.5) * dy);
-            const auto* values = std::get_if<ShiftValues>(&v);
-            const QColor c = !values ? kStopsFill
-                             : values->admissible ? kAdmissibleFill
-                                                  : QColor(Qt::transparent);
-            chart.region.setPixelColor(i, ny - 1 - j, c);
+    for (int j = 0; j < shading.rows; ++j) {
+        for (int i = 0; i < shading.columns; ++i) {
+            const PlaneCell cell = shading.at(i, j);
+            const QColor c = cell == PlaneCell::Stops      ? kStopsFill
+                             : cell == PlaneCell::Admissible ? kAdmissibleFill
+                                                             : QColor(Qt::transparent);
+            chart.region.setPixelColor(i, shading.rows - 1 - j, c);
         }
     }
-}
-
-std::vector<std::string> failing_limits(const ShiftValues& v) {
-    // In the order of ShiftValues::admissible's conditions, gear by gear.
-    std::vector<std::string> out;
-    for (std::size_t i = 0; i < 2; ++i) {
-        if (v.z[i] < v.zmin[i]) out.push_back(msg::contour::kUndercutAt[i]);
-    }
-    for (std::size_t i = 0; i < 2; ++i) {
-        if (v.sta[i] < kLeastTipThicknessPerModule * v.mn) {
-            out.push_back(msg::contour::tip_thinner_than(
-                i, QString::number(kLeastTipThicknessPerModule).toStdString()));
-        }
-    }
-    for (std::size_t i = 0; i < 2; ++i) {
-        if (v.btf[i] > 1.0) out.push_back(msg::contour::kInterferenceAt[i]);
-    }
-    if (v.eps_alpha < kLeastContactRatio) {
-        out.push_back(
-            msg::contour::contact_ratio_below(QString::number(kLeastContactRatio).toStdString()));
-    }
-    return out;
 }
 
 QRectF chart_frame(const QRectF& area, double line) {

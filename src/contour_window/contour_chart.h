@@ -40,14 +40,10 @@ struct ContourChart {
 ContourChart contour_chart(const GearPairInput& form, const ShiftWindow& window);
 
 // The shading of the admissible region over `area` of the plane (within the chart's
-// window), `columns` × `rows` cells, each as the plane is at its centre: the view asks
-// for it at its own resolution, so that it is never blocky and follows the curves to
-// within a cell.
+// window), `columns` × `rows` cells, each as the plane is at its centre (the core's
+// plane_shading, exact along the chart's curves): the view asks for it at its own
+// resolution, so that it is never blocky and follows the curves to within a cell.
 void shade_region(ContourChart& chart, const QRectF& area, int columns, int rows);
-
-// The limits that fail at a point, gear 1 before gear 2, in the user's words
-// ("主动齿轮根切", "εα < 1.2"); none where the point is admissible.
-std::vector<std::string> failing_limits(const ShiftValues& v);
 
 // A point picked in the plane: on the typed centre distance's line (a split of it) or
 // anywhere else (with its own centre distance).

@@ -52,6 +52,12 @@ QString shown(double v, int decimals) {
     return QString::number(v, 'f', decimals);
 }
 
+// "可用", or "不可用：" with the limits that fail there.
+std::string verdict(const ShiftValues& v) {
+    const std::string failing = failing_limits_text(v);
+    return failing.empty() ? std::string(msg::contour::kAdmissibleVerdict) : failing;
+}
+
 QIcon legend_icon(const LegendEntry& e) {
     QPixmap pixmap(kLegendIcon);
     pixmap.fill(Qt::white);
@@ -189,11 +195,11 @@ void ContourWindow::recompute() {
     shade_view();
 
     const bool drawable = chart_.drawable();
-    const bool cut_short = drawable && std::any_of(chart_.contour.curves.begin(),
-                                                   chart_.contour.curves.end(),
-                                                   [](const LimitCurve& c) { return c.cut_short; });
     // A refused pair says why in the plane's place; here only what the plane cannot.
-    message_->setText(cut_short ? qt(msg::contour::kCutShort) : QString());
+    message_->setText(!drawable                          ? QString()
+                      : chart_.contour.search_cut_short ? qt(msg::contour::kSearchCutShort)
+                      : chart_.contour.cut_short()      ? qt(msg::contour::kCutShort)
+                                                        : QString());
     message_->setVisible(!message_->text().isEmpty());
     // A pick is of a pair that may have changed: it goes with the old plane, and so do
     // the values last read under the cursor, until the mouse moves again.
@@ -257,7 +263,7 @@ void ContourWindow::show_values_at(QPointF p) {
     };
     const std::string limits = msg::contour::limits_at(
         text(v.eps_alpha), text(v.sta[0]), text(v.sta[1]), text(v.btf[0]), text(v.btf[1]),
-        zeta(v.zeta1_a), zeta(v.zeta2_e), msg::contour::verdict(failing_limits(v)));
+        zeta(v.zeta1_a), zeta(v.zeta2_e), verdict(v));
     status_label()->setText(
         qt(msg::contour::point_status(x1, x2, shown(v.at.a, 4).toStdString(), limits)));
 }

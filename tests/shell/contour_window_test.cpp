@@ -203,7 +203,7 @@ class ContourWindowTest : public QObject {
         h.fill(pinion_12());
         h.shell().open_contour_window();
         ContourWindow* w = h.shell().contour_window();
-        const QString undercut = QString::fromUtf8(msg::contour::kUndercutAt[0]);
+        const QString undercut = QString::fromUtf8(msg::contour::kBrokenLimits[0]);
         const struct {
             QPointF at;
             bool admissible;

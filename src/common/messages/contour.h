@@ -3,9 +3,7 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <string>
-#include <vector>
 
 namespace gp::msg {
 
@@ -111,21 +109,6 @@ inline std::string limits_at(const std::string& eps, const std::string& sta1,
     return "εα = " + eps + "  sta1 = " + sta1 + "  sta2 = " + sta2 + "  btf1 = " + btf1 +
            "  btf2 = " + btf2 + "  ζ1(A) = " + zeta1_a + "  ζ2(E) = " + zeta2_e + " （" + verdict +
            "）";
-}
-// What makes a point not admissible, gear 1 before gear 2, as the verdict names it.
-inline constexpr std::array<const char*, 2> kUndercutAt = {"主动齿轮根切", "从动齿轮根切"};
-inline constexpr std::array<const char*, 2> kInterferenceAt = {"主动齿轮齿根干涉",
-                                                               "从动齿轮齿根干涉"};
-inline std::string tip_thinner_than(std::size_t gear, const std::string& least_per_module) {
-    return std::string(gear == 0 ? "主动齿轮" : "从动齿轮") + "齿顶厚 < " + least_per_module + "mn";
-}
-inline std::string contact_ratio_below(const std::string& least) { return "εα < " + least; }
-// "可用", or "不可用：" with the limits that fail there.
-inline std::string verdict(const std::vector<std::string>& failing) {
-    if (failing.empty()) return kAdmissibleVerdict;
-    std::string out = std::string(kNotAdmissible) + "：";
-    for (std::size_t i = 0; i < failing.size(); ++i) out += (i ? "、" : "") + failing[i];
-    return out;
 }
 inline std::string printed_to_pdf(const std::string& why_not_printed, const std::string& pdf) {
     return "封闭图未能打印（" + why_not_printed + "），已存为PDF文件：" + pdf;
