@@ -37,6 +37,7 @@ constexpr double kShadeCellPx = 3;
 // screen; the legend's share of it.
 constexpr QSize kNaturalSize(1100, 760);
 constexpr int kLegendWidth = 280;
+constexpr int kLeastLegendWidth = 160;
 // The chart's type and the legend's marks at the program's own type size.
 constexpr double kChartTextPx = 13;
 constexpr QSize kLegendIcon(36, 16);
@@ -100,7 +101,7 @@ ContourWindow::ContourWindow(FormReader read_form, FormWriter write_form, Deskto
     legend_->setIconSize(kLegendIcon);
     legend_->setWordWrap(true);
     legend_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    legend_->setMinimumWidth(200);
+    legend_->setMinimumWidth(kLeastLegendWidth);
     split_ = new QSplitter(Qt::Horizontal);
     split_->addWidget(view_);
     split_->addWidget(legend_);
@@ -170,11 +171,21 @@ void ContourWindow::set_zoom(int percent) {
         keep_status_room();
         view_->set_text_px(kChartTextPx * factor);
         legend_->setIconSize(kLegendIcon * factor);
-        legend_->setMinimumWidth(static_cast<int>(200 * factor));
-        split_->setSizes({static_cast<int>((kNaturalSize.width() - kLegendWidth) * factor),
-                          static_cast<int>(kLegendWidth * factor)});
+        legend_->setMinimumWidth(static_cast<int>(kLeastLegendWidth * factor));
         refresh_legend();
     });
+    // The window grows with its type, within its screen.
+    resize(size_on_screen(this, kNaturalSize * zoom_));
+    share_width();
+}
+
+void ContourWindow::share_width() {
+    // The legend as wide as at the program's own size times the zoom, but never more
+    // than a third of the window: the plane keeps the rest, the legend's entries wrap.
+    const int total = split_->width() > 0 ? split_->width() : width();
+    const int legend = std::max(legend_->minimumWidth(),
+                                std::min(static_cast<int>(kLegendWidth * zoom_), total / 3));
+    split_->setSizes({std::max(0, total - legend), legend});
 }
 
 void ContourWindow::keep_status_room() {
@@ -185,6 +196,9 @@ void ContourWindow::keep_status_room() {
 
 void ContourWindow::fit_to_screen(QWidget* form) {
     show_beside(this, form, kNaturalSize * zoom_, false);
+    layout()->activate();
+    share_width();
+    fit_legend();
 }
 
 void ContourWindow::recompute() {

@@ -89,6 +89,7 @@ class ContourWindow : public PictureWindow {
     void refresh_legend();
     void fit_legend();
     void keep_status_room();
+    void share_width();
 
     FormReader read_form_;
     FormWriter write_form_;

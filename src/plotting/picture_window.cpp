@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPalette>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
@@ -61,7 +62,11 @@ PictureWindow::PictureWindow(Texts texts, DesktopServices desktop, FileDialogs& 
 
 QLabel* PictureWindow::new_hint_label(const char* text) {
     auto* hint = new QLabel(qt(text));
-    hint->setStyleSheet(QStringLiteral("color: gray"));
+    // Grey through the palette (a style sheet would keep the label from the window's
+    // zoomed type).
+    QPalette grey = hint->palette();
+    grey.setColor(QPalette::WindowText, Qt::gray);
+    hint->setPalette(grey);
     hint->setWordWrap(true);
     return hint;
 }
