@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "manual_window.h"
@@ -20,6 +21,7 @@
 #include "contour_window.h"
 #include "mesh_window.h"
 #include "messages/base.h"
+#include "messages/files.h"
 #include "messages/shell.h"
 #include "pair_document.h"
 #include "qt_message_boxes.h"
@@ -170,6 +172,11 @@ bool contour_window(ShellHarness& h, const FormTexts& form, QPointF pick, const 
     QApplication::processEvents();
     const QPointF pixel = w->view()->pixel_of(pick.x(), pick.y());
     QTest::mouseClick(w->view(), Qt::LeftButton, {}, pixel.toPoint());
+    // A single click picks once no second click can make it a double one.
+    if (!QTest::qWaitFor([w] { return w->pick().has_value(); })) {
+        std::fprintf(stderr, "gearpair-screenshots: no point picked for %s\n", name);
+        return false;
+    }
     QTest::mouseMove(w->view(), (pixel + QPointF(40, -30)).toPoint());
     w->show_values_at(w->view()->plane_at(pixel + QPointF(40, -30)));
     QApplication::processEvents();
@@ -177,6 +184,51 @@ bool contour_window(ShellHarness& h, const FormTexts& form, QPointF pick, const 
     ok &= !w->save_picture(folder.filePath(QString::fromUtf8(name) + QStringLiteral("-page.png")))
                .has_value();
     w->close();
+    return ok;
+}
+
+// The 视图 menu's zoom, as the user sets it.
+void set_zoom(ShellHarness& h, int percent) {
+    for (QAction* a : h.form().findChildren<QAction*>()) {
+        if (a->text() == QString::fromStdString(msg::pair_file::zoom_action(percent))) a->trigger();
+    }
+    QApplication::processEvents();
+}
+
+// The blocking contour of `form` opened from the 计算 menu beside the form, at the
+// zoom `percent`, the view zoomed in by the wheel about the typed point and a value
+// read under the cursor: the whole screen, and the window alone.
+bool contour_on_screen(ShellHarness& h, const FormTexts& form, int percent, const QDir& folder,
+                       const QString& name) {
+    set_zoom(h, percent);
+    h.fill(form);
+    h.form().show();
+    h.shell().open_contour_window();
+    ContourWindow* w = h.shell().contour_window();
+    if (!w || !w->chart().drawable()) return false;
+    w->fit_to_screen(&h.form());
+    QApplication::processEvents();
+    ContourView* view = w->view();
+    const QPointF at = view->pixel_of(0.5, 0.2);
+    QWheelEvent wheel(at, view->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+    w->shade_view();
+    w->show_values_at(view->plane_at(view->frame().center() + QPointF(-60, 40)));
+    QApplication::processEvents();
+    // The screen with the form under the window, as they stand.
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    QPixmap screen(room.size());
+    screen.fill(QColor(96, 110, 128));
+    {
+        QPainter painter(&screen);
+        for (QWidget* shown : {static_cast<QWidget*>(&h.form()), static_cast<QWidget*>(w)})
+            painter.drawPixmap(shown->frameGeometry().topLeft() - room.topLeft(), shown->grab());
+    }
+    bool ok = screen.save(folder.filePath(name + QStringLiteral("-screen.png")));
+    ok &= save(w, folder, qPrintable(name));
+    w->close();
+    set_zoom(h, 100);
     return ok;
 }
 
@@ -320,6 +372,8 @@ int main(int argc, char* argv[]) {
     pinion_12["xng2"] = "";
     ok &= contour_window(h, pinion_12, QPointF(0.6, 0.3), folder, "contour-12-40");
     ok &= contour_window(h, spur_example(), QPointF(0.5, 0.1), folder, "contour-spur");
+    ok &= contour_on_screen(h, pinion_12, 100, folder, QStringLiteral("contour-12-40-100"));
+    ok &= contour_on_screen(h, pinion_12, 200, folder, QStringLiteral("contour-12-40-200"));
 
     ok &= save_box(msg::kNoticeTitle, msg::kIncomplete, MessageIcon::None, folder, "check-message");
     // A calculation's stop, with the explanation under its message.

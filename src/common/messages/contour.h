@@ -34,6 +34,7 @@ inline constexpr const char* kSplitNoise = "等噪声分配 (dx2)";
 inline constexpr const char* kTypedPoint = "当前变位系数";
 inline constexpr const char* kAdmissible = "可用区";
 inline constexpr const char* kNotAdmissible = "不可用";
+inline constexpr const char* kAdmissibleVerdict = "可用";
 
 // --- The blocking-contour window ---------------------------------------------
 inline constexpr const char* kWindowTitle = "变位系数选择（封闭图）";
@@ -104,10 +105,10 @@ inline constexpr const char* kNoValue = "—";
 inline std::string limits_at(const std::string& eps, const std::string& sta1,
                              const std::string& sta2, const std::string& btf1,
                              const std::string& btf2, const std::string& zeta1_a,
-                             const std::string& zeta2_e, bool admissible) {
+                             const std::string& zeta2_e, const std::string& verdict) {
     return "εα = " + eps + "  sta1 = " + sta1 + "  sta2 = " + sta2 + "  btf1 = " + btf1 +
-           "  btf2 = " + btf2 + "  ζ1(A) = " + zeta1_a + "  ζ2(E) = " + zeta2_e +
-           (admissible ? " （可用）" : " （不可用）");
+           "  btf2 = " + btf2 + "  ζ1(A) = " + zeta1_a + "  ζ2(E) = " + zeta2_e + " （" + verdict +
+           "）";
 }
 inline std::string printed_to_pdf(const std::string& why_not_printed, const std::string& pdf) {
     return "封闭图未能打印（" + why_not_printed + "），已存为PDF文件：" + pdf;
