@@ -1,6 +1,9 @@
 // The STEP file of named bodies: each body one product of an XDE document, written
 // by the kernel's STEP translator as AP242 in millimetres (see solid_kernel.h).
 #include <Interface_Static.hxx>
+#include <Message.hxx>
+#include <Message_Messenger.hxx>
+#include <Message_PrinterOStream.hxx>
 #include <STEPCAFControl_Writer.hxx>
 #include <STEPControl_Controller.hxx>
 #include <Standard_Failure.hxx>
@@ -46,6 +49,9 @@ std::filesystem::path scratch_path() {
 bool write_step(const std::vector<NamedBody>& bodies, std::string& text) {
     std::lock_guard<std::mutex> guard(translator_lock());
     try {
+        // The translator reports on standard output, where the batch tool writes
+        // the file itself: its printers are taken away.
+        Message::DefaultMessenger()->RemovePrinters(STANDARD_TYPE(Message_PrinterOStream));
         STEPControl_Controller::Init();
         Interface_Static::SetCVal("write.step.schema", "AP242DIS");
         Interface_Static::SetCVal("write.step.unit", "MM");

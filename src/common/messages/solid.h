@@ -37,30 +37,42 @@ inline constexpr const char* kExportTitle = "导出三维模型";
 inline constexpr const char* kFilter = "STEP 文件 (*.step *.stp)";
 inline constexpr const char* kThicknessTitle = "齿厚";
 inline std::string not_exported(const std::string& reason) { return "三维模型未能导出：" + reason; }
-// File names from the drawing numbers, as the outline's: "P-101_主动齿轮_三维.step",
-// "P-101_P-102_啮合_三维.step", with the thickness when it is not the nominal one.
-inline std::string file_name(const std::string& stem, const std::string& thickness) {
-    return stem + "_三维" + (thickness.empty() ? "" : "_" + thickness) + ".step";
-}
+// File names, made from the outline's and the picture's (which take the drawing
+// numbers): "P-101_主动齿轮_三维模型.step", "P-101_P-102_啮合图_三维模型.step".
+inline constexpr const char* kOutlineNamePart = "齿形";
+inline constexpr const char* kSolidNamePart = "三维模型";
+inline constexpr const char* kSuffix = "step";
 
 // The batch tool.
-inline constexpr const char* kCliHelp =
-    "\n"
-    "gearpair-cli solid [--gear 1|2|both] [--thickness nominal|upper|lower|mean]\n"
-    "                   [--bore MM] [--chamfer MM] [--angle DEG] [--out DIR] [FILE]\n"
-    "  每对齿轮生成三维实体（STEP AP242，单位 mm，以图号命名）。both（默认）：\n"
-    "  啮合位置上的齿轮副；--angle：主动齿轮自啮合图起始位置的转角；--bore 内孔直径，\n"
-    "  --chamfer 端面齿顶倒角（默认均无）。一行：STEP 写到标准输出；多行：每行一个\n"
-    "  文件，写在 DIR（默认当前目录）下，名为 rowN-gear1.step、rowN-gear2.step 或\n"
-    "  rowN-pair.step。\n";
-inline std::string row_stop(int row, const std::string& message) {
-    return "第 " + std::to_string(row) + " 行：" + message + "\n";
-}
+inline constexpr const char* kCliHelp = R"(
+  gearpair-cli solid [--gear 1|2|both] [--thickness nominal|upper|lower|mean]
+                     [--bore MM] [--chamfer MM] [--angle DEG] [--out DIR] [FILE]
+    Each gear as a solid in a STEP file (AP242, mm), each solid a product named by
+    its drawing number th1/th2: the tooth flanks and root fillets of the profile
+    outline swept along the helix between the end faces of the gear's face width
+    ck1/ck2 (beta > 0: gear 1 right-handed, gear 2 left-handed), centred on the z
+    axis with its mid-plane at z = 0. FILE is read as in the geometry mode.
+      --gear       1 or 2: that gear alone, tooth 1 on +y; both (default): the
+                   pair in mesh, gear 2 at (a, 0, 0), turned as the mesh picture
+      --thickness  as in the profile mode (default nominal)
+      --bore       bore diameter, mm (default: none)
+      --chamfer    45-degree chamfer at the tip circle of both end faces, mm
+                   (default: none)
+      --angle      the pinion's turn from the mesh picture's starting position,
+                   degrees (default 0); the wheel turns with it
+      --out        folder of the files when FILE has several rows (default: the
+                   current folder; created when missing)
+    One row: the STEP file on standard output. Several rows: one file per row in
+    DIR, named rowN-gear1.step, rowN-gear2.step or rowN-pair.step. A row that
+    cannot be made writes its message on standard error with the row number.
+)";
 inline std::string bad_length(const std::string& option, const std::string& value) {
-    return option + " 须为不小于 0 的长度（mm）：“" + value + "”";
+    return "bad " + option + " " + value + " (a length of at least 0 mm)";
 }
 inline std::string bad_angle(const std::string& value) {
-    return "--angle 须为角度（度）：“" + value + "”";
+    return "bad --angle " + value + " (an angle in degrees)";
 }
+inline constexpr const char* kCliNotAvailable =
+    "solids (STEP) are not available in this build: it was made without Open CASCADE";
 
 }  // namespace gp::msg::solid
