@@ -3,14 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "batch_input.h"
 #include "geometry_numbers.h"
+#include "messages/solid.h"
 #include "number_parse.h"
 #include "rack_rounding.h"
 #include "solid_checks.h"
+#include "solid_mode.h"
 #include "solid_pair.h"
 
 namespace gp {
@@ -128,6 +133,63 @@ TEST_P(PairInMesh, OneStepFileAndNoInterference) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SpurAndHelical, PairInMesh, ::testing::Values(0, 1));
+
+}  // namespace
+}  // namespace gp
+
+namespace gp {
+namespace {
+
+int run_solid(std::vector<std::string> args, std::string& out, std::string& err) {
+    args.insert(args.begin(), "solid");
+    std::ostringstream o, e;
+    const int status = run_solid_mode(args, o, e);
+    out = o.str();
+    err = e.str();
+    return status;
+}
+
+// The batch tool's solid mode: usage faults name the option and write nothing;
+// several rows become one file per row, a row that cannot be made is named.
+TEST(SolidMode, OptionsRowsAndFiles) {
+    std::string out, err;
+    for (const auto& [args, said] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--gear", "3"}, "bad --gear 3"},
+             {{"--bore", "-1"}, "bad --bore -1"},
+             {{"--chamfer", "1,5"}, "bad --chamfer 1,5"},
+             {{"--angle", "inf"}, "bad --angle inf"},
+             {{"--thickness", "thick"}, "bad --thickness thick"},
+             {{"--colour", "red"}, "unknown option --colour"},
+             {{"--out"}, "option --out needs a value"}}) {
+        EXPECT_EQ(run_solid(args, out, err), 2) << said;
+        EXPECT_NE(err.find(said), std::string::npos) << err;
+        EXPECT_TRUE(out.empty());
+    }
+
+    const auto dir = std::filesystem::temp_directory_path() / "gearpair-solid-mode-test";
+    std::filesystem::remove_all(dir);
+    const auto input = dir.string() + ".csv";
+    {
+        std::ofstream f(input, std::ios::binary);
+        // The spur example twice, the second with a bore wider than its root circle.
+        std::string text = kPairs;
+        text = text.substr(0, text.find("96,"));
+        f << text << text.substr(text.find('\n') + 1);
+    }
+    EXPECT_EQ(run_solid({"--gear", "1", "--bore", "10", "--chamfer", "0.5", "--out", dir.string(),
+                         input},
+                        out, err),
+              0);
+    EXPECT_TRUE(err.empty()) << err;
+    EXPECT_TRUE(std::filesystem::exists(dir / "row1-gear1.step"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "row2-gear1.step"));
+    EXPECT_EQ(run_solid({"--gear", "1", "--bore", "40", "--out", dir.string(), input}, out, err), 0);
+    EXPECT_EQ(err, "row 1: " + msg::solid::gear_refused(0, msg::solid::bore_too_large("40", "35.32")) +
+                       "\nrow 2: " +
+                       msg::solid::gear_refused(0, msg::solid::bore_too_large("40", "35.32")) + "\n");
+    std::filesystem::remove_all(dir);
+    std::filesystem::remove(input);
+}
 
 }  // namespace
 }  // namespace gp
