@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,6 +49,42 @@ std::vector<double> turned(const GearOutline& o, double turn) {
         xy.push_back(p.x * s + p.y * c);
     }
     return xy;
+}
+
+// A reader of the STEP text's own structure (ISO 10303-21), apart from the kernel's:
+// its entity instances by name, each reference to one that exists. Returns the count
+// of instances of `kind` and, through `names`, the products' names; -1 for a text
+// that is not well formed.
+int part21_instances(const std::string& text, const std::string& kind,
+                     std::vector<std::string>& names) {
+    const auto data = text.find("DATA;");
+    if (text.rfind("ISO-10303-21;", 0) != 0 || data == std::string::npos) return -1;
+    std::set<long> defined, referenced;
+    int count = 0;
+    std::string instance;
+    bool quoted = false;
+    for (std::size_t k = data + 5; k < text.size(); ++k) {
+        const char c = text[k];
+        if (c == '\'' ) quoted = !quoted;
+        if (quoted || c != ';') {
+            if (c != '\n' && c != '\r') instance += c;
+            continue;
+        }
+        const auto at = instance.find_first_not_of(' ');
+        if (at != std::string::npos && instance.compare(at, 6, "ENDSEC") == 0) break;
+        const auto eq = instance.find('=');
+        if (at == std::string::npos || instance[at] != '#' || eq == std::string::npos) return -1;
+        defined.insert(std::stol(instance.substr(at + 1, eq - at - 1)));
+        const std::string body = instance.substr(instance.find_first_not_of(' ', eq + 1));
+        if (body.rfind(kind + "(", 0) == 0) ++count;
+        if (body.rfind("PRODUCT(", 0) == 0) names.push_back(body.substr(9, body.find('\'', 9) - 9));
+        for (std::size_t r = body.find('#'); r != std::string::npos; r = body.find('#', r + 1))
+            referenced.insert(std::stol(body.substr(r + 1)));
+        instance.clear();
+    }
+    for (long r : referenced)
+        if (!defined.count(r)) return -1;
+    return count;
 }
 
 struct Case {
@@ -104,6 +141,9 @@ TEST_P(PairInMesh, OneStepFileAndNoInterference) {
     const auto step = std::get<std::string>(solid_step(form, {}));
     EXPECT_NE(step.find("AP242"), std::string::npos);
     EXPECT_NE(step.find("SI_UNIT(.MILLI.,.METRE.)"), std::string::npos);
+    std::vector<std::string> products;
+    EXPECT_EQ(part21_instances(step, "MANIFOLD_SOLID_BREP", products), 2);
+    EXPECT_EQ(products, (std::vector<std::string>{form.th1, form.th2}));
     const auto back = solid_checks::read_step(step);
     ASSERT_EQ(back.solids.size(), 2u);
     EXPECT_EQ(back.names, (std::vector<std::string>{form.th1, form.th2}));
