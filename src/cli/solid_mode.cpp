@@ -11,7 +11,7 @@
 
 #include "batch_input.h"
 #include "gear_solids.h"
-#include "messages.h"
+#include "messages/cli.h"
 #include "messages/solid.h"
 #include "number_parse.h"
 #include "pi.h"

@@ -12,7 +12,8 @@
 #include "mesh_painting.h"
 #include "mesh_window.h"
 #include "message_boxes.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/mesh.h"
 #include "messages/solid.h"
 #include "qt_text.h"
 

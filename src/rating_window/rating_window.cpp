@@ -28,7 +28,10 @@
 #include <variant>
 
 #include "csv.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/rating.h"
+#include "messages/rating_window.h"
+#include "messages/shell.h"
 #include "notice_strip.h"
 #include "qt_text.h"
 #include "rating_calculation.h"

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "mesh_figures.h"
+#include "messages/profile.h"
 #include "messages/solid.h"
 #include "number_parse.h"
 #include "rack_rounding.h"
@@ -35,7 +36,7 @@ std::string name_of(const GearPairInput& form, int gear) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!name.empty() && blank(name.back())) name.pop_back();
     name.erase(name.begin(), std::find_if_not(name.begin(), name.end(), blank));
-    return name.empty() ? std::string(msg::solid::gear_name(gear)) : name;
+    return name.empty() ? std::string(msg::gear_name(gear)) : name;
 }
 
 // The body of one gear, or why there is none: a bore that reaches the root, a

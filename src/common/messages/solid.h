@@ -4,9 +4,9 @@
 
 #include <string>
 
-namespace gp::msg::solid {
+#include "base.h"
 
-inline constexpr const char* gear_name(int gear) { return gear == 0 ? "主动齿轮" : "从动齿轮"; }
+namespace gp::msg::solid {
 
 // Why there is no solid.
 inline constexpr const char* kNotAvailable =
