@@ -15,6 +15,7 @@
 #include "fake_report_printer.h"
 #include "mesh_scene_of.h"
 #include "mesh_window.h"
+#include "messages/mesh.h"
 #include "messages/solid.h"
 #include "qt_text.h"
 #include "solid_export.h"

@@ -124,7 +124,11 @@ TEST_P(GearSolid, FollowsItsOutlineAlongTheHelix) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SpurAndHelical, GearSolid,
-                         ::testing::Values(Case{0, 0}, Case{1, 0}, Case{1, 1}));
+                         ::testing::Values(Case{0, 0}, Case{1, 0}, Case{1, 1}),
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                             return std::string(info.param.row == 0 ? "Spur" : "Helical") +
+                                    "Gear" + std::to_string(info.param.gear + 1);
+                         });
 
 class PairInMesh : public ::testing::TestWithParam<int> {};
 
@@ -172,7 +176,10 @@ TEST_P(PairInMesh, OneStepFileAndNoInterference) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(SpurAndHelical, PairInMesh, ::testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(SpurAndHelical, PairInMesh, ::testing::Values(0, 1),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(info.param == 0 ? "Spur" : "Helical");
+                         });
 
 }  // namespace
 }  // namespace gp
