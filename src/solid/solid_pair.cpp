@@ -8,10 +8,16 @@
 #include "messages/profile.h"
 #include "messages/solid.h"
 #include "number_parse.h"
+#include "pi.h"
 #include "rack_rounding.h"
 
 namespace gp {
 namespace {
+
+// Most turns a tooth may make about the axis between the end faces: the helix's
+// B-spline takes a knot every few hundredths of a radian, and a face width of
+// metres on a small helical gear would take millions.
+constexpr double kMostTurns = 20;
 
 std::string length_text(double v) {
     std::ostringstream s;
@@ -52,6 +58,8 @@ Outcome<solid_kernel::Body> body_of(const GearOutline& o, double b, double twist
         return Stop{msg::solid::chamfer_too_large(length_text(request.chamfer),
                                                   length_text(deepest))};
     }
+    const double turns = std::abs(twist) * b / (2.0 * kExactPi);
+    if (!(turns <= kMostTurns)) return Stop{msg::solid::too_many_turns(length_text(turns))};
     solid_kernel::BodyPlan plan;
     plan.pieces = kernel_pieces(o);
     plan.face_width = b;

@@ -22,6 +22,9 @@ inline std::string chamfer_too_large(const std::string& chamfer, const std::stri
     return "齿顶倒角 " + chamfer + " mm 过大：须小于 " + limit +
            " mm（全齿高和半个齿宽中较小者）";
 }
+inline std::string too_many_turns(const std::string& turns) {
+    return "齿宽过大：轮齿沿螺旋线绕轴线转过 " + turns + " 圈，无法生成三维模型";
+}
 inline constexpr const char* kBuildFailed = "三维模型生成失败：几何内核未能构成封闭的实体";
 inline constexpr const char* kStepFailed = "STEP 文件未能生成";
 inline std::string gear_refused(int gear, const std::string& reason) {
