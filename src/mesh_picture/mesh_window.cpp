@@ -25,6 +25,7 @@
 #include "plot_style.h"
 #include "qt_text.h"
 #include "sliding_plot.h"
+#include "solid_export.h"
 #include "ui_font.h"
 #include "window_zoom.h"
 
@@ -133,6 +134,7 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
     tools->addWidget(save);
     tools->addWidget(print);
     tools->addWidget(export_button);
+    tools->addWidget(solid_export_button(*this, dialogs_, desktop_.boxes));
 
     view_ = new MeshView;
     plot_ = new SlidingPlot;
