@@ -1079,10 +1079,9 @@ inline std::string result_not_finite(const std::string& symbol) {
 
 
 // The batch tool's rating mode.
-inline constexpr const char* kNoRatingReport = "the rating mode has no --report";
 inline constexpr const char* kCliHelp = R"(
 RATING MODE
-  gearpair-cli rating [--detail] [--jobs N] [FILE]
+  gearpair-cli rating [--detail | --report] [--jobs N] [FILE]
     The load-capacity rating by ISO 6336-1/-2/-3:2006, method B (pitting and
     tooth-root bending safety factors). FILE holds the form's columns as above
     plus any of these rating columns; other modes ignore them, so one pair file
@@ -1127,6 +1126,9 @@ RATING MODE
     is 1, every load-dependent factor recomputed at each torque tried.
     --detail adds a last column "detail": on a stop its explanation, otherwise
     the rating's warnings separated by "；".
+    --report writes instead the rating window's text report of each pair that
+    rates (UTF-8, CR LF), every input named; the pairs that stop are named on
+    standard error.
 )";
 
 }  // namespace rating
