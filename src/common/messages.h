@@ -1106,6 +1106,9 @@ RATING MODE
       YN10    life factor at 1e10 cycles, 0.85 (normal) to 1 (optimum) (0.85)
       SHmin SFmin  minimum safety factors (1)
       sR1 sR2 rim thickness under the root, mm (empty: solid)
+      grade1 grade2 type1 type2 quality1 quality2 hard1 hard2 hunit1 hunit2
+              the desktop program's material choice (ISO 6336-5 line and
+              surface hardness); kept in pair files, read by no calculation
     The torque nj (kgf.m, rated as nj x 9.80665 N.m) and the root fillet radii
     cgyj1 cgyj2 (empty: 0.38 x module) are read strictly. A cell that is not a
     number (or not a class) stops its row with a message naming the column; a
@@ -1169,17 +1172,8 @@ inline constexpr const char* kGroupKnown = "已知系数（空白时计算）";
 inline constexpr const char* kPinion = "主动齿轮";
 inline constexpr const char* kWheel = "从动齿轮";
 
-// The material table.
-inline constexpr const char* kMaterial = "材料选择";
+// The material page: no line chosen, the limits as typed.
 inline constexpr const char* kMaterialOwn = "（自定）";
-inline constexpr const char* kMaterialTip =
-    "从材料表 materials.csv 中选取：选中后填入材料类别、σHlim、σFlim、E、ν、ρ，仍可修改";
-inline std::string material_tip(const std::string& source, const std::string& file) {
-    return "数据来源：" + source + "\n材料表：" + file;
-}
-inline std::string materials_unreadable(const std::string& file, const std::string& reason) {
-    return "材料表" + file + "未能读取（" + reason + "），只列出程序自带的材料";
-}
 
 // One rating input on the page: its caption, unit and tool tip. Per-gear inputs are
 // named by their column without the gear's digit.

@@ -29,23 +29,35 @@ struct RatingInputs {
     std::string YN10;            // life factor at 10¹⁰ cycles
     std::string SHmin, SFmin;    // minimum safety factors
     std::string sR1, sR2;        // rim thicknesses, mm
+    // The material page's choice, kept so that reopening shows it; the rating reads
+    // only the limits above. Empty grade: the limits were typed.
+    std::string grade1, grade2;      // ISO 6336-5 material code (Eh, V, V-cast …)
+    std::string type1, type2;        // the line's type where the code has several
+    std::string quality1, quality2;  // ML MQ ME
+    std::string hard1, hard2;        // surface hardness as typed
+    std::string hunit1, hunit2;      // HBW HV HRC
 
     bool operator==(const RatingInputs&) const = default;
     // True when every text is empty: the pair carries no rating inputs.
     bool empty() const { return *this == RatingInputs{}; }
 };
 
-// One rating column: its name in a pair file and where its text lives.
+// One rating column: its name in a pair file and where its text lives. A column
+// of the material page's choice is written to a pair file only when one of them is
+// filled, so that a pair rated without them keeps the columns (and bytes) it always had.
 struct RatingField {
     const char* name;
     std::string RatingInputs::*text;
+    bool written_when_used = false;
 };
 
 #define GP_RATING_FIELD(name) \
     ::gp::RatingField { #name, &::gp::RatingInputs::name }
+#define GP_RATING_FIELD_WHEN_USED(name) \
+    ::gp::RatingField { #name, &::gp::RatingInputs::name, true }
 
-// The 31 rating columns, in the order pair files list them.
-inline constexpr std::array<RatingField, 31> kRatingFields = {
+// The 41 rating columns, in the order pair files list them.
+inline constexpr std::array<RatingField, 41> kRatingFields = {
     GP_RATING_FIELD(n1),     GP_RATING_FIELD(KA),     GP_RATING_FIELD(Q1),
     GP_RATING_FIELD(Q2),     GP_RATING_FIELD(Ca),     GP_RATING_FIELD(KHb),
     GP_RATING_FIELD(Kv),     GP_RATING_FIELD(KHa),    GP_RATING_FIELD(mat1),
@@ -57,7 +69,32 @@ inline constexpr std::array<RatingField, 31> kRatingFields = {
     GP_RATING_FIELD(RzF2),   GP_RATING_FIELD(Lh),     GP_RATING_FIELD(YN10),
     GP_RATING_FIELD(SHmin),  GP_RATING_FIELD(SFmin),  GP_RATING_FIELD(sR1),
     GP_RATING_FIELD(sR2),
+    GP_RATING_FIELD_WHEN_USED(grade1),   GP_RATING_FIELD_WHEN_USED(grade2),
+    GP_RATING_FIELD_WHEN_USED(type1),    GP_RATING_FIELD_WHEN_USED(type2),
+    GP_RATING_FIELD_WHEN_USED(quality1), GP_RATING_FIELD_WHEN_USED(quality2),
+    GP_RATING_FIELD_WHEN_USED(hard1),    GP_RATING_FIELD_WHEN_USED(hard2),
+    GP_RATING_FIELD_WHEN_USED(hunit1),   GP_RATING_FIELD_WHEN_USED(hunit2),
 };
+
+// Whether one of the columns written only when used holds a text.
+inline bool uses_written_when_used(const RatingInputs& in) {
+    for (const auto& f : kRatingFields) {
+        if (f.written_when_used && !(in.*f.text).empty()) return true;
+    }
+    return false;
+}
+
+// Whether a column is one of the material page's choice (read by no calculation).
+inline bool is_material_choice(std::string_view name) {
+    for (const char* c : {"grade", "type", "quality", "hard", "hunit"}) {
+        const std::string_view prefix = c;
+        if (name.size() == prefix.size() + 1 && name.substr(0, prefix.size()) == prefix &&
+            (name.back() == '1' || name.back() == '2')) {
+            return true;
+        }
+    }
+    return false;
+}
 
 // The rating column of that name, if there is one.
 inline std::optional<RatingField> find_rating_field(std::string_view name) {

@@ -42,6 +42,9 @@ struct ReportLine {
 struct ReportDocument {
     std::string title;  // the report's title text, e.g. "齿  轮  计  算  单"
     std::vector<ReportLine> lines;
+    // On paper, a line at the foot of every page: "%1" becomes the page's number,
+    // "%2" the number of pages. Empty: no page numbers (the file has none either way).
+    std::string page_numbers;
 };
 
 // The items a medium writes for a line: the line's own items, or for the date-time

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "gbk.h"
+#include "glossary.h"
 #include "messages.h"
 #include "messages/rating_report.h"
 #include "oil_grades.h"
@@ -315,6 +316,10 @@ RatingSheet rating_sheet(const RatingResult& r, const RatingRecord& record) {
         const auto v0 = q.value(r, 0);
         if (!v0 && !(q.per_gear && q.value(r, 1))) continue;  // skipped by a given factor
         SheetRow row{.name = q.name, .symbol = q.symbol, .unit = q.unit};
+        if (const glossary::Term* term = glossary::term_of(q.key)) {
+            row.name = term->name;
+            if (*term->symbol) row.symbol = term->symbol;
+        }
         row.pinion = value(0);
         if (q.per_gear) {
             row.wheel = value(1);
@@ -401,6 +406,7 @@ ReportDocument rating_report(const RatingSheet& sheet, const std::string& drawin
                              const std::string& drawing2, const ReportStamp& when) {
     ReportDocument doc;
     doc.title = words::kReportTitle;
+    doc.page_numbers = words::kPageNumbers;
     // The title block: what, which drawings, when, by which program and method.
     doc.lines.push_back(line_of(kTitlePoints, {{28, words::kReportTitle}}));
     doc.lines.push_back(line_of(kRowPoints, {{kName, rule("━")}}));

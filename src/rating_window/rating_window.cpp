@@ -75,6 +75,11 @@ const char* name_of(std::string_view code, std::span<const words::CodeName> name
 
 const char* placeholder_of(std::string_view key) { return name_of(key, words::kPlaceholders); }
 
+// The rating column of a per-gear key for one gear: ("hard", 0) is hard1.
+std::string RatingInputs::*choice_column(const char* key, int gear) {
+    return find_rating_field(std::string(key) + char('1' + gear))->text;
+}
+
 // A number typed on the page, read by the program's one reader; empty when the
 // text is not a number.
 std::optional<double> typed_number(const QString& text) {
@@ -450,6 +455,7 @@ void RatingWindow::apply_line(int gear) {
     const std::string code = class_box_[gear]->currentData().toString().toStdString();
     QLabel* label = line_label_[gear];
     label->setStyleSheet(QString());
+    if (!filling_) emit inputsEdited();  // the choice is kept with the pair
     if (code.empty()) {
         note = {};
         label->setText(qt(words::kOwnLimits));
@@ -487,6 +493,7 @@ void RatingWindow::apply_line(int gear) {
     put("mat", qt(rating::rating_class_of(code)));
     put("sHlim", limit_text(l.sHlim));
     put("sFlim", limit_text(l.sFlim));
+    if (!filling_) emit inputsEdited();
     const auto formula = [](const rating::MaterialLine& m) {
         return QStringLiteral("%1·x + %2").arg(m.A).arg(m.B);
     };
@@ -494,7 +501,7 @@ void RatingWindow::apply_line(int gear) {
                    formula(*l.contact) + QStringLiteral("，σFlim = ") + formula(*l.bending) +
                    QStringLiteral("（x：%1）").arg(QString::fromLatin1(rating::unit_name(l.contact->unit))));
     label->setToolTip(qt(words::kLinesSource));
-    emit inputsSettled();
+    if (!filling_) emit inputsSettled();
 }
 
 void RatingWindow::hand_typed_limit(int gear) {
@@ -505,6 +512,7 @@ void RatingWindow::hand_typed_limit(int gear) {
     material_notes_[gear] = {};
     line_label_[gear]->setStyleSheet(QString());
     line_label_[gear]->setText(qt(words::kOwnLimits));
+    if (!filling_) emit inputsEdited();
 }
 
 void RatingWindow::sync_oil_grade() {
@@ -517,7 +525,20 @@ void RatingWindow::sync_oil_grade() {
 RatingInputs RatingWindow::inputs() const {
     RatingInputs in;
     for (std::size_t i = 0; i < kRatingFields.size(); ++i) {
-        in.*kRatingFields[i].text = fields_[i]->text().toStdString();
+        if (fields_[i]) in.*kRatingFields[i].text = fields_[i]->text().toStdString();
+    }
+    // The material page's choice, where a line was chosen.
+    for (int gear = 0; gear < 2; ++gear) {
+        const std::string grade = class_box_[gear]->currentData().toString().toStdString();
+        if (grade.empty()) continue;
+        const auto put = [&](const char* key, const QString& value) {
+            in.*choice_column(key, gear) = value.toStdString();
+        };
+        put("grade", qt(grade));
+        put("type", type_box_[gear]->currentData().toString());
+        put("quality", quality_box_[gear]->currentText());
+        put("hard", hardness_[gear]->text());
+        put("hunit", unit_box_[gear]->currentText());
     }
     return in;
 }
@@ -525,9 +546,31 @@ RatingInputs RatingWindow::inputs() const {
 void RatingWindow::set_inputs(const RatingInputs& in) {
     filling_ = true;
     for (std::size_t i = 0; i < kRatingFields.size(); ++i) {
-        fields_[i]->setText(qt(in.*kRatingFields[i].text));
+        if (fields_[i]) fields_[i]->setText(qt(in.*kRatingFields[i].text));
     }
-    for (int gear = 0; gear < 2; ++gear) hand_typed_limit(gear);
+    for (int gear = 0; gear < 2; ++gear) {
+        hand_typed_limit(gear);
+        const int at = class_box_[gear]->findData(qt(in.*choice_column("grade", gear)));
+        if (at <= 0) continue;  // typed limits, or a code this program does not know
+        class_box_[gear]->setCurrentIndex(at);
+        pick_class(gear);
+        const auto text = [&](const char* key) { return qt(in.*choice_column(key, gear)); };
+        type_box_[gear]->setCurrentIndex(std::max(0, type_box_[gear]->findData(text("type"))));
+        if (quality_box_[gear]->findText(text("quality")) >= 0) {
+            quality_box_[gear]->setCurrentText(text("quality"));
+        }
+        if (unit_box_[gear]->findText(text("hunit")) >= 0) {
+            unit_box_[gear]->setCurrentText(text("hunit"));
+        }
+        hardness_[gear]->setText(text("hard"));
+        // The line is shown again; the limits stand as the file holds them.
+        const QString sH = field(choice_column("sHlim", gear))->text();
+        const QString sF = field(choice_column("sFlim", gear))->text();
+        apply_line(gear);
+        field(choice_column("sHlim", gear))->setText(sH);
+        field(choice_column("sFlim", gear))->setText(sF);
+    }
+    sync_oil_grade();
     filling_ = false;
     mark_stale();
 }

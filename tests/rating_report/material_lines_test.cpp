@@ -85,7 +85,9 @@ TEST(MaterialLines, HardnessConversion) {
     for (const Case& c : cases) {
         const auto got = convert_hardness(c.value, c.from, c.to);
         ASSERT_EQ(got.has_value(), c.want.has_value()) << c.value;
-        if (got) EXPECT_NEAR(*got, *c.want, 1e-9) << c.value;
+        if (got) {
+            EXPECT_NEAR(*got, *c.want, 1e-9) << c.value;
+        }
     }
     // A case-hardened flank typed in HRC: 60 HRC is about 698 HV, within the MQ lines of Eh.
     const auto eh = material_limits({"Eh", "core30", "MQ", 60, HardnessUnit::HRC});

@@ -132,6 +132,7 @@ inline std::string program_line(const std::string& version) { return "GearPair "
 inline constexpr const char* kAllMet = "校核结论：两齿轮的齿面接触与齿根弯曲安全系数均满足最小安全系数";
 inline std::string not_met(const std::string& which) { return "校核结论：不满足——" + which; }
 inline constexpr const char* kResults = "计算结果";
+inline constexpr const char* kPageNumbers = "第 %1 页，共 %2 页";
 
 // What an empty field of the rating page takes, shown in the field.
 inline constexpr CodeName kPlaceholders[] = {
