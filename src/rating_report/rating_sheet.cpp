@@ -382,8 +382,8 @@ namespace {
 
 // Columns of the rating report: name, symbol, pinion, wheel (a pair value between
 // the two), unit.
-constexpr int kName = 1, kSymbol = 39, kPinionColumn = 47, kWheelColumn = 69, kPairColumn = 56,
-              kUnit = 91;
+constexpr int kName = 1, kSymbol = 39, kPinionColumn = 47, kWheelColumn = 71, kPairColumn = 57,
+              kUnit = 93;
 constexpr int kRuleWidth = 47;  // characters of a rule, two columns each
 constexpr double kTitlePoints = 15, kRowPoints = 9.5, kStampPoints = 9;
 
