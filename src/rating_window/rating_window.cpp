@@ -130,7 +130,7 @@ RatingWindow::RatingWindow(FormSource form, DesktopServices desktop, FileDialogs
 QWidget* RatingWindow::build_input_page() {
     auto* inner = input_content_ = new QWidget;
     inner->setObjectName(QStringLiteral("inputs"));
-    auto* columns = new QHBoxLayout(inner);
+    auto* columns = columns_ = new QHBoxLayout(inner);
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
     columns->addLayout(left, 1);
@@ -318,6 +318,7 @@ QWidget* RatingWindow::build_sheet_page() {
                                        qt(text::kPinion), qt(text::kWheel),
                                        qt(text::kColumnUnit)});
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -380,7 +381,7 @@ void RatingWindow::material_rows(QGridLayout* grid, int row) {
     };
     // Class, type, quality and hardness on four rows, the line used on a fifth; the
     // rows are inserted above the limits they fill.
-    caption(words::kClass, row, words::kLinesSource);
+    caption(words::kLineClass, row, words::kLinesSource);
     caption(words::kType, row + 1);
     caption(words::kQuality, row + 2, words::kQualityTip);
     caption(words::kHardness, row + 3, words::kLinesSource);
@@ -495,7 +496,7 @@ void RatingWindow::apply_line(int gear) {
     put("sFlim", limit_text(l.sFlim));
     if (!filling_) emit inputsEdited();
     const auto formula = [](const rating::MaterialLine& m) {
-        return QStringLiteral("%1·x + %2").arg(m.A).arg(m.B);
+        return m.A == 0 ? QString::number(m.B) : QStringLiteral("%1·x + %2").arg(m.A).arg(m.B);
     };
     label->setText(qt(words::lines_used(l.contact->row, l.bending->row)) + QStringLiteral("：σHlim = ") +
                    formula(*l.contact) + QStringLiteral("，σFlim = ") + formula(*l.bending) +
@@ -787,6 +788,12 @@ void RatingWindow::fit_to_screen() {
     // As large as its content wants, at most the screen's free area: the
     // input page and the table scroll, the buttons stay in view.
     const QSize room = room_on_screen(this);
+    // The two columns of the input page side by side where the screen is wide
+    // enough, one above the other where it is not: the page then scrolls one way only.
+    columns_->setDirection(QBoxLayout::LeftToRight);
+    if (input_content_->sizeHint().width() + 60 > room.width()) {
+        columns_->setDirection(QBoxLayout::TopToBottom);
+    }
     // The input page whole where there is room (its scroll area reports no size of
     // its own): its content, the page's frame and a scroll bar.
     const QSize page = input_content_->sizeHint() + QSize(60, 120);

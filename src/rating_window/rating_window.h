@@ -116,6 +116,7 @@ class RatingWindow : public QWidget {
 
     QTabWidget* pages_ = nullptr;
     QWidget* input_content_ = nullptr;  // the input page inside its scroll area
+    QBoxLayout* columns_ = nullptr;     // its two columns
     std::array<QLineEdit*, kRatingFields.size()> fields_{};
     std::array<QComboBox*, 2> class_box_{}, type_box_{}, quality_box_{}, unit_box_{};
     std::array<QLineEdit*, 2> hardness_{};

@@ -54,6 +54,7 @@ inline constexpr const char* kOilGradeTip =
 
 // The material page.
 inline constexpr const char* kClass = "材料类别";
+inline constexpr const char* kLineClass = "材料（ISO 6336-5）";
 inline constexpr const char* kType = "类型";
 inline constexpr const char* kQuality = "质量等级";
 inline constexpr const char* kHardness = "表面硬度";
