@@ -124,6 +124,9 @@ RatingWindow::RatingWindow(FormSource form, DesktopServices desktop, FileDialogs
     notice_holder_->setFixedHeight(0);
     layout->addWidget(notice_holder_);
 
+    QEvent font_change(QEvent::FontChange);
+    changeEvent(&font_change);
+    paint_capacity(false);
     fit_to_screen();
 }
 
@@ -288,7 +291,7 @@ QWidget* RatingWindow::build_sheet_page() {
     auto* title = new QLabel(qt(text::kSheetTitle));
     title->setObjectName(QStringLiteral("sheet_title"));
     title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("font-size: 130%; font-weight: bold;"));
+    title_ = title;
     layout->addWidget(title);
     auto* method = new QLabel(qt(msg::rating::kMethodLine));
     method->setObjectName(QStringLiteral("method"));
@@ -299,8 +302,8 @@ QWidget* RatingWindow::build_sheet_page() {
     capacity_->setWordWrap(true);
     capacity_->setTextFormat(Qt::PlainText);
     capacity_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    capacity_->setStyleSheet(QStringLiteral(
-        "QLabel { font-weight: bold; font-size: 115%; background: #e8f0fb; padding: 4px; }"));
+    capacity_->setAutoFillBackground(true);
+    capacity_->setMargin(4);
     layout->addWidget(capacity_);
     duty_ = new QLabel;
     duty_->setObjectName(QStringLiteral("duty"));
@@ -455,7 +458,7 @@ void RatingWindow::apply_line(int gear) {
     rating::MaterialNote& note = material_notes_[gear];
     const std::string code = class_box_[gear]->currentData().toString().toStdString();
     QLabel* label = line_label_[gear];
-    label->setStyleSheet(QString());
+    label->setPalette(QPalette());
     if (!filling_) emit inputsEdited();  // the choice is kept with the pair
     if (code.empty()) {
         note = {};
@@ -478,7 +481,9 @@ void RatingWindow::apply_line(int gear) {
     if (const auto* refusal = std::get_if<std::string>(&limits)) {
         note = {};
         label->setText(qt(*refusal));
-        label->setStyleSheet(QStringLiteral("color: #c01010;"));
+        QPalette red = label->palette();
+        red.setColor(QPalette::WindowText, QColor(0xc0, 0x10, 0x10));
+        label->setPalette(red);
         return;
     }
     const auto& l = std::get<rating::MaterialLimits>(limits);
@@ -498,10 +503,12 @@ void RatingWindow::apply_line(int gear) {
     const auto formula = [](const rating::MaterialLine& m) {
         return m.A == 0 ? QString::number(m.B) : QStringLiteral("%1·x + %2").arg(m.A).arg(m.B);
     };
-    label->setText(qt(words::lines_used(l.contact->row, l.bending->row)) + QStringLiteral("：σHlim = ") +
-                   formula(*l.contact) + QStringLiteral("，σFlim = ") + formula(*l.bending) +
-                   QStringLiteral("（x：%1）").arg(QString::fromLatin1(rating::unit_name(l.contact->unit))));
-    label->setToolTip(qt(words::kLinesSource));
+    // The rows on the page, the lines themselves in the tool tip.
+    label->setText(qt(words::lines_used(l.contact->row, l.bending->row)));
+    label->setToolTip(QStringLiteral("σHlim = ") + formula(*l.contact) + QStringLiteral("，σFlim = ") +
+                      formula(*l.bending) + QStringLiteral("（x：%1）\n")
+                          .arg(QString::fromLatin1(rating::unit_name(l.contact->unit))) +
+                      qt(words::kLinesSource));
     if (!filling_) emit inputsSettled();
 }
 
@@ -511,7 +518,7 @@ void RatingWindow::hand_typed_limit(int gear) {
     type_box_[gear]->clear();
     type_box_[gear]->setEnabled(false);
     material_notes_[gear] = {};
-    line_label_[gear]->setStyleSheet(QString());
+    line_label_[gear]->setPalette(QPalette());
     line_label_[gear]->setText(qt(words::kOwnLimits));
     if (!filling_) emit inputsEdited();
 }
@@ -637,12 +644,33 @@ void RatingWindow::focus_rating_field(const std::string& column) {
     }
 }
 
+void RatingWindow::paint_capacity(bool stale) {
+    // Colours by the palette and type by the font, so that both follow the zoom.
+    QPalette p = capacity_->palette();
+    p.setColor(QPalette::Window, stale ? QColor(0xfb, 0xe8, 0xe8) : QColor(0xe8, 0xf0, 0xfb));
+    p.setColor(QPalette::WindowText, stale ? QColor(0xc0, 0x10, 0x10) : palette().color(QPalette::WindowText));
+    capacity_->setPalette(p);
+}
+
+void RatingWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange || !title_) return;
+    // The title and the verdict a size and a weight above the window's type.
+    QFont big = font();
+    big.setBold(true);
+    big.setPointSizeF(font().pointSizeF() > 0 ? font().pointSizeF() * 1.3 : big.pointSizeF());
+    if (font().pixelSize() > 0) big.setPixelSize(font().pixelSize() * 13 / 10);
+    title_->setFont(big);
+    QFont bold = font();
+    bold.setBold(true);
+    capacity_->setFont(bold);
+}
+
 void RatingWindow::mark_stale() {
     if (!sheet_ || stale_) return;
     stale_ = true;
     capacity_->setText(qt(words::kStale));
-    capacity_->setStyleSheet(QStringLiteral(
-        "QLabel { font-weight: bold; background: #fbe8e8; color: #c01010; padding: 4px; }"));
+    paint_capacity(true);
     table_->setEnabled(false);
     for (RatingButton b : {RatingButton::Copy, RatingButton::Preview, RatingButton::Print,
                            RatingButton::Pdf, RatingButton::SaveText}) {
@@ -655,8 +683,7 @@ void RatingWindow::fill_sheet() {
     placeholder_->hide();
     table_->show();
     table_->setEnabled(true);
-    capacity_->setStyleSheet(QStringLiteral(
-        "QLabel { font-weight: bold; background: #e8f0fb; padding: 4px; }"));
+    paint_capacity(false);
     std::string top = s.verdict + "\n" + s.capacity;
     if (!s.decided_by.empty()) top += "\n" + s.decided_by;
     capacity_->setText(qt(top));
@@ -791,7 +818,7 @@ void RatingWindow::fit_to_screen() {
     // The two columns of the input page side by side where the screen is wide
     // enough, one above the other where it is not: the page then scrolls one way only.
     columns_->setDirection(QBoxLayout::LeftToRight);
-    if (input_content_->sizeHint().width() + 60 > room.width()) {
+    if (input_content_->minimumSizeHint().width() + 60 > room.width()) {
         columns_->setDirection(QBoxLayout::TopToBottom);
     }
     // The input page whole where there is room (its scroll area reports no size of

@@ -99,6 +99,8 @@ class RatingWindow : public QWidget {
     void show_notices(const std::vector<std::string>& notices);
     void focus_rating_field(const std::string& column);
     void fit_to_screen();
+    void paint_capacity(bool stale);
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
     ReportDocument report() const;
@@ -127,6 +129,7 @@ class RatingWindow : public QWidget {
     std::array<QLabel*, 5> pair_lines_{};
     QLabel* duty_ = nullptr;
     QLabel* capacity_ = nullptr;
+    QLabel* title_ = nullptr;
     QLabel* placeholder_ = nullptr;
     QTableWidget* table_ = nullptr;
     QWidget* notice_holder_ = nullptr;  // under the layout: the notice strip's place
