@@ -9,14 +9,15 @@
 
 #include "gbk.h"
 #include "glossary.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/rating.h"
+#include "messages/rating_window.h"
 #include "messages/rating_report.h"
 #include "oil_grades.h"
 #include "rating_calculation.h"
 #include "rating_quantities.h"
 #include "report_columns.h"
 #include "report_lines.h"
-#include "torque_units.h"
 
 namespace gp::rating {
 namespace {
@@ -156,6 +157,9 @@ void add_inputs(std::vector<SheetRow>& rows, const RatingResult& r, const Rating
               add.typed_or_default(&RatingInputs::Q2, in.Q[1]));
 
     const double n1 = in.n1.value_or(0);
+    // The gear with fewer teeth is rated as the pinion, whichever drives.
+    add.pair(words::kRatedAsPinion, "",
+             std::string(p.z[1] < p.z[0] ? glossary::kDriven : glossary::kDriving) + words::kFewerTeeth);
     add.pair(words::kTorque, "T1", shown_number(p.T1), "N·m");
     add.pair(words::kPower, "P", shown_number(power_kw(p.T1, n1)), "kW");
     add.pair(words::kSpeed, "n1", shown_number(n1), "r/min");
@@ -193,15 +197,16 @@ void add_inputs(std::vector<SheetRow>& rows, const RatingResult& r, const Rating
         });
         add.gears(words::kHardness, "", h1, h2);
     }
-    if (!material(0).HB.empty() || !material(1).HB.empty()) {
-        add.gears(words::kBrinell, "HB", material(0).HB, material(1).HB, "HBW");
-    }
     add.gears(words::kContactLimit, "σHlim",
               add.typed_or_default(&RatingInputs::sHlim1, in.sHlim[0]),
               add.typed_or_default(&RatingInputs::sHlim2, in.sHlim[1]), "N/mm²");
     add.gears(words::kBendingLimit, "σFlim",
               add.typed_or_default(&RatingInputs::sFlim1, in.sFlim[0]),
               add.typed_or_default(&RatingInputs::sFlim2, in.sFlim[1]), "N/mm²");
+    const auto [hb1, hb2] = per_gear([&](int g) {
+        return in.HB[g] ? shown_number(*in.HB[g]) : with_default(words::kNoWorkHardening);
+    });
+    add.gears(words::kFlankHardness, "HB", hb1, hb2, "HBW");
     add.gears(words::kModulus, "E", add.typed_or_default(&RatingInputs::E1, in.E[0]),
               add.typed_or_default(&RatingInputs::E2, in.E[1]), "N/mm²");
     add.gears(words::kPoisson, "ν", add.typed_or_default(&RatingInputs::nu1, in.nu[0]),
@@ -231,6 +236,16 @@ void add_inputs(std::vector<SheetRow>& rows, const RatingResult& r, const Rating
     add.pair(words::kKv, "Kv", known(in.Kv));
     add.pair(words::kKHb, "KHβ", known(in.KHb));
     add.pair(words::kKHa, "KHα", known(in.KHa));
+    // The pinion's shaft and flank, which KHβ takes when it is computed.
+    add.pair(words::kShaft, "", in.shaft_typed.empty() ? with_default(words::kNoShaft) : in.shaft_typed);
+    if (in.l || in.s || in.dsh) {
+        add.pair(words::kSpan, "l", in.l ? shown_number(*in.l) : "", "mm");
+        add.pair(words::kOffset, "s", in.s ? shown_number(*in.s) : "", "mm");
+        add.pair(words::kShaftDiameter, "dsh", in.dsh ? shown_number(*in.dsh) : "", "mm");
+    }
+    add.pair(words::kHelixModification, "",
+             in.hmod_typed.empty() ? with_default(kHelixModificationWords[0]) : in.hmod_typed);
+    add.pair(words::kPowerShare, "k", add.typed_or_default(&RatingInputs::k, in.k), "%");
     add.pair(words::kSHmin, "SHmin", add.typed_or_default(&RatingInputs::SHmin, in.SHmin));
     add.pair(words::kSFmin, "SFmin", add.typed_or_default(&RatingInputs::SFmin, in.SFmin));
 }
@@ -268,7 +283,7 @@ RatingSheet rating_sheet(const RatingResult& r, const RatingRecord& record) {
     const double n1 = r.inputs.n1.value_or(0);
     sheet.duty = text::duty_line(shown_number(r.load.T1), shown_number(power_kw(r.load.T1, n1)));
     sheet.capacity = r.T1max ? text::capacity_line(shown_number(*r.T1max),
-                                                   shown_number(kgf_metres_from_newton_metres(*r.T1max)),
+                                                   shown_number(*r.T1max / kNewtonMetresPerKgfMetre),
                                                    shown_number(n1),
                                                    shown_number(power_kw(*r.T1max, n1)))
                              : text::kNoCapacity;

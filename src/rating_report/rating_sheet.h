@@ -43,7 +43,6 @@ struct RatingSheet {
 struct MaterialNote {
     std::string code, type, quality, hardness, unit;
     int contact_row = 0, bending_row = 0;
-    std::string HB;  // the Brinell hardness of a soft class, for ZW
 };
 
 // What was rated, as typed: the form, the rating texts and the material lines.

@@ -30,12 +30,14 @@
 #include <string_view>
 #include <variant>
 
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/rating.h"
 #include "messages/rating_report.h"
+#include "messages/rating_window.h"
+#include "messages/shell.h"
 #include "number_parse.h"
 #include "oil_grades.h"
 #include "stop.h"
-#include "torque_units.h"
 #include "window_zoom.h"
 #include "notice_strip.h"
 #include "qt_text.h"
@@ -63,8 +65,6 @@ std::size_t index_of(std::string RatingInputs::*text) {
 }
 
 namespace words = msg::rating_report;
-
-constexpr const char* kClasses[] = {"St", "V", "GG", "GGG", "GTS", "Eh", "IF", "NT", "NV"};
 
 const char* name_of(std::string_view code, std::span<const words::CodeName> names) {
     for (const auto& n : names) {
@@ -192,7 +192,7 @@ QWidget* RatingWindow::build_input_page() {
                     auto* combo = new QComboBox;
                     combo->setEditable(true);
                     combo->addItem(QString(), QString());
-                    for (const char* c : kClasses) {
+                    for (const char* c : rating::kMaterialClassNames) {
                         combo->addItem(qt(std::string(c) + " " + name_of(c, words::kCodeNames)),
                                        QString::fromLatin1(c));
                     }
@@ -273,7 +273,10 @@ QWidget* RatingWindow::build_input_page() {
                                return 1;
                            })
                          .first);
-    right->addWidget(group(text::kGroupStructure, "structure", {"sR"}, true).first);
+    right->addWidget(group(text::kGroupStructure, "structure", {"sR", "HB"}, true).first);
+    right->addWidget(group(text::kGroupShaft, "shaft",
+                           {"shaft", "l", "s", "dsh", "hmod", "k"}, false)
+                         .first);
     right->addStretch(1);
 
     auto* scroller = new QScrollArea;
@@ -490,8 +493,7 @@ void RatingWindow::apply_line(int gear) {
     note = {.code = code, .type = choice.type, .quality = choice.quality,
             .hardness = hardness_[gear]->text().trimmed().toStdString(),
             .unit = unit_box_[gear]->currentText().toStdString(),
-            .contact_row = l.contact->row, .bending_row = l.bending->row,
-            .HB = l.HB ? limit_text(*l.HB).toStdString() : std::string()};
+            .contact_row = l.contact->row, .bending_row = l.bending->row};
     const char digit = char('1' + gear);
     const auto put = [&](const char* key, const QString& value) {
         field(find_rating_field(std::string(key) + digit)->text)->setText(value);
@@ -499,6 +501,8 @@ void RatingWindow::apply_line(int gear) {
     put("mat", qt(rating::rating_class_of(code)));
     put("sHlim", limit_text(l.sHlim));
     put("sFlim", limit_text(l.sFlim));
+    // A through-hardened or cast flank's Brinell hardness, for its work hardening.
+    if (l.HB) put("HB", limit_text(*l.HB));
     if (!filling_) emit inputsEdited();
     const auto formula = [](const rating::MaterialLine& m) {
         return m.A == 0 ? QString::number(m.B) : QStringLiteral("%1·x + %2").arg(m.A).arg(m.B);
@@ -592,7 +596,7 @@ void RatingWindow::show_pair(const GearPairInput& in) {
     } else {
         // The geometry did not compute: the torque alone, read as the rating reads it.
         if (const auto kgfm = typed_number(qt(in.nj))) {
-            nm = rating::shown_number(newton_metres_from_kgf_metres(*kgfm));
+            nm = rating::shown_number(*kgfm * rating::kNewtonMetresPerKgfMetre);
         }
     }
     pair_lines_[0]->setText(qt(text::pair_teeth(shown_text(in.cs1z1), shown_text(in.cs2z2))));

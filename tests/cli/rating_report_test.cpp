@@ -69,7 +69,10 @@ TEST(RatingReport, NamesEveryTypedInputOfTheGoldenPairs) {
         {"sFlim", words::kBendingLimit}, {"E", words::kModulus},      {"nu", words::kPoisson},
         {"rho", words::kDensity},      {"nu40", words::kOil},         {"Ra", words::kFlankRoughness},
         {"RzF", words::kRootRoughness}, {"Lh", words::kLife},         {"YN10", words::kLifeFactor10},
-        {"SHmin", words::kSHmin},      {"SFmin", words::kSFmin},      {"sR", words::kRim}};
+        {"SHmin", words::kSHmin},      {"SFmin", words::kSFmin},      {"sR", words::kRim},
+        {"HB", words::kFlankHardness}, {"shaft", words::kShaft},      {"l", words::kSpan},
+        {"s", words::kOffset},         {"dsh", words::kShaftDiameter}, {"hmod", words::kHelixModification},
+        {"k", words::kPowerShare}};
     const auto& head = cases.front().cells;
     const auto column = [&head](std::string_view name) {
         return std::size_t(std::find(head.begin(), head.end(), name) - head.begin());
@@ -90,8 +93,9 @@ TEST(RatingReport, NamesEveryTypedInputOfTheGoldenPairs) {
             std::string key = f.name;
             if (!names.count(key)) key.pop_back();  // the gear's digit
             // A class is read with the blanks around it dropped.
+            const bool word = key == "mat" || key == "shaft" || key == "hmod";
             const std::string value =
-                key == "mat" ? typed.substr(typed.find_first_not_of(' '),
+                word ? typed.substr(typed.find_first_not_of(' '),
                                             typed.find_last_not_of(' ') - typed.find_first_not_of(' ') + 1)
                              : number(typed);
             EXPECT_TRUE(shows(lines, names.at(key), value))

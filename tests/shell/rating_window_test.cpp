@@ -9,7 +9,8 @@
 #include <functional>
 
 #include "csv.h"
-#include "messages.h"
+#include "messages/rating.h"
+#include "messages/rating_window.h"
 #include "pair_document.h"
 #include "rating_window.h"
 #include "report_painter.h"

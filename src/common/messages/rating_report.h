@@ -123,6 +123,17 @@ inline constexpr const char* kKHb = "齿向载荷分布系数";
 inline constexpr const char* kKHa = "齿间载荷分配系数";
 inline constexpr const char* kSHmin = "接触强度最小安全系数";
 inline constexpr const char* kSFmin = "弯曲强度最小安全系数";
+inline constexpr const char* kFlankHardness = "齿面布氏硬度";
+inline constexpr const char* kNoWorkHardening = "不计（ZW = 1）";
+inline constexpr const char* kShaft = "小齿轮轴的布置";
+inline constexpr const char* kNoShaft = "不计轴的变形";
+inline constexpr const char* kSpan = "轴承跨距";
+inline constexpr const char* kOffset = "偏置量";
+inline constexpr const char* kShaftDiameter = "小齿轮轴径";
+inline constexpr const char* kHelixModification = "齿向修形";
+inline constexpr const char* kPowerShare = "功率分配";
+inline constexpr const char* kRatedAsPinion = "按小齿轮校核的齿轮";
+inline constexpr const char* kFewerTeeth = "（齿数较少）";
 inline std::string lines_used(int contact_row, int bending_row) {
     return "表1 第" + std::to_string(contact_row) + "、" + std::to_string(bending_row) + "行";
 }
@@ -141,7 +152,7 @@ inline constexpr CodeName kPlaceholders[] = {
     {"SFmin", "1"},   {"Q", "6"},       {"Ca", "计算"},     {"mat", "Eh"},    {"sHlim", "1500"},
     {"sFlim", "500"}, {"E", "206000"},  {"nu", "0.3"},      {"rho", "7830"},  {"nu40", "220"},
     {"Ra", "1"},      {"RzF", "6×Ra"}, {"sR", "实心"},      {"Kv", "计算"},   {"KHb", "计算"},
-    {"KHa", "计算"},
+    {"KHa", "计算"},  {"HB", "不计"},     {"shaft", "不计"},  {"hmod", "none"}, {"k", "100"},
 };
 // The usual minimum safety factors, added to the tool tips of SHmin and SFmin.
 inline constexpr const char* kSHminRange =
