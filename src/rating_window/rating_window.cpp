@@ -274,9 +274,10 @@ QWidget* RatingWindow::build_input_page() {
                            })
                          .first);
     right->addWidget(group(text::kGroupStructure, "structure", {"sR", "HB"}, true).first);
-    right->addWidget(group(text::kGroupShaft, "shaft",
-                           {"shaft", "l", "s", "dsh", "hmod", "k"}, false)
-                         .first);
+    // The pinion's shaft and flank under the known factors, beside the material.
+    left->insertWidget(left->count() - 1, group(text::kGroupShaft, "shaft",
+                                                {"shaft", "l", "s", "dsh", "hmod", "k"}, false)
+                                              .first);
     right->addStretch(1);
 
     auto* scroller = new QScrollArea;
