@@ -40,6 +40,8 @@ BatchMode rating_table(bool with_detail = false);
 // stamped `now`; the rows that stop are named on standard error.
 BatchMode geometry_reports(const ReportStamp& now);
 BatchMode strength_reports(const ReportStamp& now);
+// The rating's text report of each pair, as the rating window's 保存报告 writes it.
+BatchMode rating_reports(const ReportStamp& now);
 
 // The same for rows already in memory, on the calling thread, the reports all
 // stamped `now`.

@@ -82,7 +82,6 @@ int main(int argc, char** argv) {
         }
     }
     if (report && detail) return usage_error(gp::msg::cli::kDetailWithReport);
-    if (mode == "rating" && report) return usage_error(gp::msg::rating::kNoRatingReport);
     if (mode != "geometry" && mode != "strength" && mode != "rating") {
         return usage_error(mode.empty() ? gp::msg::cli::kNoMode : gp::msg::cli::unknown_mode(mode));
     }
@@ -90,7 +89,7 @@ int main(int argc, char** argv) {
     gp::SystemClock clock = fixed_time ? gp::SystemClock(*fixed_time) : gp::SystemClock();
     const gp::ReportStamp now = clock.now();  // one moment for the whole run
     const gp::BatchMode batch_mode =
-        mode == "rating"     ? gp::rating_table(detail)
+        mode == "rating"     ? (report ? gp::rating_reports(now) : gp::rating_table(detail))
         : mode == "geometry" ? (report ? gp::geometry_reports(now) : gp::geometry_table(detail))
                              : (report ? gp::strength_reports(now) : gp::strength_table(detail));
     return gp::run_batch_file(batch_mode, file, jobs, std::cin, std::cout, std::cerr);

@@ -188,6 +188,10 @@ void Shell::open_rating() {
         rating_ = std::make_unique<RatingWindow>([this] { return form_->read(); }, desktop_,
                                                  *dialogs_);
         rating_->set_inputs(document_->rating());
+        // A sheet computed from another pair is marked out of date at the form's first edit.
+        for (QLineEdit* edit : form_->findChildren<QLineEdit*>()) {
+            connect(edit, &QLineEdit::textChanged, rating_.get(), &RatingWindow::mark_stale);
+        }
         connect(rating_.get(), &RatingWindow::inputsEdited, this,
                 [this] { document_->set_rating(rating_->inputs()); });
         connect(rating_.get(), &RatingWindow::inputsSettled, document_,

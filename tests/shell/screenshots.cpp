@@ -15,6 +15,7 @@
 #include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
+#include <tuple>
 
 #include "manual_window.h"
 #include "contour_view.h"
@@ -27,6 +28,7 @@
 #include "qt_message_boxes.h"
 #include "qt_report_dialogs.h"
 #include "rating_window.h"
+#include "window_zoom.h"
 #include "shell_harness.h"
 #include "ui_font.h"
 
@@ -325,7 +327,8 @@ int main(int argc, char* argv[]) {
     ok &= strength_sheet(h, helical_jg3(), folder, "strength-sheet-jg3");
 
     // The rating window of the worked spur pair with its duty, materials from the
-    // table and a required life: the input page, then the sheet.
+    // lines of ISO 6336-5 and a required life: the input page, then the sheet with
+    // its 输入数据, and both once more at 200 %.
     FormTexts spur = spur_example();
     spur["dpg1"] = "";  // no pin diameters left over from the helical pair
     spur["dpg2"] = "";
@@ -337,10 +340,24 @@ int main(int argc, char* argv[]) {
         rating->field(&RatingInputs::Lh)->setText(QStringLiteral("20000"));
         rating->field(&RatingInputs::Q1)->setText(QStringLiteral("7"));
         rating->field(&RatingInputs::Q2)->setText(QStringLiteral("7"));
+        // The pinion case-hardened at 60 HRC, the wheel of alloy steel at 300 HV.
+        const std::tuple<const char*, const char*, const char*, const char*> picks[] = {
+            {"Eh", "", "60", "HRC"}, {"V", "alloy", "300", "HV"}};
         for (int gear = 0; gear < 2; ++gear) {
-            rating->material_choice(gear)->setCurrentIndex(1);
-            emit rating->material_choice(gear)->activated(1);
+            const auto& [code, type, hardness, unit] = picks[gear];
+            QComboBox* klass = rating->material_choice(gear);
+            klass->setCurrentIndex(klass->findData(QString::fromLatin1(code)));
+            emit klass->activated(klass->currentIndex());
+            if (*type) {
+                rating->type_choice(gear)->setCurrentIndex(
+                    rating->type_choice(gear)->findData(QString::fromLatin1(type)));
+            }
+            rating->hardness_unit(gear)->setCurrentText(QString::fromLatin1(unit));
+            rating->hardness(gear)->setText(QString::fromLatin1(hardness));
+            emit rating->hardness(gear)->editingFinished();
         }
+        rating->oil_grade()->setCurrentIndex(rating->oil_grade()->findData(320));
+        emit rating->oil_grade()->activated(rating->oil_grade()->currentIndex());
         QApplication::processEvents();
         ok &= save(rating, folder, "rating-inputs");
         h.click(rating->button(RatingButton::Compute));
@@ -354,6 +371,15 @@ int main(int argc, char* argv[]) {
             h.click(rating->button(RatingButton::Print));
             ok &= !h.printer.printed.empty() &&
                   save_preview(h.printer.printed.back(), folder, "rating-print-preview");
+            zoom_application(200);
+            rating->zoom(200);
+            QApplication::processEvents();
+            ok &= save(rating, folder, "rating-sheet-200");
+            rating->pages()->setCurrentIndex(0);
+            QApplication::processEvents();
+            ok &= save(rating, folder, "rating-inputs-200");
+            zoom_application(100);
+            rating->zoom(100);
         }
         rating->close();
     } else {
