@@ -80,17 +80,15 @@ SPECTRUM MODE
   worst_bin the bin adding most to it. A pair whose rating stops gives
   "stop,<message>" (exit 0); a bad spectrum exits 2 naming its row and column.
 )";
-inline constexpr const char* kNeedsPair = "spectrum 需要 --pair PAIRFILE";
+inline constexpr const char* kNeedsPair = "spectrum needs --pair PAIRFILE";
 inline std::string needs_row(int rows) {
-    return "文件有 " + std::to_string(rows) + " 对齿轮，请用 --row N 选择一行（1～" +
-           std::to_string(rows) + "）";
+    return "the pair file holds " + std::to_string(rows) + " pairs: choose one with --row N (1 to " +
+           std::to_string(rows) + ")";
 }
 inline std::string bad_row(const std::string& text, int rows) {
-    return "--row " + text + "：须为 1～" + std::to_string(rows) + " 之间的整数";
+    return "--row '" + text + "' is not a row of the pair file (1 to " + std::to_string(rows) + ")";
 }
-inline std::string pair_file_fault(const std::string& file, const std::string& what) {
-    return file + ": " + what;
-}
+inline constexpr const char* kNoPairs = "the pair file holds no pair";
 
 // --- The window's page and sheet ---------------------------------------------
 inline constexpr const char* kPage = "载荷谱";
