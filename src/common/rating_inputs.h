@@ -29,6 +29,7 @@ struct RatingInputs {
     std::string YN10;            // life factor at 10¹⁰ cycles
     std::string SHmin, SFmin;    // minimum safety factors
     std::string sR1, sR2;        // rim thicknesses, mm
+    std::string spectrum;        // the load spectrum's CSV file, beside the pair file
 
     bool operator==(const RatingInputs&) const = default;
     // True when every text is empty: the pair carries no rating inputs.
@@ -44,8 +45,8 @@ struct RatingField {
 #define GP_RATING_FIELD(name) \
     ::gp::RatingField { #name, &::gp::RatingInputs::name }
 
-// The 31 rating columns, in the order pair files list them.
-inline constexpr std::array<RatingField, 31> kRatingFields = {
+// The 32 rating columns, in the order pair files list them.
+inline constexpr std::array<RatingField, 32> kRatingFields = {
     GP_RATING_FIELD(n1),     GP_RATING_FIELD(KA),     GP_RATING_FIELD(Q1),
     GP_RATING_FIELD(Q2),     GP_RATING_FIELD(Ca),     GP_RATING_FIELD(KHb),
     GP_RATING_FIELD(Kv),     GP_RATING_FIELD(KHa),    GP_RATING_FIELD(mat1),
@@ -57,6 +58,7 @@ inline constexpr std::array<RatingField, 31> kRatingFields = {
     GP_RATING_FIELD(RzF2),   GP_RATING_FIELD(Lh),     GP_RATING_FIELD(YN10),
     GP_RATING_FIELD(SHmin),  GP_RATING_FIELD(SFmin),  GP_RATING_FIELD(sR1),
     GP_RATING_FIELD(sR2),
+    GP_RATING_FIELD(spectrum),
 };
 
 // The rating column of that name, if there is one.

@@ -114,6 +114,17 @@ inline std::string cannot_read(const std::string& file) { return "无法读取�
 inline std::string cannot_write(const std::string& file, const std::string& why) {
     return "无法保存载荷谱文件 " + file + "：" + why;
 }
+inline constexpr const char* kInputHeads[] = {"T1 (N·m)", "循环次数", "n1 (1/min)", "KHβ"};
+inline constexpr const char* kHoursHead = "小时 (h)";
+inline constexpr const char* kInputTips[] = {
+    "主动齿轮扭矩 T1，N·m", "该级持续时间：主动齿轮载荷循环次数，或小时（循环次数 = 60·n1·小时）",
+    "该级主动齿轮转速 n1，1/min；空：按承载能力校核页的 n1",
+    "该级给定的齿向载荷分布系数 KHβ；空：按校核页给定值或计算"};
+inline constexpr const char* kModified = "（已修改，未保存）";
+inline std::string unreadable_named(const std::string& name) {
+    return "载荷谱文件：" + name + "（无法读取，表格未载入）";
+}
+inline constexpr const char* kTaskSpectrum = "载荷谱计算";
 inline constexpr const char* kMeets = "满足";
 inline constexpr const char* kFails = "不满足";
 inline constexpr const char* kStatic = "静强度失效";
@@ -121,5 +132,52 @@ inline constexpr const char* kEndless = "∞";
 inline constexpr const char* kChartTitle = "各级损伤占比（最大损伤 D 的组成）";
 inline constexpr const char* kNoDamage = "各级应力均低于疲劳极限，无损伤";
 inline constexpr const char* kSheetEmpty = "在“载荷谱”页输入载荷级后按“计算载荷谱”";
+inline constexpr const char* kMethodLine = "ISO 6336-6:2019，Palmgren–Miner线性累积损伤；各级KA = 1";
+// The bin table's column heads: bin, torque, speed, cycles, stresses, cycles to
+// failure, damages and the bin's share of the governing sum.
+inline constexpr const char* kBinHeads[] = {
+    "级",        "T1 (N·m)",  "n1 (1/min)", "循环次数 N1", "KHβ",       "σH1 (N/mm²)",
+    "σH2 (N/mm²)", "σF1 (N/mm²)", "σF2 (N/mm²)", "NH1",      "NH2",       "NF1",
+    "NF2",       "DH1",       "DH2",        "DF1",        "DF2",       "损伤占比"};
+inline constexpr const char* kBinHeadTips[] = {
+    "载荷级，从1起",
+    "主动齿轮扭矩 T1，N·m",
+    "主动齿轮转速 n1，1/min",
+    "主动齿轮载荷循环次数；从动齿轮为其 × z1/z2",
+    "齿向载荷分布系数 KHβ（给定或按该级载荷计算）",
+    "主动齿轮计算接触应力 σH1，N/mm²（KA = 1）",
+    "从动齿轮计算接触应力 σH2，N/mm²（KA = 1）",
+    "主动齿轮计算齿根应力 σF1，N/mm²（KA = 1）",
+    "从动齿轮计算齿根应力 σF2，N/mm²（KA = 1）",
+    "主动齿轮该应力下的接触疲劳寿命（循环次数）；∞ 表示低于疲劳极限",
+    "从动齿轮该应力下的接触疲劳寿命（循环次数）；∞ 表示低于疲劳极限",
+    "主动齿轮该应力下的弯曲疲劳寿命（循环次数）；∞ 表示低于疲劳极限",
+    "从动齿轮该应力下的弯曲疲劳寿命（循环次数）；∞ 表示低于疲劳极限",
+    "主动齿轮该级接触损伤 n/N", "从动齿轮该级接触损伤 n/N",
+    "主动齿轮该级弯曲损伤 n/N", "从动齿轮该级弯曲损伤 n/N",
+    "该级在最大损伤和中所占的比例"};
+inline constexpr const char* kTotalsHeading = "载荷谱计算结果";
+inline constexpr const char* kDamageH = "接触损伤和";
+inline constexpr const char* kDamageF = "弯曲损伤和";
+inline constexpr const char* kSafetyH = "载荷谱接触安全系数";
+inline constexpr const char* kSafetyF = "载荷谱弯曲安全系数";
+inline constexpr const char* kStaticH = "接触静强度安全系数";
+inline constexpr const char* kStaticF = "弯曲静强度安全系数";
+inline constexpr const char* kTotalHours = "载荷谱总时间";
+inline constexpr const char* kLife = "计算寿命";
+inline constexpr const char* kWorstBin = "损伤最大的载荷级";
+inline constexpr const char* kNoLife = "无限（各级均不产生损伤）";
+inline constexpr const char* kHoursUnit = "h";
+inline std::string verdict_line(bool met, const std::string& shmin, const std::string& sfmin) {
+    return std::string("结论：") + (met ? kMeets : kFails) + "（SHmin = " + shmin +
+           "，SFmin = " + sfmin + "）";
+}
+inline std::string governing(const std::string& symbol) {
+    return "损伤占比按最大损伤和 " + symbol + " 计";
+}
+inline constexpr const char* kCopy = "复 制";
+inline constexpr const char* kPreview = "打印预览…";
+inline constexpr const char* kPrint = "打 印";
+inline constexpr const char* kPdf = "导出 PDF…";
 
 }  // namespace gp::msg::spectrum

@@ -33,6 +33,7 @@
 #include "qt_text.h"
 #include "rating_calculation.h"
 #include "rating_numbers.h"
+#include "spectrum_messages.h"
 
 namespace gp {
 
@@ -75,6 +76,13 @@ RatingWindow::RatingWindow(FormSource form, DesktopServices desktop, FileDialogs
     pages_->setObjectName(QStringLiteral("pages"));
     pages_->addTab(build_input_page(), qt(text::kInputPage));
     pages_->addTab(build_sheet_page(), qt(text::kSheetTitle));
+    // The load spectrum's page and sheet (spectrum_page.h), rated with this page's inputs.
+    spectrum_ = new SpectrumPage(form_, [this] { return inputs(); }, desktop_, dialogs_);
+    pages_->addTab(spectrum_, qt(msg::spectrum::kPage));
+    pages_->addTab(spectrum_->sheet_page(), qt(msg::spectrum::kSheetTitle));
+    connect(spectrum_, &SpectrumPage::fileNamed, this, [this] { emit inputsEdited(); emit inputsSettled(); });
+    connect(spectrum_, &SpectrumPage::computed, this,
+            [this] { pages_->setCurrentWidget(spectrum_->sheet_page()); });
     layout->addWidget(pages_, 1);
     auto* row = new QHBoxLayout;
     build_buttons(row);
@@ -355,16 +363,18 @@ void RatingWindow::pick_material(int gear, int index) {
 RatingInputs RatingWindow::inputs() const {
     RatingInputs in;
     for (std::size_t i = 0; i < kRatingFields.size(); ++i) {
-        in.*kRatingFields[i].text = fields_[i]->text().toStdString();
+        if (fields_[i]) in.*kRatingFields[i].text = fields_[i]->text().toStdString();
     }
+    in.spectrum = spectrum_->file_name();
     return in;
 }
 
 void RatingWindow::set_inputs(const RatingInputs& in) {
     filling_ = true;
     for (std::size_t i = 0; i < kRatingFields.size(); ++i) {
-        fields_[i]->setText(qt(in.*kRatingFields[i].text));
+        if (fields_[i]) fields_[i]->setText(qt(in.*kRatingFields[i].text));
     }
+    spectrum_->set_file_name(in.spectrum);
     for (QComboBox* box : materials_box_) box->setCurrentIndex(0);
     filling_ = false;
 }

@@ -21,6 +21,7 @@
 #include "materials.h"
 #include "rating_inputs.h"
 #include "rating_sheet.h"
+#include "spectrum_page.h"
 
 class QBoxLayout;
 class QComboBox;
@@ -66,6 +67,7 @@ class RatingWindow : public QWidget {
     std::vector<std::string> notices() const { return notices_shown_; }
     const std::optional<rating::RatingSheet>& sheet() const { return sheet_; }
     const std::vector<rating::Material>& materials() const { return materials_; }
+    SpectrumPage* spectrum_page() const { return spectrum_; }
 
   signals:
     // The user changed a rating input (typed, or picked a material).
@@ -116,6 +118,7 @@ class RatingWindow : public QWidget {
     std::optional<rating::RatingSheet> sheet_;
     std::array<std::string, 2> drawings_;
     QFont built_font_;  // the font as built, before any zoom
+    SpectrumPage* spectrum_ = nullptr;  // the load spectrum's page; its sheet a page too
 };
 
 }  // namespace gp

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QFileInfo>
 #include <QScreen>
 #include <QPushButton>
 #include <algorithm>
@@ -185,6 +186,11 @@ void Shell::open_rating() {
     if (!rating_) {
         rating_ = std::make_unique<RatingWindow>([this] { return form_->read(); }, desktop_,
                                                  *dialogs_);
+        // The spectrum's file is named relative to the pair file's folder.
+        rating_->spectrum_page()->set_folder_source([this] {
+            return document_->path().isEmpty() ? std::string()
+                                               : QFileInfo(document_->path()).absolutePath().toStdString();
+        });
         rating_->set_inputs(document_->rating());
         connect(rating_.get(), &RatingWindow::inputsEdited, this,
                 [this] { document_->set_rating(rating_->inputs()); });
