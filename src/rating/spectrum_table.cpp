@@ -40,13 +40,16 @@ std::optional<double> number_in(const std::string& text, int line, int bin,
     cell_fault(line, bin, column, m::not_a_number(text));
 }
 
-std::string shortest(double v) {
+}  // namespace
+
+std::string shortest_text(double v) {
     std::string text(32, '\0');
-    const auto r =
-        std::to_chars(text.data(), text.data() + text.size(), v, std::chars_format::general, 17);
+    const auto r = std::to_chars(text.data(), text.data() + text.size(), v);
     text.resize(static_cast<std::size_t>(r.ptr - text.data()));
     return text;
 }
+
+namespace {
 
 LoadSpectrum spectrum_of(const std::vector<std::vector<std::string>>& rows,
                          const std::vector<int>& lines) {
@@ -153,9 +156,9 @@ std::string write_spectrum(const LoadSpectrum& spectrum) {
     if (factors) out += ",KHb";
     out += '\n';
     for (const SpectrumBin& b : spectrum.bins) {
-        out += shortest(b.T1) + ',' + shortest(b.duration);
-        if (speeds) out += ',' + (b.n1 ? shortest(*b.n1) : std::string());
-        if (factors) out += ',' + (b.KHb ? shortest(*b.KHb) : std::string());
+        out += shortest_text(b.T1) + ',' + shortest_text(b.duration);
+        if (speeds) out += ',' + (b.n1 ? shortest_text(*b.n1) : std::string());
+        if (factors) out += ',' + (b.KHb ? shortest_text(*b.KHb) : std::string());
         out += '\n';
     }
     return out;

@@ -30,7 +30,10 @@ std::variant<LoadSpectrum, SpectrumError> read_spectrum(
     const std::vector<std::vector<std::string>>& rows);
 
 // The spectrum as CSV: UTF-8, LF, the header T1,cycles|hours[,n1][,KHb], every
-// number with the digits that give the same double back.
+// number in the fewest digits that give the same double back.
 std::string write_spectrum(const LoadSpectrum& spectrum);
+
+// A number in the fewest digits that give the same double back ("1.31").
+std::string shortest_text(double value);
 
 }  // namespace gp::rating

@@ -33,7 +33,7 @@ constexpr const char* kColumnNames[] = {"T1", "cycles", "n1", "KHb"};
 
 std::string trimmed(const QString& text) { return text.trimmed().toStdString(); }
 
-std::string number_text(double v) { return QString::number(v, 'g', 17).toStdString(); }
+std::string number_text(double v) { return rating::shortest_text(v); }
 
 QTableWidget* table_of(int columns) {
     auto* t = new QTableWidget(0, columns);
