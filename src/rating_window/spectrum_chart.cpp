@@ -46,16 +46,19 @@ void SpectrumChart::draw(QPainter& p, const QRect& area) const {
     }
     // Axis and its scale: 0 to the largest share, rounded up to a tenth.
     const double largest = shares_.empty() ? 0.0 : *std::max_element(shares_.begin(), shares_.end());
-    const double top = std::max(0.1, std::ceil(largest * 10.0 - 1e-9) / 10.0);
+    // Gridlines every 10 % up to 50 %, every 20 % above.
+    const double step = largest <= 0.5 ? 0.1 : 0.2;
+    const int ticks = std::max(1, static_cast<int>(std::ceil(largest / step - 1e-9)));
+    const double top = ticks * step;
     const QColor grid(0xd8, 0xdc, 0xe2);
-    for (int k = 0; k <= 4; ++k) {
-        const int y = plot.bottom() - static_cast<int>(std::lround(plot.height() * k / 4.0));
+    for (int k = 0; k <= ticks; ++k) {
+        const int y = plot.bottom() - static_cast<int>(std::lround(plot.height() * k / double(ticks)));
         p.setPen(grid);
         p.drawLine(plot.left(), y, plot.right(), y);
         p.setPen(palette().text().color());
         p.drawText(QRect(area.left(), y - line / 2, plot.left() - area.left() - 4, line),
                    Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("%1 %").arg(std::lround(100.0 * top * k / 4.0)));
+                   QStringLiteral("%1 %").arg(std::lround(100.0 * step * k)));
     }
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
     p.drawLine(plot.bottomLeft(), plot.topLeft());
@@ -63,13 +66,13 @@ void SpectrumChart::draw(QPainter& p, const QRect& area) const {
         p.restore();
         return;
     }
-    const double step = double(plot.width()) / double(shares_.size());
-    const int width = std::max(1, static_cast<int>(step * 0.7));
+    const double pitch = double(plot.width()) / double(shares_.size());
+    const int width = std::max(1, static_cast<int>(pitch * 0.7));
     const QColor hot(0xc0, 0x39, 0x2b), cool(0x9a, 0xa5, 0xb1);
     const int label_every = std::max(1, static_cast<int>(std::ceil(
-                                            fm.horizontalAdvance(QStringLiteral("000")) / step)));
+                                            fm.horizontalAdvance(QStringLiteral("000")) / pitch)));
     for (std::size_t j = 0; j < shares_.size(); ++j) {
-        const int x = plot.left() + static_cast<int>(step * (double(j) + 0.15));
+        const int x = plot.left() + static_cast<int>(pitch * (double(j) + 0.15));
         const int h = static_cast<int>(std::lround(plot.height() * std::clamp(shares_[j] / top, 0.0, 1.0)));
         const bool damaging = j < damaging_.size() && damaging_[j];
         if (h > 0) {

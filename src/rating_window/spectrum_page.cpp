@@ -456,7 +456,7 @@ void SpectrumPage::fill_sheet(const std::string& drawing1, const std::string& dr
     results_->parentWidget()->show();
     const QColor green(0x1b, 0x7f, 0x2a), red(0xc0, 0x10, 0x10), hot(0xfb, 0xe3, 0xe0);
     verdict_->setText(qt(s.verdict));
-    verdict_->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; font-size: 115%%; padding: 4px;"
+    verdict_->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; font-size: 115%; padding: 4px;"
                                            " background: %1; color: %2; }")
                                 .arg(s.met ? QStringLiteral("#e6f4e8") : QStringLiteral("#fbe3e0"),
                                      (s.met ? green : red).name()));
