@@ -19,8 +19,9 @@
 #include "console.h"
 #include "contour_mode.h"
 #include "drawing_modes.h"
-#include "messages.h"
-#include "spectrum_messages.h"
+#include "messages/cli.h"
+#include "messages/rating.h"
+#include "messages/spectrum.h"
 #include "spectrum_mode.h"
 #include "system_clock.h"
 

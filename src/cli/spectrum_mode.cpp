@@ -9,10 +9,10 @@
 #include <variant>
 
 #include "csv.h"
-#include "messages.h"
+#include "messages/cli.h"
 #include "number_parse.h"
 #include "pair_file.h"
-#include "spectrum_messages.h"
+#include "messages/spectrum.h"
 #include "spectrum_table.h"
 #include "stop.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "life_and_material.h"
-#include "messages.h"
+#include "messages/rating.h"
 #include "rating_math.h"
 #include "stop.h"
 

@@ -7,7 +7,7 @@
 
 #include "rating_calculation.h"
 #include "rating_result.h"
-#include "spectrum_messages.h"
+#include "messages/spectrum.h"
 
 namespace gp::rating {
 namespace {

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "geometry_numbers.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/rating.h"
 #include "number_parse.h"
 #include "rating_math.h"
 #include "rating_quantities.h"

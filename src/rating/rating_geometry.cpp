@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "messages.h"
+#include "messages/rating.h"
 #include "pi.h"
 #include "rating_math.h"
 #include "stop.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "messages.h"
+#include "messages/rating.h"
 #include "number_parse.h"
 
 namespace gp::rating {

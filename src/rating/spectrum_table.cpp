@@ -7,7 +7,7 @@
 
 #include "csv.h"
 #include "number_parse.h"
-#include "spectrum_messages.h"
+#include "messages/spectrum.h"
 #include "stop.h"
 
 namespace gp::rating {

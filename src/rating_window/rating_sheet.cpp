@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "messages.h"
+#include "messages/rating.h"
+#include "messages/rating_window.h"
 #include "rating_quantities.h"
 #include "report_columns.h"
 #include "report_lines.h"

@@ -28,12 +28,15 @@
 #include <variant>
 
 #include "csv.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/rating.h"
+#include "messages/rating_window.h"
+#include "messages/shell.h"
 #include "notice_strip.h"
 #include "qt_text.h"
 #include "rating_calculation.h"
 #include "rating_numbers.h"
-#include "spectrum_messages.h"
+#include "messages/spectrum.h"
 
 namespace gp {
 

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "qt_text.h"
-#include "spectrum_messages.h"
+#include "messages/spectrum.h"
 
 namespace gp {
 

@@ -17,10 +17,12 @@
 #include <exception>
 #include <iterator>
 
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/rating_window.h"
+#include "messages/shell.h"
 #include "qt_text.h"
 #include "spectrum_chart.h"
-#include "spectrum_messages.h"
+#include "messages/spectrum.h"
 
 namespace gp {
 namespace {
@@ -131,7 +133,7 @@ SpectrumPage::SpectrumPage(FormSource form, RatingSource rating, DesktopServices
     });
     connect(button(SpectrumButton::Save), &QPushButton::clicked, this, [this] {
         const std::string suggested =
-            file_name_.empty() ? QDir(qt(folder())).filePath(QStringLiteral("载荷谱.csv")).toStdString()
+            file_name_.empty() ? QDir(qt(folder())).filePath(qt(m::kDefaultFileName)).toStdString()
                                : QDir(qt(folder())).absoluteFilePath(qt(file_name_)).toStdString();
         if (const auto choice = dialogs_.save_path_of_kind(m::kSaveTitle, suggested, {m::kFileFilter})) {
             save_file(choice->path);

@@ -6,8 +6,8 @@
 
 #include "rating_sheet.h"
 #include "report_lines.h"
-#include "messages.h"
-#include "spectrum_messages.h"
+#include "messages/rating_window.h"
+#include "messages/spectrum.h"
 
 namespace gp::rating {
 namespace {

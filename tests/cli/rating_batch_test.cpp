@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "csv.h"
-#include "messages.h"
+#include "messages/rating.h"
 #include "rating_inputs.h"
 #include "run_cli.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <variant>
 
-#include "messages.h"
+#include "messages/rating.h"
 #include "rating_calculation.h"
 #include "rating_pairs.h"
 

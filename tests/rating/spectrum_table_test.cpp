@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-#include "spectrum_messages.h"
+#include "messages/spectrum.h"
 #include "spectrum_table.h"
 
 namespace gp::rating {

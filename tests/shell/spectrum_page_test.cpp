@@ -13,7 +13,7 @@
 #include "rating_window.h"
 #include "shell_harness.h"
 #include "spectrum_chart.h"
-#include "spectrum_messages.h"
+#include "messages/spectrum.h"
 
 using namespace gp;
 using namespace gp::testing;

@@ -101,6 +101,7 @@ inline constexpr const char* kOpen = "打开载荷谱…";
 inline constexpr const char* kSave = "保存载荷谱…";
 inline constexpr const char* kByCycles = "持续时间：循环次数";
 inline constexpr const char* kByHours = "持续时间：小时";
+inline constexpr const char* kDefaultFileName = "载荷谱.csv";
 inline constexpr const char* kFileFilter = "载荷谱 (*.csv);;所有文件 (*)";
 inline constexpr const char* kOpenTitle = "打开载荷谱";
 inline constexpr const char* kSaveTitle = "保存载荷谱";
