@@ -24,7 +24,8 @@ double sum_at(const LifeLine& line, const std::vector<double>& log_ratios,
     for (std::size_t j = 0; j < log_ratios.size(); ++j) {
         const double lr = log_ratios[j] + log_k;
         if (!(lr > log_endurance) || cycles[j] == 0.0) continue;
-        if (lr > log_static) return kInfinity;
+        // Above the static value (beyond the rounding of ln k + ln σ/σG at its edge).
+        if (lr - log_static > 1e-14) return kInfinity;
         d += cycles[j] * std::exp(-line.log_cycles(lr));
         if (d > enough) return d;
     }
@@ -40,10 +41,13 @@ std::vector<double> logs_of(const std::vector<double>& ratios) {
 // The largest k with a sum of at most 1: below endurance/max ratio every bin does
 // no damage, above static/max ratio the largest fails at once; bisection between.
 double safety_of(const LifeLine& line, const std::vector<double>& log_ratios,
-                 const std::vector<double>& cycles) {
+                 const std::vector<double>& cycles, double top_ratio) {
     const double top = *std::max_element(log_ratios.begin(), log_ratios.end());
     const double log_static = std::log(line.static_value()) - top;
-    if (sum_at(line, log_ratios, cycles, log_static, 1.0) <= 1.0) return std::exp(log_static);
+    // The static safety itself, as the peak bin's ratio gives it.
+    if (sum_at(line, log_ratios, cycles, log_static, 1.0) <= 1.0) {
+        return line.static_value() / top_ratio;
+    }
     double lo = std::log(line.endurance()) - top, hi = log_static;  // sum(lo) ≤ 1 < sum(hi)
     // hi/lo − 1 < 1e-12 in the factor is hi − lo < ln(1 + 1e-12) in its logarithm.
     while (hi - lo > 1e-12) {
@@ -115,7 +119,7 @@ double miner_sum(const LifeLine& line, const std::vector<double>& ratios,
 
 double spectrum_safety(const LifeLine& line, const std::vector<double>& ratios,
                        const std::vector<double>& cycles) {
-    return safety_of(line, logs_of(ratios), cycles);
+    return safety_of(line, logs_of(ratios), cycles, *std::max_element(ratios.begin(), ratios.end()));
 }
 
 Outcome<SpectrumResult> rate_spectrum(const RatedPair& pair, const RatingNumbers& inputs,
@@ -143,7 +147,7 @@ Outcome<SpectrumResult> rate_spectrum(const RatedPair& pair, const RatingNumbers
                 const LifeLine line(bending ? bending_life_points(inputs.mat[i], inputs.YN10)
                                             : pitting_life_points(inputs.mat[i], inputs.YN10));
                 std::vector<double> log_ratios(n), cycles(n);
-                double d = 0, stat = kInfinity;
+                double d = 0, top = 0;
                 int peak = 0;
                 for (std::size_t j = 0; j < n; ++j) {
                     BinRating& b = s.bins[j];
@@ -156,14 +160,14 @@ Outcome<SpectrumResult> rate_spectrum(const RatedPair& pair, const RatingNumbers
                     (bending ? b.NF : b.NH)[i] = N;
                     (bending ? b.DF : b.DH)[i] = dj;
                     d += dj;
-                    if (line.static_value() / ratio < stat) {
-                        stat = line.static_value() / ratio;
+                    if (ratio > top) {
+                        top = ratio;
                         peak = static_cast<int>(j);
                     }
                 }
                 (bending ? s.DF : s.DH)[i] = d;
-                (bending ? s.SF : s.SH)[i] = safety_of(line, log_ratios, cycles);
-                (bending ? s.SstatF : s.SstatH)[i] = stat;
+                (bending ? s.SF : s.SH)[i] = safety_of(line, log_ratios, cycles, top);
+                (bending ? s.SstatF : s.SstatH)[i] = line.static_value() / top;
                 (bending ? s.peak_F : s.peak_H)[i] = peak;
                 if (d > largest) {
                     largest = d;
