@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <numbers>
 #include <variant>
 #include <vector>
 
@@ -27,7 +28,7 @@ RatedPair helical_pair() {
     p.rho_fP = {0.39, 0.39};
     p.T1 = 9000;
     for (int i = 0; i < 2; ++i) {
-        p.df[i] = p.z[i] * p.mn / std::cos(p.beta_deg * M_PI / 180.0) - 2.0 * p.mn * (p.hfP - p.x[i]);
+        p.df[i] = p.z[i] * p.mn / std::cos(p.beta_deg * std::numbers::pi / 180.0) - 2.0 * p.mn * (p.hfP - p.x[i]);
     }
     return p;
 }

@@ -101,6 +101,10 @@ BinRating rate_bin(const RatedPair& pair, const RatingNumbers& inputs, DurationK
     b.cycles[0] = kind == DurationKind::Cycles ? bin.duration : 60.0 * b.n1 * bin.duration;
     b.cycles[1] = b.cycles[0] * p.z[0] / p.z[1];
     b.hours = b.cycles[0] / (60.0 * b.n1);
+    if (!std::isfinite(b.cycles[0]) || !std::isfinite(b.hours)) {
+        throw StopSignal{msg::spectrum::kDurationTooLong,
+                         msg::spectrum::in_bin(index + 1, msg::spectrum::kDurationTooLongDetail)};
+    }
     for (int i = 0; i < kGears; ++i) {
         b.sigma_H[i] = r.contact_stress.sigma_H[i];
         b.sigma_F[i] = r.root_stress.sigma_F[i];
@@ -176,8 +180,12 @@ Outcome<SpectrumResult> rate_spectrum(const RatedPair& pair, const RatingNumbers
                 }
             }
         }
+        if (!std::isfinite(s.total_hours)) {
+            throw StopSignal{msg::spectrum::kDurationTooLong, msg::spectrum::kDurationTooLongDetail};
+        }
         if (largest > 0) {
-            s.life_h = s.total_hours / largest;
+            const double life = s.total_hours / largest;
+            if (std::isfinite(life)) s.life_h = life;
             int worst = 0;
             for (std::size_t j = 0; j < n; ++j) {
                 const auto& D = largest_bending ? s.bins[j].DF : s.bins[j].DH;

@@ -53,7 +53,7 @@ struct SpectrumResult {
     GearPairOf<double> SstatH{}, SstatF{};  // static safety at the peak bin
     GearPairOf<int> peak_H{}, peak_F{};     // that bin, from 0
     double total_hours = 0;
-    std::optional<double> life_h;  // empty when every D is 0
+    std::optional<double> life_h;  // empty when every D is 0 (or the life is beyond any number)
     std::optional<int> worst_bin;  // from 0; empty when every D is 0
     double SHmin = 1, SFmin = 1;
     std::vector<std::string> notes;  // the notes of the bins' ratings and of the spectrum

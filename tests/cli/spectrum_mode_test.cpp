@@ -93,6 +93,8 @@ TEST(SpectrumMode, RefusedRuns) {
         {{"--pair", pair1}, "T1,cycles,hours\n1,1,1\n", 2, "", "cycles 与 hours"},
         {{"--pair", pair1}, "T1,hours\n1,abc\n", 2, "", "列 hours：“abc”不是数字"},
         {{"--pair", pair1}, "T1,hours\n", 2, "", "没有载荷级"},
+        {{"--pair", pair1}, "T1,hours,n1\n20000,1e300,1e10\n", 0,
+         "stop,载荷谱持续时间过长，无法计算\n", "第 1 级"},
         {{"--pair", scratch("slow.csv", no_speed)}, bins, 0, "stop,小齿轮转速必须大于零，请重新输入\n",
          "载荷谱第 1 级"},
     };

@@ -47,6 +47,9 @@ inline std::string malformed(const std::string& what) { return "载荷谱不是�
 inline constexpr const char* kApplicationFactorIgnored =
     "载荷谱代替使用系数：每一级按KA = 1计算，输入的KA未用于载荷谱";
 inline constexpr const char* kLifeIgnored = "载荷谱按各级循环次数计算寿命，输入的要求寿命Lh未使用";
+inline constexpr const char* kDurationTooLong = "载荷谱持续时间过长，无法计算";
+inline constexpr const char* kDurationTooLongDetail =
+    "载荷循环次数或小时数超出了数值范围，请检查持续时间与转速";
 // A bin whose rating stopped: the rating's message keeps its words, this says where.
 inline std::string in_bin(int bin, const std::string& detail) {
     return "载荷谱第 " + std::to_string(bin) + " 级：" + detail;
