@@ -28,7 +28,8 @@ RatedPair helical_pair() {
     p.rho_fP = {0.39, 0.39};
     p.T1 = 9000;
     for (int i = 0; i < 2; ++i) {
-        p.df[i] = p.z[i] * p.mn / std::cos(p.beta_deg * std::numbers::pi / 180.0) - 2.0 * p.mn * (p.hfP - p.x[i]);
+        p.df[i] = p.z[i] * p.mn / std::cos(p.beta_deg * std::numbers::pi / 180.0) -
+                  2.0 * p.mn * (p.hfP - p.x[i]);
     }
     return p;
 }
@@ -47,8 +48,8 @@ LoadSpectrum hundred_bins(double T1) {
     LoadSpectrum s;
     for (int j = 0; j < 100; ++j) {
         const double share = j / 99.0;
-        s.bins.push_back({T1 * (1.6 - 1.4 * share), std::pow(10.0, 4 + 5 * share), std::nullopt,
-                          std::nullopt});
+        s.bins.push_back(
+            {T1 * (1.6 - 1.4 * share), std::pow(10.0, 4 + 5 * share), std::nullopt, std::nullopt});
     }
     return s;
 }

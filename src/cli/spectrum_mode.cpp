@@ -10,9 +10,9 @@
 
 #include "csv.h"
 #include "messages/cli.h"
+#include "messages/spectrum.h"
 #include "number_parse.h"
 #include "pair_file.h"
-#include "messages/spectrum.h"
 #include "spectrum_table.h"
 #include "stop.h"
 
@@ -87,8 +87,8 @@ void write_spectrum_table(const rating::SpectrumResult& r, std::ostream& out) {
     }
     out << "total,DH1,DH2,DF1,DF2,SH1,SH2,SF1,SF2,SstatH1,SstatH2,SstatF1,SstatF2,life_h,"
            "worst_bin\nall";
-    for (const double v : {r.DH[0], r.DH[1], r.DF[0], r.DF[1], r.SH[0], r.SH[1], r.SF[0],
-                           r.SF[1], r.SstatH[0], r.SstatH[1], r.SstatF[0], r.SstatF[1]}) {
+    for (const double v : {r.DH[0], r.DH[1], r.DF[0], r.DF[1], r.SH[0], r.SH[1], r.SF[0], r.SF[1],
+                           r.SstatH[0], r.SstatH[1], r.SstatF[0], r.SstatF[1]}) {
         out << ',' << number(v);
     }
     out << ',' << (r.life_h ? number(*r.life_h) : std::string()) << ','

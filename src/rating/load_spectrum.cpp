@@ -5,9 +5,9 @@
 #include <limits>
 #include <variant>
 
+#include "messages/spectrum.h"
 #include "rating_calculation.h"
 #include "rating_result.h"
-#include "messages/spectrum.h"
 
 namespace gp::rating {
 namespace {
@@ -123,7 +123,8 @@ double miner_sum(const LifeLine& line, const std::vector<double>& ratios,
 
 double spectrum_safety(const LifeLine& line, const std::vector<double>& ratios,
                        const std::vector<double>& cycles) {
-    return safety_of(line, logs_of(ratios), cycles, *std::max_element(ratios.begin(), ratios.end()));
+    return safety_of(line, logs_of(ratios), cycles,
+                     *std::max_element(ratios.begin(), ratios.end()));
 }
 
 Outcome<SpectrumResult> rate_spectrum(const RatedPair& pair, const RatingNumbers& inputs,
@@ -155,8 +156,8 @@ Outcome<SpectrumResult> rate_spectrum(const RatedPair& pair, const RatingNumbers
                 int peak = 0;
                 for (std::size_t j = 0; j < n; ++j) {
                     BinRating& b = s.bins[j];
-                    const double ratio = bending ? b.sigma_F[i] / b.sigma_FG[i]
-                                                 : b.sigma_H[i] / b.sigma_HG[i];
+                    const double ratio =
+                        bending ? b.sigma_F[i] / b.sigma_FG[i] : b.sigma_H[i] / b.sigma_HG[i];
                     log_ratios[j] = std::log(ratio);
                     cycles[j] = b.cycles[i];
                     const CyclesToFailure N = line.cycles_to_failure(ratio);
@@ -181,7 +182,8 @@ Outcome<SpectrumResult> rate_spectrum(const RatedPair& pair, const RatingNumbers
             }
         }
         if (!std::isfinite(s.total_hours)) {
-            throw StopSignal{msg::spectrum::kDurationTooLong, msg::spectrum::kDurationTooLongDetail};
+            throw StopSignal{msg::spectrum::kDurationTooLong,
+                             msg::spectrum::kDurationTooLongDetail};
         }
         if (largest > 0) {
             const double life = s.total_hours / largest;

@@ -23,10 +23,10 @@ namespace gp::rating {
 enum class DurationKind { Cycles, Hours };
 
 struct SpectrumBin {
-    double T1 = 0;               // driving-gear torque, N·m
-    double duration = 0;         // cycles or hours, by the spectrum's kind
-    std::optional<double> n1;    // driving-gear speed, 1/min; empty: the rating's
-    std::optional<double> KHb;   // a given KHβ; empty: the rating's (given or computed)
+    double T1 = 0;              // driving-gear torque, N·m
+    double duration = 0;        // cycles or hours, by the spectrum's kind
+    std::optional<double> n1;   // driving-gear speed, 1/min; empty: the rating's
+    std::optional<double> KHb;  // a given KHβ; empty: the rating's (given or computed)
 };
 
 struct LoadSpectrum {
@@ -37,13 +37,13 @@ struct LoadSpectrum {
 // One bin as rated: per gear (0 driving, 1 driven) and mode.
 struct BinRating {
     double T1 = 0, n1 = 0;
-    GearPairOf<double> cycles{};    // load cycles of each gear
-    double hours = 0;               // the bin's duration in hours
+    GearPairOf<double> cycles{};  // load cycles of each gear
+    double hours = 0;             // the bin's duration in hours
     double Kv = 0, KHbeta = 0, KHalpha = 0;
-    GearPairOf<double> sigma_H{}, sigma_F{};      // stresses, N/mm²
-    GearPairOf<double> sigma_HG{}, sigma_FG{};    // the curves' values at ZNT = YNT = 1
-    GearPairOf<CyclesToFailure> NH{}, NF{};       // cycles to failure
-    GearPairOf<double> DH{}, DF{};                // damage of the bin (inf when static)
+    GearPairOf<double> sigma_H{}, sigma_F{};    // stresses, N/mm²
+    GearPairOf<double> sigma_HG{}, sigma_FG{};  // the curves' values at ZNT = YNT = 1
+    GearPairOf<CyclesToFailure> NH{}, NF{};     // cycles to failure
+    GearPairOf<double> DH{}, DF{};              // damage of the bin (inf when static)
 };
 
 struct SpectrumResult {

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "csv.h"
-#include "number_parse.h"
 #include "messages/spectrum.h"
+#include "number_parse.h"
 #include "stop.h"
 
 namespace gp::rating {
@@ -19,7 +19,8 @@ struct Fault {
     SpectrumError error;
 };
 
-[[noreturn]] void cell_fault(int line, int bin, const std::string& column, const std::string& what) {
+[[noreturn]] void cell_fault(int line, int bin, const std::string& column,
+                             const std::string& what) {
     throw Fault{{m::at_cell(line, bin, column, what), line, column}};
 }
 
@@ -90,7 +91,8 @@ LoadSpectrum spectrum_of(const std::vector<std::vector<std::string>>& rows,
             throw Fault{{m::at_cell(line, bin, "-",
                                     m::wider_than_header(static_cast<int>(row.size()),
                                                          static_cast<int>(head.size()))),
-                         line, {}}};
+                         line,
+                         {}}};
         }
         const auto cell = [&row](int c) {
             return c >= 0 && static_cast<std::size_t>(c) < row.size() ? row[c] : std::string();

@@ -17,8 +17,6 @@ namespace {
 
 namespace text = msg::rating_window;
 
-constexpr double kNewtonMetresPerKgfMetre = 9.80665;
-
 std::string to_text(double value, std::chars_format format, int precision) {
     char digits[64];
     const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value, format, precision);

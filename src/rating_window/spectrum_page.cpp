@@ -20,9 +20,9 @@
 #include "messages/base.h"
 #include "messages/rating_window.h"
 #include "messages/shell.h"
+#include "messages/spectrum.h"
 #include "qt_text.h"
 #include "spectrum_chart.h"
-#include "messages/spectrum.h"
 
 namespace gp {
 namespace {
@@ -135,7 +135,8 @@ SpectrumPage::SpectrumPage(FormSource form, RatingSource rating, DesktopServices
         const std::string suggested =
             file_name_.empty() ? QDir(qt(folder())).filePath(qt(m::kDefaultFileName)).toStdString()
                                : QDir(qt(folder())).absoluteFilePath(qt(file_name_)).toStdString();
-        if (const auto choice = dialogs_.save_path_of_kind(m::kSaveTitle, suggested, {m::kFileFilter})) {
+        if (const auto choice =
+                dialogs_.save_path_of_kind(m::kSaveTitle, suggested, {m::kFileFilter})) {
             save_file(choice->path);
         }
     });
@@ -193,10 +194,9 @@ QWidget* SpectrumPage::build_sheet_page() {
     split->addWidget(chart_);
     totals_ = table_of(4);
     totals_->setObjectName(QStringLiteral("spectrum_totals"));
-    totals_->setHorizontalHeaderLabels({qt(msg::rating_window::kColumnName),
-                                        qt(msg::rating_window::kColumnSymbol),
-                                        qt(msg::rating_window::kPinion),
-                                        qt(msg::rating_window::kWheel)});
+    totals_->setHorizontalHeaderLabels(
+        {qt(msg::rating_window::kColumnName), qt(msg::rating_window::kColumnSymbol),
+         qt(msg::rating_window::kPinion), qt(msg::rating_window::kWheel)});
     totals_->verticalHeader()->hide();
     totals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     totals_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -238,7 +238,8 @@ QWidget* SpectrumPage::build_sheet_page() {
         if (!sheet_) return;
         try {
             const DialogOutcome out = (desktop_.dialogs.*show)(report());
-            if (out.kind == DialogOutcome::Kind::Failed) tell(failure(out.reason), MessageIcon::Warning);
+            if (out.kind == DialogOutcome::Kind::Failed)
+                tell(failure(out.reason), MessageIcon::Warning);
         } catch (const std::exception& e) {
             tell(msg::shell::task_fault(m::kTaskSpectrum, e.what()), MessageIcon::Warning);
         }
@@ -264,9 +265,9 @@ void SpectrumPage::tell(const std::string& text, MessageIcon icon, const std::st
 }
 
 void SpectrumPage::show_file_state() {
-    std::string text = file_name_.empty()
-                           ? std::string(m::kNoFile)
-                           : unreadable_ ? m::unreadable_named(file_name_) : m::file_named(file_name_);
+    std::string text = file_name_.empty() ? std::string(m::kNoFile)
+                       : unreadable_      ? m::unreadable_named(file_name_)
+                                          : m::file_named(file_name_);
     if (modified_ && !file_name_.empty()) text += m::kModified;
     file_->setText(qt(text));
 }
@@ -300,7 +301,8 @@ void SpectrumPage::show_spectrum(const rating::LoadSpectrum& s) {
         const std::string cells[] = {number_text(b.T1), number_text(b.duration),
                                      b.n1 ? number_text(*b.n1) : std::string(),
                                      b.KHb ? number_text(*b.KHb) : std::string()};
-        for (int c = 0; c < kInputColumns; ++c) bins_->setItem(r, c, new QTableWidgetItem(qt(cells[c])));
+        for (int c = 0; c < kInputColumns; ++c)
+            bins_->setItem(r, c, new QTableWidgetItem(qt(cells[c])));
     }
     filling_ = false;
 }
@@ -323,7 +325,8 @@ void SpectrumPage::paste_text(const std::string& text) {
             if (name == "T1") target[std::size_t(c)] = 0;
             if (name == "cycles" || name == "hours") {
                 target[std::size_t(c)] = 1;
-                set_kind(name == "cycles" ? rating::DurationKind::Cycles : rating::DurationKind::Hours);
+                set_kind(name == "cycles" ? rating::DurationKind::Cycles
+                                          : rating::DurationKind::Hours);
             }
             if (name == "n1") target[std::size_t(c)] = 2;
             if (name == "KHb") target[std::size_t(c)] = 3;
@@ -334,7 +337,8 @@ void SpectrumPage::paste_text(const std::string& text) {
         if (row >= bins_->rowCount()) bins_->insertRow(row);
         const QStringList cells = lines[l].split(QLatin1Char('\t'));
         for (int c = 0; c < cells.size(); ++c) {
-            const int column = first ? (c < kInputColumns ? target[std::size_t(c)] : -1) : start_column + c;
+            const int column =
+                first ? (c < kInputColumns ? target[std::size_t(c)] : -1) : start_column + c;
             if (column < 0 || column >= kInputColumns) continue;
             bins_->setItem(row, column, new QTableWidgetItem(cells[c].trimmed()));
         }
@@ -346,11 +350,13 @@ void SpectrumPage::paste_text(const std::string& text) {
 bool SpectrumPage::open_file(const std::string& path) {
     QFile file(qt(path));
     if (!file.open(QIODevice::ReadOnly)) {
-        tell(m::cannot_read(QDir::toNativeSeparators(qt(path)).toStdString()), MessageIcon::Warning);
+        tell(m::cannot_read(QDir::toNativeSeparators(qt(path)).toStdString()),
+             MessageIcon::Warning);
         return false;
     }
     const QByteArray bytes = file.read(1 << 22);
-    const auto read = rating::read_spectrum(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    const auto read =
+        rating::read_spectrum(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (const auto* e = std::get_if<rating::SpectrumError>(&read)) {
         tell(m::cannot_read(QDir::toNativeSeparators(qt(path)).toStdString()), MessageIcon::Warning,
              e->message);
@@ -384,7 +390,8 @@ bool SpectrumPage::save_file(const std::string& path) {
         return false;
     }
     const QString relative = QDir(qt(folder())).relativeFilePath(qt(path));
-    const std::string name = relative.startsWith(QStringLiteral("..")) ? path : relative.toStdString();
+    const std::string name =
+        relative.startsWith(QStringLiteral("..")) ? path : relative.toStdString();
     const bool renamed = name != file_name_;
     file_name_ = name;
     loaded_path_ = QFileInfo(qt(path)).absoluteFilePath().toStdString();
@@ -405,7 +412,8 @@ void SpectrumPage::set_file_name(const std::string& name) {
     if (!name.empty()) {
         QFile file(qt(path));
         const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(1 << 22) : QByteArray();
-        const auto read = rating::read_spectrum(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        const auto read =
+            rating::read_spectrum(std::string_view(bytes.constData(), std::size_t(bytes.size())));
         if (const auto* s = std::get_if<rating::LoadSpectrum>(&read)) {
             show_spectrum(*s);
         } else {
@@ -458,10 +466,11 @@ void SpectrumPage::fill_sheet(const std::string& drawing1, const std::string& dr
     results_->parentWidget()->show();
     const QColor green(0x1b, 0x7f, 0x2a), red(0xc0, 0x10, 0x10), hot(0xfb, 0xe3, 0xe0);
     verdict_->setText(qt(s.verdict));
-    verdict_->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; font-size: 115%; padding: 4px;"
-                                           " background: %1; color: %2; }")
-                                .arg(s.met ? QStringLiteral("#e6f4e8") : QStringLiteral("#fbe3e0"),
-                                     (s.met ? green : red).name()));
+    verdict_->setStyleSheet(
+        QStringLiteral("QLabel { font-weight: bold; font-size: 115%; padding: 4px;"
+                       " background: %1; color: %2; }")
+            .arg(s.met ? QStringLiteral("#e6f4e8") : QStringLiteral("#fbe3e0"),
+                 (s.met ? green : red).name()));
     results_->setRowCount(int(s.bins.size()));
     for (int r = 0; r < int(s.bins.size()); ++r) {
         for (int c = 0; c < int(s.bins[std::size_t(r)].size()); ++c) {
@@ -489,7 +498,8 @@ void SpectrumPage::fill_sheet(const std::string& drawing1, const std::string& dr
         if (t.pair) totals_->setSpan(r, 2, 1, 2);
     }
     std::string notes;
-    for (const std::string& n : s.notes) notes += std::string(msg::rating_window::kWarningsHeading) + n + "\n";
+    for (const std::string& n : s.notes)
+        notes += std::string(msg::rating_window::kWarningsHeading) + n + "\n";
     if (!notes.empty()) notes.pop_back();
     notes_->setText(qt(notes));
     for (auto b : {SpectrumButton::Copy, SpectrumButton::Preview, SpectrumButton::Print,

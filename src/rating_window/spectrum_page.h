@@ -33,7 +33,18 @@ namespace gp {
 
 class SpectrumChart;
 
-enum class SpectrumButton { AddRow, DeleteRows, Paste, Open, Save, Compute, Copy, Preview, Print, Pdf };
+enum class SpectrumButton {
+    AddRow,
+    DeleteRows,
+    Paste,
+    Open,
+    Save,
+    Compute,
+    Copy,
+    Preview,
+    Print,
+    Pdf
+};
 
 class SpectrumPage : public QWidget {
     Q_OBJECT

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <iterator>
 
-#include "rating_sheet.h"
-#include "report_lines.h"
 #include "messages/rating_window.h"
 #include "messages/spectrum.h"
+#include "rating_sheet.h"
+#include "report_lines.h"
 
 namespace gp::rating {
 namespace {
@@ -26,7 +26,9 @@ std::string shown_cycles(const CyclesToFailure& n) {
     return shown_number(n.N);
 }
 
-std::string shown_damage(double d) { return std::isinf(d) ? std::string(m::kEndless) : shown_number(d); }
+std::string shown_damage(double d) {
+    return std::isinf(d) ? std::string(m::kEndless) : shown_number(d);
+}
 
 std::string percent(double share) { return shown_number(100.0 * share) + " %"; }
 
@@ -50,15 +52,16 @@ SpectrumSheet spectrum_sheet(const SpectrumResult& r) {
             share = parts[top] / total;
         }
         s.shares.push_back(share);
-        s.damaging.push_back(std::any_of(std::begin(parts), std::end(parts),
-                                         [](double d) { return d > 0; }));
+        s.damaging.push_back(
+            std::any_of(std::begin(parts), std::end(parts), [](double d) { return d > 0; }));
         std::vector<std::string> row = {std::to_string(s.bins.size() + 1), shown_number(b.T1),
                                         shown_number(b.n1), shown_number(b.cycles[0]),
                                         shown_number(b.KHbeta)};
         for (const double v : {b.sigma_H[0], b.sigma_H[1], b.sigma_F[0], b.sigma_F[1]}) {
             row.push_back(shown_number(v));
         }
-        for (const auto* n : {&b.NH[0], &b.NH[1], &b.NF[0], &b.NF[1]}) row.push_back(shown_cycles(*n));
+        for (const auto* n : {&b.NH[0], &b.NH[1], &b.NF[0], &b.NF[1]})
+            row.push_back(shown_cycles(*n));
         for (const double d : parts) row.push_back(shown_damage(d));
         row.push_back(percent(share));
         s.bins.push_back(std::move(row));
@@ -81,13 +84,17 @@ SpectrumSheet spectrum_sheet(const SpectrumResult& r) {
     per_gear(m::kSafetyF, "SF", r.SF, r.SFmin);
     per_gear(m::kStaticH, "SstatH", r.SstatH, r.SHmin);
     per_gear(m::kStaticF, "SstatF", r.SstatF, r.SFmin);
-    s.totals.push_back({m::kTotalHours, "Σh", shown_number(r.total_hours) + " " + m::kHoursUnit, {},
+    s.totals.push_back(
+        {m::kTotalHours, "Σh", shown_number(r.total_hours) + " " + m::kHoursUnit, {}, true});
+    s.totals.push_back({m::kLife,
+                        "Lh",
+                        r.life_h ? shown_number(*r.life_h) + " " + m::kHoursUnit : m::kNoLife,
+                        {},
                         true});
-    s.totals.push_back({m::kLife, "Lh",
-                        r.life_h ? shown_number(*r.life_h) + " " + m::kHoursUnit : m::kNoLife, {},
-                        true});
-    s.totals.push_back({m::kWorstBin, "",
-                        r.worst_bin ? std::to_string(*r.worst_bin + 1) : std::string("-"), {},
+    s.totals.push_back({m::kWorstBin,
+                        "",
+                        r.worst_bin ? std::to_string(*r.worst_bin + 1) : std::string("-"),
+                        {},
                         true});
     s.met = true;
     for (int i = 0; i < kGears; ++i) {
@@ -100,9 +107,11 @@ SpectrumSheet spectrum_sheet(const SpectrumResult& r) {
 std::string tab_separated(const SpectrumSheet& sheet, const std::string& drawing1,
                           const std::string& drawing2) {
     std::string out = std::string(m::kSheetTitle) + "\t" + drawing1 + "\t" + drawing2 + "\n";
-    for (const char* head : m::kBinHeads) out += std::string(head) + (head == m::kBinHeads[17] ? "\n" : "\t");
+    for (const char* head : m::kBinHeads)
+        out += std::string(head) + (head == m::kBinHeads[17] ? "\n" : "\t");
     for (const auto& row : sheet.bins) {
-        for (std::size_t c = 0; c < row.size(); ++c) out += row[c] + (c + 1 < row.size() ? "\t" : "\n");
+        for (std::size_t c = 0; c < row.size(); ++c)
+            out += row[c] + (c + 1 < row.size() ? "\t" : "\n");
     }
     out += "\n";
     for (const SpectrumTotal& t : sheet.totals) {
@@ -138,13 +147,15 @@ ReportDocument spectrum_report(const SpectrumSheet& sheet, const std::string& dr
     doc.lines.push_back(line_of(kTitlePoints, {{30, m::kSheetTitle}}));
     doc.lines.push_back(line_of(kRowPoints, {{1, m::kMethodLine}}));
     doc.lines.push_back(stamp_line(kStampPoints, when));
-    doc.lines.push_back(line_of(kRowPoints, {{1, msg::rating_window::kDrawingNumber}, {12, drawing1}, {40, drawing2}}));
+    doc.lines.push_back(line_of(
+        kRowPoints, {{1, msg::rating_window::kDrawingNumber}, {12, drawing1}, {40, drawing2}}));
     doc.lines.push_back(empty_line(kRowPoints));
     // The bins: number, torque, cycles, the four damages and the share with its bar.
     constexpr int at[] = {1, 6, 18, 30, 40, 50, 60, 70, 79};
     const int picked[] = {0, 1, 3, 13, 14, 15, 16, 17};
     std::vector<ReportItem> heads;
-    for (std::size_t k = 0; k < std::size(picked); ++k) heads.push_back({at[k], m::kBinHeads[picked[k]]});
+    for (std::size_t k = 0; k < std::size(picked); ++k)
+        heads.push_back({at[k], m::kBinHeads[picked[k]]});
     doc.lines.push_back(line_of(kRowPoints, heads));
     for (std::size_t j = 0; j < sheet.bins.size(); ++j) {
         std::vector<ReportItem> items;
@@ -156,7 +167,9 @@ ReportDocument spectrum_report(const SpectrumSheet& sheet, const std::string& dr
     }
     doc.lines.push_back(line_of(kRowPoints, {{1, sheet.governing}}));
     doc.lines.push_back(empty_line(kRowPoints));
-    doc.lines.push_back(line_of(kRowPoints, {{1, m::kTotalsHeading}, {40, msg::rating_window::kPinion}, {60, msg::rating_window::kWheel}}));
+    doc.lines.push_back(line_of(kRowPoints, {{1, m::kTotalsHeading},
+                                             {40, msg::rating_window::kPinion},
+                                             {60, msg::rating_window::kWheel}}));
     for (const SpectrumTotal& t : sheet.totals) {
         std::vector<ReportItem> items{{1, t.name}, {28, t.symbol}, {40, t.driving}};
         if (!t.pair) items.push_back({60, t.driven});
@@ -164,7 +177,9 @@ ReportDocument spectrum_report(const SpectrumSheet& sheet, const std::string& dr
     }
     doc.lines.push_back(empty_line(kRowPoints));
     doc.lines.push_back(line_of(kRowPoints, {{1, sheet.verdict}}));
-    for (const std::string& note : sheet.notes) doc.lines.push_back(line_of(kRowPoints, {{1, std::string(msg::rating_window::kWarningsHeading) + note}}));
+    for (const std::string& note : sheet.notes)
+        doc.lines.push_back(
+            line_of(kRowPoints, {{1, std::string(msg::rating_window::kWarningsHeading) + note}}));
     return doc;
 }
 

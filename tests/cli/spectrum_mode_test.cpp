@@ -1,5 +1,7 @@
 // The batch tool's spectrum mode as a user runs it: ISO 6336-6 Annex C's pair and
 // bins in the documented columns, and every way a run can be refused.
+#include "spectrum_mode.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,7 +11,7 @@
 #include <vector>
 
 #include "csv.h"
-#include "spectrum_mode.h"
+#include "messages/rating.h"
 
 namespace gp {
 namespace {
@@ -93,9 +95,15 @@ TEST(SpectrumMode, RefusedRuns) {
         {{"--pair", pair1}, "T1,cycles,hours\n1,1,1\n", 2, "", "cycles 与 hours"},
         {{"--pair", pair1}, "T1,hours\n1,abc\n", 2, "", "列 hours：“abc”不是数字"},
         {{"--pair", pair1}, "T1,hours\n", 2, "", "没有载荷级"},
-        {{"--pair", pair1}, "T1,hours,n1\n20000,1e300,1e10\n", 0,
-         "stop,载荷谱持续时间过长，无法计算\n", "第 1 级"},
-        {{"--pair", scratch("slow.csv", no_speed)}, bins, 0, "stop,小齿轮转速必须大于零，请重新输入\n",
+        {{"--pair", pair1},
+         "T1,hours,n1\n20000,1e300,1e10\n",
+         0,
+         "stop,载荷谱持续时间过长，无法计算\n",
+         "第 1 级"},
+        {{"--pair", scratch("slow.csv", no_speed)},
+         bins,
+         0,
+         "stop," + std::string(msg::rating::kNoSpeed) + "\n",
          "载荷谱第 1 级"},
     };
     for (const Case& c : cases) {

@@ -2,6 +2,8 @@
 // split in two or a bin below endurance changes nothing, the safety factor is
 // where Miner's sum reaches 1; ISO 6336-6 Annex C's bins; bad tables named by
 // row and column.
+#include "load_spectrum.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,7 +13,6 @@
 #include <string>
 #include <variant>
 
-#include "load_spectrum.h"
 #include "csv.h"
 #include "pair_file.h"
 #include "rating_calculation.h"
@@ -37,7 +38,8 @@ PairFile pairs_of(const std::string& path) {
 
 void expect_relative(double got, double want, double tol, const std::string& what) {
     if (got == want) return;  // infinities too
-    EXPECT_LE(std::fabs(got - want), tol * std::fabs(want)) << what << ": " << got << " vs " << want;
+    EXPECT_LE(std::fabs(got - want), tol * std::fabs(want))
+        << what << ": " << got << " vs " << want;
 }
 
 // Every golden rating pair with a life: one bin of its own torque and NL1 cycles
@@ -70,9 +72,7 @@ TEST(LoadSpectrum, OneBinIsTheRatingOnTheGoldenPairs) {
     EXPECT_GT(compared, 100);
 }
 
-double largest_d(const SpectrumResult& r) {
-    return std::max({r.DH[0], r.DH[1], r.DF[0], r.DF[1]});
-}
+double largest_d(const SpectrumResult& r) { return std::max({r.DH[0], r.DH[1], r.DF[0], r.DF[1]}); }
 
 // Random pairs under random spectra: splitting a bin and adding one below
 // endurance leave D and the safety factors as they were, and each safety factor
@@ -93,7 +93,8 @@ TEST(LoadSpectrum, SplitAndHarmlessBinsOverRandomPairs) {
         in.YN10 = unit(gen) < 0.3 ? 1.0 : 0.85;
         // Torques about the pair's limit with a safety of 1 at endurance.
         const auto limit = max_torque(p, in);
-        if (!std::holds_alternative<MaxTorque>(limit) || !std::get<MaxTorque>(limit).T1max) continue;
+        if (!std::holds_alternative<MaxTorque>(limit) || !std::get<MaxTorque>(limit).T1max)
+            continue;
         const double T1max = *std::get<MaxTorque>(limit).T1max;
         LoadSpectrum s;
         const int bins = 1 + static_cast<int>(gen() % 8);

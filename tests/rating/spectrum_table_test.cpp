@@ -1,12 +1,13 @@
 // Spectrum tables: every fault named by its line and column with the program's
 // words, and a spectrum written and read back unchanged.
+#include "spectrum_table.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <variant>
 
 #include "messages/spectrum.h"
-#include "spectrum_table.h"
 
 namespace gp::rating {
 namespace {
@@ -55,7 +56,8 @@ TEST(SpectrumTable, FaultsNameTheirRowAndColumn) {
 TEST(SpectrumTable, WrittenAndReadBack) {
     LoadSpectrum s;
     s.kind = DurationKind::Hours;
-    s.bins = {{25400.0, 0.1 + 0.2, std::nullopt, 1.31}, {16100.000000000002, 12, 35.2, std::nullopt}};
+    s.bins = {{25400.0, 0.1 + 0.2, std::nullopt, 1.31},
+              {16100.000000000002, 12, 35.2, std::nullopt}};
     const auto back = std::get<LoadSpectrum>(read_spectrum(write_spectrum(s)));
     ASSERT_EQ(back.bins.size(), 2u);
     EXPECT_EQ(back.kind, DurationKind::Hours);

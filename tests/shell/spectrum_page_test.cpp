@@ -9,11 +9,11 @@
 #include <QTemporaryDir>
 #include <numeric>
 
+#include "messages/spectrum.h"
 #include "pair_document.h"
 #include "rating_window.h"
 #include "shell_harness.h"
 #include "spectrum_chart.h"
-#include "messages/spectrum.h"
 
 using namespace gp;
 using namespace gp::testing;
@@ -39,7 +39,8 @@ class SpectrumPageTest : public QObject {
   private slots:
     void spectrum_beside_the_pair_file() {
         QTemporaryDir dir;
-        const QByteArray pair = read_bytes(QStringLiteral(GEARPAIR_SPECTRUM_DATA "/annexC-pair.csv"));
+        const QByteArray pair =
+            read_bytes(QStringLiteral(GEARPAIR_SPECTRUM_DATA "/annexC-pair.csv"));
         const int eol = pair.indexOf('\n');
         write_bytes(dir.filePath("pair.csv"),
                     pair.left(eol) + ",spectrum\n" + pair.mid(eol + 1).trimmed() + ",bins.csv\n");
@@ -65,7 +66,8 @@ class SpectrumPageTest : public QObject {
         page->bin_table()->item(2, 0)->setText(QStringLiteral("23800x"));
         h.click(page->button(SpectrumButton::Compute));
         QCOMPARE(h.boxes.shown.size(), boxes + 1);
-        QCOMPARE(h.boxes.shown.back().text, msg::spectrum::at_cell(4, 3, "T1", msg::spectrum::not_a_number("23800x")));
+        QCOMPARE(h.boxes.shown.back().text,
+                 msg::spectrum::at_cell(4, 3, "T1", msg::spectrum::not_a_number("23800x")));
         QCOMPARE(page->bin_table()->currentRow(), 2);
         QCOMPARE(page->bin_table()->item(2, 0)->text(), QStringLiteral("23800x"));
 
@@ -74,7 +76,8 @@ class SpectrumPageTest : public QObject {
         h.file_dialogs.save_choices = {SaveChoice{dir.filePath("duty.csv").toStdString(), 0}};
         h.click(page->button(SpectrumButton::Save));
         QCOMPARE(page->file_name(), std::string("duty.csv"));
-        QVERIFY(read_bytes(dir.filePath("duty.csv")).startsWith("T1,cycles,KHb\n25400,90500,1.31\n"));
+        QVERIFY(
+            read_bytes(dir.filePath("duty.csv")).startsWith("T1,cycles,KHb\n25400,90500,1.31\n"));
         QVERIFY(h.shell().document()->save());
         QVERIFY(read_bytes(dir.filePath("pair.csv")).contains(",duty.csv"));
     }

@@ -34,6 +34,7 @@ inline constexpr const char* kGroupAccuracy = "精度";
 inline constexpr const char* kGroupMaterial = "材料";
 inline constexpr const char* kGroupSurface = "润滑与表面";
 inline constexpr const char* kGroupStructure = "结构";
+inline constexpr const char* kGroupShaft = "轴与齿向修形";
 inline constexpr const char* kGroupKnown = "已知系数（空白时计算）";
 inline constexpr const char* kPinion = "主动齿轮";
 inline constexpr const char* kWheel = "从动齿轮";
@@ -59,7 +60,7 @@ struct RatingFieldText {
     const char* tip;
 };
 inline constexpr RatingFieldText kRatingFieldTexts[] = {
-    {"n1", "小齿轮转速 n1", "r/min", "主动齿轮（小齿轮）转速，必须填写"},
+    {"n1", "主动齿轮转速 n1", "r/min", "主动齿轮（输入表的齿轮1）的转速，必须填写"},
     {"KA", "使用系数 KA", "", "外部载荷超过名义载荷的系数；空白取 1"},
     {"Lh", "要求寿命 Lh", "h", "要求的工作小时数；空白按无限寿命（寿命系数 ZNT = YNT = 1）"},
     {"YN10", "10¹⁰次循环寿命系数", "", "寿命系数在 10¹⁰ 次循环时的值：0.85（一般）～1（材料、润滑、制造最佳）；空白取 0.85"},
@@ -77,6 +78,13 @@ inline constexpr RatingFieldText kRatingFieldTexts[] = {
     {"Ra", "齿面粗糙度 Ra", "µm", "齿面算术平均粗糙度；空白取 1"},
     {"RzF", "齿根粗糙度 Rz", "µm", "齿根过渡曲面的平均粗糙度深度；空白取 6 × Ra"},
     {"sR", "轮缘厚度 sR", "mm", "齿根圆以下的轮缘厚度；空白按实心齿轮（YB = 1）"},
+    {"HB", "齿面布氏硬度 HB", "HBW", "用于齿面工作硬化系数 ZW：调质钢、正火钢或铸铁齿轮与硬齿面齿轮啮合时；空白取 ZW = 1"},
+    {"shaft", "小齿轮轴的布置", "", "小齿轮（齿数较少的齿轮，不论主动或从动）在轴上的布置，ISO 6336-1 的五种布置 a～e（常数 K′：a 0.48/0.8，b −0.48/−0.8，c 1.33/1.33，d −0.36/−0.6，e −0.6/−1.0）；空白不计轴的变形"},
+    {"l", "轴承跨距 l", "mm", "小齿轮轴两轴承之间的距离；给定轴的布置时须填写"},
+    {"s", "偏置量 s", "mm", "小齿轮齿宽中点到跨距中点的距离，0～l/2；给定轴的布置时须填写"},
+    {"dsh", "小齿轮轴径 dsh", "mm", "小齿轮轴的外径；给定轴的布置时须填写"},
+    {"hmod", "齿向修形", "", "小齿轮的齿向修形：none 无，crown 鼓形，corr 螺旋线修正，corrcrown 修正加鼓形，end 端部修薄；空白取 none"},
+    {"k", "功率分配 k", "%", "通过本啮合的功率占输入功率的百分比，0～100；空白取 100"},
     {"Kv", "动载系数 Kv", "", "已知时填写（不小于 1），空白按方法B计算"},
     {"KHb", "齿向载荷分布系数 KHβ", "", "已知时填写（不小于 1），空白按简化方法C计算"},
     {"KHa", "齿间载荷分配系数 KHα", "", "已知时填写（不小于 1，KFα 取同值），空白按方法B计算"},

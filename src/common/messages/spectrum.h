@@ -12,8 +12,7 @@ namespace gp::msg::spectrum {
 inline constexpr const char* kName = "载荷谱";
 
 // `line` the file's line (the header is line 1), `bin` the bin's number (from 1).
-inline std::string at_cell(int line, int bin, const std::string& column,
-                           const std::string& what) {
+inline std::string at_cell(int line, int bin, const std::string& column, const std::string& what) {
     return "载荷谱第 " + std::to_string(line) + " 行（第 " + std::to_string(bin) + " 级），列 " +
            column + "：" + what;
 }
@@ -25,13 +24,9 @@ inline constexpr const char* kNoDurationColumn =
     "缺少持续时间列：须有 cycles（主动齿轮载荷循环次数）或 hours（小时）之一";
 inline constexpr const char* kMixedDurations =
     "cycles 与 hours 不能同时使用：一张载荷谱只用一种持续时间";
-inline std::string repeated_column(const std::string& column) {
-    return "列 " + column + " 重复";
-}
+inline std::string repeated_column(const std::string& column) { return "列 " + column + " 重复"; }
 inline constexpr const char* kNoBins = "载荷谱没有载荷级：表头下至少需要一行";
-inline std::string not_a_number(const std::string& text) {
-    return "“" + text + "”不是数字";
-}
+inline std::string not_a_number(const std::string& text) { return "“" + text + "”不是数字"; }
 inline constexpr const char* kEmptyCell = "不能为空";
 inline constexpr const char* kTorqueNotPositive = "扭矩须大于零";
 inline constexpr const char* kDurationNegative = "持续时间不能为负";
@@ -85,8 +80,8 @@ SPECTRUM MODE
 )";
 inline constexpr const char* kNeedsPair = "spectrum needs --pair PAIRFILE";
 inline std::string needs_row(int rows) {
-    return "the pair file holds " + std::to_string(rows) + " pairs: choose one with --row N (1 to " +
-           std::to_string(rows) + ")";
+    return "the pair file holds " + std::to_string(rows) +
+           " pairs: choose one with --row N (1 to " + std::to_string(rows) + ")";
 }
 inline std::string bad_row(const std::string& text, int rows) {
     return "--row '" + text + "' is not a row of the pair file (1 to " + std::to_string(rows) + ")";
@@ -136,13 +131,14 @@ inline constexpr const char* kEndless = "∞";
 inline constexpr const char* kChartTitle = "各级损伤占比（最大损伤 D 的组成）";
 inline constexpr const char* kNoDamage = "各级应力均低于疲劳极限，无损伤";
 inline constexpr const char* kSheetEmpty = "在“载荷谱”页输入载荷级后按“计算载荷谱”";
-inline constexpr const char* kMethodLine = "ISO 6336-6:2019，Palmgren–Miner线性累积损伤；各级KA = 1";
+inline constexpr const char* kMethodLine =
+    "ISO 6336-6:2019，Palmgren–Miner线性累积损伤；各级KA = 1";
 // The bin table's column heads: bin, torque, speed, cycles, stresses, cycles to
 // failure, damages and the bin's share of the governing sum.
 inline constexpr const char* kBinHeads[] = {
-    "级",        "T1 (N·m)",  "n1 (1/min)", "循环次数 N1", "KHβ",       "σH1 (N/mm²)",
-    "σH2 (N/mm²)", "σF1 (N/mm²)", "σF2 (N/mm²)", "NH1",      "NH2",       "NF1",
-    "NF2",       "DH1",       "DH2",        "DF1",        "DF2",       "损伤占比"};
+    "级",          "T1 (N·m)",    "n1 (1/min)",  "循环次数 N1", "KHβ", "σH1 (N/mm²)",
+    "σH2 (N/mm²)", "σF1 (N/mm²)", "σF2 (N/mm²)", "NH1",         "NH2", "NF1",
+    "NF2",         "DH1",         "DH2",         "DF1",         "DF2", "损伤占比"};
 inline constexpr const char* kBinHeadTips[] = {
     "载荷级，从1起",
     "主动齿轮扭矩 T1，N·m",
@@ -157,8 +153,10 @@ inline constexpr const char* kBinHeadTips[] = {
     "从动齿轮该应力下的接触疲劳寿命（循环次数）；∞ 表示低于疲劳极限",
     "主动齿轮该应力下的弯曲疲劳寿命（循环次数）；∞ 表示低于疲劳极限",
     "从动齿轮该应力下的弯曲疲劳寿命（循环次数）；∞ 表示低于疲劳极限",
-    "主动齿轮该级接触损伤 n/N", "从动齿轮该级接触损伤 n/N",
-    "主动齿轮该级弯曲损伤 n/N", "从动齿轮该级弯曲损伤 n/N",
+    "主动齿轮该级接触损伤 n/N",
+    "从动齿轮该级接触损伤 n/N",
+    "主动齿轮该级弯曲损伤 n/N",
+    "从动齿轮该级弯曲损伤 n/N",
     "该级在最大损伤和中所占的比例"};
 inline constexpr const char* kTotalsHeading = "载荷谱计算结果";
 inline constexpr const char* kDamageH = "接触损伤和";
