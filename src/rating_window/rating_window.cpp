@@ -82,7 +82,10 @@ RatingWindow::RatingWindow(FormSource form, DesktopServices desktop, FileDialogs
     spectrum_ = new SpectrumPage(form_, [this] { return inputs(); }, desktop_, dialogs_);
     pages_->addTab(spectrum_, qt(msg::spectrum::kPage));
     pages_->addTab(spectrum_->sheet_page(), qt(msg::spectrum::kSheetTitle));
-    connect(spectrum_, &SpectrumPage::fileNamed, this, [this] { emit inputsEdited(); emit inputsSettled(); });
+    connect(spectrum_, &SpectrumPage::fileNamed, this, [this] {
+        emit inputsEdited();
+        emit inputsSettled();
+    });
     connect(spectrum_, &SpectrumPage::computed, this,
             [this] { pages_->setCurrentWidget(spectrum_->sheet_page()); });
     layout->addWidget(pages_, 1);

@@ -194,8 +194,8 @@ void Shell::open_rating() {
                                                  *dialogs_);
         // The spectrum's file is named relative to the pair file's folder.
         rating_->spectrum_page()->set_folder_source([this] {
-            return document_->path().isEmpty() ? std::string()
-                                               : QFileInfo(document_->path()).absolutePath().toStdString();
+            const QString path = document_->path();
+            return path.isEmpty() ? std::string() : QFileInfo(path).absolutePath().toStdString();
         });
         rating_->set_inputs(document_->rating());
         connect(rating_.get(), &RatingWindow::inputsEdited, this,
