@@ -372,7 +372,7 @@ bool SpectrumPage::open_file(const std::string& path) {
     return true;
 }
 
-bool SpectrumPage::save_file(const std::string& path) {
+bool SpectrumPage::save_file(const std::string& path, bool announce) {
     const auto read = spectrum();
     if (const auto* e = std::get_if<rating::SpectrumError>(&read)) {
         show_fault(*e);
@@ -397,19 +397,38 @@ bool SpectrumPage::save_file(const std::string& path) {
     loaded_path_ = QFileInfo(qt(path)).absoluteFilePath().toStdString();
     unreadable_ = modified_ = false;
     show_file_state();
-    if (renamed) emit fileNamed();
+    if (renamed && announce) emit fileNamed();
     return true;
+}
+
+// Bins typed but not saved are offered a file before another pair's spectrum takes
+// their place.
+void SpectrumPage::keep_unsaved_bins() {
+    if (!modified_ || bins_->rowCount() == 0) return;
+    if (!desktop_.boxes.confirm(msg::kNoticeTitle, m::kUnsavedBins, m::kSaveBins)) return;
+    const std::string suggested =
+        file_name_.empty() ? QDir(qt(folder())).filePath(qt(m::kDefaultFileName)).toStdString()
+                           : loaded_path_;
+    if (const auto choice =
+            dialogs_.save_path_of_kind(m::kSaveTitle, suggested, {m::kFileFilter})) {
+        save_file(choice->path, false);
+    }
 }
 
 void SpectrumPage::set_file_name(const std::string& name) {
     const std::string path =
         name.empty() ? std::string() : QDir(qt(folder())).absoluteFilePath(qt(name)).toStdString();
     if (name == file_name_ && path == loaded_path_) return;
+    keep_unsaved_bins();
     file_name_ = name;
     loaded_path_ = path;
     modified_ = false;
     unreadable_ = false;
-    if (!name.empty()) {
+    if (name.empty()) {
+        filling_ = true;
+        bins_->setRowCount(0);  // another pair, without a spectrum of its own
+        filling_ = false;
+    } else {
         QFile file(qt(path));
         const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(1 << 22) : QByteArray();
         const auto read =

@@ -73,7 +73,9 @@ class SpectrumPage : public QWidget {
     // Pastes tab-separated text at the current cell; a first line naming T1 is a header.
     void paste_text(const std::string& text);
     bool open_file(const std::string& path);
-    bool save_file(const std::string& path);
+    // Writes the table; a new name goes into the pair's `spectrum` column unless
+    // `announce` is false (the bins of a pair being left).
+    bool save_file(const std::string& path, bool announce = true);
     void compute();
 
     QTableWidget* bin_table() const { return bins_; }
@@ -96,6 +98,7 @@ class SpectrumPage : public QWidget {
     void add_button(QBoxLayout* row, SpectrumButton which, const char* label);
     void set_kind(rating::DurationKind kind);
     void show_file_state();
+    void keep_unsaved_bins();
     void show_fault(const rating::SpectrumError& e);
     void fill_sheet(const std::string& drawing1, const std::string& drawing2);
     std::string folder() const;

@@ -80,6 +80,14 @@ class SpectrumPageTest : public QObject {
             read_bytes(dir.filePath("duty.csv")).startsWith("T1,cycles,KHb\n25400,90500,1.31\n"));
         QVERIFY(h.shell().document()->save());
         QVERIFY(read_bytes(dir.filePath("pair.csv")).contains(",duty.csv"));
+
+        // Bins changed and not saved are offered a file before another pair replaces them.
+        page->bin_table()->item(0, 1)->setText(QStringLiteral("95000"));
+        h.boxes.answers = {true};
+        h.file_dialogs.save_choices = {SaveChoice{dir.filePath("kept.csv").toStdString(), 0}};
+        page->set_file_name("");
+        QCOMPARE(page->bin_table()->rowCount(), 0);
+        QVERIFY(read_bytes(dir.filePath("kept.csv")).startsWith("T1,cycles,KHb\n25400,95000,"));
     }
 };
 

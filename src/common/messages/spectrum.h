@@ -123,6 +123,9 @@ inline constexpr const char* kModified = "（已修改，未保存）";
 inline std::string unreadable_named(const std::string& name) {
     return "载荷谱文件：" + name + "（无法读取，表格未载入）";
 }
+inline constexpr const char* kUnsavedBins =
+    "载荷谱表格有未保存的修改，换成另一对齿轮的载荷谱之前保存它吗？";
+inline constexpr const char* kSaveBins = "保存载荷谱";
 inline constexpr const char* kTaskSpectrum = "载荷谱计算";
 inline constexpr const char* kMeets = "满足";
 inline constexpr const char* kFails = "不满足";
