@@ -153,7 +153,7 @@ TEST(DrawingModes, OptionNumbersAreReadAsTheFormReadsThem) {
         {"profile --tolerance ''", 2, "option --tolerance needs a value"},
         {"profile --tolerance -1", 2, "bad --tolerance -1"},
         {"geometry --jobs 2.0", 0, ""},
-        {"geometry --jobs x", 2, "--jobs wants a number, not 'x'"},
+        {"geometry --jobs x", 2, "--jobs wants a whole number"},
         {"geometry --jobs 2.5", 2, "--jobs wants a whole number"},
     };
     for (const auto& c : cases) {

@@ -41,9 +41,12 @@ inline constexpr const char* kRimTooThin = "轮缘厚度过小（sR/h ≤ 0.5）
 inline std::string not_a_number(const std::string& column) {
     return "校核参数" + column + "不是数字，请修改";
 }
-inline std::string not_a_class(const std::string& column) {
-    return "材料类别" + column + "须为 St、V、GG、GGG、GTS、Eh、IF、NT、NV 之一，请修改";
+// `names`: the words the column takes, listed as "St、V、GG …".
+inline std::string not_a_class(const std::string& column, const std::string& names) {
+    return "材料类别" + column + "须为 " + names + " 之一，请修改";
 }
+inline constexpr const char* kWordSeparator = "、";  // between the words listed
+inline std::string must_be_one_of(const std::string& words) { return "须为 " + words + " 之一"; }
 
 // Warnings: the result stands, with a note.
 inline constexpr const char* kMainResonance = "工作转速处于主共振区，应避免";
@@ -93,8 +96,6 @@ inline constexpr const char* kNotANumber = "不是数";
 inline std::string limits_required(const std::string& hlim, const std::string& flim) {
     return "材料类别不是 Eh，须给定 " + hlim + " 和 " + flim;
 }
-inline constexpr const char* kMustBeShaft = "须为 a、b、c、d、e 之一";
-inline constexpr const char* kMustBeModification = "须为 none、crown、corr、corrcrown、end 之一";
 inline constexpr const char* kShareRange = "须大于0且不大于100";
 inline constexpr const char* kShaftNeedsSizes = "给定轴的布置 shaft 时须给定";
 inline constexpr const char* kOffsetRange = "须在0～l/2之间";
@@ -135,10 +136,9 @@ inline std::string result_not_finite(const std::string& symbol) {
 }
 
 // The batch tool's rating mode.
-inline constexpr const char* kNoRatingReport = "the rating mode has no --report";
 inline constexpr const char* kCliHelp = R"(
 RATING MODE
-  gearpair-cli rating [--detail] [--jobs N] [FILE]
+  gearpair-cli rating [--detail | --report] [--jobs N] [FILE]
     The load-capacity rating by ISO 6336-1/-2/-3:2006, method B (pitting and
     tooth-root bending safety factors). FILE holds the form's columns as above
     plus any of these rating columns; other modes ignore them, so one pair file
@@ -174,6 +174,9 @@ RATING MODE
       hmod    helix modification of the pinion: none crown corr corrcrown
               end (none)
       k       share of the power through this mesh, over 0 to 100 % (100)
+      grade1 grade2 type1 type2 quality1 quality2 hard1 hard2 hunit1 hunit2
+              the desktop program's material choice (ISO 6336-5 line and
+              surface hardness); kept in pair files, read by no calculation
     The gear with fewer teeth is rated as the pinion, whichever drives; the
     columns suffixed 1 stay the driving gear's, 2 the driven gear's.
     The torque nj (kgf.m, rated as nj x 9.80665 N.m) and the root fillet radii
@@ -199,6 +202,9 @@ RATING MODE
     --detail adds a last column "detail": on a stop its explanation, otherwise
     the rating's notes separated by "；" (among them where a computed Kv or
     KHb exceeds 2, beyond the range where the method's simplifications hold).
+    --report writes instead the rating window's text report of each pair that
+    rates (UTF-8, CR LF), every input named; the pairs that stop are named on
+    standard error.
 )";
 
 }  // namespace rating
