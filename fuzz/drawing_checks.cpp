@@ -26,6 +26,13 @@ bool is_known_message(const std::string& m) {
 // Points of an outline written and read back in each file format.
 constexpr std::size_t kRoundTripPoints = 2000;
 
+// The outlines are drawn to a tenth of the program's point cap: the same sampling,
+// widening and checks, at a tenth of the work for an outline that reaches the cap
+// (any size far beyond a gear's, or a fine tolerance on many teeth), so that such
+// an input stays well inside the fuzzer's time for one input.
+constexpr OutlineOptions kFuzzOutlines{ThicknessChoice::Nominal, kDefaultChordTolerance,
+                                       kMaxOutlinePoints / 10};
+
 bool all_finite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
@@ -38,7 +45,7 @@ std::string check_outline(const Outcome<GearOutline>& outcome, const char* gear)
     }
     const auto& o = std::get<GearOutline>(outcome);
     if (o.points.size() < 3) return std::string(gear) + ": empty outline";
-    if (o.points.size() > kMaxOutlinePoints)
+    if (o.points.size() > kFuzzOutlines.max_points)
         return std::string(gear) + ": more points than the cap";
     if (o.segments.empty()) return std::string(gear) + ": outline without pieces";
     for (const auto& p : o.points) {
@@ -71,7 +78,7 @@ std::string check_outline(const Outcome<GearOutline>& outcome, const char* gear)
 }  // namespace
 
 std::string first_broken_drawing_promise(const GearPairInput& form) {
-    const auto outcome = pair_profile(form);
+    const auto outcome = pair_profile(form, kFuzzOutlines);
     if (const auto* stop = std::get_if<Stop>(&outcome)) {
         return is_known_message(stop->message) ? "" : "profile stopped with " + stop->message;
     }

@@ -1,9 +1,6 @@
 #include "drawing_modes.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -16,6 +13,8 @@
 #include "mesh_figures.h"
 #include "messages/cli.h"
 #include "messages/profile.h"
+#include "number_text.h"
+#include "option_number.h"
 #include "outline_csv.h"
 #include "outline_dxf.h"
 #include "outline_svg.h"
@@ -38,12 +37,6 @@ int usage(std::ostream& err, const std::string& what) {
     return 2;
 }
 
-std::string full_precision(double v) {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
-}
-
 // The whole text of FILE, or of standard input for "-" or no FILE.
 bool read_input(const std::string& file, std::string& text) {
     if (file.empty() || file == "-") {
@@ -56,15 +49,6 @@ bool read_input(const std::string& file, std::string& text) {
     buf << in.rdbuf();
     text = buf.str();
     return !in.bad();
-}
-
-// A tolerance in mm: a whole decimal number, positive and finite.
-bool parse_tolerance(const std::string& text, double& value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtod(text.c_str(), &end);
-    return end == text.c_str() + text.size() && errno == 0 && std::isfinite(value) && value > 0.0;
 }
 
 bool write_file(const std::filesystem::path& path, const std::string& bytes) {
@@ -170,11 +154,11 @@ void write_mesh_table(const std::vector<BatchRow>& rows, std::ostream& out) {
             out << csv::format_row(stop_row(stop ? *stop : Stop{msg::kContactBeyondTangent}));
             continue;
         }
-        out << csv::format_row({"ok", "", full_precision(m.ae), full_precision(m.a),
-                                full_precision(m.b), full_precision(m.c), full_precision(m.d),
-                                full_precision(m.e), full_precision(at_a->zeta1),
-                                full_precision(at_a->zeta2), full_precision(at_e->zeta1),
-                                full_precision(at_e->zeta2)});
+        out << csv::format_row({"ok", "", full_precision_text(m.ae), full_precision_text(m.a),
+                                full_precision_text(m.b), full_precision_text(m.c), full_precision_text(m.d),
+                                full_precision_text(m.e), full_precision_text(at_a->zeta1),
+                                full_precision_text(at_a->zeta2), full_precision_text(at_e->zeta1),
+                                full_precision_text(at_e->zeta2)});
     }
 }
 
@@ -210,9 +194,15 @@ int run_drawing_mode(const std::vector<std::string>& args, std::ostream& out, st
                     return usage(err, msg::cli::bad_value(a, v));
                 }
             } else if (a == "--tolerance") {
-                if (!parse_tolerance(v, req.options.tolerance)) {
+                // A chord tolerance in mm, positive.
+                const auto tolerance = option_number(a, v);
+                if (const auto* problem = std::get_if<std::string>(&tolerance)) {
+                    return usage(err, *problem);
+                }
+                if (!(std::get<double>(tolerance) > 0.0)) {
                     return usage(err, msg::cli::bad_tolerance(v));
                 }
+                req.options.tolerance = std::get<double>(tolerance);
             } else if (a == "--out") {
                 if (v.empty()) return usage(err, msg::cli::kEmptyOut);
                 req.out_dir = v;

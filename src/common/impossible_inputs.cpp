@@ -57,13 +57,6 @@ bool possible(double v, Allowed allowed) {
     return true;
 }
 
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    const auto last = text.find_last_not_of(" \t");
-    return first == std::string_view::npos ? std::string()
-                                           : std::string(text.substr(first, last - first + 1));
-}
-
 }  // namespace
 
 std::vector<ImpossibleValue> impossible_values(const GearPairInput& input, CalculationKind kind) {
@@ -71,16 +64,13 @@ std::vector<ImpossibleValue> impossible_values(const GearPairInput& input, Calcu
     for (const Rule& rule : kRules) {
         if (rule.strength_only && kind != CalculationKind::Strength) continue;
         const std::string& text = input.*rule.text;
-        if (!is_numeric(text)) continue;  // empty, or the checks' business
-        double value = 0.0;
-        try {
-            value = lenient_parse(text);
-        } catch (const StopSignal&) {
-            continue;  // beyond a double: the degenerate-input hint names it
-        }
-        if (possible(value, rule.allowed)) continue;
+        // Empty or not a number: the checks' business; beyond a double: the
+        // degenerate-input hint names it.
+        const NumberReading read = read_number(text);
+        if (!read.ok || possible(read.value, rule.allowed)) continue;
         out.push_back({rule.name, msg::detail::impossible_value(field_caption(rule.name),
-                                                                trimmed(text), rule.why)});
+                                                                std::string(trim_blanks(text)),
+                                                                rule.why)});
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <system_error>
 
 #include "field_captions.h"
@@ -81,18 +82,18 @@ bool beyond_largest(std::string_view number) {
 // Converts a text already known to be a plain decimal number. std::from_chars reads
 // it as the C locale would (the full stop is the decimal point, whatever the
 // user's locale) and rounds correctly to the nearest double, on every platform
-// alike. A number beyond the largest double is a fault; one below the smallest
+// alike. A number beyond the largest double gives nothing; one below the smallest
 // subnormal reads as zero of its sign.
-double convert_validated(std::string_view number) {
+std::optional<double> convert_validated(std::string_view number) {
     // from_chars takes no leading plus sign.
     const std::string_view digits = number[0] == '+' ? number.substr(1) : number;
     double v = 0.0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
     if (error == std::errc::result_out_of_range) {
-        if (beyond_largest(number)) throw ArithmeticFault{};
+        if (beyond_largest(number)) return std::nullopt;
         return number[0] == '-' ? -0.0 : 0.0;
     }
-    if (std::isinf(v)) throw ArithmeticFault{};
+    if (std::isinf(v)) return std::nullopt;
     return v;
 }
 
@@ -111,18 +112,51 @@ bool is_numeric(std::string_view text) {
 double lenient_parse(std::string_view text) {
     const Scan s = scan_number(text, skip_blanks(text, 0));
     if (!s.found) return 0.0;
-    return convert_validated(text.substr(s.begin, s.end - s.begin));
+    const auto v = convert_validated(text.substr(s.begin, s.end - s.begin));
+    if (!v) throw ArithmeticFault{};
+    return *v;
+}
+
+NumberReading read_number(std::string_view text) {
+    if (text.empty()) return {0.0, false, NumberFault::Empty};
+    const Scan s = scan_number(text, skip_blanks(text, 0));
+    if (!s.found || skip_blanks(text, s.end) != text.size()) {
+        return {0.0, false, NumberFault::NotANumber};
+    }
+    const auto v = convert_validated(text.substr(s.begin, s.end - s.begin));
+    if (!v) return {0.0, false, NumberFault::OutOfRange};
+    return {*v, true};
+}
+
+std::string_view trim_blanks(std::string_view text) {
+    const std::size_t first = skip_blanks(text, 0);
+    std::size_t last = text.size();
+    while (last > first && is_blank(text[last - 1])) --last;
+    return text.substr(first, last - first);
+}
+
+std::string number_fault_text(NumberFault fault, const std::string& caption) {
+    switch (fault) {
+        case NumberFault::Empty:
+            return msg::detail::not_filled(caption);
+        case NumberFault::NotANumber:
+            return msg::detail::not_a_number(caption);
+        case NumberFault::OutOfRange:
+            break;
+    }
+    return msg::detail::beyond_range(caption);
 }
 
 double strict_convert(std::string_view text, std::string_view field) {
-    if (!is_numeric(text)) {
-        const std::string what =
-            field.empty() ? std::string(msg::detail::kSomeInput) : field_caption(field);
-        throw StopSignal{
-            text.empty() ? msg::kIncomplete : msg::kLettersOrSymbols,
-            text.empty() ? msg::detail::not_filled(what) : msg::detail::not_a_number(what)};
-    }
-    return lenient_parse(text);
+    const NumberReading r = read_number(text);
+    if (r.ok) return r.value;
+    // A number beyond the doubles is an arithmetic fault, named by the calculation's
+    // step like any other.
+    if (r.fault == NumberFault::OutOfRange) throw ArithmeticFault{};
+    const std::string what =
+        field.empty() ? std::string(msg::detail::kSomeInput) : field_caption(field);
+    throw StopSignal{r.fault == NumberFault::Empty ? msg::kIncomplete : msg::kLettersOrSymbols,
+                     number_fault_text(r.fault, what)};
 }
 
 }  // namespace gp

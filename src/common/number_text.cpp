@@ -212,4 +212,13 @@ std::string rounded_text(Real x, int decimals) {
     return text_of_double(whole / scale);
 }
 
+std::string full_precision_text(double value) {
+    // std::to_chars with a precision writes as printf's %.*g in the C locale does.
+    std::string text(32, '\0');  // "-1.2345678901234567e-308" takes 24
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), value,
+                                       std::chars_format::general, 17);
+    text.resize(static_cast<std::size_t>(written.ptr - text.data()));
+    return text;
+}
+
 }  // namespace gp

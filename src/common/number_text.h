@@ -23,6 +23,11 @@ std::string text_of_single_digits(float value);
 // when negative) and one blank after it, e.g. " 52.5 " or "-3.25 ".
 std::string report_text_of_single(float value);
 
+// The batch tool's full precision (%.17g in the C locale): 17 significant digits,
+// enough to give back the same double when read, exponent form below 1e-4 and
+// from 1e17 up ("1.0000000000000001e-05").
+std::string full_precision_text(double value);
+
 // Int(x * 10^decimals + 0.5) / 10^decimals with Int the floor: rounding half
 // upward to the given number of decimals. A negative `decimals` is a fault of the
 // caller: std::invalid_argument.

@@ -33,6 +33,31 @@ bool segments_meet(OutlinePoint a, OutlinePoint b, OutlinePoint c, OutlinePoint 
 // Grid cells an outline may take per point before the cells are made coarser.
 constexpr double kCellsPerPoint = 8;
 
+// An edge in one cell of the grid; the cells numbered row by row.
+struct CellEdge {
+    std::uint64_t cell;
+    std::uint32_t edge;
+};
+
+// Sorts by cell, keeping the order of the edges within a cell (a stable radix sort
+// over the bits of the largest cell number): linear in the entries, where a
+// comparison sort of a capped outline's half a million entries took most of the
+// check's time.
+void sort_by_cell(std::vector<CellEdge>& entries, std::uint64_t largest_cell) {
+    constexpr int kDigitBits = 11;
+    constexpr std::uint64_t kDigitMask = (std::uint64_t{1} << kDigitBits) - 1;
+    std::vector<CellEdge> sorted(entries.size());
+    std::vector<std::size_t> start(std::size_t{1} << kDigitBits);
+    for (int shift = 0; shift < 64 && (largest_cell >> shift) != 0; shift += kDigitBits) {
+        std::fill(start.begin(), start.end(), 0);
+        for (const CellEdge& e : entries) ++start[(e.cell >> shift) & kDigitMask];
+        std::size_t sum = 0;
+        for (std::size_t& s : start) sum += std::exchange(s, sum);
+        for (const CellEdge& e : entries) sorted[start[(e.cell >> shift) & kDigitMask]++] = e;
+        entries.swap(sorted);
+    }
+}
+
 }  // namespace
 
 std::optional<OutlineCrossing> outline_crossing(const std::vector<OutlinePoint>& points) {
@@ -40,10 +65,11 @@ std::optional<OutlineCrossing> outline_crossing(const std::vector<OutlinePoint>&
     if (n < 4) return std::nullopt;  // a triangle's edges are all neighbours
     const auto at = [&points, n](std::size_t k) { return points[k % n]; };
 
-    double x0 = INFINITY, y0 = INFINITY, length = 0;
+    double x0 = INFINITY, y0 = INFINITY, y1 = -INFINITY, length = 0;
     for (std::size_t k = 0; k < n; ++k) {
         x0 = std::min(x0, points[k].x);
         y0 = std::min(y0, points[k].y);
+        y1 = std::max(y1, points[k].y);
         length += std::hypot(at(k + 1).x - points[k].x, at(k + 1).y - points[k].y);
     }
     if (!std::isfinite(length)) return std::nullopt;
@@ -65,9 +91,13 @@ std::optional<OutlineCrossing> outline_crossing(const std::vector<OutlinePoint>&
         cell *= 2.0;
     }
 
-    // (cell, edge) for every cell an edge's box covers, sorted by cell.
-    std::vector<std::pair<std::uint64_t, std::uint32_t>> entries;
+    // (cell, edge) for every cell an edge's box covers, sorted by cell and within a
+    // cell by edge. No side of the box is longer than half the outline, so a row
+    // holds at most n/4 + 2 cells and the numbers fit in 64 bits.
+    const auto rows = static_cast<std::uint64_t>((y1 - y0) / cell) + 1;
+    std::vector<CellEdge> entries;
     entries.reserve(2 * n);
+    std::uint64_t largest_cell = 0;
     for (std::size_t k = 0; k < n; ++k) {
         const OutlinePoint a = points[k], b = at(k + 1);
         const auto ix0 = static_cast<std::uint64_t>((std::min(a.x, b.x) - x0) / cell);
@@ -76,19 +106,20 @@ std::optional<OutlineCrossing> outline_crossing(const std::vector<OutlinePoint>&
         const auto iy1 = static_cast<std::uint64_t>((std::max(a.y, b.y) - y0) / cell);
         for (std::uint64_t ix = ix0; ix <= ix1; ++ix) {
             for (std::uint64_t iy = iy0; iy <= iy1; ++iy) {
-                entries.push_back({(ix << 32) | iy, static_cast<std::uint32_t>(k)});
+                entries.push_back({ix * rows + iy, static_cast<std::uint32_t>(k)});
+                largest_cell = std::max(largest_cell, entries.back().cell);
             }
         }
     }
-    std::sort(entries.begin(), entries.end());
+    sort_by_cell(entries, largest_cell);
 
     std::optional<OutlineCrossing> found;
     for (std::size_t lo = 0; lo < entries.size();) {
         std::size_t hi = lo;
-        while (hi < entries.size() && entries[hi].first == entries[lo].first) ++hi;
+        while (hi < entries.size() && entries[hi].cell == entries[lo].cell) ++hi;
         for (std::size_t i = lo; i < hi; ++i) {
             for (std::size_t j = i + 1; j < hi; ++j) {
-                const std::size_t e = entries[i].second, f = entries[j].second;  // e < f
+                const std::size_t e = entries[i].edge, f = entries[j].edge;  // e < f
                 if (f == e + 1 || (e == 0 && f == n - 1)) continue;              // neighbours
                 if (found && std::pair(e, f) >= std::pair(found->first, found->second)) continue;
                 if (segments_meet(points[e], at(e + 1), points[f], at(f + 1))) found = {e, f};

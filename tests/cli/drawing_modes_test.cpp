@@ -137,6 +137,32 @@ TEST(DrawingModes, MeshTableAtFullPrecision) {
     for (std::size_t k = 2; k < records[2].cells.size(); ++k) EXPECT_EQ(records[2].cells[k], "");
 }
 
+// A number on the command line is read as a field of the form is, and a refused one
+// is named with its option and its fault.
+TEST(DrawingModes, OptionNumbersAreReadAsTheFormReadsThem) {
+    const struct {
+        const char* args;
+        int status;
+        const char* says;  // on standard error
+    } cases[] = {
+        {"profile --tolerance ' 0.5 '", 0, ""},
+        {"profile --tolerance 5e-1", 0, ""},
+        {"profile --tolerance abc", 2, "--tolerance wants a number, not 'abc'"},
+        {"profile --tolerance 0.5mm", 2, "--tolerance wants a number, not '0.5mm'"},
+        {"profile --tolerance 1e999", 2, "--tolerance 1e999 is beyond the range of numbers"},
+        {"profile --tolerance ''", 2, "option --tolerance needs a value"},
+        {"profile --tolerance -1", 2, "bad --tolerance -1"},
+        {"geometry --jobs 2.0", 0, ""},
+        {"geometry --jobs x", 2, "--jobs wants a whole number"},
+        {"geometry --jobs 2.5", 2, "--jobs wants a whole number"},
+    };
+    for (const auto& c : cases) {
+        const auto run = run_cli(std::string(c.args) + " " + pairs_file() + " 2>&1 >/dev/null");
+        EXPECT_EQ(run.status, c.status) << c.args;
+        EXPECT_NE(run.out.find(c.says), std::string::npos) << c.args << ": " << run.out;
+    }
+}
+
 TEST(DrawingModes, BadUsageAndMalformedInputExitTwo) {
     for (const char* args : {"profile --gear 3", "profile --format pdf", "profile --thickness max",
                              "profile --tolerance -1", "profile --tolerance abc",

@@ -82,6 +82,19 @@ void expect_parse(const ParseCase& c) {
     } else {
         EXPECT_EQ(lenient_parse(c.text), c.lenient);
     }
+    // The one reader takes what is numeric, names each other text by its fault, and
+    // reads the same with the blanks around it trimmed.
+    const NumberReading read = read_number(c.text);
+    const bool too_large = c.numeric && c.lenient == kTooLarge;
+    EXPECT_EQ(read.ok, c.numeric && !too_large);
+    if (read.ok) {
+        EXPECT_EQ(read.value, c.lenient);
+    } else {
+        EXPECT_EQ(read.fault, c.text.empty() ? NumberFault::Empty
+                              : too_large    ? NumberFault::OutOfRange
+                                             : NumberFault::NotANumber);
+    }
+    EXPECT_EQ(read_number(trim_blanks(c.text)).ok, read.ok);
 }
 
 TEST(NumberParse, IsNumericAndLenientParse) {

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
 #include <stdexcept>
+#include <string>
 
 namespace gp {
 namespace {
@@ -67,6 +72,21 @@ TEST(NumberText, ANegativeNumberOfDecimalsIsRefused) {
 
 TEST(NumberText, RoundingAnOverflowingValueIsAFault) {
     EXPECT_THROW(round_half_up(1e304, 5), ArithmeticFault);
+}
+
+// Full precision is printf's %.17g, and reads back as the same double, over random
+// bit patterns (subnormals, huge and negative values among them).
+TEST(NumberText, FullPrecisionIsPercentSeventeenG) {
+    std::mt19937_64 random(17);
+    for (int i = 0; i < 20000; ++i) {
+        const double d = std::bit_cast<double>(random());
+        if (!std::isfinite(d)) continue;
+        const std::string text = full_precision_text(d);
+        char expected[40];
+        std::snprintf(expected, sizeof expected, "%.17g", d);
+        ASSERT_EQ(text, expected);
+        ASSERT_EQ(std::strtod(text.c_str(), nullptr), d) << text;
+    }
 }
 
 }  // namespace

@@ -68,11 +68,15 @@ inline std::string fault_while(const std::string& step, const char* fault) {
     return step + "时" + fault;
 }
 
-// A field read as a number where one is required.
+// A field read as a number where one is required: one wording for each fault the
+// one reader finds (number_fault_text).
 inline constexpr const char* kSomeInput = "输入的参数";
 inline std::string not_filled(const std::string& what) { return what + "未填写，它必须是一个数"; }
 inline std::string not_a_number(const std::string& what) {
     return what + "不是一个数（含有字母或符号）";
+}
+inline std::string beyond_range(const std::string& caption) {
+    return caption + "的数值超出计算范围";
 }
 
 }  // namespace detail

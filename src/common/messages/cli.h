@@ -155,6 +155,14 @@ inline std::string needs_value(const std::string& option) {
 inline std::string bad_value(const std::string& option, const std::string& value) {
     return "bad " + option + " " + value;
 }
+// A number given to an option that the program's reader refuses, one wording per
+// fault (an empty value is needs_value).
+inline std::string not_a_number(const std::string& option, const std::string& value) {
+    return option + " wants a number, not '" + value + "'";
+}
+inline std::string number_beyond_range(const std::string& option, const std::string& value) {
+    return option + " " + value + " is beyond the range of numbers";
+}
 inline std::string bad_tolerance(const std::string& value) {
     return "bad --tolerance " + value + " (a positive number of mm)";
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "base.h"
+
 namespace gp::msg {
 
 namespace detail {
@@ -23,9 +25,6 @@ inline std::string strength_needs(const std::string& torque_caption) {
 inline constexpr const char* kDegenerateOpen = "（输入中";
 inline constexpr const char* kDegenerateSeparator = "，";
 inline constexpr const char* kDegenerateClose = "）";
-inline std::string beyond_range(const std::string& caption) {
-    return caption + "的数值超出计算范围";
-}
 inline std::string is_right_angle(const std::string& caption) { return caption + "为 90°"; }
 inline std::string is_zero(const std::string& caption) { return caption + "为 0"; }
 
