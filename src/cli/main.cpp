@@ -20,6 +20,7 @@
 #include "contour_mode.h"
 #include "drawing_modes.h"
 #include "messages.h"
+#include "sizing_mode.h"
 #include "system_clock.h"
 
 namespace {
@@ -92,6 +93,9 @@ int main(int argc, char** argv) {
     if (!help && !args.empty() && gp::is_drawing_mode(args[0])) {
         return gp::run_drawing_mode(args, std::cout, std::cerr);
     }
+    if (!help && !args.empty() && gp::is_sizing_mode(args[0])) {
+        return gp::run_sizing_mode(args, std::cin, std::cout, std::cerr);
+    }
     if (!help && !args.empty() && gp::is_contour_mode(args[0])) {
         return gp::run_contour_mode(args, std::cout, std::cerr);
     }
@@ -100,7 +104,8 @@ int main(int argc, char** argv) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
             std::cout << gp::msg::cli::kHelp << gp::msg::rating::kCliHelp
-                      << gp::msg::cli::kDrawingModesHelp << gp::msg::cli::kContourModeHelp;
+                      << gp::msg::cli::kDrawingModesHelp << gp::msg::cli::kContourModeHelp
+                      << gp::sizing_help();
             return 0;
         }
         if (a == "--report") {

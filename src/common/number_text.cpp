@@ -212,4 +212,12 @@ std::string rounded_text(Real x, int decimals) {
     return text_of_double(whole / scale);
 }
 
+std::string round_trip_text(double value) {
+    std::string text(32, '\0');  // "-1.2345678901234567e-308" fits
+    const auto r = std::to_chars(text.data(), text.data() + text.size(), value,
+                                 std::chars_format::general, 17);
+    text.resize(static_cast<std::size_t>(r.ptr - text.data()));
+    return text;
+}
+
 }  // namespace gp

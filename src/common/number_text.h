@@ -15,6 +15,10 @@ namespace gp {
 std::string text_of_double(double value);
 inline std::string text_of_double(Real value) { return text_of_double(value.value()); }
 
+// A double with 17 significant digits (as printf's %.17g), which reads back as the
+// same double: for texts a calculation must read exactly as computed.
+std::string round_trip_text(double value);
+
 // The same rule with 7 significant digits, for a single-precision value; exponent
 // form from 1e7 up ("1.54716E+08").
 std::string text_of_single_digits(float value);

@@ -63,10 +63,12 @@ Outcome<ShiftValues> ShiftPlane::at(double x1, double x2) const {
     }
     auto numbers = geometry_.at({x1, x2}, *a);
     if (auto* stop = std::get_if<Stop>(&numbers)) return std::move(*stop);
-    const GeometryNumbers& n = std::get<GeometryNumbers>(numbers);
+    return shift_values_of(std::get<GeometryNumbers>(numbers), {x1, x2, *a});
+}
 
+ShiftValues shift_values_of(const GeometryNumbers& n, const PlanePoint& at) {
     ShiftValues v;
-    v.at = {x1, x2, *a};
+    v.at = at;
     v.mn = n.mn;
     v.z = n.z;
     v.zmin = n.zmin;

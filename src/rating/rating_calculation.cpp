@@ -310,26 +310,36 @@ Outcome<RatedPair> rated_pair_of(const GearPairInput& form) {
     if (auto* stop = std::get_if<Stop>(&geometry)) return *stop;
     const GeometryNumbers& n = std::get<GeometryNumbers>(geometry);
     return run_to_outcome([&] {
-        RatedPair p;
-        p.T1 = strict_number(form.nj, "nj").value_or(0.0) * 9.80665;
+        const double T1 = strict_number(form.nj, "nj").value_or(0.0) * 9.80665;
         const GearPairOf<const std::string*> fillets = {&form.cgyj1, &form.cgyj2};
+        GearPairOf<std::optional<double>> radii;
         for (int i = 0; i < kGears; ++i) {
-            const auto radius = strict_number(*fillets[i], i == 0 ? "cgyj1" : "cgyj2");
-            p.rho_fP[i] = radius ? over(*radius, n.mn) : 0.38;
+            radii[i] = strict_number(*fillets[i], i == 0 ? "cgyj1" : "cgyj2");
         }
-        p.z = n.z;
-        p.mn = n.mn;
         // The angles as typed, in degrees: the rating converts them with the full π.
-        p.alpha_n_deg = lenient_parse(form.fjafn);
-        p.beta_deg = std::fabs(lenient_parse(form.lxjbt));
-        p.b = n.b;
-        p.a = n.a;
-        p.x = n.xn;
-        p.da = n.da;
-        p.df = n.df;
-        p.hfP = n.han + n.cn;
-        return p;
+        return rated_pair_of(n, lenient_parse(form.fjafn), std::fabs(lenient_parse(form.lxjbt)),
+                             T1, radii);
     });
+}
+
+RatedPair rated_pair_of(const GeometryNumbers& n, double alpha_n_deg, double beta_deg, double T1,
+                        const GearPairOf<std::optional<double>>& fillet_radius) {
+    RatedPair p;
+    p.T1 = T1;
+    for (int i = 0; i < kGears; ++i) {
+        p.rho_fP[i] = fillet_radius[i] ? over(*fillet_radius[i], n.mn) : 0.38;
+    }
+    p.z = n.z;
+    p.mn = n.mn;
+    p.alpha_n_deg = alpha_n_deg;
+    p.beta_deg = beta_deg;
+    p.b = n.b;
+    p.a = n.a;
+    p.x = n.xn;
+    p.da = n.da;
+    p.df = n.df;
+    p.hfP = n.han + n.cn;
+    return p;
 }
 
 Outcome<RatingResult> rate(const RatedPair& pair, const RatingNumbers& inputs) {

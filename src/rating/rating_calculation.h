@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "gear_pair_input.h"
+#include "geometry_numbers.h"
 #include "rated_pair.h"
 #include "rating_inputs.h"
 #include "rating_numbers.h"
@@ -19,6 +20,11 @@ namespace gp::rating {
 // fillet radii per module (0.38 when empty). A torque or fillet radius that is not
 // a number stops naming its column.
 Outcome<RatedPair> rated_pair_of(const GearPairInput& form);
+
+// The same from numbers: the geometry's, the angles as typed in degrees, the
+// torque in N·m and the root fillet radii in mm (empty: 0.38·mn).
+RatedPair rated_pair_of(const GeometryNumbers& n, double alpha_n_deg, double beta_deg, double T1,
+                        const GearPairOf<std::optional<double>>& fillet_radius);
 
 // Rates the pair at its torque T1. The refused inputs stop in the order S1…S12.
 // T1max is left empty here (see max_torque).
