@@ -247,9 +247,34 @@ const std::vector<RequirementKey>& requirement_keys() {
     return keys;
 }
 
-Outcome<Requirements> read_requirements(const std::string& text) {
+Outcome<Requirements> requirements_of(
+    const std::vector<std::pair<std::string, std::string>>& values) {
     Requirements req;
     std::set<std::string> seen;
+    for (const auto& [key, text] : values) {
+        const auto rule = std::find_if(rules().begin(), rules().end(),
+                                       [&](const KeyRule& r) { return key == r.shown.key; });
+        if (rule == rules().end()) return Stop{m::kBadRequirements, m::unknown_key(key), key};
+        if (!seen.insert(key).second) return Stop{m::kBadRequirements, m::repeated_key(key), key};
+        const std::string_view value = trimmed(text);
+        if (value.empty()) continue;
+        try {
+            rule->apply(req, value);
+        } catch (const StopSignal& s) {
+            return Stop{s.message, s.detail, key};
+        }
+    }
+    if (req.a_range) {
+        const bool from = !std::isnan(req.a_range->from), to = !std::isnan(req.a_range->to);
+        if (from != to) return Stop{m::kBadRequirements, m::kCentreRangeHalf, "a_min"};
+        if (!from) req.a_range.reset();  // a step alone: the centre distance stays free
+    }
+    return req;
+}
+
+Outcome<Requirements> read_requirements(const std::string& text) {
+    std::vector<std::pair<std::string, std::string>> values;
+    std::vector<int> lines;
     std::string_view rest = text;
     if (rest.substr(0, 3) == "\xEF\xBB\xBF") rest.remove_prefix(3);  // a spreadsheet's BOM
     int line_number = 0;
@@ -263,29 +288,20 @@ Outcome<Requirements> read_requirements(const std::string& text) {
         if (comma == std::string_view::npos) {
             return Stop{m::kBadRequirements, m::on_line(line_number, m::kNoComma)};
         }
-        const std::string key(trimmed(line.substr(0, comma)));
-        const std::string_view value = trimmed(line.substr(comma + 1));
-        const auto rule = std::find_if(rules().begin(), rules().end(),
-                                       [&](const KeyRule& r) { return key == r.shown.key; });
-        if (rule == rules().end()) {
-            return Stop{m::kBadRequirements, m::on_line(line_number, m::unknown_key(key)), key};
-        }
-        if (!seen.insert(key).second) {
-            return Stop{m::kBadRequirements, m::on_line(line_number, m::repeated_key(key)), key};
-        }
-        if (value.empty()) continue;
-        try {
-            rule->apply(req, value);
-        } catch (const StopSignal& s) {
-            return Stop{s.message, m::on_line(line_number, s.detail), key};
-        }
+        values.emplace_back(trimmed(line.substr(0, comma)), trimmed(line.substr(comma + 1)));
+        lines.push_back(line_number);
     }
-    if (req.a_range) {
-        const bool from = !std::isnan(req.a_range->from), to = !std::isnan(req.a_range->to);
-        if (from != to) return Stop{m::kBadRequirements, m::kCentreRangeHalf, "a_min"};
-        if (!from) req.a_range.reset();  // a step alone: the centre distance stays free
+    auto outcome = requirements_of(values);
+    if (auto* stop = std::get_if<Stop>(&outcome)) {
+        // The line of the key at fault; of its second appearance for a repeat.
+        const bool repeat = stop->detail == m::repeated_key(stop->field);
+        int at = 0;
+        for (std::size_t k = 0; k < values.size(); ++k) {
+            if (values[k].first == stop->field && (at == 0 || repeat)) at = lines[k];
+        }
+        if (at > 0) stop->detail = m::on_line(at, stop->detail);
     }
-    return req;
+    return outcome;
 }
 
 }  // namespace gp::sizing

@@ -96,6 +96,12 @@ std::vector<double> series_modules(ModuleSeries series, double least, double lar
 // |error| within the tolerance, both in %: the ratio rule, in one place.
 bool ratio_within(double error_percent, double tolerance_percent);
 
+// The requirements from (key, value) pairs, as typed: an empty value keeps the
+// default. An unknown or repeated key, or a value that is not what its key holds,
+// stops naming the key (the stop's field).
+Outcome<Requirements> requirements_of(
+    const std::vector<std::pair<std::string, std::string>>& values);
+
 // Reads `key,value` lines (blank lines and lines starting with # are skipped;
 // an empty value keeps the default). An unknown key, a repeated key or a value
 // that is not what its key holds stops, naming the line and the key.
