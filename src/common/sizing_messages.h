@@ -90,4 +90,92 @@ gearpair-cli sizing [--jobs N] [--pair FILE] [REQUIREMENTS]
 
 inline constexpr const char* kCliPairFileEmpty = "the pair file holds no pair";
 
+// The window 方案设计: each requirement's caption beside its key.
+struct KeyCaption {
+    const char* key;
+    const char* caption;
+};
+inline constexpr KeyCaption kKeyCaptions[] = {
+    {"T1", "主动齿轮扭矩 T1，N·m"},
+    {"P", "或功率 P，kW"},
+    {"n1", "主动齿轮转速 n1，1/min"},
+    {"i", "传动比 i = z2/z1"},
+    {"i_tol", "传动比允差，±%"},
+    {"a", "中心距 a，mm（空：自由）"},
+    {"a_min", "或中心距从，mm"},
+    {"a_max", "到，mm"},
+    {"a_step", "步长，mm"},
+    {"mn_min", "模数从，mm"},
+    {"mn_max", "到，mm"},
+    {"series", "模数系列（1、2 或 12）"},
+    {"z1_min", "齿数 z1 从"},
+    {"z1_max", "到"},
+    {"beta_min", "螺旋角从，°"},
+    {"beta_max", "到，°"},
+    {"beta_step", "步长，°"},
+    {"bd_min", "齿宽系数 b/d1 从"},
+    {"bd_max", "到"},
+    {"bd_step", "步长"},
+    {"b", "或齿宽 b，mm"},
+    {"split", "变位分配（dx1、dx2 或 sliding）"},
+    {"alpha_n", "法向压力角 αn，°"},
+    {"h0", "齿顶高系数"},
+    {"c0", "顶隙系数"},
+    {"SHmin", "最小接触安全系数 SHmin"},
+    {"SFmin", "最小弯曲安全系数 SFmin"},
+};
+
+// The window 方案设计.
+inline constexpr const char* kMenuAction = "方案设计…";
+inline constexpr const char* kRequirementsTitle = "要求与搜索范围";
+inline constexpr const char* kStart = "开始";
+inline constexpr const char* kCancel = "取消";
+inline constexpr const char* kFillForm = "填入输入表";
+inline constexpr const char* kCopy = "复制表格";
+inline constexpr const char* kSaveCsv = "另存为 CSV…";
+inline constexpr const char* kKeepBy = "保留排序";
+inline constexpr const char* kDescending = "从大到小";
+inline constexpr const char* kPlotX = "横轴";
+inline constexpr const char* kPlotY = "纵轴";
+inline constexpr const char* kFilter = "筛选";
+inline constexpr const char* kFilterMinSH = "SH ≥";
+inline constexpr const char* kFilterMinSF = "SF ≥";
+inline constexpr const char* kFilterMaxA = "a ≤";
+inline constexpr const char* kFilterMaxB = "b ≤";
+inline constexpr const char* kFilterMaxMass = "质量 ≤";
+inline constexpr const char* kFilterColumn = "列";
+inline constexpr const char* kFilterFrom = "从";
+inline constexpr const char* kFilterTo = "到";
+inline constexpr const char* kParetoLegend = "红色：帕累托前沿（两轴上都不被其他方案超过）";
+inline constexpr const char* kCsvFilter = "CSV 文件 (*.csv)";
+inline constexpr const char* kSaveTitle = "保存方案表";
+inline constexpr const char* kFillUndoName = "填入方案";
+inline constexpr const char* kFillTitle = "填入方案";
+inline constexpr const char* kNothingChosen = "请先在表中选择一个方案";
+inline constexpr const char* kBadFilter = "筛选条件里有不是数的内容，该条件未起作用";
+inline std::string confirm_fill(const std::string& pair) {
+    return "用方案 " + pair +
+           " 替换输入表中的齿数、模数、压力角、螺旋角、齿宽、齿顶高与顶隙系数、扭矩、"
+           "变位系数、中心距和齿根圆角半径（0.38·mn）吗？其余各项保持不变，可用“撤销”恢复。";
+}
+inline std::string ask_large_run(const std::string& count) {
+    return "将试算 " + count + " 个方案，可能需要较长时间。要开始吗？";
+}
+inline std::string variant_count(const std::string& count) { return "共 " + count + " 个方案待试"; }
+inline std::string progress(const std::string& done, const std::string& total,
+                            const std::string& found, const std::string& left) {
+    return "已试 " + done + " / " + total + "，满足要求 " + found +
+           (left.empty() ? std::string() : "，约剩 " + left + " 秒");
+}
+inline std::string finished(const std::string& tried, const std::string& found,
+                            const std::string& shown, bool cancelled) {
+    return std::string(cancelled ? "已取消：" : "") + "试了 " + tried + " 个方案，满足要求 " + found +
+           " 个，表中列出 " + shown + " 个";
+}
+inline std::string failure_line(const char* failure, const std::string& count) {
+    return std::string(failure) + " " + count;
+}
+inline constexpr const char* kSaveFailed = "方案表未能保存";
+inline constexpr const char* kCouldNotStart = "方案设计未能开始";
+
 }  // namespace gp::msg::sizing

@@ -327,7 +327,7 @@ RatedPair rated_pair_of(const GeometryNumbers& n, double alpha_n_deg, double bet
     RatedPair p;
     p.T1 = T1;
     for (int i = 0; i < kGears; ++i) {
-        p.rho_fP[i] = fillet_radius[i] ? over(*fillet_radius[i], n.mn) : 0.38;
+        p.rho_fP[i] = fillet_radius[i] ? over(*fillet_radius[i], n.mn) : kDefaultRootRadiusPerModule;
     }
     p.z = n.z;
     p.mn = n.mn;

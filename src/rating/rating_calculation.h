@@ -21,6 +21,10 @@ namespace gp::rating {
 // a number stops naming its column.
 Outcome<RatedPair> rated_pair_of(const GearPairInput& form);
 
+// The basic rack's root radius per module a pair without typed fillet radii is
+// rated with.
+inline constexpr double kDefaultRootRadiusPerModule = 0.38;
+
 // The same from numbers: the geometry's, the angles as typed in degrees, the
 // torque in N·m and the root fillet radii in mm (empty: 0.38·mn).
 RatedPair rated_pair_of(const GeometryNumbers& n, double alpha_n_deg, double beta_deg, double T1,
