@@ -4,6 +4,7 @@
 // small functions over already formatted parts.
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace gp::msg::sizing {
@@ -125,6 +126,14 @@ inline constexpr KeyCaption kKeyCaptions[] = {
     {"SFmin", "最小弯曲安全系数 SFmin"},
 };
 
+// The table's column heads, in the order of its columns (z1 … ζ2(E), then the
+// smallest safety ratio).
+inline constexpr std::array<const char*, 22> kColumnCaptions = {
+    "z1",    "z2",       "mn，mm",    "β，°",      "b，mm",       "x1",    "x2",    "a，mm",
+    "i",     "Δi，%",    "εα",        "εβ",        "εγ",          "SH1",   "SH2",   "SF1",
+    "SF2",   "T1max，N·m", "质量，kg", "ζ1(A)",     "ζ2(E)",       "最小安全裕度"};
+inline constexpr const char* kSuggestedFile = "方案设计.csv";
+
 // The window 方案设计.
 inline constexpr const char* kMenuAction = "方案设计…";
 inline constexpr const char* kRequirementsTitle = "要求与搜索范围";
@@ -153,6 +162,12 @@ inline constexpr const char* kFillUndoName = "填入方案";
 inline constexpr const char* kFillTitle = "填入方案";
 inline constexpr const char* kNothingChosen = "请先在表中选择一个方案";
 inline constexpr const char* kBadFilter = "筛选条件里有不是数的内容，该条件未起作用";
+// A variant named in a question: its teeth, module, helix angle and centre distance.
+inline std::string variant_named(const std::string& z1, const std::string& z2, const std::string& mn,
+                                 const std::string& beta, const std::string& a) {
+    return "z1/z2 = " + z1 + "/" + z2 + "，mn = " + mn + "，β = " + beta + "°，a = " + a;
+}
+inline constexpr const char* kListSeparator = "，";
 inline std::string confirm_fill(const std::string& pair) {
     return "用方案 " + pair +
            " 替换输入表中的齿数、模数、压力角、螺旋角、齿宽、齿顶高与顶隙系数、扭矩、"

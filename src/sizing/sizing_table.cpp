@@ -5,35 +5,28 @@
 #include <numeric>
 
 #include "number_text.h"
+#include "sizing_messages.h"
 
 namespace gp::sizing {
 
 const ColumnInfo& column_info(Column c) {
-    static constexpr std::array<ColumnInfo, kColumns> columns = {{
-        {"z1", "z1", false},
-        {"z2", "z2", false},
-        {"mn", "mn，mm", false},
-        {"beta", "β，°", false},
-        {"b", "b，mm", false},
-        {"x1", "x1", false},
-        {"x2", "x2", false},
-        {"a", "a，mm", false},
-        {"i", "i", false},
-        {"i_err", "Δi，%", false},
-        {"eps_alpha", "εα", true},
-        {"eps_beta", "εβ", true},
-        {"eps_gamma", "εγ", true},
-        {"SH1", "SH1", true},
-        {"SH2", "SH2", true},
-        {"SF1", "SF1", true},
-        {"SF2", "SF2", true},
-        {"T1max", "T1max，N·m", true},
-        {"mass", "质量，kg", false},
-        {"zeta1_a", "ζ1(A)", false},
-        {"zeta2_e", "ζ2(E)", false},
-        {"safety", "最小安全裕度", true},
+    // The key and whether more is better; the caption from the registry.
+    static constexpr std::array<std::pair<const char*, bool>, kColumns> columns = {{
+        {"z1", false},        {"z2", false},       {"mn", false},        {"beta", false},
+        {"b", false},         {"x1", false},       {"x2", false},        {"a", false},
+        {"i", false},         {"i_err", false},    {"eps_alpha", true},  {"eps_beta", true},
+        {"eps_gamma", true},  {"SH1", true},       {"SH2", true},        {"SF1", true},
+        {"SF2", true},        {"T1max", true},     {"mass", false},      {"zeta1_a", false},
+        {"zeta2_e", false},   {"safety", true},
     }};
-    return columns[static_cast<std::size_t>(c)];
+    static const std::array<ColumnInfo, kColumns> info = [] {
+        std::array<ColumnInfo, kColumns> all{};
+        for (std::size_t k = 0; k < all.size(); ++k) {
+            all[k] = {columns[k].first, msg::sizing::kColumnCaptions[k], columns[k].second};
+        }
+        return all;
+    }();
+    return info[static_cast<std::size_t>(c)];
 }
 
 std::optional<double> value_of(const Variant& v, Column c) {

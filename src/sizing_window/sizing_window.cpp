@@ -330,7 +330,7 @@ void SizingWindow::show_results() {
     status_->setText(qt(text));
     std::string counts;
     for (int k = 0; k < sizing::kFailureKinds; ++k) {
-        if (!counts.empty()) counts += "，";
+        if (!counts.empty()) counts += m::kListSeparator;
         counts += m::failure_line(sizing::failure_text(static_cast<sizing::Failure>(k)),
                                   count_text(summary_.failures[k]));
     }
@@ -400,9 +400,9 @@ void SizingWindow::fill_form() {
     }
     // The fillet the variant was rated with, in mm at its module.
     texts.cgyj1 = texts.cgyj2 = text_of_double(rating::kDefaultRootRadiusPerModule * v->mn);
-    const std::string pair = "z1/z2 = " + std::to_string(v->z1) + "/" + std::to_string(v->z2) +
-                             "，mn = " + text_of_double(v->mn) + "，β = " +
-                             rounded_text(Real(v->beta), 4) + "°，a = " + rounded_text(Real(v->a), 4);
+    const std::string pair =
+        m::variant_named(std::to_string(v->z1), std::to_string(v->z2), text_of_double(v->mn),
+                         rounded_text(Real(v->beta), 4), rounded_text(Real(v->a), 4));
     if (!desktop_.boxes.confirm(m::kFillTitle, m::confirm_fill(pair), m::kFillForm)) return;
     write_form_(texts, qt(m::kFillUndoName));
 }
@@ -436,7 +436,7 @@ std::string SizingWindow::table_csv() const {
 void SizingWindow::copy_table() { QApplication::clipboard()->setText(qt(table_tsv())); }
 
 void SizingWindow::save_table() {
-    const std::string suggested = (QDir::homePath() + QStringLiteral("/方案设计.csv")).toStdString();
+    const std::string suggested = (QDir::homePath() + QLatin1Char('/') + qt(m::kSuggestedFile)).toStdString();
     const auto choice = dialogs_.save_path_of_kind(m::kSaveTitle, suggested, {m::kCsvFilter});
     if (!choice) return;
     QSaveFile file(QString::fromStdString(choice->path));
