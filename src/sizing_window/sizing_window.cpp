@@ -80,15 +80,16 @@ SizingWindow::SizingWindow(FormReader read_form, RatingReader read_rating, FormW
         auto* edit = new QLineEdit;
         edit->setObjectName(QString::fromLatin1(key));
         edit->setToolTip(QString::fromLatin1(key));
-        edit->setMinimumWidth(70);
+        edit->setMinimumWidth(60);
+        edit->setMaximumWidth(90);
         form->addRow(qt(caption), edit);
         fields_[key] = edit;
         connect(edit, &QLineEdit::returnPressed, this, &SizingWindow::start);
     }
     keep_by_ = new QComboBox;
-    add_columns(keep_by_, Column::safety);
+    // The most compact first: the front of any column against a is then whole.
+    add_columns(keep_by_, Column::a);
     descending_ = new QCheckBox(qt(m::kDescending));
-    descending_->setChecked(true);
     form->addRow(qt(m::kKeepBy), keep_by_);
     form->addRow(QString(), descending_);
     auto* scroll = new QScrollArea;
@@ -123,6 +124,7 @@ SizingWindow::SizingWindow(FormReader read_form, RatingReader read_rating, FormW
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     table_->horizontalHeader()->setDefaultSectionSize(64);
+    table_->verticalHeader()->setVisible(false);
     auto* filters = new QGridLayout;
     filters->addWidget(new QLabel(qt(m::kFilter)), 0, 0);
     int col = 1;
