@@ -31,6 +31,8 @@ inline constexpr const char* kToleranceRange = "应在 0 到 100 % 之间";
 inline constexpr const char* kSeriesValues = "只能是 1、2 或 12";
 inline constexpr const char* kSplitValues = "只能是 dx1、dx2 或 sliding";
 inline constexpr const char* kTooManySteps = "的步数超过 100 万，请加大步长";
+inline constexpr const char* kTooManyVariants =
+    "搜索空间超过 10 万亿个方案，请缩小模数、齿数、螺旋角、齿宽或中心距的范围";
 inline constexpr const char* kTorqueOrPower = "请给出扭矩 T1（N·m）或功率 P（kW）之一";
 inline constexpr const char* kNotBoth = "扭矩 T1 与功率 P 只能给出一个";
 inline constexpr const char* kNoRatio = "请给出传动比 i";

@@ -19,6 +19,8 @@ namespace m = msg::sizing;
 
 // No list the enumeration walks may be longer than this.
 constexpr double kMostSteps = 1e6;
+// Nor may a space hold more variants than this (some years of work).
+constexpr double kMostVariants = 1e13;
 
 [[noreturn]] void refuse(const std::string& key, const std::string& why) {
     throw StopSignal{m::kBadRequirements, m::must_be(key, why), key};
@@ -115,6 +117,7 @@ Outcome<Space> space_of(const Requirements& req, const RatingInputs& rating_text
                 const double error = (z2 / z1 - req.i) / req.i * 100.0;
                 s.teeth.push_back({z1, static_cast<int>(z2), ratio_within(error, req.i_tol)});
             }
+            if (s.teeth.size() > kMostSteps) refuse("z1_max", m::kTooManySteps);
         }
 
         s.betas = values_of(req.beta, "beta_max");
@@ -130,6 +133,11 @@ Outcome<Space> space_of(const Requirements& req, const RatingInputs& rating_text
         if (!(req.alpha_n > 0.0 && req.alpha_n < 45.0)) refuse("alpha_n", m::kPressureAngleRange);
         positive(req.h0, "h0");
         if (!(req.c0 >= 0.0)) refuse("c0", m::kNotNegative);
+        // The count must stay a whole number a counter holds, far beyond any run.
+        const double variants = static_cast<double>(s.modules.size()) * s.teeth.size() *
+                                s.betas.size() * s.widths.size() *
+                                std::max<std::size_t>(1, s.centres.size());
+        if (variants > kMostVariants) throw StopSignal{m::kBadRequirements, m::kTooManyVariants, "mn_max"};
         return s;
     });
 }

@@ -85,6 +85,7 @@ SizingWindow::SizingWindow(FormReader read_form, RatingReader read_rating, FormW
         form->addRow(qt(caption), edit);
         fields_[key] = edit;
         connect(edit, &QLineEdit::returnPressed, this, &SizingWindow::start);
+        connect(edit, &QLineEdit::textChanged, this, &SizingWindow::show_count);
     }
     keep_by_ = new QComboBox;
     // The most compact first: the front of any column against a is then whole.
@@ -262,19 +263,30 @@ void SizingWindow::fill_defaults() {
     set("SFmin", rating.SFmin);
 }
 
-void SizingWindow::start() {
-    if (running()) return;
+Outcome<sizing::Space> SizingWindow::space_on_page() const {
     std::vector<std::pair<std::string, std::string>> values;
     for (const auto& k : sizing::requirement_keys()) {
         values.emplace_back(k.key, field(k.key)->text().toStdString());
     }
+    const auto req = sizing::requirements_of(values);
+    if (const auto* stop = std::get_if<Stop>(&req)) return *stop;
+    return sizing::space_of(std::get<sizing::Requirements>(req), read_rating_());
+}
+
+void SizingWindow::show_count() {
+    if (running() || fields_.size() < std::size(m::kKeyCaptions)) return;
+    const auto space = space_on_page();
+    const auto* s = std::get_if<sizing::Space>(&space);
+    status_->setText(s ? qt(m::variant_count(count_text(s->variant_count()))) : QString());
+}
+
+void SizingWindow::start() {
+    if (running()) return;
     const auto refuse = [this](const Stop& stop) {
         if (QLineEdit* edit = field(stop.field)) edit->setFocus();
         desktop_.boxes.show(m::kTitle, stop.message, MessageIcon::Warning, stop.detail);
     };
-    const auto req = sizing::requirements_of(values);
-    if (const auto* stop = std::get_if<Stop>(&req)) return refuse(*stop);
-    auto space = sizing::space_of(std::get<sizing::Requirements>(req), read_rating_());
+    auto space = space_on_page();
     if (const auto* stop = std::get_if<Stop>(&space)) return refuse(*stop);
     space_ = std::make_unique<sizing::Space>(std::get<sizing::Space>(std::move(space)));
     const std::uint64_t count = space_->variant_count();

@@ -92,6 +92,10 @@ class SizingWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The requirements as the page holds them, resolved, or why not.
+    Outcome<sizing::Space> space_on_page() const;
+    // Before a run: how many variants the page's space holds.
+    void show_count();
     void poll();
     void show_results();
     void apply_filter();

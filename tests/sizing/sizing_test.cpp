@@ -167,6 +167,7 @@ TEST(Sizing, SaysWhyNothingIsListed) {
         {"T1,1\ni,3\nfoo,1\n", "foo"},  {"T1,1\ni,3\ni,3\n", "i"}, {"T1,1\ni,3\nsplit,x\n", "split"},
         {"T1,1\ni,3\na_min,100\n", "a_min"}, {"T1,1\ni,3\nbeta_max,60\n", "beta_max"},
         {"T1,1\ni,3\nbd_step,0\n", "bd_max"}, {"T1,1\ni,3\na,100\na_min,90\na_max,95\n", "a"},
+        {"T1,1\ni,3\nz1_max,2000\nbeta_max,45\nbeta_step,1e-4\nbd_step,1e-4\n", "mn_max"},
     };
     for (const auto& [text, key] : faults) {
         auto req = read_requirements(text);
