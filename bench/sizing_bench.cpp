@@ -48,7 +48,7 @@ void Rated(benchmark::State& state, bool with_max_torque) {
     }
     count(state, s, last);
 }
-BENCHMARK_CAPTURE(Rated, WithMaxTorque, true)->Arg(2)->Arg(1)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(Rated, WithMaxTorque, true)->Arg(2)->Arg(1)->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(Rated, WithoutMaxTorque, false)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // From the cancel to the return of run(), a run on two threads 100 ms in.
