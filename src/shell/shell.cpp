@@ -185,10 +185,8 @@ void Shell::open_sizing_window() {
         });
         if (!window) return;
         sizing_ = std::move(*window);
-        sizing_->set_zoom(document_->zoom_percent());
+        sizing_->set_zoom(document_->zoom_percent());  // and sized within the screen
         const QRect room = form_->screen()->availableGeometry();
-        sizing_->resize(std::min(sizing_->width(), room.width() * 95 / 100),
-                        std::min(sizing_->height(), room.height() * 9 / 10));
         sizing_->move(room.topLeft() + QPoint(std::max(0, room.width() - sizing_->width()) / 2,
                                               std::max(0, room.height() - sizing_->height()) / 2));
     } else if (!sizing_->isVisible() && !sizing_->running()) {

@@ -15,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTableView>
@@ -201,15 +202,24 @@ SizingWindow::SizingWindow(FormReader read_form, RatingReader read_rating, FormW
     buttons->addWidget(copy_);
     buttons->addWidget(save_);
 
-    auto* right = new QVBoxLayout;
-    right->addLayout(run_row);
-    right->addWidget(status_);
-    right->addWidget(failures_);
-    right->addWidget(split, 1);
-    right->addLayout(buttons);
-    auto* whole = new QHBoxLayout(this);
-    whole->addWidget(scroll);
-    whole->addLayout(right, 1);
+    // The requirements, the table and the plot in one scrolling body between the run's
+    // row and the buttons: on a small screen, or at a large zoom, the window stays within
+    // the screen with its buttons in view, and the body scrolls.
+    auto* body = new QWidget;
+    auto* middle = new QHBoxLayout(body);
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->addWidget(scroll);
+    middle->addWidget(split, 1);
+    auto* outer = new QScrollArea;
+    outer->setWidget(body);
+    outer->setWidgetResizable(true);
+    outer->setFrameShape(QFrame::NoFrame);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(run_row);
+    whole->addWidget(status_);
+    whole->addWidget(failures_);
+    whole->addWidget(outer, 1);
+    whole->addLayout(buttons);
 
     poll_ = new QTimer(this);
     poll_->setInterval(100);
@@ -469,6 +479,12 @@ void SizingWindow::set_zoom(int percent) {
     setFont(f);
     plot_->set_text_px(13.0 * percent / 100);
     table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 4);
+    // As large as the zoom asks, within the screen.
+    if (const QScreen* on = screen()) {
+        const QRect room = on->availableGeometry();
+        resize(std::min(1000 * percent / 100, room.width() * 95 / 100),
+               std::min(700 * percent / 100, room.height() * 9 / 10));
+    }
 }
 
 void SizingWindow::closeEvent(QCloseEvent* event) {
