@@ -183,7 +183,7 @@ const std::vector<KeyRule>& rules() {
          [](R& r, V v) { r.n1 = number(v, "n1"); }},
         {{"i", "", "ratio z2/z1 (required)"}, [](R& r, V v) { r.i = number(v, "i"); }},
         {{"i_tol", "3", "ratio tolerance, ±%"}, [](R& r, V v) { r.i_tol = number(v, "i_tol"); }},
-        {{"a", "", "one centre distance, mm (all of a… empty: free, shift sum 0)"},
+        {{"a", "", "one centre distance, mm (none of a, a_min, a_max: free, shift sum 0)"},
          [](R& r, V v) { r.a = number(v, "a"); }},
         {{"a_min", "", "least centre distance tried, mm"},
          [](R& r, V v) { a_range(r).from = number(v, "a_min"); }},
