@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
 #include <string>
 #include <variant>
 #include <vector>
@@ -49,6 +50,28 @@ void OneRating(benchmark::State& state) {
     }
 }
 BENCHMARK(OneRating);
+
+// The same pair typed the other way round: the 103-tooth gear driving (the rating
+// exchanges the roles and back), its pinion on a shaft, crowned, with a power split.
+void OneRatingLargerGearDrivingWithShaft(benchmark::State& state) {
+    BatchRow row = technical_report_pair();
+    GearPairInput& f = row.input;
+    std::swap(f.cs1z1, f.cs2z2), std::swap(f.ess1, f.ess2), std::swap(f.esi1, f.esi2);
+    std::swap(f.fr1, f.fr2), std::swap(f.xng1, f.xng2);
+    f.nj = "5560.5466";
+    RatingInputs& r = row.rating;
+    r.n1 = "59.417475728", r.shaft = "a", r.l = "400", r.s = "60", r.dsh = "120";
+    r.hmod = "crown", r.k = "80";
+    const Numbers n = numbers_of(row);
+    for (auto _ : state) {
+        auto outcome = rate(n.pair, n.inputs);
+        benchmark::DoNotOptimize(outcome);
+    }
+    if (!std::holds_alternative<RatingResult>(rate(n.pair, n.inputs))) {
+        state.SkipWithError("the pair stopped");
+    }
+}
+BENCHMARK(OneRatingLargerGearDrivingWithShaft);
 
 void MaxTorqueSearch(benchmark::State& state) {
     const Numbers n = numbers_of(technical_report_pair());

@@ -12,7 +12,6 @@
 
 #include "blocking_contour.h"
 #include "form_from_bytes.h"
-#include "messages.h"
 
 namespace {
 

@@ -7,7 +7,8 @@
 #include <variant>
 
 #include "mesh_figures.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/profile.h"
 #include "outline_read_back.h"
 #include "outline_simplicity.h"
 #include "pair_profile.h"

@@ -17,7 +17,7 @@
 
 namespace {
 
-// The lines after the form's 29 (see form_from_bytes) are the 31 rating texts,
+// The lines after the form's 29 (see form_from_bytes) are the rating texts,
 // in the order of the rating columns.
 gp::RatingInputs rating_from_bytes(std::string_view bytes) {
     gp::RatingInputs texts;
@@ -57,6 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto outcome = gp::rating::rate(row.input, row.rating);
     if (const auto* stop = std::get_if<gp::Stop>(&outcome)) {
         if (stop->message.empty()) broken("a rating stop without a message");
+        // A typed cell is quoted with its control characters named, never raw
+        // (a line break or NUL would cut the --detail column).
+        for (const char c : stop->message + stop->detail) {
+            if (static_cast<unsigned char>(c) < 0x20 && c != '\n') {
+                broken("a rating stop echoes a control character: " + stop->detail);
+            }
+        }
     } else if (const char* key =
                    gp::rating::first_non_finite(std::get<gp::rating::RatingResult>(outcome))) {
         broken(std::string("rating value not finite: ") + key);

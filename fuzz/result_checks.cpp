@@ -7,7 +7,7 @@
 #include "drawing_checks.h"
 #include "geometry_calculation.h"
 #include "geometry_report.h"
-#include "messages.h"
+#include "messages/base.h"
 #include "number_text.h"
 #include "report_file_bytes.h"
 #include "strength_calculation.h"

@@ -4,7 +4,7 @@
 #include <utility>
 #include <variant>
 
-#include "messages.h"
+#include "messages/cli.h"
 
 namespace gp {
 namespace {

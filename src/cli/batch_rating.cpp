@@ -5,7 +5,7 @@
 
 #include "batch_modes.h"
 #include "csv.h"
-#include "messages.h"
+#include "messages/rating.h"
 #include "rating_calculation.h"
 #include "rating_quantities.h"
 

@@ -4,7 +4,7 @@
 #include "batch_modes.h"
 #include "geometry_calculation.h"
 #include "geometry_report.h"
-#include "messages.h"
+#include "messages/cli.h"
 #include "report_file_bytes.h"
 #include "strength_calculation.h"
 #include "strength_report.h"

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <variant>
 
-#include "messages.h"
+#include "messages/cli.h"
 
 namespace gp {
 namespace {

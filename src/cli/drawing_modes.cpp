@@ -14,7 +14,8 @@
 
 #include "csv.h"
 #include "mesh_figures.h"
-#include "messages.h"
+#include "messages/cli.h"
+#include "messages/profile.h"
 #include "outline_csv.h"
 #include "outline_dxf.h"
 #include "outline_svg.h"

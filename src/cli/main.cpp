@@ -19,7 +19,8 @@
 #include "console.h"
 #include "contour_mode.h"
 #include "drawing_modes.h"
-#include "messages.h"
+#include "messages/cli.h"
+#include "messages/rating.h"
 #include "sizing_mode.h"
 #include "system_clock.h"
 

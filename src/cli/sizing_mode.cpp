@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "batch_input.h"
-#include "messages.h"
+#include "messages/cli.h"
 #include "number_parse.h"
-#include "sizing_messages.h"
+#include "messages/sizing.h"
 #include "sizing_requirements.h"
 #include "sizing_run.h"
 #include "sizing_table.h"

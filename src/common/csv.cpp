@@ -1,8 +1,11 @@
 #include "csv.h"
 
-#include "messages.h"
+#include "messages/cli.h"
 
 namespace gp::csv {
+
+ParseError::ParseError(int line, Fault fault)
+    : std::runtime_error(msg::cli::at_line(line, describe(fault))), line(line), fault(fault) {}
 
 const char* describe(Fault fault) {
     switch (fault) {

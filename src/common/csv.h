@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "messages.h"
+#include "messages/cli.h"
 
 namespace gp::csv {
 
@@ -29,8 +29,7 @@ enum class Fault {
 const char* describe(Fault fault);
 
 struct ParseError : std::runtime_error {
-    ParseError(int line, Fault fault)
-        : std::runtime_error(msg::cli::at_line(line, describe(fault))), line(line), fault(fault) {}
+    ParseError(int line, Fault fault);
     int line;
     Fault fault;
 };

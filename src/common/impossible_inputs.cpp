@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "field_captions.h"
-#include "messages.h"
+#include "messages/inputs.h"
 #include "number_parse.h"
 
 namespace gp {

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "field_captions.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/inputs.h"
 #include "number_parse.h"
 
 namespace gp {

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "field_captions.h"
-#include "messages.h"
+#include "messages/base.h"
 #include "stop.h"
 
 namespace gp {

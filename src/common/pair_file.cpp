@@ -90,7 +90,9 @@ std::string write_pair_file(const GearPairInput& input, const RatingInputs& rati
     names.emplace_back("dx");
     cells.emplace_back(input.rule == ShiftRule::EqualStrength ? "dx1" : "dx2");
     if (!rating.empty()) {
+        const bool all = uses_written_when_used(rating);
         for (const RatingField& f : kRatingFields) {
+            if (f.written_when_used && !all) continue;
             names.emplace_back(f.name);
             cells.push_back(rating.*f.text);
         }

@@ -1,6 +1,6 @@
 #include "pair_file_error.h"
 
-#include "messages.h"
+#include "messages/files.h"
 
 namespace gp {
 

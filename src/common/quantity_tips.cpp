@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "messages.h"
+#include "messages/tips.h"
 
 namespace gp {
 

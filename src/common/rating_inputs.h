@@ -11,7 +11,7 @@
 namespace gp {
 
 struct RatingInputs {
-    std::string n1;              // pinion speed, 1/min (required)
+    std::string n1;              // speed of the driving gear, 1/min (required)
     std::string KA;              // application factor
     std::string Q1, Q2;          // ISO 1328-1 accuracy grades
     std::string Ca;              // tip relief, µm
@@ -29,23 +29,35 @@ struct RatingInputs {
     std::string YN10;            // life factor at 10¹⁰ cycles
     std::string SHmin, SFmin;    // minimum safety factors
     std::string sR1, sR2;        // rim thicknesses, mm
+    std::string HB1, HB2;        // flank Brinell hardness, HBW (for ZW)
+    std::string shaft;           // arrangement of the pinion on its shaft: a … e
+    std::string l, s, dsh;       // bearing span, offset, pinion shaft diameter, mm
+    std::string hmod;            // helix modification: none crown corr corrcrown end
+    std::string k;               // share of the power through this mesh, %
 
     bool operator==(const RatingInputs&) const = default;
     // True when every text is empty: the pair carries no rating inputs.
     bool empty() const { return *this == RatingInputs{}; }
 };
 
-// One rating column: its name in a pair file and where its text lives.
+// One rating column: its name in a pair file and where its text lives. A column
+// of the shaft, the flank modification, the power split or the hardness is
+// written to a pair file only when one of them is filled, so that a pair rated
+// without them keeps the columns (and bytes) it always had.
 struct RatingField {
     const char* name;
     std::string RatingInputs::*text;
+    bool written_when_used = false;
 };
 
 #define GP_RATING_FIELD(name) \
     ::gp::RatingField { #name, &::gp::RatingInputs::name }
+#define GP_RATING_FIELD_WHEN_USED(name) \
+    ::gp::RatingField { #name, &::gp::RatingInputs::name, true }
 
-// The 31 rating columns, in the order pair files list them.
-inline constexpr std::array<RatingField, 31> kRatingFields = {
+// The rating columns, in the order pair files list them: the one table from
+// which the batch tool's reader, the pair files and the rating window are made.
+inline constexpr std::array<RatingField, 39> kRatingFields = {
     GP_RATING_FIELD(n1),     GP_RATING_FIELD(KA),     GP_RATING_FIELD(Q1),
     GP_RATING_FIELD(Q2),     GP_RATING_FIELD(Ca),     GP_RATING_FIELD(KHb),
     GP_RATING_FIELD(Kv),     GP_RATING_FIELD(KHa),    GP_RATING_FIELD(mat1),
@@ -56,8 +68,20 @@ inline constexpr std::array<RatingField, 31> kRatingFields = {
     GP_RATING_FIELD(Ra1),    GP_RATING_FIELD(Ra2),    GP_RATING_FIELD(RzF1),
     GP_RATING_FIELD(RzF2),   GP_RATING_FIELD(Lh),     GP_RATING_FIELD(YN10),
     GP_RATING_FIELD(SHmin),  GP_RATING_FIELD(SFmin),  GP_RATING_FIELD(sR1),
-    GP_RATING_FIELD(sR2),
+    GP_RATING_FIELD(sR2),    GP_RATING_FIELD_WHEN_USED(HB1),
+    GP_RATING_FIELD_WHEN_USED(HB2),   GP_RATING_FIELD_WHEN_USED(shaft),
+    GP_RATING_FIELD_WHEN_USED(l),     GP_RATING_FIELD_WHEN_USED(s),
+    GP_RATING_FIELD_WHEN_USED(dsh),   GP_RATING_FIELD_WHEN_USED(hmod),
+    GP_RATING_FIELD_WHEN_USED(k),
 };
+
+// Whether one of the columns written only when used holds a text.
+inline bool uses_written_when_used(const RatingInputs& in) {
+    for (const auto& f : kRatingFields) {
+        if (f.written_when_used && !(in.*f.text).empty()) return true;
+    }
+    return false;
+}
 
 // The rating column of that name, if there is one.
 inline std::optional<RatingField> find_rating_field(std::string_view name) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "messages/base.h"
 #include "number_text.h"
 
 namespace gp {

@@ -9,8 +9,6 @@
 #include <utility>
 #include <variant>
 
-#include "messages.h"
-
 namespace gp {
 
 struct Stop {

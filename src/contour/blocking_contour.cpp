@@ -5,7 +5,8 @@
 
 #include "geometry_numbers.h"
 #include "level_curves.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/contour.h"
 #include "number_parse.h"
 
 namespace gp {

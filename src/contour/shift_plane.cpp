@@ -6,7 +6,8 @@
 
 #include "geometry_numbers.h"
 #include "mesh_figures.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/contour.h"
 
 namespace gp {
 

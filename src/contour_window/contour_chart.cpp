@@ -8,7 +8,7 @@
 #include <cmath>
 #include <variant>
 
-#include "messages.h"
+#include "messages/contour.h"
 #include "plot_style.h"
 #include "qt_text.h"
 

@@ -18,7 +18,9 @@
 #include <variant>
 
 #include "contour_view.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/contour.h"
+#include "messages/mesh.h"
 #include "number_text.h"
 #include "plot_legend.h"
 #include "plot_style.h"

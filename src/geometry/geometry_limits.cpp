@@ -1,7 +1,7 @@
 #include "geometry_limits.h"
 
 #include "geometry_result.h"
-#include "messages.h"
+#include "messages/geometry.h"
 #include "stop.h"
 
 namespace gp {

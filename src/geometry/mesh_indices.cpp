@@ -1,6 +1,6 @@
 #include "mesh_indices.h"
 
-#include "messages.h"
+#include "messages/geometry.h"
 #include "pi.h"
 
 namespace gp {

@@ -1,7 +1,7 @@
 #include "pin_centre_angle.h"
 
 #include "angle_functions.h"
-#include "messages.h"
+#include "messages/base.h"
 #include "stop.h"
 
 namespace gp {

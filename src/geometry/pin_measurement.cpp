@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "messages.h"
+#include "messages/geometry.h"
 #include "number_parse.h"
 #include "number_text.h"
 #include "pi.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "geometry_inputs.h"
-#include "messages.h"
+#include "messages/geometry.h"
 #include "number_parse.h"
 #include "profile_shift.h"
 #include "stop.h"

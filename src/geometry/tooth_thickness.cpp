@@ -3,7 +3,8 @@
 #include <string>
 
 #include "angle_functions.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/geometry.h"
 #include "pi.h"
 #include "stop.h"
 

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "angle_functions.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/geometry.h"
 #include "stop.h"
 
 namespace gp {

@@ -20,7 +20,7 @@
 #include <utility>
 #include <vector>
 
-#include "messages.h"
+#include "messages/manual.h"
 #include "qt_text.h"
 
 namespace gp {

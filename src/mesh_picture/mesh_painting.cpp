@@ -8,7 +8,7 @@
 
 #include "label_room.h"
 #include "mesh_view.h"
-#include "messages.h"
+#include "messages/mesh.h"
 #include "pi.h"
 #include "plot_style.h"
 #include "qt_text.h"

@@ -7,7 +7,9 @@
 #include <variant>
 
 #include "mesh_figures.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/mesh.h"
+#include "messages/profile.h"
 #include "outline_csv.h"
 #include "outline_dxf.h"
 #include "outline_svg.h"

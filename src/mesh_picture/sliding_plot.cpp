@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "label_room.h"
-#include "messages.h"
+#include "messages/mesh.h"
 #include "plot_axes.h"
 #include "plot_style.h"
 #include "qt_text.h"

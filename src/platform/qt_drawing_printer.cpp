@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "messages.h"
+#include "messages/output.h"
 #include "qt_report_printer.h"
 #include "qt_text.h"
 

@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/files.h"
 #include "qt_text.h"
 
 namespace gp {

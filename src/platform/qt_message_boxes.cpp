@@ -4,7 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "messages.h"
+#include "messages/files.h"
+#include "messages/output.h"
 #include "qt_text.h"
 
 namespace gp {

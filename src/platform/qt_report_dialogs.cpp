@@ -12,7 +12,7 @@
 #include <QScreen>
 #include <utility>
 
-#include "messages.h"
+#include "messages/output.h"
 #include "qt_report_printer.h"
 #include "qt_text.h"
 #include "report_painter.h"

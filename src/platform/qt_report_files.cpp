@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <utility>
 
-#include "messages.h"
+#include "messages/output.h"
 #include "qt_text.h"
 #include "report_paths.h"
 

@@ -7,7 +7,7 @@
 #include <QPrinterInfo>
 #include <utility>
 
-#include "messages.h"
+#include "messages/output.h"
 #include "qt_text.h"
 #include "report_painter.h"
 

@@ -6,7 +6,7 @@
 #include <QPrinter>
 
 #include "gbk.h"
-#include "messages.h"
+#include "messages/output.h"
 #include "qt_text.h"
 #include "report_columns.h"
 

@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "messages.h"
+#include "messages/output.h"
 #include "qt_text.h"
 
 namespace gp {

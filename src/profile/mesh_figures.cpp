@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "messages.h"
+#include "messages/profile.h"
 #include "pi.h"
 
 namespace gp {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "messages.h"
+#include "messages/base.h"
 #include "number_parse.h"
 #include "pi.h"
 

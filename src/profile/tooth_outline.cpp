@@ -4,7 +4,8 @@
 #include <cmath>
 #include <optional>
 
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/profile.h"
 #include "pi.h"
 
 namespace gp {

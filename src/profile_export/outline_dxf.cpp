@@ -1,6 +1,6 @@
 #include "outline_dxf.h"
 
-#include "messages.h"
+#include "messages/profile.h"
 
 #if GEARPAIR_HAVE_DXF
 #include <dl_attributes.h>

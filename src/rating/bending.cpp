@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "life_and_material.h"
-#include "messages.h"
+#include "messages/rating.h"
 #include "rating_math.h"
 #include "stop.h"
 
@@ -28,14 +28,14 @@ BendingFactors bending_factors(const RatedPair& p, const MeshGeometry& g, const 
     return f;
 }
 
-void check_rims(const MeshGeometry& g, const RatingNumbers& in) {
+void check_rims(const RatedPair& p, const MeshGeometry& g, const RatingNumbers& in) {
     for (int i = 0; i < kGears; ++i) {
         if (!in.sR[i]) continue;
         const double ratio = over(*in.sR[i], g.h[i]);
         if (ratio <= 0.5) {
             throw StopSignal{msg::rating::kRimTooThin,
-                             msg::rating::rim_too_thin(i, detail_number(ratio)),
-                             i == 0 ? "sR1" : "sR2"};
+                             msg::rating::rim_too_thin(p.typed_as[i], detail_number(ratio)),
+                             p.typed_as[i] == 0 ? "sR1" : "sR2"};
         }
     }
 }

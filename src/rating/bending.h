@@ -21,7 +21,7 @@ struct BendingFactors {
 BendingFactors bending_factors(const RatedPair& p, const MeshGeometry& g, const RatingNumbers& in);
 
 // Stops for a rim thinner than half the tooth depth.
-void check_rims(const MeshGeometry& g, const RatingNumbers& in);
+void check_rims(const RatedPair& p, const MeshGeometry& g, const RatingNumbers& in);
 
 struct BendingLimits {
     GearPairOf<double> YNT{1.0, 1.0};  // life factors

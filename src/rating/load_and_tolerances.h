@@ -12,7 +12,7 @@
 namespace gp::rating {
 
 struct Load {
-    double T1 = 0;  // pinion torque, N·m
+    double T1 = 0;  // torque, N·m: the pinion's while rating, the driving gear's in a result
     double Ft = 0;  // nominal tangential load at the reference circle, N
     double v = 0;   // reference-circle velocity, m/s
     double w = 0;   // Ft·KA/b, N/mm

@@ -46,6 +46,32 @@ ContactFactors contact_factors(const RatedPair& p, const MeshGeometry& g, const 
     return z;
 }
 
+namespace {
+
+bool through_hardened(MaterialClass c) {
+    return c == MaterialClass::St || c == MaterialClass::V || c == MaterialClass::GGG ||
+           c == MaterialClass::GTS;
+}
+
+bool surface_hardened(MaterialClass c) {
+    return c == MaterialClass::Eh || c == MaterialClass::IF || c == MaterialClass::NT ||
+           c == MaterialClass::NV;
+}
+
+// ISO 6336-2:2006: a softer gear of known Brinell hardness that runs against a
+// smooth (Rz ≤ 6 µm) surface-hardened mate gains strength; the hardened gear never.
+double work_hardening(const RatingNumbers& in, int i) {
+    const int mate = 1 - i;
+    if (!in.HB[i] || !through_hardened(in.mat[i]) || !surface_hardened(in.mat[mate]) ||
+        !(6.0 * in.Ra[mate] <= 6.0)) {
+        return 1.0;
+    }
+    const double H = std::clamp(*in.HB[i], 130.0, 470.0);
+    return 1.2 - (H - 130.0) / 1700.0;
+}
+
+}  // namespace
+
 PittingLimits pitting_limits(const MeshGeometry& g, const RatingNumbers& in, double v,
                              const std::optional<GearPairOf<double>>& cycles) {
     PittingLimits l;
@@ -76,7 +102,8 @@ PittingLimits pitting_limits(const MeshGeometry& g, const RatingNumbers& in, dou
 
     for (int i = 0; i < kGears; ++i) {
         if (cycles) l.ZNT[i] = pitting_life_factor(in.mat[i], (*cycles)[i], in.YN10);
-        l.sigma_HG[i] = in.sHlim[i] * l.ZNT[i] * l.ZL * l.Zv * l.ZR * l.ZW * l.ZX;
+        l.ZW[i] = work_hardening(in, i);
+        l.sigma_HG[i] = in.sHlim[i] * l.ZNT[i] * l.ZL * l.Zv * l.ZR * l.ZW[i] * l.ZX;
         l.sigma_HP[i] = over(l.sigma_HG[i], in.SHmin);
     }
     return l;

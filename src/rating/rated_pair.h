@@ -1,5 +1,5 @@
 // The gear pair as the rating reads it: the form's sizes and the geometry
-// calculation's unrounded profile shifts and diameters.
+// calculation's unrounded profile shifts and diameters, index 0 the driving gear.
 #pragma once
 
 #include "gear_pair_of.h"
@@ -18,7 +18,11 @@ struct RatedPair {
     GearPairOf<double> df{};      // root diameters, mm
     double hfP = 0;               // basic-rack dedendum / mn (h0 + c0)
     GearPairOf<double> rho_fP{};  // basic-rack root radius / mn, per gear
-    double T1 = 0;                // pinion torque, N·m
+    double T1 = 0;                // torque of the gear at index 0, N·m
+    // Which gear of the form each index is (0 driving, 1 driven). The rating
+    // orders the pair pinion first (fewer teeth), so that its messages still
+    // name the gear the user typed.
+    GearPairOf<int> typed_as{0, 1};
 };
 
 }  // namespace gp::rating

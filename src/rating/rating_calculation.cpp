@@ -1,11 +1,14 @@
 #include "rating_calculation.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string>
 
 #include "geometry_numbers.h"
-#include "messages.h"
+#include "impossible_inputs.h"
+#include "messages/base.h"
+#include "messages/rating.h"
 #include "number_parse.h"
 #include "rating_math.h"
 #include "rating_quantities.h"
@@ -15,16 +18,82 @@ namespace {
 
 namespace m = msg::rating;
 
-[[noreturn]] void refuse(const char* message, const char* symbol, double value, const char* rule,
-                         const char* field) {
-    throw StopSignal{message, m::refused(m::value_is(symbol, detail_number(value)), rule), field};
+// A typed number as the message quotes it: the shortest text that reads back as
+// the same double, so that a grade of 12.000001 is not shown as "12".
+std::string as_typed(double value) {
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    return ec == std::errc() ? std::string(text, end) : detail_number(value);
 }
 
-// S1–S5: the numbers typed, before anything is computed.
-void check_inputs(const RatedPair& p, const RatingNumbers& in) {
+[[noreturn]] void refuse(const char* message, const char* symbol, double value, const char* rule,
+                         const char* field) {
+    throw StopSignal{message, m::refused(m::value_is(symbol, as_typed(value)), rule), field};
+}
+
+// The column of a per-gear input of gear i (0 driving, 1 driven).
+const char* per_gear(int i, const char* one, const char* two) { return i == 0 ? one : two; }
+
+// The order in which per-gear inputs are checked: the pinion (fewer teeth) first.
+GearPairOf<int> pinion_first_order(const RatedPair& p) {
+    return p.z[0] > p.z[1] ? GearPairOf<int>{1, 0} : GearPairOf<int>{0, 1};
+}
+
+// A number so large or so small (a limit or torque of 1e308, a density of
+// 1e-320) that the formulas overflow or divide by an underflowed zero on the way:
+// named by its field before a later step fails for it under another name.
+constexpr double kLargest = 1e100, kSmallest = 1e-100;
+bool computable(double v) {
+    const double size = std::fabs(v);
+    return v == 0.0 || (size >= kSmallest && size <= kLargest);
+}
+void stop_beyond_computable(double v, const char* name, const char* field) {
+    if (!computable(v)) {
+        throw StopSignal{m::kBeyondComputable,
+                         m::refused(m::value_is(name, as_typed(v)), m::kComputableMagnitude),
+                         field};
+    }
+}
+
+void stop_numbers_beyond_computable(const RatedPair& p, const RatingNumbers& in) {
+    const auto check = [](const std::optional<double>& v, const char* name) {
+        if (v) stop_beyond_computable(*v, name, name);
+    };
+    check(in.n1, "n1");
+    stop_beyond_computable(p.T1, "T1", "nj");
+    check(in.KA, "KA");
+    check(in.Ca, "Ca");
+    check(in.KHb, "KHb");
+    check(in.Kv, "Kv");
+    check(in.KHa, "KHa");
+    for (int i = 0; i < kGears; ++i) {
+        check(in.sHlim[i], per_gear(i, "sHlim1", "sHlim2"));
+        check(in.sFlim[i], per_gear(i, "sFlim1", "sFlim2"));
+        check(in.E[i], per_gear(i, "E1", "E2"));
+        check(in.rho[i], per_gear(i, "rho1", "rho2"));
+    }
+    check(in.nu40, "nu40");
+    for (int i = 0; i < kGears; ++i) {
+        check(in.Ra[i], per_gear(i, "Ra1", "Ra2"));
+        check(in.RzF[i], per_gear(i, "RzF1", "RzF2"));
+    }
+    check(in.Lh, "Lh");
+    for (int i = 0; i < kGears; ++i) check(in.sR[i], per_gear(i, "sR1", "sR2"));
+    for (int i = 0; i < kGears; ++i) check(in.HB[i], per_gear(i, "HB1", "HB2"));
+    check(in.l, "l");
+    check(in.s, "s");
+    check(in.dsh, "dsh");
+}
+
+// The speed, the torque, the factors, the grades and the material numbers, before
+// anything is computed.
+void stop_unusable_numbers(const RatedPair& p, const RatingNumbers& in) {
+    stop_numbers_beyond_computable(p, in);
+    // stop_zero_speed, stop_zero_torque
     if (!in.n1) throw StopSignal{m::kNoSpeed, msg::detail::not_filled("n1"), "n1"};
     if (!(*in.n1 > 0.0)) refuse(m::kNoSpeed, "n1", *in.n1, m::kMustBePositive, "n1");
     if (!(p.T1 > 0.0)) refuse(m::kNoTorque, "T1", p.T1, m::kMustBePositive, "nj");
+    // stop_bad_factors
     if (!(in.KA > 0.0)) refuse(m::kBadFactors, "KA", in.KA, m::kMustBePositive, "KA");
     const auto at_least_one = [](const std::optional<double>& k, const char* name) {
         if (k && !(*k >= 1.0)) refuse(m::kBadFactors, name, *k, m::kMustBeAtLeastOne, name);
@@ -32,23 +101,24 @@ void check_inputs(const RatedPair& p, const RatingNumbers& in) {
     at_least_one(in.Kv, "Kv");
     at_least_one(in.KHb, "KHb");
     at_least_one(in.KHa, "KHa");
-    for (int i = 0; i < kGears; ++i) {
+    const GearPairOf<int> order = pinion_first_order(p);
+    // stop_bad_grade
+    for (const int i : order) {
         const double q = in.Q[i];
         if (!(q >= 0.0 && q <= 12.0 && q == std::floor(q))) {
-            const char* name = i == 0 ? "Q1" : "Q2";
+            const char* name = per_gear(i, "Q1", "Q2");
             refuse(m::kBadGrade, name, q, m::kMustBeGrade, name);
         }
     }
+    // stop_bad_material: limits, elasticity, density, lubricant, roughness, life,
+    // minimum safety factors, tip relief, rims, tool radii.
     const auto positive = [](double v, const char* name) {
         if (!(v > 0.0)) refuse(m::kBadMaterial, name, v, m::kMustBePositive, name);
     };
     const auto non_negative = [](double v, const char* name) {
         if (!(v >= 0.0)) refuse(m::kBadMaterial, name, v, m::kMustBeNonNegative, name);
     };
-    const auto per_gear = [](int i, const char* one, const char* two) {
-        return i == 0 ? one : two;
-    };
-    for (int i = 0; i < kGears; ++i) {
+    for (const int i : order) {
         positive(in.sHlim[i], per_gear(i, "sHlim1", "sHlim2"));
         positive(in.sFlim[i], per_gear(i, "sFlim1", "sFlim2"));
         positive(in.E[i], per_gear(i, "E1", "E2"));
@@ -59,7 +129,7 @@ void check_inputs(const RatedPair& p, const RatingNumbers& in) {
         positive(in.rho[i], per_gear(i, "rho1", "rho2"));
     }
     positive(in.nu40, "nu40");
-    for (int i = 0; i < kGears; ++i) {
+    for (const int i : order) {
         positive(in.Ra[i], per_gear(i, "Ra1", "Ra2"));
         if (in.RzF[i]) non_negative(*in.RzF[i], per_gear(i, "RzF1", "RzF2"));
     }
@@ -70,12 +140,116 @@ void check_inputs(const RatedPair& p, const RatingNumbers& in) {
     positive(in.SHmin, "SHmin");
     positive(in.SFmin, "SFmin");
     if (in.Ca) non_negative(*in.Ca, "Ca");
-    for (int i = 0; i < kGears; ++i) {
+    for (const int i : order) {
         if (in.sR[i]) positive(*in.sR[i], per_gear(i, "sR1", "sR2"));
     }
-    for (int i = 0; i < kGears; ++i) {
+    for (const int i : order) {
         non_negative(p.rho_fP[i], per_gear(i, "ρfP1*", "ρfP2*"));
     }
+    // stop_missing_limits: the case-hardened defaults hold for class Eh only.
+    for (const int i : order) {
+        if (!in.limits_missing[i]) continue;
+        const char* name = per_gear(i, "sHlim1", "sHlim2");
+        throw StopSignal{m::kLimitsRequired,
+                         m::refused(m::value_is(per_gear(i, "mat1", "mat2"),
+                                                material_class_name(in.mat[i])),
+                                    m::limits_required(per_gear(i, "sHlim1", "sHlim2"),
+                                                       per_gear(i, "sFlim1", "sFlim2"))),
+                         name};
+    }
+    // stop_bad_shaft_or_modification: the words, the power share and the shaft's sizes.
+    const auto bad = [](const char* name, const std::string& shown, const char* rule) {
+        throw StopSignal{m::kBadShaftOrModification, m::refused(m::value_is(name, shown), rule),
+                         name};
+    };
+    if (in.hmod == HelixModification::Unknown) {
+        bad("hmod", quoted_as_typed(in.hmod_typed), m::kMustBeModification);
+    }
+    if (!(in.k > 0.0 && in.k <= 100.0)) bad("k", as_typed(in.k), m::kShareRange);
+    if (in.shaft == ShaftArrangement::Unknown) {
+        bad("shaft", quoted_as_typed(in.shaft_typed), m::kMustBeShaft);
+    }
+    if (in.shaft != ShaftArrangement::None) {
+        if (!in.l) throw StopSignal{m::kBadShaftOrModification, std::string("l ") + m::kShaftNeedsSizes, "l"};
+        if (!in.s) throw StopSignal{m::kBadShaftOrModification, std::string("s ") + m::kShaftNeedsSizes, "s"};
+        if (!in.dsh) throw StopSignal{m::kBadShaftOrModification, std::string("dsh ") + m::kShaftNeedsSizes, "dsh"};
+        if (!(*in.l > 0.0)) bad("l", as_typed(*in.l), m::kMustBePositive);
+        if (!(*in.dsh > 0.0)) bad("dsh", as_typed(*in.dsh), m::kMustBePositive);
+        if (!(*in.s >= 0.0 && *in.s <= *in.l / 2.0)) bad("s", as_typed(*in.s), m::kOffsetRange);
+    }
+}
+
+// The rating computes with the pinion (the gear with fewer teeth) at index 0,
+// whichever gear drives: in a speed-increasing drive the driven gear's data,
+// torque and speed take the pinion's place.
+bool pinion_is_driven(const RatedPair& p) { return p.z[0] > p.z[1]; }
+
+template <typename T>
+void exchange(GearPairOf<T>& pair) {
+    std::swap(pair[0], pair[1]);
+}
+
+RatedPair pinion_first(const RatedPair& p) {
+    RatedPair q = p;
+    q.T1 = p.T1 * p.z[1] / p.z[0];
+    exchange(q.z);
+    exchange(q.x);
+    exchange(q.da);
+    exchange(q.df);
+    exchange(q.rho_fP);
+    exchange(q.typed_as);
+    return q;
+}
+
+RatingNumbers pinion_first(const RatingNumbers& in, const RatedPair& p) {
+    RatingNumbers q = in;
+    if (in.n1) q.n1 = *in.n1 * p.z[0] / p.z[1];
+    exchange(q.Q);
+    exchange(q.mat);
+    exchange(q.sHlim);
+    exchange(q.sFlim);
+    exchange(q.limits_missing);
+    exchange(q.E);
+    exchange(q.nu);
+    exchange(q.rho);
+    exchange(q.Ra);
+    exchange(q.RzF);
+    exchange(q.sR);
+    exchange(q.HB);
+    return q;
+}
+
+// A result computed pinion first, with every per-gear value put back under the
+// gear it belongs to (ZB stays the pinion's, ZD the wheel's).
+void driving_first(RatingResult& r) {
+    MeshGeometry& g = r.geometry;
+    exchange(g.d);
+    exchange(g.db);
+    exchange(g.dw);
+    exchange(g.zn);
+    exchange(g.h);
+    if (r.cycles) exchange(*r.cycles);
+    exchange(r.tolerances.fpt);
+    exchange(r.tolerances.ffa);
+    exchange(r.tolerances.fHb);
+    exchange(r.pitting.ZNT);
+    exchange(r.pitting.ZW);
+    exchange(r.pitting.sigma_HG);
+    exchange(r.pitting.sigma_HP);
+    exchange(r.contact_stress.sigma_H);
+    exchange(r.contact_stress.SH);
+    exchange(r.root);
+    exchange(r.bending.YB);
+    BendingLimits& l = r.bending_limits;
+    exchange(l.YNT);
+    exchange(l.YdrelT);
+    exchange(l.YRrelT);
+    exchange(l.YX);
+    exchange(l.sigma_FG);
+    exchange(l.sigma_FP);
+    exchange(r.root_stress.sigma_F0);
+    exchange(r.root_stress.sigma_F);
+    exchange(r.root_stress.SF);
 }
 
 // Everything that does not depend on the torque.
@@ -98,7 +272,6 @@ struct Basis {
     double NF = 0;
 
     Basis(const RatedPair& pair, const RatingNumbers& inputs) : p(pair), in(inputs) {
-        check_inputs(p, in);
         n1 = *in.n1;
         Computing step{m::kStepGeometry};
         g = mesh_geometry(p);
@@ -200,6 +373,14 @@ std::vector<std::string> warnings_of(const Basis& b, const AtLoad& a) {
     for (int i = 0; i < kGears; ++i) {
         if (b.roots[i].E < 0.0) add_warning(w, m::kRoundingTooLarge);
     }
+    // Beyond 2 the simplifications of method B (Kv) and of method C (KHβ) no
+    // longer hold: at very light load Kv grows without bound.
+    if (a.dyn && a.Kv > 2.0) add_warning(w, m::kKvOutOfDepth);
+    if (a.face && a.KHb > 2.0) add_warning(w, m::kKHbetaOutOfDepth);
+    for (int i = 0; i < kGears; ++i) {
+        if (!b.roots[i].YFa) add_warning(w, m::kNoTipLoadCheck);
+    }
+    if (b.p.typed_as[0] != 0) add_warning(w, m::kDrivenIsPinion);
     return w;
 }
 
@@ -236,11 +417,11 @@ RatingResult assembled(const Basis& b, const AtLoad& a) {
     return r;
 }
 
-// The rating at the typed torque, with the stops of the load (S11) and of the
-// rims (S12) in their order.
+// The rating at the typed torque, with the stops of the load (running-in that
+// takes up the whole misalignment) and of the rims in their order.
 AtLoad rated_at_typed_torque(const Basis& b) {
     AtLoad a = at_torque(b, b.p.T1);
-    check_rims(b.g, b.in);
+    check_rims(b.p, b.g, b.in);
     return a;
 }
 
@@ -290,31 +471,44 @@ void check_finite(const RatingResult& r) {
     }
 }
 
-// The typed text of a column that must be a number; empty stays empty.
-std::optional<double> strict_number(const std::string& text, const char* column) {
-    if (text.find_first_not_of(" \t") == std::string::npos) return std::nullopt;
-    if (is_numeric(text)) {
-        try {
-            return lenient_parse(text);
-        } catch (const StopSignal&) {
-        }
-    }
-    throw StopSignal{m::not_a_number(column),
-                     m::value_is(column, "“" + text + "”") + m::kNotANumber, column};
+
+// The form as the rating reads it: the tooth-thickness deviations, the runout,
+// the pin diameters, drawing numbers and accuracy codes enter no formula of the
+// rating, so whatever they hold (or lack) neither stops nor changes it. The
+// geometry gives the same shifts, tip and root diameters without them.
+GearPairInput what_the_rating_reads(const GearPairInput& form) {
+    GearPairInput used = form;
+    used.ess1 = used.ess2 = used.esi1 = used.esi2 = used.fr1 = used.fr2 = "0";
+    used.dpg1 = used.dpg2 = used.th1 = used.th2 = used.jd1 = used.jd2 = "";
+    return used;
+}
+
+// A value no gear can have (a module or face width that is not positive …),
+// named by its field with the form's rule before any step could misname it.
+std::optional<Stop> impossible_pair(const GearPairInput& form) {
+    const auto found = impossible_values(form, CalculationKind::Geometry);
+    if (found.empty()) return std::nullopt;
+    return Stop{msg::kCannotCompute, found.front().explanation, found.front().field};
 }
 
 }  // namespace
 
-Outcome<RatedPair> rated_pair_of(const GearPairInput& form) {
+Outcome<RatedPair> rated_pair_of(const GearPairInput& typed) {
+    if (auto stop = impossible_pair(typed)) return *stop;
+    const GearPairInput form = what_the_rating_reads(typed);
     auto geometry = compute_geometry_numbers(form);
     if (auto* stop = std::get_if<Stop>(&geometry)) return *stop;
     const GeometryNumbers& n = std::get<GeometryNumbers>(geometry);
     return run_to_outcome([&] {
-        const double T1 = strict_number(form.nj, "nj").value_or(0.0) * 9.80665;
-        const GearPairOf<const std::string*> fillets = {&form.cgyj1, &form.cgyj2};
+        const double torque = typed_number(form.nj, "nj").value_or(0.0);
+        stop_beyond_computable(torque, "nj", "nj");
+        const double T1 = torque * kNewtonMetresPerKgfMetre;
+        const GearPairOf<const char*> fillets = {"cgyj1", "cgyj2"};
+        const GearPairOf<const std::string*> typed_fillets = {&form.cgyj1, &form.cgyj2};
         GearPairOf<std::optional<double>> radii;
         for (int i = 0; i < kGears; ++i) {
-            radii[i] = strict_number(*fillets[i], i == 0 ? "cgyj1" : "cgyj2");
+            radii[i] = typed_number(*typed_fillets[i], fillets[i]);
+            if (radii[i]) stop_beyond_computable(*radii[i], fillets[i], fillets[i]);
         }
         // The angles as typed, in degrees: the rating converts them with the full π.
         return rated_pair_of(n, lenient_parse(form.fjafn), std::fabs(lenient_parse(form.lxjbt)),
@@ -344,8 +538,16 @@ RatedPair rated_pair_of(const GeometryNumbers& n, double alpha_n_deg, double bet
 
 Outcome<RatingResult> rate(const RatedPair& pair, const RatingNumbers& inputs) {
     return run_to_outcome([&] {
-        const Basis b(pair, inputs);
+        stop_unusable_numbers(pair, inputs);
+        const bool swapped = pinion_is_driven(pair);
+        const RatedPair p = swapped ? pinion_first(pair) : pair;
+        const RatingNumbers in = swapped ? pinion_first(inputs, pair) : inputs;
+        const Basis b(p, in);
         RatingResult r = assembled(b, rated_at_typed_torque(b));
+        if (swapped) driving_first(r);
+        r.pair = pair;
+        r.inputs = inputs;
+        r.load.T1 = pair.T1;
         check_finite(r);
         return r;
     });
@@ -353,13 +555,21 @@ Outcome<RatingResult> rate(const RatedPair& pair, const RatingNumbers& inputs) {
 
 Outcome<MaxTorque> max_torque(const RatedPair& pair, const RatingNumbers& inputs) {
     return run_to_outcome([&] {
-        const Basis b(pair, inputs);
+        stop_unusable_numbers(pair, inputs);
+        const bool swapped = pinion_is_driven(pair);
+        const RatedPair p = swapped ? pinion_first(pair) : pair;
+        const RatingNumbers in = swapped ? pinion_first(inputs, pair) : inputs;
+        const Basis b(p, in);
         rated_at_typed_torque(b);
+        MaxTorque found;
         try {
-            return search_max_torque(b);
+            found = search_max_torque(b);
         } catch (const StopSignal&) {  // a torque far off where the pair cannot be rated
             return MaxTorque{};
         }
+        // Searched as the pinion's torque; reported as the driving gear's.
+        if (found.T1max && swapped) found.T1max = *found.T1max * pair.z[0] / pair.z[1];
+        return found;
     });
 }
 

@@ -30,7 +30,11 @@ inline constexpr double kDefaultRootRadiusPerModule = 0.38;
 RatedPair rated_pair_of(const GeometryNumbers& n, double alpha_n_deg, double beta_deg, double T1,
                         const GearPairOf<std::optional<double>>& fillet_radius);
 
-// Rates the pair at its torque T1. The refused inputs stop in the order S1…S12.
+// Rates the pair at its torque T1 (the driving gear's), the gear with fewer teeth
+// as the pinion. The refused inputs stop in their order: the numbers typed (speed,
+// torque, factors, grades, materials, the limits of a class other than Eh, the
+// shaft, modification and power split), then the mesh, the root, the load and the
+// rims.
 // T1max is left empty here (see max_torque).
 Outcome<RatingResult> rate(const RatedPair& pair, const RatingNumbers& inputs);
 
@@ -39,7 +43,7 @@ struct MaxTorque {
     bool in_main_resonance = false;  // the speed is in the main resonance at T1max
 };
 
-// The pinion torque at which the smallest of SH1/SHmin, SH2/SHmin, SF1/SFmin,
+// The driving gear's torque at which the smallest of SH1/SHmin, SH2/SHmin, SF1/SFmin,
 // SF2/SFmin equals 1, every load-dependent factor recomputed at each torque tried:
 // from T1 in steps of 10^(1/20) towards the crossing, then bisection of that step
 // to 1e-12 relative; searched between T1·10⁻⁸ and T1·10⁸. Stops as rate() does.

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "messages.h"
+#include "messages/rating.h"
 #include "pi.h"
 #include "rating_math.h"
 #include "stop.h"
@@ -18,7 +18,7 @@ MeshGeometry mesh_geometry(const RatedPair& p) {
     g.beta = radians(p.beta_deg);
     const double cos_beta = std::cos(g.beta);
     g.alpha_t = std::atan(over(std::tan(g.alpha_n), cos_beta));
-    g.beta_b = std::asin(std::sin(g.beta) * std::cos(g.alpha_n));
+    g.beta_b = checked_asin(std::sin(g.beta) * std::cos(g.alpha_n));
     g.mt = over(p.mn, cos_beta);
     for (int i = 0; i < kGears; ++i) {
         g.d[i] = p.z[i] * g.mt;
@@ -30,7 +30,7 @@ MeshGeometry mesh_geometry(const RatedPair& p) {
         throw StopSignal{msg::rating::kNoWorkingAngle,
                          msg::rating::working_angle_zero(detail_number(cos_alpha_wt))};
     }
-    g.alpha_wt = std::acos(cos_alpha_wt);
+    g.alpha_wt = checked_acos(cos_alpha_wt);
     g.u = over(p.z[1], p.z[0]);
     g.dw[0] = over(2.0 * p.a, g.u + 1.0);
     g.dw[1] = over(2.0 * p.a * g.u, g.u + 1.0);
@@ -40,7 +40,7 @@ MeshGeometry mesh_geometry(const RatedPair& p) {
         if (!(p.da[i] > g.db[i])) {
             throw StopSignal{
                 msg::rating::kTipInsideBase,
-                msg::rating::tip_not_above_base(i, detail_number(p.da[i]), detail_number(g.db[i]))};
+                msg::rating::tip_not_above_base(p.typed_as[i], detail_number(p.da[i]), detail_number(g.db[i]))};
         }
     }
     GearPairOf<double> tip_roll{};  // half the tip-to-base tangent of each gear
@@ -53,7 +53,7 @@ MeshGeometry mesh_geometry(const RatedPair& p) {
         const double margin = line_of_action - 0.5 * tip_roll[1 - i];
         if (margin < 0.0) {
             throw StopSignal{msg::rating::kContactOffFlank,
-                             msg::rating::contact_off_flank(i, detail_number(margin))};
+                             msg::rating::contact_off_flank(p.typed_as[i], detail_number(margin))};
         }
     }
     g.g_alpha = 0.5 * (tip_roll[0] + tip_roll[1]) - line_of_action;

@@ -1,16 +1,13 @@
 #include "rating_numbers.h"
 
-#include <array>
+#include <cstdio>
 #include <string>
 
-#include "messages.h"
+#include "messages/rating.h"
 #include "number_parse.h"
 
 namespace gp::rating {
 namespace {
-
-constexpr std::array<const char*, 9> kClassNames = {"St", "V",  "GG", "GGG", "GTS",
-                                                    "Eh", "IF", "NT", "NV"};
 
 std::string_view trimmed(std::string_view t) {
     while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
@@ -18,29 +15,12 @@ std::string_view trimmed(std::string_view t) {
     return t;
 }
 
-[[noreturn]] void not_a_number(const char* column, const std::string& text) {
-    throw StopSignal{msg::rating::not_a_number(column),
-                     msg::rating::value_is(column, "“" + text + "”") + msg::rating::kNotANumber,
-                     column};
-}
-
-// The number a text holds, or nothing for the empty text; stops naming `column`.
-std::optional<double> number(const std::string& text, const char* column) {
-    if (trimmed(text).empty()) return std::nullopt;
-    if (!is_numeric(text)) not_a_number(column, text);
-    try {
-        return lenient_parse(text);
-    } catch (const StopSignal&) {  // beyond the doubles
-        not_a_number(column, text);
-    }
-}
-
 void read(double& value, const std::string& text, const char* column) {
-    if (auto v = number(text, column)) value = *v;
+    if (auto v = typed_number(text, column)) value = *v;
 }
 
 void read(std::optional<double>& value, const std::string& text, const char* column) {
-    value = number(text, column);
+    value = typed_number(text, column);
 }
 
 void read(MaterialClass& value, const std::string& text, const char* column) {
@@ -49,21 +29,65 @@ void read(MaterialClass& value, const std::string& text, const char* column) {
     const auto c = material_class_of(name);
     if (!c) {
         throw StopSignal{msg::rating::not_a_class(column),
-                         msg::rating::value_is(column, "“" + text + "”"), column};
+                         msg::rating::value_is(column, quoted_as_typed(text)), column};
     }
     value = *c;
 }
 
+// A word of shaft or hmod: empty keeps the default, a word that is none of the
+// column's is kept as Unknown for the rating to refuse in its order.
+template <typename Enum, std::size_t N>
+void read_word(Enum& value, const std::string& text, const std::array<const char*, N>& words,
+               int first) {
+    const std::string_view word = trimmed(text);
+    if (word.empty()) return;
+    value = Enum::Unknown;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (word == words[i]) value = static_cast<Enum>(first + static_cast<int>(i));
+    }
+}
+
+constexpr std::array<const char*, 5> kShaftLetters = {"a", "b", "c", "d", "e"};
+
 }  // namespace
 
+std::string quoted_as_typed(std::string_view text) {
+    std::string shown = "“";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {  // a control character is named, never echoed
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", byte);
+            shown += code;
+        } else {
+            shown += c;
+        }
+    }
+    return shown + "”";
+}
+
+std::optional<double> typed_number(const std::string& text, const char* column) {
+    if (trimmed(text).empty()) return std::nullopt;
+    try {
+        return strict_convert(text, column);
+    } catch (const StopSignal&) {  // letters or symbols, or beyond the doubles
+    }
+    throw StopSignal{msg::rating::not_a_number(column),
+                     msg::rating::value_is(column, quoted_as_typed(text)) +
+                         msg::rating::kNotANumber,
+                     column};
+}
+
 std::optional<MaterialClass> material_class_of(std::string_view name) {
-    for (std::size_t i = 0; i < kClassNames.size(); ++i) {
-        if (name == kClassNames[i]) return static_cast<MaterialClass>(i);
+    for (std::size_t i = 0; i < kMaterialClassNames.size(); ++i) {
+        if (name == kMaterialClassNames[i]) return static_cast<MaterialClass>(i);
     }
     return std::nullopt;
 }
 
-const char* material_class_name(MaterialClass c) { return kClassNames[static_cast<int>(c)]; }
+const char* material_class_name(MaterialClass c) {
+    return kMaterialClassNames[static_cast<std::size_t>(c)];
+}
 
 Outcome<RatingNumbers> parse_rating_inputs(const RatingInputs& t) {
     return run_to_outcome([&t] {
@@ -100,6 +124,23 @@ Outcome<RatingNumbers> parse_rating_inputs(const RatingInputs& t) {
         read(n.SFmin, t.SFmin, "SFmin");
         read(n.sR[0], t.sR1, "sR1");
         read(n.sR[1], t.sR2, "sR2");
+        read(n.HB[0], t.HB1, "HB1");
+        read(n.HB[1], t.HB2, "HB2");
+        read_word(n.shaft, t.shaft, kShaftLetters, static_cast<int>(ShaftArrangement::a));
+        n.shaft_typed = t.shaft;
+        read(n.l, t.l, "l");
+        read(n.s, t.s, "s");
+        read(n.dsh, t.dsh, "dsh");
+        read_word(n.hmod, t.hmod, kHelixModificationWords, 0);
+        n.hmod_typed = t.hmod;
+        read(n.k, t.k, "k");
+        // The case-hardened defaults hold for case-hardened gears only.
+        const GearPairOf<const std::string*> hlim = {&t.sHlim1, &t.sHlim2};
+        const GearPairOf<const std::string*> flim = {&t.sFlim1, &t.sFlim2};
+        for (int i = 0; i < kGears; ++i) {
+            n.limits_missing[i] = n.mat[i] != MaterialClass::Eh &&
+                                  (trimmed(*hlim[i]).empty() || trimmed(*flim[i]).empty());
+        }
         return n;
     });
 }

@@ -31,7 +31,7 @@ constexpr const char* kDegree = "°";
 // clang-format off
 const std::array kQuantities = {
     // Geometry and load.
-    RatingQuantity{"T1", G::Geometry, false, true, "小齿轮扭矩", "T1", "N·m", F::None, GP_PAIR(r.load.T1)},
+    RatingQuantity{"T1", G::Geometry, false, true, "主动齿轮扭矩", "T1", "N·m", F::None, GP_PAIR(r.load.T1)},
     RatingQuantity{"Ft", G::Geometry, false, true, "分度圆圆周力", "Ft", "N", F::None, GP_PAIR(r.load.Ft)},
     RatingQuantity{"v", G::Geometry, false, true, "分度圆圆周速度", "v", "m/s", F::None, GP_PAIR(r.load.v)},
     RatingQuantity{"NL", G::Geometry, true, true, "应力循环次数", "NL", kNone, F::None,
@@ -120,7 +120,7 @@ const std::array kQuantities = {
     RatingQuantity{"rho_red", G::Pitting, false, false, "综合曲率半径", "ρred", "mm", F::None, GP_PAIR(r.pitting.rho_red)},
     RatingQuantity{"Rz10", G::Pitting, false, false, "相对平均粗糙度", "Rz10", kMicron, F::None, GP_PAIR(r.pitting.Rz10)},
     RatingQuantity{"ZR", G::Pitting, false, true, "粗糙度系数", "ZR", kNone, F::None, GP_PAIR(r.pitting.ZR)},
-    RatingQuantity{"ZW", G::Pitting, false, true, "工作硬化系数", "ZW", kNone, F::None, GP_PAIR(r.pitting.ZW)},
+    RatingQuantity{"ZW", G::Pitting, true, true, "工作硬化系数", "ZW", kNone, F::None, GP_GEAR(r.pitting.ZW[i])},
     RatingQuantity{"ZX", G::Pitting, false, true, "接触强度尺寸系数", "ZX", kNone, F::None, GP_PAIR(r.pitting.ZX)},
     RatingQuantity{"sigma_HG", G::Pitting, true, true, "接触强度极限应力", "σHG", kStress, F::None, GP_GEAR(r.pitting.sigma_HG[i])},
     RatingQuantity{"sigma_HP", G::Pitting, true, true, "许用接触应力", "σHP", kStress, F::None, GP_GEAR(r.pitting.sigma_HP[i])},

@@ -51,7 +51,7 @@ struct RatingResult {
     BendingLimits bending_limits;
     RootStress root_stress;
 
-    // The pinion torque at which the smallest safety factor reaches its minimum,
+    // The driving gear's torque at which the smallest safety factor reaches its minimum,
     // N·m; empty when not searched or not found.
     std::optional<double> T1max;
 

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "messages.h"
+#include "angle_functions.h"
+#include "messages/rating.h"
 #include "pi.h"
 #include "rating_math.h"
 #include "stop.h"
@@ -12,7 +13,7 @@ namespace {
 
 constexpr int kMaxSteps = 200;
 
-double inv(double alpha) { return std::tan(alpha) - alpha; }
+double inv(double alpha) { return involute(alpha).value(); }
 
 struct VirtualGear {
     double dn, dbn, dan, pbn;
@@ -41,7 +42,7 @@ struct Arm {
 Arm moment_arm(const RatedPair& p, const MeshGeometry& g, const VirtualGear& v,
                const RootGeometry& r, int i, double dL) {
     const double mn = p.mn, zn = g.zn[i];
-    const double alpha_L = std::acos(over(v.dbn, dL));
+    const double alpha_L = checked_acos(over(v.dbn, dL));
     const double gamma_L = over(kExactPi / 2.0 + 2.0 * std::tan(g.alpha_n) * p.x[i], zn) +
                            inv(g.alpha_n) - inv(alpha_L);
     Arm a;
@@ -89,17 +90,17 @@ void critical_section(const RatedPair& p, const MeshGeometry& g, int i, RootGeom
         theta = next;
     }
     if (!converged) {
-        throw StopSignal{msg::rating::kCriticalSection, msg::rating::iteration_not_converged(i)};
+        throw StopSignal{msg::rating::kCriticalSection, msg::rating::iteration_not_converged(p.typed_as[i])};
     }
     r.theta = theta;
     const double cos_t = std::cos(theta);
     r.sFn = mn * (zn * std::sin(kExactPi / 3.0 - theta) +
                   std::sqrt(3.0) * (over(r.G, cos_t) - over(rho_fP, mn)));
-    if (!(r.sFn > 0.0)) section_fails(i, "sFn", r.sFn);
+    if (!(r.sFn > 0.0)) section_fails(p.typed_as[i], "sFn", r.sFn);
     const double under = zn * cos_t * cos_t - 2.0 * r.G;
-    if (!(under > 0.0)) section_fails(i, "zn·cos²ϑ − 2G", under);
+    if (!(under > 0.0)) section_fails(p.typed_as[i], "zn·cos²ϑ − 2G", under);
     r.rhoF = mn * (over(rho_fP, mn) + over(2.0 * r.G * r.G, cos_t * under));
-    if (!(r.rhoF > 0.0)) section_fails(i, "ρF", r.rhoF);
+    if (!(r.rhoF > 0.0)) section_fails(p.typed_as[i], "ρF", r.rhoF);
 }
 
 }  // namespace
@@ -111,7 +112,7 @@ GearPairOf<RootGeometry> root_geometry(const RatedPair& p, const MeshGeometry& g
         roll[i] = single_contact_roll(v[i], g.eps_alpha_n);
         if (!(roll[i] >= 0.0)) {
             throw StopSignal{msg::rating::kSingleContactOffFlank,
-                             msg::rating::single_contact_off_flank(i, detail_number(roll[i]))};
+                             msg::rating::single_contact_off_flank(p.typed_as[i], detail_number(roll[i]))};
         }
     }
     GearPairOf<RootGeometry> roots{};
@@ -123,16 +124,23 @@ GearPairOf<RootGeometry> root_geometry(const RatedPair& p, const MeshGeometry& g
         const Arm at_e = moment_arm(p, g, v[i], r, i, r.den);
         r.alpha_Fen = at_e.alpha_F;
         r.hFe = at_e.hF;
-        if (!(r.hFe > 0.0)) section_fails(i, "hFe", r.hFe);
+        if (!(r.hFe > 0.0)) section_fails(p.typed_as[i], "hFe", r.hFe);
         r.YF = form_factor(r.hFe, r.alpha_Fen, r.sFn, p.mn, g.alpha_n);
         r.qs = over(r.sFn, 2.0 * r.rhoF);
         r.YS = stress_correction(r.sFn, r.hFe, r.qs);
 
-        const Arm at_tip = moment_arm(p, g, v[i], r, i, v[i].dan);
-        r.alpha_Fan = at_tip.alpha_F;
-        r.hFa = at_tip.hF;
-        r.YFa = form_factor(r.hFa, r.alpha_Fan, r.sFn, p.mn, g.alpha_n);
-        r.YSa = stress_correction(r.sFn, r.hFa, r.qs);
+        try {
+            const Arm at_tip = moment_arm(p, g, v[i], r, i, v[i].dan);
+            const double YFa = form_factor(at_tip.hF, at_tip.alpha_F, r.sFn, p.mn, g.alpha_n);
+            const double YSa = stress_correction(r.sFn, at_tip.hF, r.qs);
+            if (std::isfinite(YFa) && std::isfinite(YSa)) {
+                r.alpha_Fan = at_tip.alpha_F;
+                r.hFa = at_tip.hF;
+                r.YFa = YFa;
+                r.YSa = YSa;
+            }
+        } catch (const StopSignal&) {  // a check-only value: left empty, with a note
+        }
     }
     return roots;
 }

@@ -3,6 +3,8 @@
 // point of single pair tooth contact, the form and stress correction factors.
 #pragma once
 
+#include <optional>
+
 #include "gear_pair_of.h"
 #include "rated_pair.h"
 #include "rating_geometry.h"
@@ -19,8 +21,9 @@ struct RootGeometry {
     double alpha_Fen = 0;        // load direction angle, rad
     double hFe = 0;              // bending moment arm, mm
     double YF = 0, qs = 0, YS = 0;
-    // The same with the load at the tip, for checking the root geometry only.
-    double alpha_Fan = 0, hFa = 0, YFa = 0, YSa = 0;
+    // The same with the load at the tip, for checking the root geometry only:
+    // empty where it cannot be computed, which never stops the rating.
+    std::optional<double> alpha_Fan, hFa, YFa, YSa;
 };
 
 // Stops when the outer point of single contact leaves the virtual gear's flank

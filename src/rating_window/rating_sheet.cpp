@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "messages.h"
+#include "messages/rating.h"
+#include "messages/rating_window.h"
 #include "rating_quantities.h"
 #include "report_columns.h"
 #include "report_lines.h"
@@ -15,8 +16,6 @@ namespace gp::rating {
 namespace {
 
 namespace text = msg::rating_window;
-
-constexpr double kNewtonMetresPerKgfMetre = 9.80665;
 
 std::string to_text(double value, std::chars_format format, int precision) {
     char digits[64];

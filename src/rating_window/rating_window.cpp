@@ -28,7 +28,10 @@
 #include <variant>
 
 #include "csv.h"
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/rating.h"
+#include "messages/rating_window.h"
+#include "messages/shell.h"
 #include "notice_strip.h"
 #include "qt_text.h"
 #include "rating_calculation.h"
@@ -54,7 +57,6 @@ std::size_t index_of(std::string RatingInputs::*text) {
     throw std::logic_error("not a rating input");
 }
 
-constexpr const char* kClasses[] = {"", "St", "V", "GG", "GGG", "GTS", "Eh", "IF", "NT", "NV"};
 
 // A number typed in the form, as the page shows it.
 std::string shown_text(const std::string& typed) {
@@ -148,7 +150,10 @@ QWidget* RatingWindow::build_input_page() {
                 if (key == "mat") {
                     auto* combo = new QComboBox;
                     combo->setEditable(true);
-                    for (const char* c : kClasses) combo->addItem(QString::fromLatin1(c));
+                    combo->addItem(QString());
+                    for (const char* c : rating::kMaterialClassNames) {
+                        combo->addItem(QString::fromLatin1(c));
+                    }
                     combo->setObjectName(qt(column));
                     combo->setToolTip(qt(t.tip));
                     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -211,7 +216,10 @@ QWidget* RatingWindow::build_input_page() {
                               .first;
     right->addWidget(material);
     right->addWidget(group(text::kGroupSurface, "surface", {"nu40", "Ra", "RzF"}, true).first);
-    right->addWidget(group(text::kGroupStructure, "structure", {"sR"}, true).first);
+    right->addWidget(group(text::kGroupStructure, "structure", {"sR", "HB"}, true).first);
+    right->addWidget(group(text::kGroupShaft, "shaft",
+                           {"shaft", "l", "s", "dsh", "hmod", "k"}, false)
+                         .first);
     right->addStretch(1);
 
     auto* scroller = new QScrollArea;
@@ -379,7 +387,7 @@ void RatingWindow::show_pair(const GearPairInput& in) {
         // The geometry did not compute: the torque alone, read as the rating reads it.
         bool ok = false;
         const double kgfm = QString::fromStdString(in.nj).trimmed().toDouble(&ok);
-        if (ok) nm = rating::shown_number(kgfm * 9.80665);
+        if (ok) nm = rating::shown_number(kgfm * rating::kNewtonMetresPerKgfMetre);
     }
     pair_lines_[0]->setText(qt(text::pair_teeth(shown_text(in.cs1z1), shown_text(in.cs2z2))));
     pair_lines_[1]->setText(

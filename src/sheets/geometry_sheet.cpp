@@ -6,7 +6,8 @@
 #include <QPushButton>
 
 #include "geometry_report.h"
-#include "messages.h"
+#include "messages/contour.h"
+#include "messages/sheets.h"
 #include "qt_text.h"
 #include "quantity_tips.h"
 #include "twips.h"

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "messages.h"
+#include "messages/sheets.h"
 #include "notice_strip.h"
 #include "qt_text.h"
 #include "quantity_tips.h"

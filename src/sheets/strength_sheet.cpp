@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "messages.h"
+#include "messages/tips.h"
 #include "strength_report.h"
 
 namespace gp {

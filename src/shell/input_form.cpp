@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <array>
 
-#include "messages.h"
+#include "messages/tips.h"
 #include "qt_text.h"
 #include "quantity_tips.h"
 #include "twips.h"

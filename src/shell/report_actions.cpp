@@ -1,6 +1,7 @@
 #include "report_actions.h"
 
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/shell.h"
 #include "report_file_bytes.h"
 
 namespace gp {

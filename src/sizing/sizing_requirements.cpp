@@ -9,8 +9,8 @@
 
 #include "number_parse.h"
 #include "pi.h"
-#include "sizing_messages.h"
-#include "torque_units.h"
+#include "messages/sizing.h"
+#include "rating_numbers.h"
 
 namespace gp::sizing {
 namespace {
@@ -86,7 +86,7 @@ Outcome<Space> space_of(const Requirements& req, const RatingInputs& rating_text
             T1 = 30000.0 * *req.P / (kExactPi * *s.rating.n1);
         }
         // The form holds the torque in kgf·m; the rating reads it back in N·m.
-        s.T1 = (T1 / kNewtonMetresPerKgfMetre) * kNewtonMetresPerKgfMetre;
+        s.T1 = (T1 / rating::kNewtonMetresPerKgfMetre) * rating::kNewtonMetresPerKgfMetre;
         positive(s.T1, "T1");
 
         if (!(req.i > 0.0)) throw StopSignal{m::kBadRequirements, m::kNoRatio, "i"};

@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "sizing_messages.h"
+#include "messages/sizing.h"
 
 namespace gp::sizing {
 

@@ -5,7 +5,7 @@
 #include <numeric>
 
 #include "number_text.h"
-#include "sizing_messages.h"
+#include "messages/sizing.h"
 
 namespace gp::sizing {
 

@@ -9,8 +9,8 @@
 #include "rating_calculation.h"
 #include "shift_plane.h"
 #include "shifted_geometry.h"
-#include "sizing_messages.h"
-#include "torque_units.h"
+#include "messages/sizing.h"
+#include "rating_numbers.h"
 
 namespace gp::sizing {
 namespace {
@@ -37,7 +37,7 @@ GearPairInput form_for(const Space& s, const BlockPair& p, double b) {
     f.ckbw = f.ck1 = f.ck2 = round_trip_text(b);
     f.h0 = round_trip_text(s.req.h0);
     f.c0 = round_trip_text(s.req.c0);
-    f.nj = round_trip_text(s.T1 / kNewtonMetresPerKgfMetre);
+    f.nj = round_trip_text(s.T1 / rating::kNewtonMetresPerKgfMetre);
     f.cs1z1 = std::to_string(p.z1);
     f.cs2z2 = std::to_string(p.z2);
     f.ess1 = f.ess2 = f.esi1 = f.esi2 = f.fr1 = f.fr2 = "0";

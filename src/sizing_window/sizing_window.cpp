@@ -26,10 +26,10 @@
 #include "number_text.h"
 #include "qt_text.h"
 #include "rating_calculation.h"
-#include "sizing_messages.h"
+#include "messages/sizing.h"
 #include "sizing_plot.h"
 #include "sizing_rows.h"
-#include "torque_units.h"
+#include "rating_numbers.h"
 #include "ui_font.h"
 
 namespace gp {
@@ -259,7 +259,7 @@ void SizingWindow::fill_defaults() {
         field(key)->setText(qt(text));
     };
     if (const auto nj = typed(form.nj); nj && *nj > 0) {
-        set("T1", rounded_text(Real(*nj * kNewtonMetresPerKgfMetre), 4));
+        set("T1", rounded_text(Real(*nj * rating::kNewtonMetresPerKgfMetre), 4));
     }
     set("n1", rating.n1);
     const auto z1 = typed(form.cs1z1), z2 = typed(form.cs2z2);

@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/strength.h"
 #include "stop.h"
 
 namespace gp::strength {

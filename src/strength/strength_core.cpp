@@ -1,6 +1,7 @@
 #include "strength_core.h"
 
-#include "messages.h"
+#include "messages/base.h"
+#include "messages/strength.h"
 #include "root_form_thickness.h"
 
 namespace gp::strength {

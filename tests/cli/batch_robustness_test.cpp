@@ -8,7 +8,7 @@
 
 #include "batch_modes.h"
 #include "csv.h"
-#include "messages.h"
+#include "messages/base.h"
 
 namespace gp {
 namespace {

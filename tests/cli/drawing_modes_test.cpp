@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "csv.h"
+#include "messages/base.h"
 #include "outline_dxf.h"
 #include "pair_profile.h"
 #include "run_cli.h"

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "csv.h"
-#include "messages.h"
+#include "messages/base.h"
 #include "run_cli.h"
 
 namespace gp {

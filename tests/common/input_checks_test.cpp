@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "messages.h"
+#include "messages/base.h"
 
 namespace gp {
 namespace {

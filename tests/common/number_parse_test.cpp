@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "messages.h"
+#include "messages/base.h"
 #include "stop.h"
 
 namespace gp {

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "messages.h"
+#include "messages/base.h"
 
 namespace gp {
 namespace {

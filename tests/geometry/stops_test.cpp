@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "geometry_calculation.h"
-#include "messages.h"
+#include "messages/base.h"
 #include "reference_pair.h"
 
 namespace gp {

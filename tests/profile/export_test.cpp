@@ -7,6 +7,7 @@
 #include <string>
 
 #include "golden_pairs.h"
+#include "messages/profile.h"
 #include "outline_csv.h"
 #include "outline_dxf.h"
 #include "outline_read_back.h"

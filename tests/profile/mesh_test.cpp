@@ -9,6 +9,7 @@
 #include "../geometry/reference_pair.h"
 #include "golden_pairs.h"
 #include "mesh_figures.h"
+#include "messages/profile.h"
 
 namespace gp {
 namespace {

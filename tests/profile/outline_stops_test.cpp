@@ -7,6 +7,8 @@
 #include "../geometry/reference_pair.h"
 #include "geometry_calculation.h"
 #include "golden_pairs.h"
+#include "messages/base.h"
+#include "messages/profile.h"
 #include "pair_profile.h"
 
 namespace gp {

@@ -28,7 +28,7 @@ std::optional<double> root_value(const RatingResult& r, const std::string& key, 
     if (key == "E") return g.E;
     if (key == "G") return g.G;
     if (key == "H") return g.H;
-    if (key == "alpha_Fan") return g.alpha_Fan * 180.0 / std::numbers::pi;
+    if (key == "alpha_Fan" && g.alpha_Fan) return *g.alpha_Fan * 180.0 / std::numbers::pi;
     if (key == "hFa") return g.hFa;
     if (key == "YFa") return g.YFa;
     if (key == "YSa") return g.YSa;
@@ -107,6 +107,42 @@ TEST(RatingExamples, HelicalPairOfTheTechnicalReport) {
     });
     // clang-format on
     EXPECT_EQ(r.dynamic->range, KvRange::Subcritical);
+}
+
+// The technical report's pair with the pinion's helix modified, and with a
+// shaft and a power split that scale the deformation part of the misalignment.
+TEST(RatingExamples, HelixModificationsShaftAndPowerSplitOnTheTechnicalReportPair) {
+    const struct {
+        HelixModification hmod;
+        ShaftArrangement shaft;
+        double k, KHbeta;
+    } cases[] = {
+        {HelixModification::None, ShaftArrangement::None, 100, 1.15956},
+        {HelixModification::Crown, ShaftArrangement::None, 100, 1.128},
+        {HelixModification::Correction, ShaftArrangement::None, 100, 1.073},
+        {HelixModification::CorrectionAndCrown, ShaftArrangement::None, 100, 1.041},
+        {HelixModification::EndRelief, ShaftArrangement::None, 100, 1.112},
+    };
+    for (const auto& c : cases) {
+        RatingNumbers in = testing::tr_inputs();
+        in.hmod = c.hmod;
+        in.shaft = c.shaft;
+        in.k = c.k;
+        EXPECT_NEAR(rated(testing::tr_pair(), in).KHbeta, c.KHbeta, 1e-3)
+            << static_cast<int>(c.hmod);
+    }
+    // The shaft term: B* + T′ − 0.3 as the deformation's multiplier. The pinion of
+    // arrangement c, 120 mm shaft (not stiff: d1/dsh = 141.34/120 > 1.15 is stiff).
+    RatingNumbers in = testing::tr_inputs();
+    const FaceLoad plain = *rated(testing::tr_pair(), in).face;
+    in.shaft = ShaftArrangement::c, in.l = 400, in.s = 60, in.dsh = 120;
+    const double d1 = 17 * 8 / std::cos(15.8 * std::numbers::pi / 180);
+    const double T_prime = 1.33 * 400 * 60 / (d1 * d1) * std::pow(d1 / 120, 4);
+    const FaceLoad shaft = *rated(testing::tr_pair(), in).face;
+    EXPECT_NEAR(shaft.fsh / plain.fsh, std::fabs(1 + T_prime - 0.3) + 0.3, 1e-12);
+    in.k = 50;  // B* = 1 + 2·(100 − k)/k = 3
+    EXPECT_NEAR(rated(testing::tr_pair(), in).face->fsh / plain.fsh,
+                std::fabs(3 + T_prime - 0.3) + 0.3, 1e-12);
 }
 
 TEST(RatingExamples, SpurPairRootGeometry) {

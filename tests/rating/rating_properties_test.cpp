@@ -9,7 +9,7 @@
 #include <string>
 #include <variant>
 
-#include "messages.h"
+#include "messages/rating.h"
 #include "rating_calculation.h"
 #include "rating_pairs.h"
 
@@ -112,6 +112,24 @@ TEST(RatingProperties, StopsAndWarnings) {
          },
          nullptr, nullptr},
         {"thin rim", [](auto&, auto& in) { in.sR[1] = 9; }, m::kRimTooThin, nullptr},
+        {"through-hardened wheel without its limits, before a bad power share",
+         [](auto&, auto& in) {
+             in.mat[1] = MaterialClass::V, in.limits_missing[1] = true, in.k = 0;
+         },
+         m::kLimitsRequired, nullptr},
+        {"power share above 100 %", [](auto&, auto& in) { in.k = 100.5; },
+         m::kBadShaftOrModification, nullptr},
+        {"shaft without its diameter",
+         [](auto&, auto& in) { in.shaft = ShaftArrangement::a, in.l = 400, in.s = 40; },
+         m::kBadShaftOrModification, nullptr},
+        {"offset beyond half the span",
+         [](auto&, auto& in) {
+             in.shaft = ShaftArrangement::c, in.l = 400, in.s = 201, in.dsh = 120;
+         },
+         m::kBadShaftOrModification, nullptr},
+        {"unknown helix modification",
+         [](auto&, auto& in) { in.hmod = HelixModification::Unknown; },
+         m::kBadShaftOrModification, nullptr},
         {"thin rim rated", [](auto&, auto& in) { in.sR[1] = 12; }, nullptr, nullptr},
         {"main resonance", [](auto&, auto& in) { in.n1 = 9000; }, nullptr, m::kMainResonance},
         {"wide fillet",
@@ -156,7 +174,8 @@ TEST(RatingProperties, StopsAndWarnings) {
     in.n1 = 1000;
     const auto steep =
         std::get<RatingResult>(rate(testing::pair_of(30, 60, 3, 20, 32, 40, 0, 0, 100), in));
-    EXPECT_EQ(steep.warnings, std::vector<std::string>{m::kHelixOver30});
+    EXPECT_GT(steep.KHbeta, 2.0);
+    EXPECT_EQ(steep.warnings, (std::vector<std::string>{m::kHelixOver30, m::kKHbetaOutOfDepth}));
 }
 
 }  // namespace

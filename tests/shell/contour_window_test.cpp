@@ -8,6 +8,7 @@
 
 #include "contour_view.h"
 #include "contour_window.h"
+#include "messages/contour.h"
 #include "number_text.h"
 #include "pair_document.h"
 #include "shell_harness.h"

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "geometry_sheet.h"
-#include "messages.h"
+#include "messages/base.h"
 #include "shell_harness.h"
 
 using namespace gp;

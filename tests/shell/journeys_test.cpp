@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "geometry_calculation.h"
-#include "messages.h"
+#include "messages/base.h"
 #include "qt_report_files.h"
 #include "shell_harness.h"
 

@@ -6,7 +6,7 @@
 #include <QTextBrowser>
 
 #include "manual_window.h"
-#include "messages.h"
+#include "messages/manual.h"
 #include "qt_text.h"
 #include "shell_harness.h"
 

@@ -30,7 +30,8 @@
 #include "outline_csv.h"
 #include "pair_profile.h"
 #include "sliding_plot.h"
-#include "messages.h"
+#include "messages/mesh.h"
+#include "messages/profile.h"
 #include "qt_text.h"
 #include "shell_harness.h"
 

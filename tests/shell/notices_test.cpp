@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "gbk.h"
-#include "messages.h"
+#include "messages/inputs.h"
 #include "notice_strip.h"
 #include "shell_harness.h"
 

@@ -16,7 +16,7 @@
 
 #include "csv.h"
 #include "gbk.h"
-#include "messages.h"
+#include "messages/base.h"
 #include "pair_document.h"
 #include "pair_file.h"
 #include "shell_harness.h"

@@ -8,7 +8,8 @@
 #include <cmath>
 
 #include "csv.h"
-#include "messages.h"
+#include "messages/rating.h"
+#include "messages/rating_window.h"
 #include "pair_document.h"
 #include "rating_window.h"
 #include "report_painter.h"

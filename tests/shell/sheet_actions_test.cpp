@@ -5,7 +5,7 @@
 #include <QClipboard>
 #include <stdexcept>
 
-#include "messages.h"
+#include "messages/base.h"
 #include "shell_harness.h"
 
 using namespace gp;

@@ -8,7 +8,7 @@
 #include "number_text.h"
 #include "pair_document.h"
 #include "shell_harness.h"
-#include "sizing_messages.h"
+#include "messages/sizing.h"
 #include "sizing_plot.h"
 #include "sizing_window.h"
 

@@ -12,11 +12,11 @@
 #include "geometry_numbers.h"
 #include "number_text.h"
 #include "rating_calculation.h"
-#include "sizing_messages.h"
+#include "messages/sizing.h"
 #include "sizing_mode.h"
 #include "sizing_run.h"
 #include "sizing_table.h"
-#include "torque_units.h"
+#include "rating_numbers.h"
 
 namespace gp::sizing {
 namespace {
@@ -97,7 +97,7 @@ TEST(Sizing, FindsExactlyTheAdmissibleSetOfAHandWalkedSpace) {
                     GearPairInput f;
                     f.zxja = "125", f.fmn = round_trip_text(mn), f.fjafn = "20";
                     f.lxjbt = round_trip_text(beta), f.ckbw = "40", f.h0 = "1", f.c0 = "0.25";
-                    f.nj = round_trip_text(400 / kNewtonMetresPerKgfMetre);
+                    f.nj = round_trip_text(400 / rating::kNewtonMetresPerKgfMetre);
                     f.cs1z1 = std::to_string(z1), f.cs2z2 = std::to_string(z2);
                     f.ess1 = f.ess2 = f.esi1 = f.esi2 = f.fr1 = f.fr2 = "0";
                     const auto n = compute_geometry_numbers(f);

@@ -12,6 +12,7 @@
 #include <variant>
 
 #include "contact_stress.h"
+#include "messages/base.h"
 #include "strength_calculation.h"
 #include "strength_case.h"
 #include "strength_pairs.h"

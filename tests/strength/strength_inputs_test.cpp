@@ -8,6 +8,7 @@
 #include <cmath>
 #include <variant>
 
+#include "messages/base.h"
 #include "number_text.h"
 #include "reference_geometry.h"
 #include "strength_calculation.h"

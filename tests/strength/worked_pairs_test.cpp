@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "messages/base.h"
 #include "strength_calculation.h"
 #include "strength_pairs.h"
 
