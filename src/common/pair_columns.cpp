@@ -5,7 +5,8 @@
 
 namespace gp {
 
-std::variant<PairColumns, PairFileError> PairColumns::of(const csv::Record& header) {
+std::variant<PairColumns, PairFileError> PairColumns::of(const csv::Record& header,
+                                                         UnknownColumns unknown) {
     PairColumns columns;
     std::set<std::string, std::less<>> seen;
     for (const std::string& name : header.cells) {
@@ -22,6 +23,10 @@ std::variant<PairColumns, PairFileError> PairColumns::of(const csv::Record& head
             continue;
         }
         const auto field = find_input_field(name);
+        if (!field && unknown == UnknownColumns::Ignore) {
+            columns.fields_.push_back({.ignored = true});
+            continue;
+        }
         if (!field) {
             return PairFileError{
                 .problem = PairFileProblem::UnknownColumn, .line = header.line, .name = name};
@@ -45,7 +50,9 @@ std::optional<PairFileError> PairColumns::check(const csv::Record& rec) const {
                              .header_cells = fields_.size()};
     }
     for (std::size_t c = 0; c < fields_.size(); ++c) {
-        if (fields_[c].field != nullptr || fields_[c].rating != nullptr) continue;
+        if (fields_[c].field != nullptr || fields_[c].rating != nullptr || fields_[c].ignored) {
+            continue;
+        }
         const std::string& cell = rec.cells[c];
         if (!cell.empty() && cell != "dx1" && cell != "dx2") {
             return PairFileError{
@@ -64,7 +71,7 @@ PairRow PairColumns::take(csv::Record& rec) const {
             row.input.*fields_[c].field = std::move(cell);
         } else if (fields_[c].rating != nullptr) {
             row.rating.*fields_[c].rating = std::move(cell);
-        } else {
+        } else if (!fields_[c].ignored) {
             row.input.rule = cell == "dx2" ? ShiftRule::EqualNoise : ShiftRule::EqualStrength;
         }
     }

@@ -2,7 +2,9 @@
 // names form fields (any order, any subset), `dx` for the shift-distribution
 // option and any of the load-capacity rating's columns; each further row fills one
 // form and its rating inputs. A missing column is the empty text; `dx` empty or
-// missing means dx1.
+// missing means dx1. A column no pair reads (a spreadsheet's 备注, say) is refused
+// by the batch tool, where a misspelt name must never pass silently, and passed
+// over by the desktop program, which names it to the user.
 #pragma once
 
 #include <optional>
@@ -17,17 +19,21 @@
 
 namespace gp {
 
+enum class UnknownColumns { Refuse, Ignore };
+
 struct PairRow {
     GearPairInput input;
     RatingInputs rating;  // only the rating reads these
-    int line = 0;  // where the row starts in the file, from 1
+    int line = 0;         // where the row starts in the file, from 1
 };
 
 // The form field each cell goes to, resolved once from the header row.
 class PairColumns {
   public:
-    // The columns the header names, or the first repeated or unknown name.
-    static std::variant<PairColumns, PairFileError> of(const csv::Record& header);
+    // The columns the header names, or the first repeated name, or the first
+    // unknown one unless unknown columns are to be ignored.
+    static std::variant<PairColumns, PairFileError> of(
+        const csv::Record& header, UnknownColumns unknown = UnknownColumns::Refuse);
 
     // False for the empty lines spreadsheets leave behind.
     bool holds_a_row(const csv::Record& rec) const;
@@ -40,10 +46,12 @@ class PairColumns {
   private:
     PairColumns() = default;
 
-    // Where a cell goes: a form field, a rating input, or (both null) the dx option.
+    // Where a cell goes: a form field, a rating input, the dx option (both null),
+    // or nowhere (an ignored column).
     struct Column {
         std::string GearPairInput::*field = nullptr;
         std::string RatingInputs::*rating = nullptr;
+        bool ignored = false;
     };
     std::vector<Column> fields_;
 };

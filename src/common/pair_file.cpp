@@ -45,7 +45,8 @@ std::variant<std::string, PairFileError> decode(std::string_view bytes, TextEnco
 }  // namespace
 
 std::variant<PairFile, PairFileError> read_pair_file(std::string_view bytes,
-                                                     std::size_t max_cell_chars) {
+                                                     std::size_t max_cell_chars,
+                                                     UnknownColumns unknown) {
     PairFile file;
     auto decoded = decode(bytes, file.encoding);
     if (auto* error = std::get_if<PairFileError>(&decoded)) return *error;
@@ -68,10 +69,15 @@ std::variant<PairFile, PairFileError> read_pair_file(std::string_view bytes,
         }
     }
 
-    const auto header = PairColumns::of(records.front());
+    const auto header = PairColumns::of(records.front(), unknown);
     if (const auto* error = std::get_if<PairFileError>(&header)) return *error;
     const PairColumns& columns = std::get<PairColumns>(header);
     file.columns = records.front().cells;
+    for (const std::string& name : file.columns) {
+        if (name != "dx" && !find_input_field(name) && !find_rating_field(name)) {
+            file.ignored.push_back(name);
+        }
+    }
     for (std::size_t r = 1; r < records.size(); ++r) {
         csv::Record& rec = records[r];
         if (!columns.holds_a_row(rec)) continue;

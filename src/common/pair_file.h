@@ -19,17 +19,20 @@ namespace gp {
 enum class TextEncoding { Utf8, Gbk };
 
 struct PairFile {
-    std::vector<PairRow> rows;  // none when the file has a header only
+    std::vector<PairRow> rows;         // none when the file has a header only
     std::vector<std::string> columns;  // the header's names, in the file's order
+    std::vector<std::string> ignored;  // the columns no pair reads, when they are ignored
     TextEncoding encoding = TextEncoding::Utf8;
 };
 
 // Reads the bytes of a pair file: UTF-8 (a byte-order mark is skipped) or, failing
 // that, GBK, as spreadsheets on a Chinese desktop save CSV. A missing column is the
 // empty text; `dx` empty or missing means dx1. Blank lines are skipped. A cell
-// longer than `max_cell_chars` characters (0: no limit) is refused.
-std::variant<PairFile, PairFileError> read_pair_file(std::string_view bytes,
-                                                     std::size_t max_cell_chars = 0);
+// longer than `max_cell_chars` characters (0: no limit) is refused. A column that
+// names no field is refused, or passed over and listed in `ignored`.
+std::variant<PairFile, PairFileError> read_pair_file(
+    std::string_view bytes, std::size_t max_cell_chars = 0,
+    UnknownColumns unknown = UnknownColumns::Refuse);
 
 // One pair as a file: UTF-8 with a byte-order mark, the header of every field name
 // and `dx`, then one row; CR LF line ends. The rating columns follow only when at

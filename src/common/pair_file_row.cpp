@@ -96,7 +96,7 @@ bool same_pair(const GearPairInput& a, const GearPairInput& b) {
 // The new bytes read as the old file with the one pair replaced.
 bool reads_back(std::string_view bytes, const PairFile& before, int line,
                 const GearPairInput& input) {
-    const auto read = read_pair_file(bytes);
+    const auto read = read_pair_file(bytes, 0, UnknownColumns::Ignore);
     const auto* after = std::get_if<PairFile>(&read);
     if (!after || after->rows.size() != before.rows.size()) return false;
     for (std::size_t r = 0; r < after->rows.size(); ++r) {
@@ -111,7 +111,7 @@ bool reads_back(std::string_view bytes, const PairFile& before, int line,
 std::variant<std::string, PairRowProblem> replace_pair_row(std::string_view bytes, int line,
                                                            const GearPairInput& input,
                                                            const RatingInputs& rating) {
-    const auto read = read_pair_file(bytes);
+    const auto read = read_pair_file(bytes, 0, UnknownColumns::Ignore);
     const auto* file = std::get_if<PairFile>(&read);
     if (!file) return PairRowProblem{PairRowProblem::NotAPairFile, {}};
     const auto row = std::find_if(file->rows.begin(), file->rows.end(),

@@ -41,6 +41,9 @@ struct ReportLine {
 
 struct ReportDocument {
     std::string title;  // the report's title text, e.g. "齿  轮  计  算  单"
+    // The pair's drawing numbers (driving, driven; either may be empty), for the
+    // name a file of the report is offered under. No part of the page.
+    std::vector<std::string> drawing_numbers;
     std::vector<ReportLine> lines;
 };
 

@@ -22,6 +22,7 @@
 
 #include "messages/manual.h"
 #include "qt_text.h"
+#include "window_places.h"
 
 namespace gp {
 
@@ -168,6 +169,7 @@ void ManualWindow::load() {
 void ManualWindow::open_at(const QString& anchor, const QWidget* beside) {
     if (!placed_) {
         place_beside(beside);
+        keep_window_place(this, QStringLiteral("manual"));
         placed_ = true;
     }
     show();

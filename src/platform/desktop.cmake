@@ -7,7 +7,8 @@ target_include_directories(gearpair_platform INTERFACE ${CMAKE_CURRENT_SOURCE_DI
 target_link_libraries(gearpair_platform INTERFACE gearpair_common gearpair_system)
 
 add_library(gearpair_look STATIC
-    notice_strip.cpp preferences.cpp qt_file_dialogs.cpp ui_font.cpp window_zoom.cpp)
+    notice_strip.cpp preferences.cpp qt_file_dialogs.cpp ui_font.cpp window_places.cpp
+    window_zoom.cpp)
 target_include_directories(gearpair_look PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(gearpair_look PUBLIC gearpair_common Qt6::Widgets)
 

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <algorithm>
 
 #include "messages/base.h"
@@ -74,6 +77,20 @@ std::optional<int> QtFileDialogs::choose_row(const std::string& question,
     dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
     dialog.setOkButtonText(qt(msg::pair_file::kOpen));
     dialog.setCancelButtonText(qt(msg::pair_file::kCancel));
+    // Wide enough for each row's whole summary, as far as the screen allows; a
+    // longer one wraps nowhere, so the list scrolls sideways rather than cut it.
+    if (auto* view = dialog.findChild<QListView*>()) {
+        int widest = 0;
+        for (const QString& item : list)
+            widest = std::max(widest, view->fontMetrics().horizontalAdvance(item));
+        const int frame = 2 * view->frameWidth() +
+                          view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                          4 * view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 16;
+        int room = widest + frame;
+        if (const QScreen* screen = dialog.screen())
+            room = std::min(room, screen->availableGeometry().width() * 9 / 10);
+        view->setMinimumWidth(room);
+    }
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const auto index = list.indexOf(dialog.textValue());
     if (index < 0) return std::nullopt;

@@ -91,9 +91,8 @@ DialogOutcome QtReportDialogs::print_to(const ReportDocument& doc) {
 
 DialogOutcome QtReportDialogs::export_pdf(const ReportDocument& doc) {
     const QString title = qt(doc.title);
-    const QString suggested =
-        QDir(pdf_folder_)
-            .filePath(pdf_file_stem(title, QDateTime::currentDateTime()) + QStringLiteral(".pdf"));
+    const QString suggested = QDir(pdf_folder_).filePath(
+        pdf_file_name(doc.drawing_numbers, title, QDateTime::currentDateTime()));
     QString path =
         QFileDialog::getSaveFileName(QApplication::activeWindow(), qt(msg::output::kExportPdfTitle),
                                      suggested, qt(msg::output::kPdfFilter));

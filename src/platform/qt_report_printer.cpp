@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <utility>
 
 #include "messages/output.h"
@@ -18,6 +19,21 @@ QString pdf_file_stem(const QString& title, const QDateTime& moment) {
     name.remove(QLatin1Char(' '));
     name.remove(QChar(0x3000));  // ideographic space
     return name + moment.toString(QStringLiteral("_yyyy-MM-dd_HH-mm-ss"));
+}
+
+QString file_name_part(const QString& text) {
+    static const QRegularExpression kForbidden(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
+    return QString(text.trimmed()).replace(kForbidden, QStringLiteral("_"));
+}
+
+QString pdf_file_name(const std::vector<std::string>& drawing_numbers, const QString& title,
+                      const QDateTime& moment) {
+    QString name;
+    for (const std::string& number : drawing_numbers) {
+        const QString part = file_name_part(qt(number));
+        if (!part.isEmpty()) name += part + QLatin1Char('_');
+    }
+    return name + pdf_file_stem(title, moment) + QStringLiteral(".pdf");
 }
 
 std::unique_ptr<QPrinter> pdf_report_printer(const std::string& title, const QString& path) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "report_printer.h"
 
@@ -44,5 +45,14 @@ std::unique_ptr<QPrinter> pdf_report_printer(const std::string& title, const QSt
 // The name, without extension, of the PDF of a report: its title without blanks,
 // then the moment, in a form every file system accepts.
 QString pdf_file_stem(const QString& title, const QDateTime& moment);
+
+// A text typed by the user (a drawing number) as part of a file name: trimmed, and
+// every character no file system accepts in a name made "_".
+QString file_name_part(const QString& text);
+
+// The name a report's PDF is offered under: its drawing numbers first, as the
+// picture and outline exports are named, then the stem above.
+QString pdf_file_name(const std::vector<std::string>& drawing_numbers, const QString& title,
+                      const QDateTime& moment);
 
 }  // namespace gp

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QStyle>
 #include <QVariant>
 #include <QWidget>
@@ -125,8 +126,11 @@ void zoom_main_window(QMainWindow* window, QWidget* content, int percent) {
     zoom_window(content, percent / 100.0);
     zoom_menu_bar(window, percent);
     const int menu = window->menuBar() ? window->menuBar()->sizeHint().height() : 0;
+    // A status line shown under the content (a notice of the main window's) adds its height.
+    const auto* status = window->findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+    const int below = status && !status->isHidden() ? status->sizeHint().height() : 0;
     const QSize room = room_on_screen(window);
-    QSize wanted = content->size() + QSize(0, menu);
+    QSize wanted = content->size() + QSize(0, menu + below);
     // A scroll bar takes room from the content: a window cut short in one direction
     // is made wider (or taller) by the bar, so that the other needs none.
     const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent);

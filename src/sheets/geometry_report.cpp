@@ -79,6 +79,7 @@ ReportDocument build_geometry_report(const GearPairInput& form, const LabelTexts
                                      const ReportStamp& when) {
     ReportDocument doc;
     doc.title = "齿  轮  计  算  单";
+    doc.drawing_numbers = {form.th1, form.th2};
     auto& lines = doc.lines;
     lines.push_back(empty_line(kTopGapSize));
     lines.push_back(title_line(kTitleSize, doc.title));

@@ -133,6 +133,7 @@ ReportDocument build_strength_report(const GearPairInput& form, const StrengthRe
     ReportDocument doc;
     doc.title =
         sheet.sheet == StrengthSheet::jg1 ? "齿 轮 强 度 计 算 单" : "齿  轮  强  度  计  算  单";
+    doc.drawing_numbers = {form.th1, form.th2};
     auto& lines = doc.lines;
     lines.push_back(empty_line(kBodySize));
     lines.push_back(empty_line(kBodySize));

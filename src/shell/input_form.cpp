@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <array>
 
 #include "messages/tips.h"
@@ -201,14 +202,11 @@ void InputForm::build_buttons() {
 }
 
 void InputForm::set_keyboard_order() {
-    // The per-gear quantities alternate pinion and wheel; the strength-only fields
-    // come last, after the strength button.
+    // The form as it reads, top to bottom and left to right: the drawing numbers,
+    // the pair's quantities row by row (the torque ends the third row), the gears'
+    // quantities line by line, pinion then wheel, and last the option and the
+    // buttons, so that Enter and Tab never jump back up the form.
     QWidget* chain[] = {
-        dx1_,
-        dx2_,
-        button(FormButton::ComputeGeometry),
-        button(FormButton::Clear),
-        button(FormButton::Exit),
         field(&G::th1),
         field(&G::jd1),
         field(&G::th2),
@@ -220,6 +218,7 @@ void InputForm::set_keyboard_order() {
         field(&G::ckbw),
         field(&G::h0),
         field(&G::c0),
+        field(&G::nj),
         field(&G::cs1z1),
         field(&G::cs2z2),
         field(&G::ess1),
@@ -232,12 +231,16 @@ void InputForm::set_keyboard_order() {
         field(&G::xng2),
         field(&G::dpg1),
         field(&G::dpg2),
-        button(FormButton::ComputeStrength),
         field(&G::cgyj1),
-        field(&G::nj),
         field(&G::cgyj2),
         field(&G::ck1),
         field(&G::ck2),
+        dx1_,
+        dx2_,
+        button(FormButton::ComputeGeometry),
+        button(FormButton::Clear),
+        button(FormButton::ComputeStrength),
+        button(FormButton::Exit),
     };
     for (std::size_t i = 1; i < std::size(chain); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
@@ -258,6 +261,34 @@ void InputForm::clear() {
 GearPairInput InputForm::cleared(GearPairInput in) {
     for (Text text : kClearedFields) (in.*text).clear();
     return in;
+}
+
+void InputForm::show_notice(const std::string& text) {
+    // The bar exists only while there is something to say, so that the form opens
+    // at its own size.
+    QStatusBar* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+    if (text.empty()) {
+        if (bar) bar->hide();
+        return;
+    }
+    bar = statusBar();
+    auto* label = bar->findChild<QLabel*>(QStringLiteral("form_notice"));
+    if (!label) {
+        label = new QLabel(bar);
+        label->setObjectName(QStringLiteral("form_notice"));
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        bar->addWidget(label, 1);
+    }
+    label->setText(qt(text));
+    bar->show();
+}
+
+QString InputForm::notice() const {
+    const QStatusBar* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+    const auto* label =
+        bar && !bar->isHidden() ? bar->findChild<QLabel*>(QStringLiteral("form_notice")) : nullptr;
+    return label ? label->text() : QString();
 }
 
 void InputForm::focus_field(std::string_view name) {

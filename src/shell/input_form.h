@@ -41,6 +41,10 @@ class InputForm : public QMainWindow {
     QRadioButton* equal_noise() const { return dx2_; }
     // The form itself, below the menu bar: the frames and buttons at their places.
     QWidget* body() const { return body_; }
+    // A line under the form about the file it shows (columns passed over, say); an
+    // empty text takes the line away. The form's own layout stays as it is.
+    void show_notice(const std::string& text);
+    QString notice() const;
 
     // The last strength calculation's diameters, read by the strength report.
     SingleDiameters kept_diameters;

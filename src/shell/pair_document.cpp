@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QSignalBlocker>
 #include <QUndoCommand>
 #include <QUndoStack>
 #include <algorithm>
@@ -91,6 +92,25 @@ std::string row_problem_text(const PairRowProblem& problem, const std::string& f
             break;
     }
     return msg::pair_file::row_gone(file_name);
+}
+
+// A field's own Ctrl+Z takes back the typing made in it since it took the focus,
+// never typing from before a change to the whole form (a file opened, a split
+// filled in by a window, a step undone): its own history starts again, the text,
+// the cursor and the selection as they were.
+void forget_own_typing(QWidget* widget) {
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    if (!edit || !(edit->isUndoAvailable() || edit->isRedoAvailable())) return;
+    const int cursor = edit->cursorPosition();
+    const int start = edit->selectionStart();
+    const int length = edit->selectionLength();
+    const QSignalBlocker quiet(edit);
+    edit->setText(edit->text());  // setText begins the field's history anew
+    if (start >= 0) {
+        edit->setSelection(start, length);
+    } else {
+        edit->setCursorPosition(cursor);
+    }
 }
 
 }  // namespace
@@ -258,6 +278,7 @@ void PairDocument::show(const DocumentState& state) {
     const bool new_rating = rating_ != state.rating;
     rating_ = state.rating;
     showing_ = false;
+    forget_own_typing(form_.focusWidget());
     if (new_rating) emit ratingReplaced();
     settled_ = state;
     refresh_title();
@@ -311,6 +332,7 @@ void PairDocument::refresh_edit_actions() {
 bool PairDocument::new_document() {
     if (!may_replace_texts()) return false;
     apply_change(DocumentState{}, qt(msg::editing::kStepNew));
+    show_notice({});
     path_.clear();
     saved_ = current();
     refresh_title();
@@ -329,6 +351,11 @@ void PairDocument::refresh_title() {
 std::string PairDocument::shown_name() const {
     const std::string name = s(QFileInfo(path_).fileName());
     return rows_ > 1 ? msg::pair_file::row_title(name, row_line_) : name;
+}
+
+void PairDocument::show_notice(const std::string& text) {
+    form_.show_notice(text);
+    zoom_main_window(&form_, form_.body(), zoom_);  // the form grows by the line, or back
 }
 
 void PairDocument::problem(const std::string& text) {
@@ -352,13 +379,16 @@ bool PairDocument::open_file(const QString& path) {
         problem(msg::pair_file::not_opened(shown, msg::pair_file::too_large(kMaxFileBytes)));
         return false;
     }
-    const auto read =
-        read_pair_file(std::string_view(bytes.constData(), bytes.size()), kMaxCellChars);
+    // Columns a spreadsheet added (备注, 日期 …) are passed over and named; saving
+    // the row back keeps their cells.
+    const auto read = read_pair_file(std::string_view(bytes.constData(), bytes.size()),
+                                     kMaxCellChars, UnknownColumns::Ignore);
     if (const auto* error = std::get_if<PairFileError>(&read)) {
         problem(msg::pair_file::not_opened(shown, pair_file_problem_text(*error)));
         return false;
     }
     const std::vector<PairRow>& rows = std::get<PairFile>(read).rows;
+    const std::vector<std::string>& ignored = std::get<PairFile>(read).ignored;
     if (rows.empty()) {
         problem(msg::pair_file::not_opened(shown, msg::pair_file::kNoPair));
         return false;
@@ -380,6 +410,7 @@ bool PairDocument::open_file(const QString& path) {
     apply_change(DocumentState{rows[chosen].input, rows[chosen].rating},
                  qt(msg::editing::step_open(s(QFileInfo(path).fileName()))));
     opened_or_saved(path, bytes, rows[chosen].line, rows.size());
+    show_notice(ignored.empty() ? std::string() : msg::pair_file::ignored_columns(ignored));
     return true;
 }
 
@@ -493,6 +524,9 @@ bool PairDocument::may_replace_texts() {
 bool PairDocument::eventFilter(QObject* watched, QEvent* event) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
     switch (event->type()) {
+        case QEvent::FocusIn:
+            forget_own_typing(edit);
+            break;
         case QEvent::FocusOut:
             // Leaving a field makes its typing a step (not while the form goes).
             if (edit && form_.isVisible()) settle_typing();

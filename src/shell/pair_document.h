@@ -112,6 +112,7 @@ class PairDocument : public QObject {
     // The file's name, with the row when the file holds several pairs.
     std::string shown_name() const;
     void problem(const std::string& text);
+    void show_notice(const std::string& text);
     // The manual at `anchor` (a field's name), or at its top.
     void open_manual(const QString& anchor);
     // Writes a state into the form, leaving alone the fields that already hold

@@ -42,6 +42,7 @@
 #include "shift_notice.h"
 #include "strength_calculation.h"
 #include "strength_sheet.h"
+#include "window_places.h"
 #include "window_zoom.h"
 
 namespace gp {
@@ -100,6 +101,9 @@ void Shell::start() {
     });
     build_compute_menu();
     apply_zoom();
+    // Each window where the user last left it, fitted to this screen; else as placed
+    // on a first run.
+    keep_window_place(form_.get(), QStringLiteral("form"));
     state_ = ShellState::Input;
     form_->show();
 }
@@ -172,6 +176,7 @@ void Shell::open_contour_window() {
         at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
         at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
         contour_->move(at);
+        keep_window_place(contour_.get(), QStringLiteral("contour"));
     }
     contour_->show();
     contour_->raise();
@@ -238,6 +243,7 @@ void Shell::open_rating() {
             at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - rating_->height())));
         }
         rating_->move(at);
+        keep_window_place(rating_.get(), QStringLiteral("rating"));
     }
     rating_->show_pair(form_->read());
     rating_->show();
@@ -485,6 +491,7 @@ void Shell::open_mesh_picture() {
                                          desktop_, *dialogs_);
     mesh_->set_zoom(document_->zoom_percent());
     mesh_->fit_to_screen(geometry_.get());
+    keep_window_place(mesh_.get(), QStringLiteral("mesh"));
     mesh_->show();
     mesh_->raise();
     mesh_->activateWindow();

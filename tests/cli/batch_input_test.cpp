@@ -35,7 +35,9 @@ TEST(BatchInput, ColumnsInAnyOrderAndSubset) {
 
 TEST(BatchInput, BadFilesNameTheLine) {
     const std::pair<std::string, const char*> cases[] = {
-        {"zxja,bogus\n1,2\n", "line 1: unknown column \"bogus\""},
+        {"zxja,bogus\n1,2\n",
+         "line 1: unknown column \"bogus\" (the batch tool reads only the form's and the rating's "
+         "columns; the desktop program opens such a file and passes the column over)"},
         {"zxja,dx\n1,dx1\n2,dx3\n", "line 3: dx must be dx1 or dx2"},
         {"zxja,fmn\n1,2\n3\"x,4\n", "line 3: a quote inside an unquoted cell"},
         {"zxja,fmn\n1,\"2\n", "line 2: a quoted cell is not closed"},

@@ -2,8 +2,10 @@
 // the form, Enter from field to field, function keys for the two calculations, and
 // notices that say why.
 #include <QAction>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "geometry_sheet.h"
@@ -113,21 +115,34 @@ class FastEntryTest : public QObject {
     void enter_moves_to_the_next_field_in_keyboard_order() {
         ShellHarness h;
         InputForm& js = h.form();
-        const std::pair<const char*, const char*> steps[] = {
-            {"th1", "jd1"},  {"jd2", "zxja"},
-            {"c0", "cs1z1"}, {"dpg2", "cgyj1"},  // the strength button between them is not a field
-            {"cgyj1", "nj"}, {"ck2", "th1"},     // round to the first field
-        };
         js.show();
         js.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&js));
-        for (const auto& [from, to] : steps) {
-            h.field(from)->setFocus();
-            QTest::keyClick(h.field(from), Qt::Key_Return);
-            QCOMPARE(js.focusWidget(), h.field(to));
-            QTest::keyClick(h.field(to), Qt::Key_Enter, Qt::ShiftModifier);
-            QCOMPARE(js.focusWidget(), h.field(from));
+        // From the first field, Enter visits every field once in reading order (down
+        // the form, left to right along a line) and comes round to the first again;
+        // Shift+Enter retraces each step.
+        QWidget* at = h.field("th1");
+        at->setFocus();
+        std::set<QWidget*> seen{at};
+        for (std::size_t step = 0; step < kInputFields.size(); ++step) {
+            const QPoint from = at->mapTo(js.body(), QPoint(0, 0));
+            QTest::keyClick(at, Qt::Key_Return);
+            QWidget* next = js.focusWidget();
+            QVERIFY(qobject_cast<QLineEdit*>(next));
+            if (step + 1 == kInputFields.size()) {
+                QCOMPARE(next, h.field("th1"));
+                break;
+            }
+            const QPoint to = next->mapTo(js.body(), QPoint(0, 0));
+            QVERIFY2(to.y() > from.y() || (to.y() == from.y() && to.x() > from.x()),
+                     qPrintable(next->objectName()));
+            QVERIFY(seen.insert(next).second);
+            QTest::keyClick(next, Qt::Key_Enter, Qt::ShiftModifier);
+            QCOMPARE(js.focusWidget(), at);
+            QTest::keyClick(at, Qt::Key_Return);
+            at = next;
         }
+        QCOMPARE(seen.size(), kInputFields.size());
         QVERIFY(h.boxes.shown.empty());
         // On a button Enter still presses it.
         js.button(FormButton::ComputeGeometry)->setFocus();

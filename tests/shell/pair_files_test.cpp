@@ -204,7 +204,7 @@ class PairFilesTest : public QObject {
         row("header only", "\xEF\xBB\xBFzxja,fmn,dx\r\n", "只有标题行");
         row("empty", "", "第1行：文件是空的");
         row("long row", "zxja,fmn\n60,2,3\n", "第2行：有3个单元格，而标题行有2个");
-        row("unknown column", "zxja,模数\n60,2\n", "第1行：未知的列名“模数”");
+        row("a column twice", "zxja,zxja\n60,61\n", "第1行：列名“zxja”出现了两次");
         row("malformed quoting", "zxja,th1\n60,\"B-1\n", "第2行：引号没有结束");
         row("quote in a cell", "zxja,th1\n60,B\"1\n", "第2行：没有用引号括起的单元格里含有引号");
         row("bad option", "zxja,dx\n60,dx9\n", "第2行：dx列应为dx1或dx2");
@@ -274,12 +274,16 @@ class PairFilesTest : public QObject {
 
     // A pair opened from a file of five goes back into its own row on 保存: every
     // other line keeps its bytes, for each row, in UTF-8 and GBK, with LF and CR LF.
+    // The file's own column 备注 (a spreadsheet's notes) is passed over, named under
+    // the form, and its cells kept when the row is saved.
     void a_row_goes_back_into_its_own_file() {
         const QString path = dir_.filePath("pairs.csv");
         for (const char* end : {"\n", "\r\n"}) {
-            std::string text = "th1,zxja,jd1,dx";
-            for (const char* row : {"主动轮-1,60,8级,dx1", "B-2,61,,", "B-3,62,\"6,级\",dx2",
-                                    "B-4,63,7级,dx1", "B-5,64,,dx2"}) {
+            static const std::string kNotes[] = {"注0", "注1", "注2", "\"注3,\"\"试\"\"\"", "注4"};
+            std::string text = "th1,zxja,备注,jd1,dx";
+            for (const char* row :
+                 {"主动轮-1,60,注0,8级,dx1", "B-2,61,注1,,", "B-3,62,注2,\"6,级\",dx2",
+                  "B-4,63,\"注3,\"\"试\"\"\",7级,dx1", "B-5,64,注4,,dx2"}) {
                 text += end + std::string(row);
             }
             for (const std::string& bytes : {text + end, gbk_from_utf8(text + end)}) {
@@ -288,6 +292,8 @@ class PairFilesTest : public QObject {
                     ShellHarness h;
                     h.file_dialogs.rows = {k};
                     QVERIFY(h.shell().open_file(path));
+                    QVERIFY2(h.form().notice().contains(QStringLiteral("“备注”")),
+                             qPrintable(h.form().notice()));
                     const std::string name = "pairs.csv（第 " + std::to_string(k + 2) + " 行）";
                     h.type("zxja", "59.5");
                     h.type("th1", "新图号");
@@ -298,12 +304,24 @@ class PairFilesTest : public QObject {
                     const std::string saved = read_bytes(path);
                     std::istringstream before(bytes), after(saved);
                     int line = 0;
-                    for (std::string b, a; std::getline(before, b) && std::getline(after, a);)
-                        QCOMPARE(a == b, line++ != k + 1);
+                    for (std::string b, a; std::getline(before, b) && std::getline(after, a);) {
+                        QCOMPARE(a == b, line != k + 1);
+                        // The note's cell, quoted or not, goes back as it was.
+                        const bool gbk = bytes != text + end;
+                        if (line > 0) {
+                            const std::string& note = kNotes[line - 1];
+                            QVERIFY(a.find(gbk ? gbk_from_utf8(note) : note) != std::string::npos);
+                        }
+                        ++line;
+                    }
                     QCOMPARE(line, 6);
-                    const auto back = std::get<PairFile>(read_pair_file(saved));
+                    const auto back =
+                        std::get<PairFile>(read_pair_file(saved, 0, UnknownColumns::Ignore));
                     QCOMPARE(back.rows[k].input.th1, "新图号"s);
-                    QCOMPARE(back.encoding, std::get<PairFile>(read_pair_file(bytes)).encoding);
+                    QCOMPARE(back.ignored, std::vector<std::string>{"备注"});
+                    QCOMPARE(back.encoding,
+                             std::get<PairFile>(read_pair_file(bytes, 0, UnknownColumns::Ignore))
+                                 .encoding);
                 }
             }
         }

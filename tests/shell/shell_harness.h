@@ -89,13 +89,22 @@ inline bool is_typeable(const std::string& s) {
     return true;
 }
 
+// Whether the windows open where an earlier shell of the same test left them, or
+// (so that tests do not reach into each other) as on a first run.
+enum class KeptPlaces { Forget, Keep };
+
 class ShellHarness {
   public:
     // `files` replaces the recording fake, e.g. by real files in a temporary folder.
-    explicit ShellHarness(ReportFiles* files = nullptr)
+    explicit ShellHarness(ReportFiles* files = nullptr, KeptPlaces places = KeptPlaces::Forget)
         : shell_(
               DesktopServices{boxes, printer, files ? *files : fake_files, clock, report_dialogs},
               [this] { ++program_ends; }) {
+        if (places == KeptPlaces::Forget) {
+            QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("gearpair"),
+                      QStringLiteral("gearpair"))
+                .remove(QStringLiteral("windows"));
+        }
         shell_.use_file_dialogs(file_dialogs);
         shell_.start();
     }

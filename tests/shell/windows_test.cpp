@@ -18,6 +18,7 @@
 #include "messages/files.h"
 #include "messages/geometry.h"
 #include "notice_strip.h"
+#include "preferences.h"
 #include "qt_message_boxes.h"
 #include "rating_window.h"
 #include "shell_harness.h"
@@ -156,15 +157,17 @@ class WindowsTest : public QObject {
                  twips_rect(120, 7800, 1455, 375));
     }
 
-    void the_form_keyboard_order_alternates_pinion_and_wheel() {
+    // Down the page, pinion and wheel alternating line by line, the option and the
+    // buttons last; the program starts on the option.
+    void the_form_keyboard_order_follows_the_page() {
         ShellHarness h;
         h.form().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&h.form()));
         const QStringList order = {
-            "dx1",      "computer", "clear", "myexit", "th1", "jd1",  "th2",   "jd2",   "zxja",
-            "fmn",      "fjafn",    "lxjbt", "ckbw",   "h0",  "c0",   "cs1z1", "cs2z2", "ess1",
-            "ess2",     "esi1",     "esi2",  "fr1",    "fr2", "xng1", "xng2",  "dpg1",  "dpg2",
-            "Command1", "cgyj1",    "nj",    "cgyj2",  "ck1", "ck2",  "dx1"};
+            "dx1",   "computer", "clear", "Command1", "myexit", "th1", "jd1", "th2",  "jd2",
+            "zxja",  "fmn",      "fjafn", "lxjbt",    "ckbw",   "h0",  "c0",  "nj",   "cs1z1",
+            "cs2z2", "ess1",     "ess2",  "esi1",     "esi2",   "fr1", "fr2", "xng1", "xng2",
+            "dpg1",  "dpg2",     "cgyj1", "cgyj2",    "ck1",    "ck2", "dx1"};
         QCOMPARE(tab_walk(&h.form(), int(order.size())), order);
     }
 
@@ -266,6 +269,32 @@ class WindowsTest : public QObject {
     }
 
     // Each window the user meets lies within the screen, at any pixel density.
+    // The form comes back where the user left it; a place kept on a larger screen,
+    // or on one since unplugged, comes back whole on this one.
+    void windows_open_where_they_were_left_fitted_to_the_screen() {
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        QRect left;
+        QSize frame;  // what the window system's frame adds to a window
+        {
+            ShellHarness h;
+            h.form().move(room.topLeft() + QPoint(37, 23));
+            h.form().resize(h.form().size() - QSize(40, 30));
+            left = h.form().frameGeometry();
+            frame = left.size() - h.form().size();
+            h.click(FormButton::Exit);
+        }
+        {
+            ShellHarness h(nullptr, KeptPlaces::Keep);
+            QCOMPARE(h.form().frameGeometry(), left);
+        }
+        Preferences().set_window_place(
+            QStringLiteral("form"),
+            {QRect(room.right() + 500, room.top() - 300, room.width() * 2, room.height() + 100),
+             QSize(room.width() * 2, room.height() + 100) - frame});
+        ShellHarness h(nullptr, KeptPlaces::Keep);
+        QCOMPARE(h.form().frameGeometry(), room);
+    }
+
     void every_window_stays_on_the_screen() {
         ShellHarness h;
         const auto within_screen = [](QWidget* w) {
@@ -361,8 +390,9 @@ class WindowsTest : public QObject {
             QVERIFY(w && QTest::qWaitForWindowExposed(w));
             const QRect screen = w->screen()->availableGeometry();
             const QString at = QString::number(percent) + QStringLiteral(" %: ");
-            QVERIFY2(w->width() <= screen.width() * 0.9 + 1 && w->height() <= screen.height() * 0.9 + 1,
-                     qPrintable(at));
+            QVERIFY2(
+                w->width() <= screen.width() * 0.9 + 1 && w->height() <= screen.height() * 0.9 + 1,
+                qPrintable(at));
             QVERIFY(w->text_scale() >= 1 && w->text_scale() <= percent / 100.0);
             for (QWidget* c : w->findChildren<QWidget*>()) {
                 if (!c->isVisible()) continue;

@@ -185,8 +185,12 @@ inline constexpr const char* kUnreadable = "cannot be read";
 inline std::string column_twice(const std::string& name) {
     return "column \"" + name + "\" appears twice";
 }
+// The batch tool never passes over a column it does not know (a misspelt name
+// would leave its field empty without a word); the desktop program does, and says so.
 inline std::string unknown_column(const std::string& name) {
-    return "unknown column \"" + name + "\"";
+    return "unknown column \"" + name +
+           "\" (the batch tool reads only the form's and the rating's columns; the desktop "
+           "program opens such a file and passes the column over)";
 }
 inline std::string wrong_width(std::size_t cells, std::size_t header_cells) {
     return std::to_string(cells) + " cells where the header has " + std::to_string(header_cells);

@@ -29,8 +29,9 @@ inline constexpr const char* kSaveAsTitle = "齿轮副另存为";
 inline constexpr const char* kFileFilter = "齿轮副文件 (*.csv);;所有文件 (*)";
 inline constexpr const char* kDefaultFileName = "齿轮副.csv";
 inline constexpr const char* kOpen = "打开";
-inline constexpr const char* kSave = "保存";
-inline constexpr const char* kDiscard = "不保存";
+// The answers to "保存对…的修改吗？", each with its key (Alt+S, Alt+N; Esc cancels).
+inline constexpr const char* kSave = "保存(&S)";
+inline constexpr const char* kDiscard = "不保存(&N)";
 inline constexpr const char* kCancel = "取消";
 inline constexpr const char* kChooseRow = "文件中有多个齿轮副，请选择要打开的一行：";
 inline constexpr const char* kUntitled = "未命名的齿轮副";
@@ -67,6 +68,13 @@ inline std::string duplicate_column(const std::string& name) {
     return "列名“" + name + "”出现了两次";
 }
 inline std::string unknown_column(const std::string& name) { return "未知的列名“" + name + "”"; }
+// Shown under the form after opening a file with columns no pair reads (a
+// spreadsheet's notes, say): they are passed over, and saving keeps their cells.
+inline std::string ignored_columns(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names) list += (list.empty() ? "“" : "、“") + name + "”";
+    return "文件中的列" + list + "不是齿轮副的参数，已忽略；保存时这些单元格保持原样。";
+}
 inline std::string wrong_width(std::size_t cells, std::size_t header_cells) {
     return "有" + std::to_string(cells) + "个单元格，而标题行有" + std::to_string(header_cells) +
            "个";
