@@ -201,10 +201,8 @@ void Shell::open_sizing_window() {
         sizing_->move(room.topLeft() + QPoint(std::max(0, room.width() - sizing_->width()) / 2,
                                               std::max(0, room.height() - sizing_->height()) / 2));
         keep_window_place(sizing_.get(), QStringLiteral("sizing"));
-    } else if (!sizing_->isVisible() && !sizing_->running()) {
-        sizing_->fill_defaults();
     }
-    sizing_->show();
+    sizing_->show();  // reopened: the page as the user left it
     sizing_->raise();
     sizing_->activateWindow();
 }

@@ -68,8 +68,8 @@ class Shell : public QObject {
     void open_contour_window();
     // The rating window, once opened (计算 → 承载能力校核, F8).
     RatingWindow* rating_window() const { return rating_.get(); }
-    // 计算 → 方案设计… (F10): the sizing beside the form, its page filled from the
-    // document the first time.
+    // 计算 → 方案设计… (F10): the sizing window, its page filled from the document
+    // when it first opens and kept as typed afterwards.
     void open_sizing_window();
     SizingWindow* sizing_window() const { return sizing_.get(); }
     // The form's 计算 menu actions: the two calculations and the rating window.
