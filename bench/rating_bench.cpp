@@ -5,8 +5,8 @@
 
 #include <fstream>
 #include <sstream>
-#include <utility>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 

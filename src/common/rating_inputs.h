@@ -57,6 +57,7 @@ struct RatingField {
 
 // The rating columns, in the order pair files list them: the one table from
 // which the batch tool's reader, the pair files and the rating window are made.
+// clang-format off
 inline constexpr std::array<RatingField, 39> kRatingFields = {
     GP_RATING_FIELD(n1),     GP_RATING_FIELD(KA),     GP_RATING_FIELD(Q1),
     GP_RATING_FIELD(Q2),     GP_RATING_FIELD(Ca),     GP_RATING_FIELD(KHb),
@@ -68,12 +69,13 @@ inline constexpr std::array<RatingField, 39> kRatingFields = {
     GP_RATING_FIELD(Ra1),    GP_RATING_FIELD(Ra2),    GP_RATING_FIELD(RzF1),
     GP_RATING_FIELD(RzF2),   GP_RATING_FIELD(Lh),     GP_RATING_FIELD(YN10),
     GP_RATING_FIELD(SHmin),  GP_RATING_FIELD(SFmin),  GP_RATING_FIELD(sR1),
-    GP_RATING_FIELD(sR2),    GP_RATING_FIELD_WHEN_USED(HB1),
-    GP_RATING_FIELD_WHEN_USED(HB2),   GP_RATING_FIELD_WHEN_USED(shaft),
-    GP_RATING_FIELD_WHEN_USED(l),     GP_RATING_FIELD_WHEN_USED(s),
-    GP_RATING_FIELD_WHEN_USED(dsh),   GP_RATING_FIELD_WHEN_USED(hmod),
-    GP_RATING_FIELD_WHEN_USED(k),
+    GP_RATING_FIELD(sR2),
+    GP_RATING_FIELD_WHEN_USED(HB1),   GP_RATING_FIELD_WHEN_USED(HB2),
+    GP_RATING_FIELD_WHEN_USED(shaft), GP_RATING_FIELD_WHEN_USED(l),
+    GP_RATING_FIELD_WHEN_USED(s),     GP_RATING_FIELD_WHEN_USED(dsh),
+    GP_RATING_FIELD_WHEN_USED(hmod),  GP_RATING_FIELD_WHEN_USED(k),
 };
+// clang-format on
 
 // Whether one of the columns written only when used holds a text.
 inline bool uses_written_when_used(const RatingInputs& in) {

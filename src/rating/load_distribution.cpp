@@ -65,8 +65,8 @@ FaceLoad face_load(const RatingNumbers& in, const MeshGeometry& g, const Toleran
     f.fsh = 0.023 * f.wm * (std::fabs(B_star + T_prime - 0.3) + 0.3) * (b_over_d * b_over_d);
     f.fma = std::sqrt(t.fHb[0] * t.fHb[0] + t.fHb[1] * t.fHb[1]);
     const ModificationFactors B = modification_factors(in.hmod);
-    f.F_beta_x = std::max({1.33 * B.B1 * f.fsh + B.B2 * f.fma, 0.005 * f.wm,
-                           0.5 * std::max(t.fHb[0], t.fHb[1])});
+    f.F_beta_x = std::max(
+        {1.33 * B.B1 * f.fsh + B.B2 * f.fma, 0.005 * f.wm, 0.5 * std::max(t.fHb[0], t.fHb[1])});
     for (int i = 0; i < kGears; ++i) {
         f.y_beta += 0.5 * running_in_helix(in.mat[i], in.sHlim[i], f.F_beta_x, v);
     }

@@ -26,7 +26,7 @@ struct PittingLimits {
     double ZL = 0, Zv = 0, ZR = 0;     // lubricant film factors
     double rho_red = 0;                // radius of relative curvature, mm
     double Rz10 = 0;                   // relative mean roughness, µm
-    GearPairOf<double> ZW{1.0, 1.0};  // work hardening factors
+    GearPairOf<double> ZW{1.0, 1.0};   // work hardening factors
     double ZX = 1.0;
     GearPairOf<double> sigma_HG{};  // limits, N/mm²
     GearPairOf<double> sigma_HP{};  // permissible stresses, N/mm²

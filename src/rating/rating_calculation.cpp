@@ -5,13 +5,20 @@
 #include <cmath>
 #include <string>
 
-#include "geometry_numbers.h"
+#include "gear_sizes.h"
+#include "geometry_inputs.h"
 #include "impossible_inputs.h"
+#include "input_checks.h"
+#include "input_hints.h"
 #include "messages/base.h"
+#include "messages/geometry.h"
 #include "messages/rating.h"
 #include "number_parse.h"
+#include "profile_shift.h"
 #include "rating_math.h"
 #include "rating_quantities.h"
+#include "transverse_geometry.h"
+#include "working_pressure_angle.h"
 
 namespace gp::rating {
 namespace {
@@ -150,29 +157,37 @@ void stop_unusable_numbers(const RatedPair& p, const RatingNumbers& in) {
     for (const int i : order) {
         if (!in.limits_missing[i]) continue;
         const char* name = per_gear(i, "sHlim1", "sHlim2");
-        throw StopSignal{m::kLimitsRequired,
-                         m::refused(m::value_is(per_gear(i, "mat1", "mat2"),
-                                                material_class_name(in.mat[i])),
-                                    m::limits_required(per_gear(i, "sHlim1", "sHlim2"),
-                                                       per_gear(i, "sFlim1", "sFlim2"))),
-                         name};
+        throw StopSignal{
+            m::kLimitsRequired,
+            m::refused(m::value_is(per_gear(i, "mat1", "mat2"), material_class_name(in.mat[i])),
+                       m::limits_required(per_gear(i, "sHlim1", "sHlim2"),
+                                          per_gear(i, "sFlim1", "sFlim2"))),
+            name};
     }
     // stop_bad_shaft_or_modification: the words, the power share and the shaft's sizes.
-    const auto bad = [](const char* name, const std::string& shown, const char* rule) {
+    const auto bad = [](const char* name, const std::string& shown, const std::string& rule) {
         throw StopSignal{m::kBadShaftOrModification, m::refused(m::value_is(name, shown), rule),
                          name};
     };
     if (in.hmod == HelixModification::Unknown) {
-        bad("hmod", quoted_as_typed(in.hmod_typed), m::kMustBeModification);
+        bad("hmod", quoted_as_typed(in.hmod_typed),
+            m::must_be_one_of(listed(kHelixModificationWords, m::kWordSeparator)));
     }
     if (!(in.k > 0.0 && in.k <= 100.0)) bad("k", as_typed(in.k), m::kShareRange);
     if (in.shaft == ShaftArrangement::Unknown) {
-        bad("shaft", quoted_as_typed(in.shaft_typed), m::kMustBeShaft);
+        bad("shaft", quoted_as_typed(in.shaft_typed),
+            m::must_be_one_of(listed(kShaftLetters, m::kWordSeparator)));
     }
     if (in.shaft != ShaftArrangement::None) {
-        if (!in.l) throw StopSignal{m::kBadShaftOrModification, std::string("l ") + m::kShaftNeedsSizes, "l"};
-        if (!in.s) throw StopSignal{m::kBadShaftOrModification, std::string("s ") + m::kShaftNeedsSizes, "s"};
-        if (!in.dsh) throw StopSignal{m::kBadShaftOrModification, std::string("dsh ") + m::kShaftNeedsSizes, "dsh"};
+        if (!in.l)
+            throw StopSignal{m::kBadShaftOrModification, std::string("l ") + m::kShaftNeedsSizes,
+                             "l"};
+        if (!in.s)
+            throw StopSignal{m::kBadShaftOrModification, std::string("s ") + m::kShaftNeedsSizes,
+                             "s"};
+        if (!in.dsh)
+            throw StopSignal{m::kBadShaftOrModification, std::string("dsh ") + m::kShaftNeedsSizes,
+                             "dsh"};
         if (!(*in.l > 0.0)) bad("l", as_typed(*in.l), m::kMustBePositive);
         if (!(*in.dsh > 0.0)) bad("dsh", as_typed(*in.dsh), m::kMustBePositive);
         if (!(*in.s >= 0.0 && *in.s <= *in.l / 2.0)) bad("s", as_typed(*in.s), m::kOffsetRange);
@@ -471,16 +486,58 @@ void check_finite(const RatingResult& r) {
     }
 }
 
-
 // The form as the rating reads it: the tooth-thickness deviations, the runout,
 // the pin diameters, drawing numbers and accuracy codes enter no formula of the
-// rating, so whatever they hold (or lack) neither stops nor changes it. The
-// geometry gives the same shifts, tip and root diameters without them.
+// rating, so whatever they hold (or lack) neither stops nor changes it.
 GearPairInput what_the_rating_reads(const GearPairInput& form) {
     GearPairInput used = form;
     used.ess1 = used.ess2 = used.esi1 = used.esi2 = used.fr1 = used.fr2 = "0";
     used.dpg1 = used.dpg2 = used.th1 = used.th2 = used.jd1 = used.jd2 = "";
     return used;
+}
+
+// The part of the geometry calculation the rating uses: the pair as typed, the
+// shifts (typed, or split from the centre distance), the tip diameters with the
+// tip shortening and the root diameters, with the geometry's own checks and stops
+// up to there. Thicknesses, pins, spans and the sheet's texts are not computed.
+struct PairGeometry {
+    double a = 0, mn = 0, b = 0, han = 0, cn = 0;
+    GearPairOf<double> z{}, xn{}, da{}, df{};
+};
+
+Outcome<PairGeometry> geometry_the_rating_needs(const GearPairInput& form) {
+    if (auto failure = check_for_geometry(form)) {
+        return Stop{failure->message, failure->detail, failure->field};
+    }
+    auto outcome = run_to_outcome([&form] {
+        try {
+            Computing step{msg::step::kReadInputs};
+            const GeometryInputs in = read_geometry_inputs(form);
+            step.now(msg::step::kTransverse);
+            const TransverseGeometry t = transverse_geometry(in);
+            step.now(msg::step::kWorkingAngle);
+            const WorkingPressureAngle w = working_pressure_angle(in, t);
+            step.now(msg::step::kProfileShift);
+            const ProfileShift shift = profile_shift(in, t, w);
+            step.now(msg::step::kGearSizes);
+            const GearSizes sizes = gear_sizes(in, t, w, shift);
+            PairGeometry g;
+            g.a = in.a.value(), g.mn = in.mn.value(), g.b = in.b.value();
+            g.han = in.han.value(), g.cn = in.cn.value();
+            for (int i = 0; i < kGears; ++i) {
+                g.z[i] = in.z[i].value();
+                g.xn[i] = shift.xn[i].value();
+                g.da[i] = sizes.da[i].value();
+                g.df[i] = sizes.df[i].value();
+            }
+            return g;
+        } catch (ArithmeticFault& fault) {
+            fault.detail +=
+                degenerate_inputs(form, {"zxja", "fmn", "fjafn", "lxjbt", "cs1z1", "cs2z2"});
+            throw;
+        }
+    });
+    return with_impossible_values_named(std::move(outcome), form, CalculationKind::Geometry);
 }
 
 // A value no gear can have (a module or face width that is not positive …),
@@ -496,9 +553,9 @@ std::optional<Stop> impossible_pair(const GearPairInput& form) {
 Outcome<RatedPair> rated_pair_of(const GearPairInput& typed) {
     if (auto stop = impossible_pair(typed)) return *stop;
     const GearPairInput form = what_the_rating_reads(typed);
-    auto geometry = compute_geometry_numbers(form);
+    auto geometry = geometry_the_rating_needs(form);
     if (auto* stop = std::get_if<Stop>(&geometry)) return *stop;
-    const GeometryNumbers& n = std::get<GeometryNumbers>(geometry);
+    const PairGeometry& n = std::get<PairGeometry>(geometry);
     return run_to_outcome([&] {
         const double torque = typed_number(form.nj, "nj").value_or(0.0);
         stop_beyond_computable(torque, "nj", "nj");
@@ -511,29 +568,9 @@ Outcome<RatedPair> rated_pair_of(const GearPairInput& typed) {
             if (radii[i]) stop_beyond_computable(*radii[i], fillets[i], fillets[i]);
         }
         // The angles as typed, in degrees: the rating converts them with the full π.
-        return rated_pair_of(n, lenient_parse(form.fjafn), std::fabs(lenient_parse(form.lxjbt)),
-                             T1, radii);
+        return rated_pair_of(n, strict_convert(form.fjafn, "fjafn"),
+                             std::fabs(strict_convert(form.lxjbt, "lxjbt")), T1, radii);
     });
-}
-
-RatedPair rated_pair_of(const GeometryNumbers& n, double alpha_n_deg, double beta_deg, double T1,
-                        const GearPairOf<std::optional<double>>& fillet_radius) {
-    RatedPair p;
-    p.T1 = T1;
-    for (int i = 0; i < kGears; ++i) {
-        p.rho_fP[i] = fillet_radius[i] ? over(*fillet_radius[i], n.mn) : kDefaultRootRadiusPerModule;
-    }
-    p.z = n.z;
-    p.mn = n.mn;
-    p.alpha_n_deg = alpha_n_deg;
-    p.beta_deg = beta_deg;
-    p.b = n.b;
-    p.a = n.a;
-    p.x = n.xn;
-    p.da = n.da;
-    p.df = n.df;
-    p.hfP = n.han + n.cn;
-    return p;
 }
 
 Outcome<RatingResult> rate(const RatedPair& pair, const RatingNumbers& inputs) {

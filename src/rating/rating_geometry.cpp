@@ -38,9 +38,9 @@ MeshGeometry mesh_geometry(const RatedPair& p) {
 
     for (int i = 0; i < kGears; ++i) {
         if (!(p.da[i] > g.db[i])) {
-            throw StopSignal{
-                msg::rating::kTipInsideBase,
-                msg::rating::tip_not_above_base(p.typed_as[i], detail_number(p.da[i]), detail_number(g.db[i]))};
+            throw StopSignal{msg::rating::kTipInsideBase,
+                             msg::rating::tip_not_above_base(p.typed_as[i], detail_number(p.da[i]),
+                                                             detail_number(g.db[i]))};
         }
     }
     GearPairOf<double> tip_roll{};  // half the tip-to-base tangent of each gear

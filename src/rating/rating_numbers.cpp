@@ -28,7 +28,8 @@ void read(MaterialClass& value, const std::string& text, const char* column) {
     if (name.empty()) return;
     const auto c = material_class_of(name);
     if (!c) {
-        throw StopSignal{msg::rating::not_a_class(column),
+        throw StopSignal{msg::rating::not_a_class(
+                             column, listed(kMaterialClassNames, msg::rating::kWordSeparator)),
                          msg::rating::value_is(column, quoted_as_typed(text)), column};
     }
     value = *c;
@@ -46,8 +47,6 @@ void read_word(Enum& value, const std::string& text, const std::array<const char
         if (word == words[i]) value = static_cast<Enum>(first + static_cast<int>(i));
     }
 }
-
-constexpr std::array<const char*, 5> kShaftLetters = {"a", "b", "c", "d", "e"};
 
 }  // namespace
 
@@ -72,10 +71,9 @@ std::optional<double> typed_number(const std::string& text, const char* column) 
         return strict_convert(text, column);
     } catch (const StopSignal&) {  // letters or symbols, or beyond the doubles
     }
-    throw StopSignal{msg::rating::not_a_number(column),
-                     msg::rating::value_is(column, quoted_as_typed(text)) +
-                         msg::rating::kNotANumber,
-                     column};
+    throw StopSignal{
+        msg::rating::not_a_number(column),
+        msg::rating::value_is(column, quoted_as_typed(text)) + msg::rating::kNotANumber, column};
 }
 
 std::optional<MaterialClass> material_class_of(std::string_view name) {
@@ -89,51 +87,60 @@ const char* material_class_name(MaterialClass c) {
     return kMaterialClassNames[static_cast<std::size_t>(c)];
 }
 
+namespace {
+
+// Where each rating column's text goes: the column names come from the one table
+// kRatingFields, this says only which number each text becomes.
+using Reader = void (*)(RatingNumbers& n, const std::string& text, const char* column);
+struct ColumnReader {
+    std::string RatingInputs::*text;
+    Reader read;
+};
+
+#define GP_READ(column, target)                                                                 \
+    ColumnReader {                                                                              \
+        &RatingInputs::column,                                                                  \
+            [](RatingNumbers& n, const std::string& t, const char* c) { read(n.target, t, c); } \
+    }
+#define GP_WORD(column, target, words, first)                                            \
+    ColumnReader {                                                                       \
+        &RatingInputs::column, [](RatingNumbers& n, const std::string& t, const char*) { \
+            read_word(n.target, t, words, first);                                        \
+            n.column##_typed = t;                                                        \
+        }                                                                                \
+    }
+
+// clang-format off
+const ColumnReader kReaders[] = {
+    GP_READ(n1, n1), GP_READ(KA, KA), GP_READ(Q1, Q[0]), GP_READ(Q2, Q[1]), GP_READ(Ca, Ca),
+    GP_READ(KHb, KHb), GP_READ(Kv, Kv), GP_READ(KHa, KHa), GP_READ(mat1, mat[0]),
+    GP_READ(mat2, mat[1]), GP_READ(sHlim1, sHlim[0]), GP_READ(sHlim2, sHlim[1]),
+    GP_READ(sFlim1, sFlim[0]), GP_READ(sFlim2, sFlim[1]), GP_READ(E1, E[0]), GP_READ(E2, E[1]),
+    GP_READ(nu1, nu[0]), GP_READ(nu2, nu[1]), GP_READ(rho1, rho[0]), GP_READ(rho2, rho[1]),
+    GP_READ(nu40, nu40), GP_READ(Ra1, Ra[0]), GP_READ(Ra2, Ra[1]), GP_READ(RzF1, RzF[0]),
+    GP_READ(RzF2, RzF[1]), GP_READ(Lh, Lh), GP_READ(YN10, YN10), GP_READ(SHmin, SHmin),
+    GP_READ(SFmin, SFmin), GP_READ(sR1, sR[0]), GP_READ(sR2, sR[1]), GP_READ(HB1, HB[0]),
+    GP_READ(HB2, HB[1]),
+    GP_WORD(shaft, shaft, kShaftLetters, static_cast<int>(ShaftArrangement::a)),
+    GP_READ(l, l), GP_READ(s, s), GP_READ(dsh, dsh),
+    GP_WORD(hmod, hmod, kHelixModificationWords, 0), GP_READ(k, k),
+};
+// clang-format on
+
+#undef GP_READ
+#undef GP_WORD
+
+}  // namespace
+
 Outcome<RatingNumbers> parse_rating_inputs(const RatingInputs& t) {
     return run_to_outcome([&t] {
         RatingNumbers n;
         // In the order of the columns, so that the first bad cell is named.
-        read(n.n1, t.n1, "n1");
-        read(n.KA, t.KA, "KA");
-        read(n.Q[0], t.Q1, "Q1");
-        read(n.Q[1], t.Q2, "Q2");
-        read(n.Ca, t.Ca, "Ca");
-        read(n.KHb, t.KHb, "KHb");
-        read(n.Kv, t.Kv, "Kv");
-        read(n.KHa, t.KHa, "KHa");
-        read(n.mat[0], t.mat1, "mat1");
-        read(n.mat[1], t.mat2, "mat2");
-        read(n.sHlim[0], t.sHlim1, "sHlim1");
-        read(n.sHlim[1], t.sHlim2, "sHlim2");
-        read(n.sFlim[0], t.sFlim1, "sFlim1");
-        read(n.sFlim[1], t.sFlim2, "sFlim2");
-        read(n.E[0], t.E1, "E1");
-        read(n.E[1], t.E2, "E2");
-        read(n.nu[0], t.nu1, "nu1");
-        read(n.nu[1], t.nu2, "nu2");
-        read(n.rho[0], t.rho1, "rho1");
-        read(n.rho[1], t.rho2, "rho2");
-        read(n.nu40, t.nu40, "nu40");
-        read(n.Ra[0], t.Ra1, "Ra1");
-        read(n.Ra[1], t.Ra2, "Ra2");
-        read(n.RzF[0], t.RzF1, "RzF1");
-        read(n.RzF[1], t.RzF2, "RzF2");
-        read(n.Lh, t.Lh, "Lh");
-        read(n.YN10, t.YN10, "YN10");
-        read(n.SHmin, t.SHmin, "SHmin");
-        read(n.SFmin, t.SFmin, "SFmin");
-        read(n.sR[0], t.sR1, "sR1");
-        read(n.sR[1], t.sR2, "sR2");
-        read(n.HB[0], t.HB1, "HB1");
-        read(n.HB[1], t.HB2, "HB2");
-        read_word(n.shaft, t.shaft, kShaftLetters, static_cast<int>(ShaftArrangement::a));
-        n.shaft_typed = t.shaft;
-        read(n.l, t.l, "l");
-        read(n.s, t.s, "s");
-        read(n.dsh, t.dsh, "dsh");
-        read_word(n.hmod, t.hmod, kHelixModificationWords, 0);
-        n.hmod_typed = t.hmod;
-        read(n.k, t.k, "k");
+        for (const RatingField& f : kRatingFields) {
+            for (const ColumnReader& r : kReaders) {
+                if (r.text == f.text) r.read(n, t.*f.text, f.name);
+            }
+        }
         // The case-hardened defaults hold for case-hardened gears only.
         const GearPairOf<const std::string*> hlim = {&t.sHlim1, &t.sHlim2};
         const GearPairOf<const std::string*> flim = {&t.sFlim1, &t.sFlim2};

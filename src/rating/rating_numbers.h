@@ -37,6 +37,19 @@ enum class HelixModification { None, Crown, Correction, CorrectionAndCrown, EndR
 // The words of the hmod column, in the order of HelixModification.
 inline constexpr std::array<const char*, 5> kHelixModificationWords = {"none", "crown", "corr",
                                                                        "corrcrown", "end"};
+// The letters of the shaft column, in the order of ShaftArrangement from a.
+inline constexpr std::array<const char*, 5> kShaftLetters = {"a", "b", "c", "d", "e"};
+
+// The words of a column listed for a message, `separator` between them.
+template <std::size_t N>
+std::string listed(const std::array<const char*, N>& words, const char* separator) {
+    std::string all;
+    for (const char* w : words) {
+        if (!all.empty()) all += separator;
+        all += w;
+    }
+    return all;
+}
 
 struct RatingNumbers {
     std::optional<double> n1;  // speed of the driving gear, 1/min; empty refused
@@ -65,7 +78,7 @@ struct RatingNumbers {
     std::optional<double> l, s, dsh;  // bearing span, offset, pinion shaft diameter, mm
     HelixModification hmod = HelixModification::None;
     std::string shaft_typed, hmod_typed;  // the words as typed, for a refusal's message
-    double k = 100.0;  // share of the power through this mesh, %
+    double k = 100.0;                     // share of the power through this mesh, %
 };
 
 // Reads every rating text by its column's rule: a number (blanks around allowed),

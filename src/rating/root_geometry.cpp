@@ -90,7 +90,8 @@ void critical_section(const RatedPair& p, const MeshGeometry& g, int i, RootGeom
         theta = next;
     }
     if (!converged) {
-        throw StopSignal{msg::rating::kCriticalSection, msg::rating::iteration_not_converged(p.typed_as[i])};
+        throw StopSignal{msg::rating::kCriticalSection,
+                         msg::rating::iteration_not_converged(p.typed_as[i])};
     }
     r.theta = theta;
     const double cos_t = std::cos(theta);
@@ -111,8 +112,9 @@ GearPairOf<RootGeometry> root_geometry(const RatedPair& p, const MeshGeometry& g
     for (int i = 0; i < kGears; ++i) {
         roll[i] = single_contact_roll(v[i], g.eps_alpha_n);
         if (!(roll[i] >= 0.0)) {
-            throw StopSignal{msg::rating::kSingleContactOffFlank,
-                             msg::rating::single_contact_off_flank(p.typed_as[i], detail_number(roll[i]))};
+            throw StopSignal{
+                msg::rating::kSingleContactOffFlank,
+                msg::rating::single_contact_off_flank(p.typed_as[i], detail_number(roll[i]))};
         }
     }
     GearPairOf<RootGeometry> roots{};

@@ -57,8 +57,8 @@ TEST(RatingBatch, AgreesWithTheGoldenTables) {
                 if (numbers_agree(actual[r].cells[c], expected[r].cells[c])) continue;
                 if (++mismatches <= 40) {
                     ADD_FAILURE() << "row " << r << " " << head[c] << ": got '"
-                                  << actual[r].cells[c] << "', expected '"
-                                  << expected[r].cells[c] << "'";
+                                  << actual[r].cells[c] << "', expected '" << expected[r].cells[c]
+                                  << "'";
                 }
             }
         }
@@ -158,8 +158,8 @@ TEST(RatingBatch, MessagesPointTheRightWay) {
         "zxja,h0,c0,fjafn,cs1z1,cs2z2,ess2,esi2,fr2,xng1,xng2,ckbw,fmn,lxjbt,nj,ess1,esi1,fr1,"
         "n1,Q1,sHlim1,rho1,mat1,mat2,sFlim2,hmod\n";
     for (const Row& r : rows) {
-        text += std::string("60,1,0.25,20,20,40,-0.1,-0.2,0.04,,,") + r.form + ",1450," +
-                r.rating + "\n";
+        text += std::string("60,1,0.25,20,20,40,-0.1,-0.2,0.04,,,") + r.form + ",1450," + r.rating +
+                "\n";
     }
     const auto out =
         csv::parse(testing::run_cli("rating --detail " + scratch_file("messages.csv", text)).out);

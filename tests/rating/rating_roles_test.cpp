@@ -66,7 +66,9 @@ TEST(RatingRoles, OtherGearDrivingOverTheGoldenPairsWithTypedShifts) {
         }
         const auto& r = std::get<RatingResult>(a);
         const auto& s = std::get<RatingResult>(b);
-        const auto near = [](double x, double y) { return std::fabs(x - y) <= 1e-9 * std::fabs(x); };
+        const auto near = [](double x, double y) {
+            return std::fabs(x - y) <= 1e-9 * std::fabs(x);
+        };
         for (int i = 0; i < kGears; ++i) {
             const int j = 1 - i;
             EXPECT_PRED2(near, r.contact_stress.sigma_H[i], s.contact_stress.sigma_H[j]);

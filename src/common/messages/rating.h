@@ -41,9 +41,12 @@ inline constexpr const char* kRimTooThin = "轮缘厚度过小（sR/h ≤ 0.5）
 inline std::string not_a_number(const std::string& column) {
     return "校核参数" + column + "不是数字，请修改";
 }
-inline std::string not_a_class(const std::string& column) {
-    return "材料类别" + column + "须为 St、V、GG、GGG、GTS、Eh、IF、NT、NV 之一，请修改";
+// `names`: the words the column takes, listed as "St、V、GG …".
+inline std::string not_a_class(const std::string& column, const std::string& names) {
+    return "材料类别" + column + "须为 " + names + " 之一，请修改";
 }
+inline constexpr const char* kWordSeparator = "、";  // between the words listed
+inline std::string must_be_one_of(const std::string& words) { return "须为 " + words + " 之一"; }
 
 // Warnings: the result stands, with a note.
 inline constexpr const char* kMainResonance = "工作转速处于主共振区，应避免";
@@ -93,8 +96,6 @@ inline constexpr const char* kNotANumber = "不是数";
 inline std::string limits_required(const std::string& hlim, const std::string& flim) {
     return "材料类别不是 Eh，须给定 " + hlim + " 和 " + flim;
 }
-inline constexpr const char* kMustBeShaft = "须为 a、b、c、d、e 之一";
-inline constexpr const char* kMustBeModification = "须为 none、crown、corr、corrcrown、end 之一";
 inline constexpr const char* kShareRange = "须大于0且不大于100";
 inline constexpr const char* kShaftNeedsSizes = "给定轴的布置 shaft 时须给定";
 inline constexpr const char* kOffsetRange = "须在0～l/2之间";
