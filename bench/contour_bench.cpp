@@ -45,5 +45,22 @@ void OnePoint(benchmark::State& state) {
 }
 BENCHMARK(OnePoint);
 
+// The lines of constant centre distance over the default window and over one
+// 1e-300 wide, whose round values a double cannot tell apart: bounded either way.
+void CentreDistanceLines(benchmark::State& state) {
+    const auto plane = ShiftPlane::of(spur_pair());
+    const ShiftPlane& p = std::get<ShiftPlane>(plane);
+    const double width = state.range(0) == 0 ? 3.0 : 1e-300;
+    const ShiftWindow w{0.5, 0.5 + width, 0.1, 0.1 + width};
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        const auto l = centre_distance_lines(p, w, 8);
+        lines = l.size();
+        benchmark::DoNotOptimize(l);
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(CentreDistanceLines)->Arg(0)->Arg(1);
+
 }  // namespace
 }  // namespace gp

@@ -21,12 +21,26 @@ gp::GearPairInput pair(const char* z1, const char* z2, const char* a) {
     return in;
 }
 
-// The contour of the default window and its 81 × 81 shading: a field's change.
+// The contour of the default window: a field's change (the shading follows, below).
 void BM_ContourChart(benchmark::State& state) {
     const gp::GearPairInput in = state.range(0) ? pair("12", "40", "53") : pair("20", "40", "60");
     for (auto _ : state) benchmark::DoNotOptimize(gp::contour_chart(in, gp::ShiftWindow{}));
 }
 BENCHMARK(BM_ContourChart)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The admissible region shaded at the view's resolution, a cell per 3 pixels of a
+// 780 × 600 frame: after a field's change and after each zoom or pan (Arg: the
+// visible part of the default window, in percent of its width).
+void BM_ContourShading(benchmark::State& state) {
+    gp::ContourChart chart = gp::contour_chart(pair("12", "40", "53"), gp::ShiftWindow{});
+    const double side = 3.0 * static_cast<double>(state.range(0)) / 100;
+    const QRectF visible(0.5 - side / 2, 0.5 - side / 2, side, side);
+    for (auto _ : state) {
+        gp::shade_region(chart, visible, 260, 200);
+        benchmark::DoNotOptimize(chart.region);
+    }
+}
+BENCHMARK(BM_ContourShading)->Arg(100)->Arg(20)->Unit(benchmark::kMillisecond);
 
 // One paint of the plane, 860 × 680 pixels, with lines of constant centre distance.
 void BM_ContourPaint(benchmark::State& state) {

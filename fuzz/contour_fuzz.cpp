@@ -22,8 +22,8 @@ std::string first_broken_contour_promise(const gp::GearPairInput& form) {
         return stop->message.empty() ? "a stop without a message" : "";
     }
     const gp::Contour& c = std::get<gp::Contour>(outcome);
-    const long most = gp::kLimitCount * options.max_evaluations_per_curve +
-                      static_cast<long>(options.grid) * options.grid;
+    const long most =
+        gp::kLimitCount * options.max_evaluations_per_curve + options.max_seed_evaluations;
     if (c.evaluations > most) return "more evaluations than the bound";
     const gp::ShiftWindow& w = options.window;
     for (const gp::LimitCurve& curve : c.curves) {

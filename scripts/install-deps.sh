@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev libdxflib-dev
+    libocct-data-exchange-dev libocct-modeling-algorithms-dev libocct-modeling-data-dev
+    libocct-foundation-dev libocct-ocaf-dev libocct-visualization-dev libtbb-dev
     qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libxcb1-dev
     fonts-wqy-microhei fonts-dejavu-core
     xvfb xauth poppler-utils

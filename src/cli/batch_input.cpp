@@ -75,7 +75,10 @@ std::vector<BatchRow> read_batch(std::string_view csv_text) {
     std::vector<BatchRow> rows;
     rows.reserve(records.size() - 1);
     for (std::size_t r = 1; r < records.size(); ++r) {
-        if (columns.holds_a_row(records[r])) rows.push_back(take(columns, records[r]));
+        if (columns.holds_a_row(records[r])) {
+            rows.push_back(take(columns, records[r]));
+            rows.back().number = static_cast<long>(rows.size());
+        }
     }
     return rows;
 }
@@ -101,7 +104,10 @@ BatchReader::BatchReader(std::istream& in)
 bool BatchReader::read(std::vector<BatchRow>& rows, std::size_t count) {
     rows.clear();
     while (rows.size() < count && next_record(csv_, rec_)) {
-        if (columns_.holds_a_row(rec_)) rows.push_back(take(columns_, rec_));
+        if (columns_.holds_a_row(rec_)) {
+            rows.push_back(take(columns_, rec_));
+            rows.back().number = ++rows_read_;
+        }
     }
     return !rows.empty();
 }

@@ -50,6 +50,7 @@ class BatchReader {
     csv::Reader csv_;
     csv::Record rec_;
     PairColumns columns_;
+    long rows_read_ = 0;
 };
 
 }  // namespace gp

@@ -18,6 +18,9 @@ namespace gp {
 struct BatchMode {
     std::string head;
     std::function<void(const BatchRow& row, std::string& out, std::string& err)> row;
+    // Rows held in memory per thread when the mode's rows write much text (a
+    // contour's thousands of points); 0: a few thousand rows at a time in all.
+    std::size_t rows_per_job = 0;
 };
 
 // CSV of every geometry result: status, message, then one cell per sheet label;
@@ -37,6 +40,8 @@ BatchMode rating_table(bool with_detail = false);
 // stamped `now`; the rows that stop are named on standard error.
 BatchMode geometry_reports(const ReportStamp& now);
 BatchMode strength_reports(const ReportStamp& now);
+// The rating's text report of each pair, as the rating window's 保存报告 writes it.
+BatchMode rating_reports(const ReportStamp& now);
 
 // The same for rows already in memory, on the calling thread, the reports all
 // stamped `now`.

@@ -8,6 +8,7 @@
 #include "messages/rating.h"
 #include "rating_calculation.h"
 #include "rating_quantities.h"
+#include "rating_sheet.h"
 
 namespace gp {
 namespace {
@@ -60,6 +61,20 @@ void append_rating_row(const BatchRow& row, std::string& out, bool with_detail, 
 }
 
 }  // namespace
+
+BatchMode rating_reports(const ReportStamp& now) {
+    return {{}, [now](const BatchRow& row, std::string& out, std::string& err) {
+                const auto outcome = rating::rate(row.input, row.rating);
+                if (const auto* stop = std::get_if<Stop>(&outcome)) {
+                    err += msg::cli::row_stop(row.line, stop->message);
+                    return;
+                }
+                const rating::RatingSheet sheet = rating::rating_sheet(
+                    std::get<rating::RatingResult>(outcome), {.form = row.input, .typed = row.rating});
+                out += rating::text_report_bytes(
+                    rating::rating_report(sheet, row.input.th1, row.input.th2, now));
+            }};
+}
 
 BatchMode rating_table(bool with_detail) {
     std::string head = "status,message";

@@ -1,48 +1,73 @@
 #include "contour_mode.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
+#include <optional>
 #include <variant>
 
+#include "batch_run.h"
 #include "messages/cli.h"
+#include "number_parse.h"
 
 namespace gp {
 namespace {
 
-std::string full_precision(double v) {
-    std::string text(32, '\0');
-    const auto r =
-        std::to_chars(text.data(), text.data() + text.size(), v, std::chars_format::general, 17);
-    text.resize(static_cast<std::size_t>(r.ptr - text.data()));
-    return text;
+// A contour keeps this many rows per thread in memory: a row writes thousands of
+// points.
+constexpr std::size_t kContourRowsPerJob = 4;
+
+// %.17g: enough digits to give back the same double.
+void append_number(std::string& out, double value) {
+    const std::size_t at = out.size();
+    out.resize(at + 32);
+    const auto [end, ec] = std::to_chars(out.data() + at, out.data() + out.size(), value,
+                                         std::chars_format::general, 17);
+    out.resize(ec == std::errc() ? static_cast<std::size_t>(end - out.data()) : at);
 }
 
-// A whole decimal number, finite.
-bool parse_number(const std::string& text, double& value) {
-    if (text.empty()) return false;
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtod(text.c_str(), &end);
-    return end == text.c_str() + text.size() && errno == 0 && std::isfinite(value);
+void append_point(std::string& out, const std::string& row, const std::string& name,
+                  const PlanePoint& p) {
+    out += row;
+    out += ',';
+    out += name;
+    out += ',';
+    append_number(out, p.x1);
+    out += ',';
+    append_number(out, p.x2);
+    out += ',';
+    append_number(out, p.a);
+    out += '\n';
 }
 
-bool read_all(const std::string& file, std::string& text) {
-    if (file.empty() || file == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), {});
-        return !std::cin.bad();
+void append_contour_row(const BatchRow& r, const ContourOptions& options, std::string& out,
+                        std::string& err) {
+    const int row = static_cast<int>(r.number);
+    const std::string number = std::to_string(r.number);
+    const auto outcome = blocking_contour(r.input, options);
+    if (const auto* stop = std::get_if<Stop>(&outcome)) {
+        err += msg::cli::drawn_row_stop(row, stop->message);
+        return;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    text = buf.str();
-    return !in.bad();
+    const Contour& c = std::get<Contour>(outcome);
+    if (c.search_cut_short) err += msg::cli::contour_search_cut_short(r.number);
+    for (const LimitCurve& curve : c.curves) {
+        const std::string name = limit_name(curve.limit);
+        for (std::size_t k = 0; k < curve.runs.size(); ++k) {
+            const std::string run = k == 0 ? name : name + "#" + std::to_string(k + 1);
+            for (const PlanePoint& p : curve.runs[k]) append_point(out, number, run, p);
+        }
+        if (curve.cut_short) err += msg::cli::contour_cut_short(row, name);
+    }
+    const std::pair<const char*, const Outcome<PlanePoint>*> points[] = {
+        {"dx1", &c.dx1}, {"dx2", &c.dx2}, {"current", &c.current}};
+    for (const auto& [name, point] : points) {
+        if (const auto* p = std::get_if<PlanePoint>(point)) {
+            append_point(out, number, name, *p);
+        } else {
+            err += msg::cli::contour_point_stop(row, name, std::get<Stop>(*point).message);
+        }
+    }
 }
 
 int usage(std::ostream& err, const std::string& what) {
@@ -50,49 +75,38 @@ int usage(std::ostream& err, const std::string& what) {
     return 2;
 }
 
-void write_point(std::ostream& out, int row, const std::string& name, const PlanePoint& p) {
-    out << row << ',' << name << ',' << full_precision(p.x1) << ',' << full_precision(p.x2) << ','
-        << full_precision(p.a) << '\n';
+// A number of the command line, read as the form reads a field; finite.
+std::optional<double> option_number(const std::string& text) {
+    const auto value = run_to_outcome([&text] { return strict_convert(text); });
+    const double* v = std::get_if<double>(&value);
+    if (!v || !std::isfinite(*v)) return std::nullopt;
+    return *v;
 }
 
 }  // namespace
 
 bool is_contour_mode(const std::string& mode) { return mode == "contour"; }
 
+BatchMode contour_table(const ContourOptions& options) {
+    BatchMode mode;
+    mode.head = "row,curve,x1,x2,a\n";
+    mode.row = [options](const BatchRow& row, std::string& out, std::string& err) {
+        append_contour_row(row, options, out, err);
+    };
+    mode.rows_per_job = kContourRowsPerJob;
+    return mode;
+}
+
 void write_contour_table(const std::vector<BatchRow>& rows, const ContourOptions& options,
                          std::ostream& out, std::ostream& err) {
-    out << "row,curve,x1,x2,a\n";
-    int row = 0;
-    for (const BatchRow& r : rows) {
-        ++row;
-        const auto outcome = blocking_contour(r.input, options);
-        if (const auto* stop = std::get_if<Stop>(&outcome)) {
-            err << msg::cli::drawn_row_stop(row, stop->message);
-            continue;
-        }
-        const Contour& c = std::get<Contour>(outcome);
-        for (const LimitCurve& curve : c.curves) {
-            const std::string name = limit_name(curve.limit);
-            for (std::size_t k = 0; k < curve.runs.size(); ++k) {
-                const std::string run = k == 0 ? name : name + "#" + std::to_string(k + 1);
-                for (const PlanePoint& p : curve.runs[k]) write_point(out, row, run, p);
-            }
-            if (curve.cut_short) err << msg::cli::contour_cut_short(row, name);
-        }
-        const std::pair<const char*, const Outcome<PlanePoint>*> points[] = {
-            {"dx1", &c.dx1}, {"dx2", &c.dx2}, {"current", &c.current}};
-        for (const auto& [name, point] : points) {
-            if (const auto* p = std::get_if<PlanePoint>(point)) {
-                write_point(out, row, name, *p);
-            } else {
-                err << msg::cli::contour_point_stop(row, name, std::get<Stop>(*point).message);
-            }
-        }
-    }
+    const BatchMode mode = contour_table(options);
+    out << mode.head;
+    write_rows(mode, rows, 1, out, err);
 }
 
 int run_contour_mode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ContourOptions options;
+    int jobs = default_jobs();
     std::string file;
     bool have_file = false;
     for (std::size_t k = 1; k < args.size(); ++k) {
@@ -101,13 +115,25 @@ int run_contour_mode(const std::vector<std::string>& args, std::ostream& out, st
             if (k + 4 >= args.size()) return usage(err, msg::cli::needs_value(a));
             const std::string shown =
                 args[k + 1] + " " + args[k + 2] + " " + args[k + 3] + " " + args[k + 4];
+            std::optional<double> bounds[4];
+            for (int b = 0; b < 4; ++b) bounds[b] = option_number(args[k + 1 + b]);
             ShiftWindow& w = options.window;
-            if (!parse_number(args[k + 1], w.x1_min) || !parse_number(args[k + 2], w.x1_max) ||
-                !parse_number(args[k + 3], w.x2_min) || !parse_number(args[k + 4], w.x2_max) ||
-                !is_valid_window(w)) {
+            if (!bounds[0] || !bounds[1] || !bounds[2] || !bounds[3]) {
                 return usage(err, msg::cli::bad_window(shown));
             }
+            w = {*bounds[0], *bounds[1], *bounds[2], *bounds[3]};
+            if (!is_valid_window(w)) return usage(err, msg::cli::bad_window(shown));
             k += 4;
+        } else if (a == "--jobs" || a.rfind("--jobs=", 0) == 0) {
+            std::string value;
+            if (a == "--jobs") {
+                if (k + 1 == args.size()) return usage(err, msg::cli::kJobsNeedsNumber);
+                value = args[++k];
+            } else {
+                value = a.substr(7);
+            }
+            jobs = jobs_from(value);
+            if (jobs == 0) return usage(err, msg::cli::bad_jobs(kMaxJobs, value));
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             return usage(err, msg::cli::unknown_option(a));
         } else if (!have_file) {
@@ -117,22 +143,7 @@ int run_contour_mode(const std::vector<std::string>& args, std::ostream& out, st
             return usage(err, msg::cli::kTooManyArguments);
         }
     }
-
-    std::string text;
-    if (!read_all(file, text)) return usage(err, msg::cli::cannot_read(file));
-    std::vector<BatchRow> rows;
-    try {
-        rows = read_batch(text);
-    } catch (const BatchInputError& e) {
-        err << msg::cli::file_error(file.empty() ? std::string("-") : file, e.what());
-        return 2;
-    }
-    // Nothing reaches standard output unless the whole input is sound.
-    std::ostringstream buffer;
-    write_contour_table(rows, options, buffer, err);
-    out << buffer.str();
-    out.flush();
-    return out ? 0 : 1;
+    return run_batch_file(contour_table(options), file, jobs, std::cin, out, err);
 }
 
 }  // namespace gp

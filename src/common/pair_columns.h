@@ -25,6 +25,7 @@ struct PairRow {
     GearPairInput input;
     RatingInputs rating;  // only the rating reads these
     int line = 0;         // where the row starts in the file, from 1
+    long number = 0;      // its place among the file's rows of data, from 1 (batch files)
 };
 
 // The form field each cell goes to, resolved once from the header row.

@@ -34,6 +34,13 @@ struct RatingInputs {
     std::string l, s, dsh;       // bearing span, offset, pinion shaft diameter, mm
     std::string hmod;            // helix modification: none crown corr corrcrown end
     std::string k;               // share of the power through this mesh, %
+    // The material page's choice, kept so that reopening shows it; the rating reads
+    // only the limits above. Empty grade: the limits were typed.
+    std::string grade1, grade2;      // ISO 6336-5 material code (Eh, V, V-cast …)
+    std::string type1, type2;        // the line's type where the code has several
+    std::string quality1, quality2;  // ML MQ ME
+    std::string hard1, hard2;        // surface hardness as typed
+    std::string hunit1, hunit2;      // HBW HV HRC
 
     bool operator==(const RatingInputs&) const = default;
     // True when every text is empty: the pair carries no rating inputs.
@@ -41,9 +48,9 @@ struct RatingInputs {
 };
 
 // One rating column: its name in a pair file and where its text lives. A column
-// of the shaft, the flank modification, the power split or the hardness is
-// written to a pair file only when one of them is filled, so that a pair rated
-// without them keeps the columns (and bytes) it always had.
+// of the shaft, the flank modification, the power split, the hardness or the
+// material page's choice is written to a pair file only when one of them is
+// filled, so that a pair rated without them keeps the columns (and bytes) it always had.
 struct RatingField {
     const char* name;
     std::string RatingInputs::*text;
@@ -58,7 +65,7 @@ struct RatingField {
 // The rating columns, in the order pair files list them: the one table from
 // which the batch tool's reader, the pair files and the rating window are made.
 // clang-format off
-inline constexpr std::array<RatingField, 39> kRatingFields = {
+inline constexpr std::array<RatingField, 49> kRatingFields = {
     GP_RATING_FIELD(n1),     GP_RATING_FIELD(KA),     GP_RATING_FIELD(Q1),
     GP_RATING_FIELD(Q2),     GP_RATING_FIELD(Ca),     GP_RATING_FIELD(KHb),
     GP_RATING_FIELD(Kv),     GP_RATING_FIELD(KHa),    GP_RATING_FIELD(mat1),
@@ -70,10 +77,15 @@ inline constexpr std::array<RatingField, 39> kRatingFields = {
     GP_RATING_FIELD(RzF2),   GP_RATING_FIELD(Lh),     GP_RATING_FIELD(YN10),
     GP_RATING_FIELD(SHmin),  GP_RATING_FIELD(SFmin),  GP_RATING_FIELD(sR1),
     GP_RATING_FIELD(sR2),
-    GP_RATING_FIELD_WHEN_USED(HB1),   GP_RATING_FIELD_WHEN_USED(HB2),
-    GP_RATING_FIELD_WHEN_USED(shaft), GP_RATING_FIELD_WHEN_USED(l),
-    GP_RATING_FIELD_WHEN_USED(s),     GP_RATING_FIELD_WHEN_USED(dsh),
-    GP_RATING_FIELD_WHEN_USED(hmod),  GP_RATING_FIELD_WHEN_USED(k),
+    GP_RATING_FIELD_WHEN_USED(HB1),      GP_RATING_FIELD_WHEN_USED(HB2),
+    GP_RATING_FIELD_WHEN_USED(shaft),    GP_RATING_FIELD_WHEN_USED(l),
+    GP_RATING_FIELD_WHEN_USED(s),        GP_RATING_FIELD_WHEN_USED(dsh),
+    GP_RATING_FIELD_WHEN_USED(hmod),     GP_RATING_FIELD_WHEN_USED(k),
+    GP_RATING_FIELD_WHEN_USED(grade1),   GP_RATING_FIELD_WHEN_USED(grade2),
+    GP_RATING_FIELD_WHEN_USED(type1),    GP_RATING_FIELD_WHEN_USED(type2),
+    GP_RATING_FIELD_WHEN_USED(quality1), GP_RATING_FIELD_WHEN_USED(quality2),
+    GP_RATING_FIELD_WHEN_USED(hard1),    GP_RATING_FIELD_WHEN_USED(hard2),
+    GP_RATING_FIELD_WHEN_USED(hunit1),   GP_RATING_FIELD_WHEN_USED(hunit2),
 };
 // clang-format on
 
@@ -81,6 +93,18 @@ inline constexpr std::array<RatingField, 39> kRatingFields = {
 inline bool uses_written_when_used(const RatingInputs& in) {
     for (const auto& f : kRatingFields) {
         if (f.written_when_used && !(in.*f.text).empty()) return true;
+    }
+    return false;
+}
+
+// Whether a column is one of the material page's choice (read by no calculation).
+inline bool is_material_choice(std::string_view name) {
+    for (const char* c : {"grade", "type", "quality", "hard", "hunit"}) {
+        const std::string_view prefix = c;
+        if (name.size() == prefix.size() + 1 && name.substr(0, prefix.size()) == prefix &&
+            (name.back() == '1' || name.back() == '2')) {
+            return true;
+        }
     }
     return false;
 }

@@ -45,6 +45,9 @@ struct ReportDocument {
     // name a file of the report is offered under. No part of the page.
     std::vector<std::string> drawing_numbers;
     std::vector<ReportLine> lines;
+    // On paper, a line at the foot of every page: "%1" becomes the page's number,
+    // "%2" the number of pages. Empty: no page numbers (the file has none either way).
+    std::string page_numbers;
 };
 
 // The items a medium writes for a line: the line's own items, or for the date-time

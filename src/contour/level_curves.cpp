@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <unordered_map>
 
 namespace gp {
 
@@ -31,9 +33,9 @@ Vec left_of(Vec t) { return {-t.y, t.x}; }
 
 class Tracer {
   public:
-    Tracer(const LevelFunction& f, const LevelGrid& grid, const LevelRectangle& r,
-           const LevelTraceOptions& o, LevelTrace& out)
-        : f_(f), grid_(grid), r_(r), o_(o), out_(out) {
+    Tracer(const LevelFunction& f, const LevelRectangle& r, const LevelTraceOptions& o,
+           LevelTrace& out)
+        : f_(f), r_(r), o_(o), out_(out) {
         // Aim well inside the tolerance, so that a point still meets it when the
         // function is evaluated again from the written coordinates.
         target_ = o.tolerance * 1e-3;
@@ -41,24 +43,15 @@ class Tracer {
         min_step_ = 1e-3 * o.spacing;
         const double wide = std::max(r.x_max - r.x_min, r.y_max - r.y_min);
         delta_ = 1e-7 * std::max(1.0, wide);
-        cells_x_ = std::max(1, grid.nx - 1);
-        cells_y_ = std::max(1, grid.ny - 1);
-        buckets_.resize(static_cast<std::size_t>(cells_x_) * cells_y_);
+        // Followed points are remembered in square cells a few steps wide, or a
+        // 64th of the rectangle when that is smaller.
+        cell_ = std::min(4 * o.spacing, wide / 64);
     }
 
-    void run() {
-        const int nx = grid_.nx, ny = grid_.ny;
-        const auto node = [&](int i, int j) -> const std::optional<double>& {
-            return grid_.values[static_cast<std::size_t>(j) * nx + i];
-        };
-        for (int j = 0; j < ny && !spent(); ++j) {
-            for (int i = 0; i < nx && !spent(); ++i) {
-                const Vec p{grid_.x(r_, i), grid_.y(r_, j)};
-                if (i + 1 < nx)
-                    seed_between(p, node(i, j), {grid_.x(r_, i + 1), p.y}, node(i + 1, j));
-                if (j + 1 < ny)
-                    seed_between(p, node(i, j), {p.x, grid_.y(r_, j + 1)}, node(i, j + 1));
-            }
+    void run(const std::vector<LevelBracket>& brackets) {
+        for (const LevelBracket& b : brackets) {
+            if (spent()) break;
+            seed_between({b.a.x, b.a.y}, b.fa, {b.b.x, b.b.y}, b.fb);
         }
     }
 
@@ -80,28 +73,33 @@ class Tracer {
         return p.x >= r_.x_min && p.x <= r_.x_max && p.y >= r_.y_min && p.y <= r_.y_max;
     }
 
-    // --- Remembering where curves were followed, by grid cell.
-    int cell_x(double x) const {
-        const double k = (x - r_.x_min) / (r_.x_max - r_.x_min) * cells_x_;
-        if (std::isnan(k)) return 0;
-        return std::clamp(static_cast<int>(std::floor(std::clamp(k, -1.0, cells_x_ + 1.0))), 0,
-                          cells_x_ - 1);
+    // --- Remembering where curves were followed, by cell.
+    std::int64_t cell_of(double v, double low) const {
+        const double k = std::floor((v - low) / cell_);
+        // Far outside the rectangle every cell is the same one.
+        return static_cast<std::int64_t>(std::isnan(k) ? 0.0 : std::clamp(k, -1e9, 1e9));
     }
-    int cell_y(double y) const {
-        const double k = (y - r_.y_min) / (r_.y_max - r_.y_min) * cells_y_;
-        if (std::isnan(k)) return 0;
-        return std::clamp(static_cast<int>(std::floor(std::clamp(k, -1.0, cells_y_ + 1.0))), 0,
-                          cells_y_ - 1);
-    }
+    static std::int64_t key(std::int64_t i, std::int64_t j) { return i * 4000000007LL + j; }
     void remember(Vec p) {
-        buckets_[static_cast<std::size_t>(cell_y(p.y)) * cells_x_ + cell_x(p.x)].push_back(p);
+        followed_[key(cell_of(p.x, r_.x_min), cell_of(p.y, r_.y_min))].push_back(p);
     }
     bool near_followed(Vec p, double radius) const {
-        const int i0 = cell_x(p.x - radius), i1 = cell_x(p.x + radius);
-        const int j0 = cell_y(p.y - radius), j1 = cell_y(p.y + radius);
-        for (int j = j0; j <= j1; ++j) {
-            for (int i = i0; i <= i1; ++i) {
-                for (const Vec& q : buckets_[static_cast<std::size_t>(j) * cells_x_ + i]) {
+        const std::int64_t i0 = cell_of(p.x - radius, r_.x_min), i1 = cell_of(p.x + radius, r_.x_min);
+        const std::int64_t j0 = cell_of(p.y - radius, r_.y_min), j1 = cell_of(p.y + radius, r_.y_min);
+        if ((i1 - i0 + 1) * (j1 - j0 + 1) > static_cast<std::int64_t>(followed_.size())) {
+            // A radius of many cells: every point remembered, once.
+            for (const auto& [k, points] : followed_) {
+                for (const Vec& q : points) {
+                    if (length(q - p) <= radius) return true;
+                }
+            }
+            return false;
+        }
+        for (std::int64_t j = j0; j <= j1; ++j) {
+            for (std::int64_t i = i0; i <= i1; ++i) {
+                const auto cell = followed_.find(key(i, j));
+                if (cell == followed_.end()) continue;
+                for (const Vec& q : cell->second) {
                     if (length(q - p) <= radius) return true;
                 }
             }
@@ -270,13 +268,13 @@ class Tracer {
         return points;
     }
 
-    void seed_between(Vec a, const std::optional<double>& fa, Vec b,
-                      const std::optional<double>& fb) {
-        if (!fa || !fb || (*fa < 0) == (*fb < 0)) return;
+    void seed_between(Vec a, double fa, Vec b, double fb) {
+        if (!std::isfinite(fa) || !std::isfinite(fb) || (fa < 0) == (fb < 0)) return;
+        if (!inside(a) || !inside(b)) return;
         // A curve already followed through this edge is not followed again.
-        const Vec guess = a + (*fa / (*fa - *fb)) * (b - a);
+        const Vec guess = a + (fa / (fa - fb)) * (b - a);
         if (near_followed(guess, 0.25 * length(b - a))) return;
-        const auto seed = root_between(a, *fa, b, *fb);
+        const auto seed = root_between(a, fa, b, fb);
         if (!seed || near_followed(*seed, 1.5 * o_.spacing)) return;
         const auto f0 = eval(*seed);
         if (!f0) return;
@@ -310,28 +308,48 @@ class Tracer {
     }
 
     const LevelFunction& f_;
-    const LevelGrid& grid_;
     const LevelRectangle r_;
     const LevelTraceOptions o_;
     LevelTrace& out_;
-    double target_ = 0, step_ = 0, min_step_ = 0, delta_ = 0;
-    int cells_x_ = 1, cells_y_ = 1;
-    std::vector<std::vector<Vec>> buckets_;
+    double target_ = 0, step_ = 0, min_step_ = 0, delta_ = 0, cell_ = 1;
+    std::unordered_map<std::int64_t, std::vector<Vec>> followed_;
 };
 
 }  // namespace
 
-LevelTrace trace_level_curves(const LevelFunction& f, const LevelGrid& grid,
+LevelTrace trace_level_curves(const LevelFunction& f, const std::vector<LevelBracket>& brackets,
                               const LevelRectangle& rectangle, const LevelTraceOptions& options) {
     LevelTrace out;
-    if (grid.nx < 2 || grid.ny < 2 ||
-        grid.values.size() != static_cast<std::size_t>(grid.nx) * grid.ny ||
-        !(rectangle.x_max > rectangle.x_min) || !(rectangle.y_max > rectangle.y_min) ||
+    if (!(rectangle.x_max > rectangle.x_min) || !(rectangle.y_max > rectangle.y_min) ||
         !(options.spacing > 0) || !(options.tolerance > 0)) {
         return out;
     }
-    Tracer(f, grid, rectangle, options, out).run();
+    Tracer(f, rectangle, options, out).run(brackets);
     return out;
+}
+
+LevelTrace trace_level_curves(const LevelFunction& f, const LevelGrid& grid,
+                              const LevelRectangle& rectangle, const LevelTraceOptions& options) {
+    if (grid.nx < 2 || grid.ny < 2 ||
+        grid.values.size() != static_cast<std::size_t>(grid.nx) * grid.ny) {
+        return {};
+    }
+    std::vector<LevelBracket> brackets;
+    const auto add = [&](int i, int j, int i2, int j2) {
+        const auto& fa = grid.values[static_cast<std::size_t>(j) * grid.nx + i];
+        const auto& fb = grid.values[static_cast<std::size_t>(j2) * grid.nx + i2];
+        if (fa && fb && (*fa < 0) != (*fb < 0)) {
+            brackets.push_back({{grid.x(rectangle, i), grid.y(rectangle, j)},
+                                {grid.x(rectangle, i2), grid.y(rectangle, j2)}, *fa, *fb});
+        }
+    };
+    for (int j = 0; j < grid.ny; ++j) {
+        for (int i = 0; i < grid.nx; ++i) {
+            if (i + 1 < grid.nx) add(i, j, i + 1, j);
+            if (j + 1 < grid.ny) add(i, j, i, j + 1);
+        }
+    }
+    return trace_level_curves(f, brackets, rectangle, options);
 }
 
 }  // namespace gp

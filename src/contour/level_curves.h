@@ -30,6 +30,13 @@ struct LevelRectangle {
 // curve ends).
 using LevelFunction = std::function<std::optional<double>(double x, double y)>;
 
+// Two points where the function has values of opposite sign: a curve crosses the
+// segment between them. Where the curves are looked for.
+struct LevelBracket {
+    LevelPoint a, b;
+    double fa = 0, fb = 0;
+};
+
 // The function sampled on a regular grid over the rectangle (nx × ny nodes, the
 // outer ones on its edges, x varying fastest): where the curves are looked for.
 // Several functions of one calculation can share the samples' evaluation.
@@ -53,9 +60,15 @@ struct LevelTrace {
     bool cut_short = false;  // the evaluations ran out before every curve was followed
 };
 
-// Every curve f = 0 that crosses an edge of the sampling grid between two nodes
-// where f has values of opposite sign, followed both ways to the rectangle's edge
-// (its last point on the edge), to where f has no value, or round to its start.
+// Every curve f = 0 that crosses a bracket inside the rectangle, followed both ways
+// to the rectangle's edge (its last point on the edge), to where f has no value, or
+// round to its start; the brackets are tried in their order, and one that a curve
+// already followed passes through starts nothing.
+LevelTrace trace_level_curves(const LevelFunction& f, const std::vector<LevelBracket>& brackets,
+                              const LevelRectangle& rectangle, const LevelTraceOptions& options);
+
+// The same with the brackets of a grid: each edge between two neighbouring nodes
+// where f has values of opposite sign, row by row from the lower edge.
 LevelTrace trace_level_curves(const LevelFunction& f, const LevelGrid& grid,
                               const LevelRectangle& rectangle, const LevelTraceOptions& options);
 

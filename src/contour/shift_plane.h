@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "gear_pair_input.h"
@@ -47,7 +48,8 @@ struct ShiftValues {
     // and of the driven gear at its end E; nothing when the path is empty or runs
     // past a base tangent point (the mesh picture then shows no sliding either).
     std::optional<double> zeta1_a, zeta2_e;
-    // z ≥ zmin and sta ≥ 0.25·mn for both gears, εα ≥ 1.2 and btf ≤ 1 for both.
+    // No limit broken (see breaks_limit): z ≥ zmin, sta ≥ 0.25·mn and btf ≤ 1 for
+    // both gears, εα ≥ 1.2.
     bool admissible = false;
 };
 
@@ -87,6 +89,21 @@ std::optional<double> limit_condition(Limit limit, const ShiftValues& v,
 // The limits of the geometry `n` computed at the point `at`.
 ShiftValues shift_values_of(const GeometryNumbers& n, const PlanePoint& at);
 
+// Whether the pair at `v` lies on the wrong side of `limit`, one of the limits of the
+// admissible region: an undercut gear (z < zmin), a pointed tip (sta ≤ 0) or else a
+// tip thinner than kLeastTipThicknessPerModule·mn (geometry_limits.h), a contact
+// ratio below 1 or else below kLeastContactRatio, a tip interference (btf > 1).
+// The sliding and the centre line bound nothing: never.
+bool breaks_limit(Limit limit, const ShiftValues& v);
+
+// The limits the pair at `v` breaks, in the order of kLimits; none where it is
+// admissible.
+std::vector<Limit> failing_limits(const ShiftValues& v);
+
+// What the user reads of a point that is not admissible: "不可用：" and the limits it
+// breaks (e.g. "不可用：主动齿轮根切、εα < 1.2"); empty where it is admissible.
+std::string failing_limits_text(const ShiftValues& v);
+
 class ShiftPlane {
   public:
     // Checks the form as the geometry button does, except the centre distance and
@@ -96,10 +113,12 @@ class ShiftPlane {
     // The limits at (x1, x2), or the geometry's stop there.
     Outcome<ShiftValues> at(double x1, double x2) const;
 
-    // a(x1 + x2), or nothing when the sum is below every centre distance's.
-    std::optional<double> centre_distance(double x_sum) const {
-        return geometry_.no_backlash_centre_distance(x_sum);
-    }
+    // (x1, x2) at its no-backlash centre distance, or why it has none.
+    Outcome<PlanePoint> point(double x1, double x2) const;
+
+    // a(x1 + x2), or nothing when the sum is below every centre distance's (or the
+    // pair has no teeth in all, z1 + z2 = 0, and so no centre distance at all).
+    std::optional<double> centre_distance(double x_sum) const;
     // The coefficient sum of the centre distance `a`, as the geometry derives it.
     Outcome<double> shift_sum(double a) const { return geometry_.no_backlash_shift_sum(a); }
 
@@ -115,8 +134,13 @@ struct CentreDistanceLine {
     PlanePoint from, to;  // where it enters and leaves the window
 };
 
+// The most lines centre_distance_lines gives.
+inline constexpr int kMostCentreDistanceLines = 60;
+
 // Lines at round centre distances (1, 2 or 5 times a power of ten apart), about
-// `about` of them across the window, at most 60.
+// `about` of them across the window, at most kMostCentreDistanceLines, each with
+// its ends on the window's edges; none where the window is too narrow for two
+// centre distances to differ.
 std::vector<CentreDistanceLine> centre_distance_lines(const ShiftPlane& plane,
                                                       const ShiftWindow& window, int about = 8);
 

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <variant>
 
+#include "plane_shading.h"
 #include "messages/contour.h"
 #include "plot_style.h"
 #include "qt_text.h"
@@ -138,24 +139,41 @@ ContourChart contour_chart(const GearPairInput& form, const ShiftWindow& window)
     if (const auto* s = std::get_if<double>(&chart.contour.typed_x_sum)) chart.typed_x_sum = *s;
     chart.typed_a = qt(form.zxja).trimmed();
 
-    // The region at the centres of a fine grid's cells, one pixel each.
-    const int n = kRegionNodes;
-    chart.region = QImage(n, n, QImage::Format_ARGB32);
-    chart.region.fill(Qt::transparent);
-    const double dx = (window.x1_max - window.x1_min) / n;
-    const double dy = (window.x2_max - window.x2_min) / n;
-    for (int j = 0; j < n; ++j) {
-        for (int i = 0; i < n; ++i) {
-            const auto v = chart.plane->at(window.x1_min + (i + 0.5) * dx,
-                                           window.x2_min + (j + 0.5) * dy);
-            const auto* values = std::get_if<ShiftValues>(&v);
-            const QColor c = !values ? kStopsFill
-                             : values->admissible ? kAdmissibleFill
-                                                  : QColor(Qt::transparent);
-            chart.region.setPixelColor(i, n - 1 - j, c);
+    return chart;
+}
+
+void shade_region(ContourChart& chart, const QRectF& area, int columns, int rows) {
+    chart.region = QImage();
+    chart.region_area = QRectF();
+    const ShiftWindow& w = chart.contour.window;
+    const QRectF within =
+        area.normalized() & QRectF(QPointF(w.x1_min, w.x2_min), QPointF(w.x1_max, w.x2_max));
+    if (!chart.plane || within.isEmpty() || columns < 1 || rows < 1) return;
+    // The cells keep the size asked for over the part of the area within the window.
+    const int nx = std::clamp(static_cast<int>(std::ceil(columns * within.width() / area.width())),
+                              1, kMostShadingCells);
+    const int ny = std::clamp(static_cast<int>(std::ceil(rows * within.height() / area.height())),
+                              1, kMostShadingCells);
+    const ShiftWindow cells_window{within.left(), within.right(), within.top(), within.bottom()};
+    if (!is_valid_window(cells_window)) return;
+    std::vector<std::vector<PlanePoint>> boundaries;
+    for (const LimitCurve& c : chart.contour.curves) {
+        if (c.limit == Limit::Sliding || c.limit == Limit::Centre) continue;  // bound nothing
+        boundaries.insert(boundaries.end(), c.runs.begin(), c.runs.end());
+    }
+    const PlaneShading shading = plane_shading(*chart.plane, cells_window, nx, ny, boundaries);
+    if (shading.columns < 1 || shading.rows < 1) return;
+    chart.region = QImage(shading.columns, shading.rows, QImage::Format_ARGB32);
+    chart.region_area = within;
+    for (int j = 0; j < shading.rows; ++j) {
+        for (int i = 0; i < shading.columns; ++i) {
+            const PlaneCell cell = shading.at(i, j);
+            const QColor c = cell == PlaneCell::Stops      ? kStopsFill
+                             : cell == PlaneCell::Admissible ? kAdmissibleFill
+                                                             : QColor(Qt::transparent);
+            chart.region.setPixelColor(i, shading.rows - 1 - j, c);
         }
     }
-    return chart;
 }
 
 QRectF chart_frame(const QRectF& area, double line) {
@@ -210,11 +228,19 @@ void paint_contour_chart(QPainter& painter, const QRectF& area, const PlotAxes& 
     auto to_px = [&](double x1, double x2) { return axes.point(x1, x2); };
     const QRectF visible(QPointF(axes.x_lo, axes.y_lo), QPointF(axes.x_hi, axes.y_hi));
 
-    // The region.
+    // The region, its cells as they are (no smoothing that would spill them over the
+    // curves).
     const ShiftWindow& w = chart.contour.window;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF computed(to_px(w.x1_min, w.x2_max), to_px(w.x1_max, w.x2_min));
-    painter.drawImage(computed, chart.region);
+    if (!chart.region.isNull()) {
+        const QRectF& r = chart.region_area;
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.drawImage(QRectF(to_px(r.left(), r.bottom()), to_px(r.right(), r.top())),
+                          chart.region);
+        painter.restore();
+    }
     // Where the curves were sought, when the view reaches beyond it.
     if (!computed.contains(frame)) {
         painter.setPen(QPen(QColor(170, 170, 170), 1, Qt::DashLine));

@@ -28,17 +28,22 @@ struct ContourChart {
     Contour contour;
     std::optional<double> typed_x_sum;  // of the typed centre distance
     QString typed_a;                    // the typed centre distance, as typed
-    // The plane over contour.window, one pixel a point: admissible, not admissible,
-    // or where the geometry stops.
+    // The plane over `region_area` (x1 across, x2 up), a pixel a cell: admissible,
+    // not admissible, or where the geometry stops; empty until shade_region().
     QImage region;
+    QRectF region_area;
 
     bool drawable() const { return refusal.isEmpty(); }
 };
 
-// Nodes per side of the region's shading.
-inline constexpr int kRegionNodes = 81;
-
+// The curves of the form's pair over `window`; no shading yet.
 ContourChart contour_chart(const GearPairInput& form, const ShiftWindow& window);
+
+// The shading of the admissible region over `area` of the plane (within the chart's
+// window), `columns` × `rows` cells, each as the plane is at its centre (the core's
+// plane_shading, exact along the chart's curves): the view asks for it at its own
+// resolution, so that it is never blocky and follows the curves to within a cell.
+void shade_region(ContourChart& chart, const QRectF& area, int columns, int rows);
 
 // A point picked in the plane: on the typed centre distance's line (a split of it) or
 // anywhere else (with its own centre distance).

@@ -1,43 +1,48 @@
 #include "contour_window.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
+#include <QScrollBar>
 #include <QSplitter>
-#include <QSvgGenerator>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <variant>
 
 #include "contour_view.h"
-#include "messages/base.h"
 #include "messages/contour.h"
-#include "messages/mesh.h"
 #include "number_text.h"
 #include "plot_legend.h"
 #include "plot_style.h"
 #include "qt_text.h"
-#include "ui_font.h"
+#include "window_zoom.h"
 
 namespace gp {
 
 namespace {
 
-// The saved and printed page, in pixels: A4 at 150 dots per inch, as the mesh picture.
-constexpr QSize kPageSize(1240, 1754);
-constexpr int kPageDpi = 150;
 // A click this close to the typed line (or to a mark), in pixels, picks on it.
 constexpr double kSnapPx = 6;
 // Typing in the form redraws the plane once the texts rest this long.
 constexpr int kRecomputeDelayMs = 250;
+// The shading follows the view once it rests this long after a zoom or a pan.
+constexpr int kShadeDelayMs = 120;
+// Pixels per cell of the shading: fine enough to follow the curves closely.
+constexpr double kShadeCellPx = 3;
+// The window as laid out at the program's own type size, before it is fitted to its
+// screen; the legend's share of it.
+constexpr QSize kNaturalSize(1100, 760);
+constexpr int kLegendWidth = 280;
+constexpr int kLeastLegendWidth = 160;
+// The chart's type and the legend's marks at the program's own type size.
+constexpr double kChartTextPx = 13;
+constexpr QSize kLegendIcon(36, 16);
+// The legend's type is made smaller down to this, in pixels, before it would scroll.
+constexpr int kLeastLegendPx = 9;
 
 // Texts the form takes: five decimals.
 std::string five(double v) { return rounded_text(Real(v), 5); }
@@ -48,8 +53,14 @@ QString shown(double v, int decimals) {
     return QString::number(v, 'f', decimals);
 }
 
+// "可用", or "不可用：" with the limits that fail there.
+std::string verdict(const ShiftValues& v) {
+    const std::string failing = failing_limits_text(v);
+    return failing.empty() ? std::string(msg::contour::kAdmissibleVerdict) : failing;
+}
+
 QIcon legend_icon(const LegendEntry& e) {
-    QPixmap pixmap(36, 16);
+    QPixmap pixmap(kLegendIcon);
     pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -62,76 +73,75 @@ QIcon legend_icon(const LegendEntry& e) {
 
 ContourWindow::ContourWindow(FormReader read_form, FormWriter write_form, DesktopServices desktop,
                              FileDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : PictureWindow({msg::contour::kWindowTitle, &msg::contour::printed_to_pdf,
+                     &msg::contour::not_printed, msg::contour::kSavePictureTitle},
+                    desktop, dialogs, parent),
       read_form_(std::move(read_form)),
-      write_form_(std::move(write_form)),
-      desktop_(desktop),
-      dialogs_(dialogs) {
+      write_form_(std::move(write_form)) {
     setObjectName(QStringLiteral("contourwindow"));
-    setWindowTitle(qt(msg::contour::kWindowTitle));
-    setFont(ui_font());
-    resize(1100, 760);
+    resize(kNaturalSize);
 
-    auto* fit = new QPushButton(qt(msg::contour::kFit));
+    fit_ = new QPushButton(qt(msg::contour::kFit));
     auto* again = new QPushButton(qt(msg::contour::kRecompute));
     fill_ = new QPushButton(qt(msg::contour::kFillForm));
     fill_->setObjectName(QStringLiteral("fill"));
     save_ = new QPushButton(qt(msg::contour::kSavePicture));
     print_ = new QPushButton(qt(msg::contour::kPrint));
-    auto* tools = new QHBoxLayout;
-    for (QPushButton* b : {fit, again, fill_}) tools->addWidget(b);
-    tools->addStretch(1);
-    tools->addWidget(save_);
-    tools->addWidget(print_);
+    tools_ = new QHBoxLayout;
+    for (QPushButton* b : {fit_, again, fill_}) tools_->addWidget(b);
+    tools_->addStretch(1);
+    tools_->addWidget(save_);
+    tools_->addWidget(print_);
 
     view_ = new ContourView;
     legend_ = new QListWidget;
     legend_->setObjectName(QStringLiteral("legend"));
     legend_->setSelectionMode(QAbstractItemView::NoSelection);
     legend_->setFocusPolicy(Qt::NoFocus);
-    legend_->setIconSize(QSize(36, 16));
-    legend_->setMinimumWidth(200);
-    auto* split = new QSplitter(Qt::Horizontal);
-    split->addWidget(view_);
-    split->addWidget(legend_);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 0);
-    split->setSizes({800, 280});
+    legend_->setIconSize(kLegendIcon);
+    legend_->setWordWrap(true);
+    legend_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    legend_->setMinimumWidth(kLeastLegendWidth);
+    split_ = new QSplitter(Qt::Horizontal);
+    split_->addWidget(view_);
+    split_->addWidget(legend_);
+    split_->setStretchFactor(0, 1);
+    split_->setStretchFactor(1, 0);
+    split_->setSizes({kNaturalSize.width() - kLegendWidth, kLegendWidth});
 
     message_ = new_fault_label();
     message_->hide();
     picked_ = new QLabel(qt(msg::contour::kNothingPicked));
     picked_->setTextFormat(Qt::PlainText);
-    status_ = new QLabel;
-    status_->setObjectName(QStringLiteral("status"));
-    status_->setTextFormat(Qt::PlainText);
-    status_->setWordWrap(true);
-    auto* hint = new QLabel(qt(msg::contour::kMouseHint));
-    hint->setStyleSheet(QStringLiteral("color: gray"));
-    hint->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(tools);
-    layout->addWidget(split, 1);
+    layout->addLayout(tools_);
+    layout->addWidget(split_, 1);
     layout->addWidget(message_);
     layout->addWidget(picked_);
-    layout->addWidget(status_);
-    layout->addWidget(hint);
+    layout->addWidget(status_label());
+    keep_status_room();
+    layout->addWidget(new_hint_label(msg::contour::kMouseHint));
 
-    view_->set_painter([this](QPainter& painter, const QRectF& area, const PlotAxes& axes) {
+    view_->set_chart_painter([this](QPainter& painter, const QRectF& area, const PlotAxes& axes) {
         paint_contour_chart(painter, area, axes, chart_, pick_, view_->text_px());
     });
     soon_ = new QTimer(this);
     soon_->setSingleShot(true);
     soon_->setInterval(kRecomputeDelayMs);
+    shade_soon_ = new QTimer(this);
+    shade_soon_->setSingleShot(true);
+    shade_soon_->setInterval(kShadeDelayMs);
     connect(soon_, &QTimer::timeout, this, &ContourWindow::recompute);
-    connect(fit, &QPushButton::clicked, view_, &ContourView::fit);
+    connect(shade_soon_, &QTimer::timeout, this, &ContourWindow::shade_view);
+    connect(view_, &PlaneView::viewChanged, shade_soon_, qOverload<>(&QTimer::start));
+    connect(fit_, &QPushButton::clicked, view_, &PlaneView::fit);
     connect(again, &QPushButton::clicked, this, &ContourWindow::recompute);
     connect(fill_, &QPushButton::clicked, this, &ContourWindow::fill_form);
     connect(save_, &QPushButton::clicked, this, &ContourWindow::ask_and_save_picture);
     connect(print_, &QPushButton::clicked, this, &ContourWindow::print_picture);
-    connect(view_, &ContourView::hovered, this, &ContourWindow::show_values_at);
-    connect(view_, &ContourView::clicked, this, &ContourWindow::pick_at);
+    connect(view_, &PlaneView::hovered, this, &ContourWindow::show_values_at);
+    connect(view_, &PlaneView::clicked, this, &ContourWindow::pick_at);
     recompute();
 }
 
@@ -140,42 +150,76 @@ ContourWindow::~ContourWindow() = default;
 void ContourWindow::recompute_soon() { soon_->start(); }
 
 void ContourWindow::start_afresh() {
-    computed_once_ = false;
+    plane_ = ShiftWindow{};
+    view_->set_plane(plane_);
     recompute();
+    view_->fit();
+}
+
+void ContourWindow::set_plane(const ShiftWindow& plane) {
+    if (!is_valid_window(plane)) return;
+    plane_ = plane;
+    view_->set_plane(plane_);
+    recompute();
+    view_->fit();
 }
 
 void ContourWindow::set_zoom(int percent) {
-    QFont f = ui_font();
-    if (f.pixelSize() > 0) f.setPixelSize(f.pixelSize() * percent / 100);
-    setFont(f);
-    view_->set_text_px(13.0 * percent / 100);
+    zoom_laid_out_window(this, percent, [this](double factor) {
+        zoom_ = factor;
+        setFont(zoomed_font(factor));
+        keep_status_room();
+        view_->set_text_px(kChartTextPx * factor);
+        legend_->setIconSize(kLegendIcon * factor);
+        legend_->setMinimumWidth(static_cast<int>(kLeastLegendWidth * factor));
+        refresh_legend();
+    });
+    // The window grows with its type, within its screen.
+    resize(size_on_screen(this, kNaturalSize * zoom_));
+    share_width();
+}
+
+void ContourWindow::share_width() {
+    // The legend as wide as at the program's own size times the zoom, but never more
+    // than a third of the window: the plane keeps the rest, the legend's entries wrap.
+    const int total = split_->width() > 0 ? split_->width() : width();
+    const int legend = std::max(legend_->minimumWidth(),
+                                std::min(static_cast<int>(kLegendWidth * zoom_), total / 3));
+    split_->setSizes({std::max(0, total - legend), legend});
+}
+
+void ContourWindow::keep_status_room() {
+    // Three lines for the values under the cursor (they wrap on a narrow window),
+    // whether shown or cleared, so that the plane's view keeps its size as they change.
+    status_label()->setFixedHeight(3 * QFontMetrics(font()).lineSpacing());
+}
+
+void ContourWindow::fit_to_screen(QWidget* form) {
+    show_beside(this, form, kNaturalSize * zoom_, false);
+    layout()->activate();
+    share_width();
+    fit_legend();
 }
 
 void ContourWindow::recompute() {
     soon_->stop();
-    // The first time the default window; afterwards the plane in view, within reason.
-    ShiftWindow window;
-    if (computed_once_) {
-        const QRectF v = view_->visible_plane();
-        window = {std::max(v.left(), -kShiftLimit), std::min(v.right(), kShiftLimit),
-                  std::max(v.top(), -kShiftLimit), std::min(v.bottom(), kShiftLimit)};
-        if (!is_valid_window(window)) window = ShiftWindow{};
-    }
-    chart_ = contour_chart(read_form_(), window);
-    view_->set_whole(window);
-    if (!computed_once_) view_->fit();
-    computed_once_ = true;
+    // Always over the plane: the view, wherever the user moved it, stays as it is.
+    chart_ = contour_chart(read_form_(), plane_);
+    view_->set_plane(plane_);
+    shade_view();
 
     const bool drawable = chart_.drawable();
-    const bool cut_short = drawable && std::any_of(chart_.contour.curves.begin(),
-                                                   chart_.contour.curves.end(),
-                                                   [](const LimitCurve& c) { return c.cut_short; });
     // A refused pair says why in the plane's place; here only what the plane cannot.
-    message_->setText(cut_short ? qt(msg::contour::kCutShort) : QString());
+    message_->setText(!drawable                          ? QString()
+                      : chart_.contour.search_cut_short ? qt(msg::contour::kSearchCutShort)
+                      : chart_.contour.cut_short()      ? qt(msg::contour::kCutShort)
+                                                        : QString());
     message_->setVisible(!message_->text().isEmpty());
-    // A pick is of a pair that may have changed: it goes with the old plane.
+    // A pick is of a pair that may have changed: it goes with the old plane, and so do
+    // the values last read under the cursor, until the mouse moves again.
     pick_.reset();
     picked_->setText(qt(msg::contour::kNothingPicked));
+    status_label()->clear();
     fill_->setEnabled(false);
     save_->setEnabled(drawable);
     print_->setEnabled(drawable);
@@ -183,10 +227,39 @@ void ContourWindow::recompute() {
     view_->update();
 }
 
+void ContourWindow::shade_view() {
+    shade_soon_->stop();
+    if (!chart_.drawable()) return;
+    const QRectF frame = view_->frame();
+    shade_region(chart_, view_->visible_plane(),
+                 std::max(1, static_cast<int>(std::ceil(frame.width() / kShadeCellPx))),
+                 std::max(1, static_cast<int>(std::ceil(frame.height() / kShadeCellPx))));
+    view_->update();
+}
+
 void ContourWindow::refresh_legend() {
     legend_->clear();
     for (const LegendEntry& e : contour_legend(chart_))
         legend_->addItem(new QListWidgetItem(legend_icon(e), e.text));
+    fit_legend();
+}
+
+void ContourWindow::fit_legend() {
+    // The entries wrap to the legend's width; where they are still taller than it,
+    // their type shrinks rather than the legend scrolling.
+    const int wanted = font().pixelSize() > 0 ? font().pixelSize() : 12;
+    for (int px = wanted;; --px) {
+        QFont f = font();
+        f.setPixelSize(px);
+        legend_->setFont(f);
+        legend_->doItemsLayout();
+        if (px <= kLeastLegendPx || legend_->verticalScrollBar()->maximum() == 0) break;
+    }
+}
+
+void ContourWindow::resizeEvent(QResizeEvent* event) {
+    PictureWindow::resizeEvent(event);
+    fit_legend();
 }
 
 void ContourWindow::show_values_at(QPointF p) {
@@ -194,7 +267,7 @@ void ContourWindow::show_values_at(QPointF p) {
     const auto at = chart_.plane->at(p.x(), p.y());
     const std::string x1 = shown(p.x(), 4).toStdString(), x2 = shown(p.y(), 4).toStdString();
     if (const auto* stop = std::get_if<Stop>(&at)) {
-        status_->setText(qt(msg::contour::point_stops(x1, x2, stop->message)));
+        status_label()->setText(qt(msg::contour::point_stops(x1, x2, stop->message)));
         return;
     }
     const ShiftValues& v = std::get<ShiftValues>(at);
@@ -202,10 +275,10 @@ void ContourWindow::show_values_at(QPointF p) {
     auto zeta = [&](const std::optional<double>& z) {
         return z ? text(*z) : std::string(msg::contour::kNoValue);
     };
-    const std::string limits =
-        msg::contour::limits_at(text(v.eps_alpha), text(v.sta[0]), text(v.sta[1]), text(v.btf[0]),
-                                text(v.btf[1]), zeta(v.zeta1_a), zeta(v.zeta2_e), v.admissible);
-    status_->setText(
+    const std::string limits = msg::contour::limits_at(
+        text(v.eps_alpha), text(v.sta[0]), text(v.sta[1]), text(v.btf[0]), text(v.btf[1]),
+        zeta(v.zeta1_a), zeta(v.zeta2_e), verdict(v));
+    status_label()->setText(
         qt(msg::contour::point_status(x1, x2, shown(v.at.a, 4).toStdString(), limits)));
 }
 
@@ -227,8 +300,7 @@ void ContourWindow::pick_at(QPointF plane, QPointF pixel) {
     // On the typed line: the split there, its foot from the click.
     if (!pick && chart_.typed_x_sum) {
         const double off = plane.x() + plane.y() - *chart_.typed_x_sum;
-        const double off_px = std::abs(off) / std::sqrt(2.0) * view_->axes().plot.width() /
-                              (view_->axes().x_hi - view_->axes().x_lo);
+        const double off_px = std::abs(off) / std::sqrt(2.0) * view_->place().scale;
         if (off_px <= kSnapPx) {
             const double x1 = plane.x() - off / 2, x2 = plane.y() - off / 2;
             if (const auto a = chart_.plane->centre_distance(x1 + x2))
@@ -240,8 +312,8 @@ void ContourWindow::pick_at(QPointF plane, QPointF pixel) {
         if (const auto a = chart_.plane->centre_distance(plane.x() + plane.y())) {
             pick = ContourPick{{plane.x(), plane.y(), *a}, false};
         } else {
-            status_->setText(qt(msg::contour::no_centre_distance(shown(plane.x(), 4).toStdString(),
-                                                                  shown(plane.y(), 4).toStdString())));
+            status_label()->setText(qt(msg::contour::no_centre_distance(
+                shown(plane.x(), 4).toStdString(), shown(plane.y(), 4).toStdString())));
             return;
         }
     }
@@ -262,87 +334,20 @@ void ContourWindow::fill_form() {
     if (!p.on_typed_line) texts.zxja = five(p.at.a);
     const std::string question =
         msg::contour::confirm_fill(texts.xng1, texts.xng2, p.on_typed_line ? "" : texts.zxja);
-    if (!desktop_.boxes.confirm(msg::contour::kFillTitle, question, msg::contour::kFillForm)) return;
+    // The user asked to fill: Enter fills, Escape cancels.
+    if (!desktop_.boxes.confirm_action(msg::contour::kFillTitle, question, msg::contour::kFillForm))
+        return;
     write_form_(texts, qt(msg::contour::kFillUndoName));
 }
 
-std::optional<QString> ContourWindow::save_picture(const QString& path) const {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const QRectF page(QPointF(0, 0), QSizeF(kPageSize));
-    const QRectF visible = view_->visible_plane();
-    QByteArray bytes;
-    if (suffix == QLatin1String("svg")) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(kPageSize);
-        svg.setViewBox(page);
-        svg.setResolution(kPageDpi);
-        svg.setTitle(qt(msg::contour::kWindowTitle));
-        svg.setDescription(chart_.caption);
-        QPainter painter(&svg);
-        paint_contour_page(painter, page, chart_, visible, pick_);
-        painter.end();
-    } else if (suffix == QLatin1String("png")) {
-        QImage image(kPageSize, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        paint_contour_page(painter, page, chart_, visible, pick_);
-        painter.end();
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-    } else {
-        return qt(msg::mesh::unknown_picture_type(QDir::toNativeSeparators(path).toStdString()));
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return qt(msg::mesh::not_written(QDir::toNativeSeparators(path).toStdString(),
-                                         file.errorString().toStdString()));
-    }
-    return std::nullopt;
-}
-
-void ContourWindow::print_picture() {
-    PageDrawing drawing;
-    drawing.title = msg::contour::kWindowTitle;
+PictureWindow::PagePainter ContourWindow::page_painter() const {
     const QRectF visible = view_->visible_plane();
     const auto pick = pick_;
-    drawing.paint = [this, visible, pick](QPainter& painter, const QRectF& page) {
+    return [this, visible, pick](QPainter& painter, const QRectF& page) {
         paint_contour_page(painter, page, chart_, visible, pick);
     };
-    const PrintOutcome out = desktop_.printer.print_drawing(drawing);
-    switch (out.kind) {
-        case PrintOutcome::Kind::Printed:
-            return;
-        case PrintOutcome::Kind::SavedAsPdf:
-            tell(qt(msg::contour::printed_to_pdf(out.reason, out.pdf_path)), false);
-            return;
-        case PrintOutcome::Kind::Failed:
-            tell(qt(msg::contour::not_printed(out.reason)), true);
-            return;
-    }
 }
 
-void ContourWindow::tell(const QString& text, bool failure) {
-    desktop_.boxes.show(msg::kNoticeTitle, text.toStdString(),
-                        failure ? MessageIcon::Warning : MessageIcon::Information);
-}
-
-void ContourWindow::ask_and_save_picture() {
-    std::vector<std::string> filters;
-    for (const QString& f : qt(msg::mesh::kPictureFilter).split(QStringLiteral(";;")))
-        filters.push_back(f.toStdString());
-    const auto choice = dialogs_.save_path_of_kind(
-        msg::contour::kSavePictureTitle,
-        QDir::home().filePath(qt(msg::contour::kPictureFileName)).toStdString(), filters);
-    if (!choice) return;
-    QString path = qt(choice->path);
-    const QString typed = QFileInfo(path).suffix().toLower();
-    if (typed != QLatin1String("svg") && typed != QLatin1String("png"))
-        path += choice->filter == 1 ? QStringLiteral(".png") : QStringLiteral(".svg");
-    if (const auto error = save_picture(path)) tell(*error, true);
-}
+QString ContourWindow::picture_file_name() const { return qt(msg::contour::kPictureFileName); }
 
 }  // namespace gp

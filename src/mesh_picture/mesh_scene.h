@@ -12,6 +12,7 @@
 #include <array>
 #include <vector>
 
+#include "gear_pair_input.h"
 #include "sliding_plot.h"
 
 namespace gp {
@@ -54,6 +55,7 @@ struct MeshScene {
     QStringList notes;   // further legend lines (a root rounding taken as 0.38 × module)
     QString caption;     // the pair in one line: teeth, module, centre distance
     std::array<QString, 2> drawing_numbers;  // th1, th2 as typed
+    GearPairInput form;  // the pair as typed, for its solids (导出三维模型)
 
     // Whole pair, and the contact zone the view starts on.
     QRectF whole() const;

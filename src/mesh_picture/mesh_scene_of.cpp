@@ -184,6 +184,7 @@ MeshPicture mesh_picture(const GeometryNumbers& n, const GearPairInput& form) {
         }
     }
     scene.drawing_numbers = {qt(form.th1), qt(form.th2)};
+    scene.form = form;
     scene.gears[0].centre = QPointF(0, 0);
     scene.gears[1].centre = QPointF(m.centre_distance, 0);
 

@@ -1,10 +1,8 @@
 #include "mesh_window.h"
 
 #include <QActionGroup>
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -12,11 +10,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
-#include <QSaveFile>
 #include <QSlider>
 #include <QSplitter>
-#include <QSvgGenerator>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
@@ -30,6 +25,7 @@
 #include "plot_style.h"
 #include "qt_text.h"
 #include "sliding_plot.h"
+#include "solid_export.h"
 #include "ui_font.h"
 #include "window_zoom.h"
 
@@ -38,15 +34,11 @@ namespace gp {
 namespace {
 
 constexpr int kSliderSteps = 1000;
-// The saved and printed page, in pixels: A4 at 150 dots per inch.
-constexpr QSize kPageSize(1240, 1754);
-constexpr int kPageDpi = 150;
 constexpr int kPlayStep = 5;  // slider steps per frame
 constexpr int kPlayIntervalMs = 30;
 // The window's size as laid out at the program's own type size, before it is fitted
-// to its screen; at most this share of the screen's room.
+// to its screen.
 constexpr QSize kNaturalSize(1180, 720);
-constexpr double kScreenShare = 0.9;
 // Type sizes at the program's own size: the picture's texts, the plot's, the legend's.
 constexpr double kPictureTextPx = 12;
 constexpr double kPlotTextPx = 13;
@@ -62,43 +54,11 @@ QString file_name_part(const QString& text) {
     return QString(text.trimmed()).replace(kForbidden, QStringLiteral("_"));
 }
 
-std::optional<QString> write_file(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return qt(msg::mesh::not_written(QDir::toNativeSeparators(path).toStdString(),
-                                         file.errorString().toStdString()));
-    }
-    return std::nullopt;
-}
-
-// The kinds the dialogs offer, in the order of their filters in the registry.
-const std::vector<QString> kPictureSuffixes = {QStringLiteral("svg"), QStringLiteral("png")};
+// The kinds the export dialog offers, in the order of its filters in the registry.
 const std::vector<QString> kOutlineSuffixes = {QStringLiteral("dxf"), QStringLiteral("svg"),
                                                QStringLiteral("csv")};
 constexpr OutlineFormat kOutlineFormats[] = {OutlineFormat::Dxf, OutlineFormat::Svg,
                                              OutlineFormat::Csv};
-
-std::vector<std::string> filters_of(const char* text) {
-    std::vector<std::string> filters;
-    for (const QString& f : qt(text).split(QStringLiteral(";;")))
-        filters.push_back(f.toStdString());
-    return filters;
-}
-
-// The path to write and its kind (an index into `suffixes`): a name ending in one of
-// the suffixes keeps it and is written as that kind; any other name (none, or
-// "x.txt") is written as the kind of the filter left chosen, with its suffix added,
-// so that a file's name always says what it holds.
-std::pair<QString, std::size_t> with_suffix(const SaveChoice& choice,
-                                            const std::vector<QString>& suffixes) {
-    const QString path = qt(choice.path);
-    const QString typed = QFileInfo(path).suffix().toLower();
-    for (std::size_t k = 0; k < suffixes.size(); ++k) {
-        if (typed == suffixes[k]) return {path, k};
-    }
-    const std::size_t kind = choice.filter < suffixes.size() ? choice.filter : 0;
-    return {path + QLatin1Char('.') + suffixes[kind], kind};
-}
 
 // The picture's legend, beside the picture rather than over it; its type shrinks
 // when the panel is narrower than its longest line.
@@ -131,14 +91,12 @@ class LegendPanel : public QWidget {
 
 MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices desktop,
                        FileDialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : PictureWindow({msg::mesh::kWindowTitle, &msg::mesh::printed_to_pdf, &msg::mesh::not_printed,
+                     msg::mesh::kSavePictureTitle},
+                    desktop, dialogs, parent),
       scene_(std::move(scene)),
-      outlines_(std::move(outlines)),
-      desktop_(desktop),
-      dialogs_(dialogs) {
+      outlines_(std::move(outlines)) {
     setObjectName(QStringLiteral("meshwindow"));
-    setWindowTitle(qt(msg::mesh::kWindowTitle));
-    setFont(ui_font());
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto* fit = new QPushButton(qt(msg::mesh::kFit));
@@ -167,7 +125,7 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
     angle_ = new QLabel;
     angle_->setObjectName(QStringLiteral("turnangle"));
 
-    auto* tools = new QHBoxLayout;
+    auto* tools = tools_ = new QHBoxLayout;
     tools->addWidget(fit);
     tools->addWidget(play_);
     tools->addWidget(new QLabel(qt(msg::mesh::kTurnAngle)));
@@ -176,6 +134,7 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
     tools->addWidget(save);
     tools->addWidget(print);
     tools->addWidget(export_button);
+    tools->addWidget(solid_export_button(*this, dialogs_, desktop_.boxes));
 
     view_ = new MeshView;
     plot_ = new SlidingPlot;
@@ -196,8 +155,8 @@ MeshWindow::MeshWindow(MeshScene scene, OutlineWriter outlines, DesktopServices 
                                               : scene_.refusal);
     faults_->setVisible(!faults_->text().isEmpty());
 
-    auto* hint = new QLabel(qt(msg::mesh::kMouseHint));
-    hint->setStyleSheet(QStringLiteral("color: gray"));
+    QLabel* hint = new_hint_label(msg::mesh::kMouseHint);
+    status_label()->hide();  // the picture has no values under the cursor
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tools);
@@ -250,8 +209,7 @@ void MeshWindow::set_thickness(ThicknessChoice thickness) {
 
 void MeshWindow::apply_scale(double factor) {
     scale_ = factor;
-    QFont font = ui_font();
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * factor))));
+    const QFont font = zoomed_font(factor);
     setFont(font);
     plot_->set_text_size(kPlotTextPx * factor);
     if (auto* legend = static_cast<LegendPanel*>(legend_)) legend->set_text_size(kLegendTextPx * factor);
@@ -264,51 +222,11 @@ void MeshWindow::apply_scale(double factor) {
 
 void MeshWindow::set_zoom(int percent) {
     zoom_percent_ = percent;
-    // The smallest layout must fit the screen's room: a zoom too large for it is
-    // taken down by steps until it fits (never below the program's own size).
-    const QSize room = room_on_screen(this) * kScreenShare;
-    double factor = percent / 100.0;
-    for (;;) {
-        apply_scale(factor);
-        layout()->activate();
-        const QSize least = minimumSizeHint().expandedTo(minimumSize());
-        if ((least.width() <= room.width() && least.height() <= room.height()) || factor <= 1.0)
-            break;
-        factor = std::max(1.0, factor - 0.125);
-    }
+    zoom_laid_out_window(this, percent, [this](double factor) { apply_scale(factor); });
 }
 
 void MeshWindow::fit_to_screen(QWidget* sheet) {
-    const QScreen* screen = sheet ? sheet->screen() : this->screen();
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect avail = screen->availableGeometry();
-    const QSize frame = avail.size() - room_on_screen(this);
-    const QSize room = room_on_screen(this) * kScreenShare;
-    const QSize least = minimumSizeHint().expandedTo(minimumSize());
-    QSize size = (kNaturalSize * scale_).boundedTo(room).expandedTo(least.boundedTo(room));
-    QPoint at(avail.left() + (avail.width() - size.width() - frame.width()) / 2,
-              avail.top() + (avail.height() - size.height() - frame.height()) / 2);
-
-    // Beside the sheet when the screen has room for both side by side: narrowed to
-    // the room there (never below what its layout needs), on the side with room,
-    // the sheet moved aside when neither side has enough.
-    if (sheet && avail.width() - sheet->frameGeometry().width() - frame.width() >= least.width()) {
-        QRect s = sheet->frameGeometry();
-        size.setWidth(std::min(size.width(), avail.width() - s.width() - frame.width()));
-        const int outer = size.width() + frame.width();
-        if (avail.right() - s.right() < outer && s.left() - avail.left() < outer) {
-            s.moveLeft(avail.left() + (avail.width() - s.width() - outer) / 2);
-            sheet->move(s.topLeft());
-        }
-        const int top = std::clamp(s.top(), avail.top(),
-                                   std::max(avail.top(), avail.bottom() + 1 - size.height() -
-                                                             frame.height()));
-        at = avail.right() - s.right() >= outer ? QPoint(s.right() + 1, top)
-                                                 : QPoint(s.left() - outer, top);
-    }
-    resize(size);
-    move(at);
+    show_beside(this, sheet, kNaturalSize * scale_, true);
 }
 
 MeshWindow::~MeshWindow() = default;
@@ -330,37 +248,13 @@ void MeshWindow::step_play() {
     slider_->setValue((slider_->value() + kPlayStep) % (kSliderSteps + 1));
 }
 
-std::optional<QString> MeshWindow::save_picture(const QString& path) const {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const QRectF page(QPointF(0, 0), QSizeF(kPageSize));
+PictureWindow::PagePainter MeshWindow::page_painter() const {
     const QRectF view = view_->visible_area();
-    QByteArray bytes;
-    if (suffix == QLatin1String("svg")) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(kPageSize);
-        svg.setViewBox(page);
-        svg.setResolution(kPageDpi);  // an A4 page in millimetres
-        svg.setTitle(qt(msg::mesh::kWindowTitle));
-        svg.setDescription(scene_.caption);
-        QPainter painter(&svg);
-        paint_mesh_page(painter, page, scene_, view, position(), page_foot());
-        painter.end();
-    } else if (suffix == QLatin1String("png")) {
-        QImage image(kPageSize, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        paint_mesh_page(painter, page, scene_, view, position(), page_foot());
-        painter.end();
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-    } else {
-        return qt(msg::mesh::unknown_picture_type(QDir::toNativeSeparators(path).toStdString()));
-    }
-    return write_file(path, bytes);
+    const double at = position();
+    const PageFoot foot = page_foot();
+    return [this, view, at, foot](QPainter& painter, const QRectF& page) {
+        paint_mesh_page(painter, page, scene_, view, at, foot);
+    };
 }
 
 std::optional<QString> MeshWindow::export_outline(int gear, OutlineFormat format,
@@ -368,29 +262,7 @@ std::optional<QString> MeshWindow::export_outline(int gear, OutlineFormat format
     if (!outlines_) return qt(msg::mesh::no_outline(scene_.refusal.toStdString()));
     const OutlineFile file = outlines_(gear, format, thickness_);
     if (!file.error.empty()) return qt(msg::mesh::no_outline(file.error));
-    return write_file(path, QByteArray::fromStdString(file.bytes));
-}
-
-void MeshWindow::print_picture() {
-    PageDrawing drawing;
-    drawing.title = msg::mesh::kWindowTitle;
-    const QRectF view = view_->visible_area();
-    const double at = position();
-    const PageFoot foot = page_foot();
-    drawing.paint = [this, view, at, foot](QPainter& painter, const QRectF& page) {
-        paint_mesh_page(painter, page, scene_, view, at, foot);
-    };
-    const PrintOutcome out = desktop_.printer.print_drawing(drawing);
-    switch (out.kind) {
-        case PrintOutcome::Kind::Printed:
-            return;
-        case PrintOutcome::Kind::SavedAsPdf:
-            tell(qt(msg::mesh::printed_to_pdf(out.reason, out.pdf_path)), false);
-            return;
-        case PrintOutcome::Kind::Failed:
-            tell(qt(msg::mesh::not_printed(out.reason)), true);
-            return;
-    }
+    return write_picture_file(path, QByteArray::fromStdString(file.bytes));
 }
 
 PageFoot MeshWindow::page_foot() const {
@@ -412,26 +284,11 @@ QString MeshWindow::outline_file_name(int gear) const {
         file_name_part(scene_.drawing_numbers[gear == 0 ? 0 : 1]).toStdString(), gear, k));
 }
 
-void MeshWindow::tell(const QString& text, bool failure) {
-    desktop_.boxes.show(msg::kNoticeTitle, text.toStdString(),
-                        failure ? MessageIcon::Warning : MessageIcon::Information);
-}
-
-void MeshWindow::ask_and_save_picture() {
-    const auto choice = dialogs_.save_path_of_kind(
-        msg::mesh::kSavePictureTitle,
-        QDir::home().filePath(picture_file_name()).toStdString(),
-        filters_of(msg::mesh::kPictureFilter));
-    if (!choice) return;
-    const QString path = with_suffix(*choice, kPictureSuffixes).first;
-    if (const auto error = save_picture(path)) tell(*error, true);
-}
-
 void MeshWindow::ask_and_export(int gear) {
     const auto choice = dialogs_.save_path_of_kind(
         msg::mesh::kExportOutlineTitle,
         QDir::home().filePath(outline_file_name(gear)).toStdString(),
-        filters_of(msg::mesh::kOutlineFilter));
+        dialog_filters(msg::mesh::kOutlineFilter));
     if (!choice) return;
     const auto [path, kind] = with_suffix(*choice, kOutlineSuffixes);
     if (const auto error = export_outline(gear, kOutlineFormats[kind], path)) tell(*error, true);

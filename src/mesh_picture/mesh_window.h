@@ -13,9 +13,11 @@
 #include "file_dialogs.h"
 #include "mesh_painting.h"
 #include "mesh_scene.h"
+#include "picture_window.h"
 #include "tooth_outline.h"
 
 class QActionGroup;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -37,7 +39,7 @@ struct OutlineFile {
 using OutlineWriter =
     std::function<OutlineFile(int gear, OutlineFormat format, ThicknessChoice thickness)>;
 
-class MeshWindow : public QWidget {
+class MeshWindow : public PictureWindow {
     Q_OBJECT
 
   public:
@@ -56,12 +58,12 @@ class MeshWindow : public QWidget {
     // The slider's place, 0 at its start to 1 at its end.
     double position() const;
 
-    // The type at `percent` of the program's (the 视图 zoom), less when the screen
-    // cannot hold the window's smallest layout at that size.
+    // The type at `percent` of the program's (the 视图 zoom), by the zoom rule of
+    // window_zoom.h: less when the screen cannot hold the window's least layout.
     void set_zoom(int percent);
-    // The size within its screen (at most 90 % of the room there) and the place:
-    // beside `sheet` when the screen has room for both side by side (the sheet
-    // moved aside if need be), else centred on the screen.
+    // The size within its screen and the place: beside `sheet` when the screen has
+    // room for both side by side (the sheet moved aside if need be), else centred on
+    // the screen (window_zoom.h's show_beside).
     void fit_to_screen(QWidget* sheet = nullptr);
     // The zoom actually taken, as a factor of the program's type size.
     double text_scale() const { return scale_; }
@@ -70,26 +72,26 @@ class MeshWindow : public QWidget {
     ThicknessChoice thickness() const { return thickness_; }
     void set_thickness(ThicknessChoice thickness);
 
-    // The picture as the page that is printed, into an SVG or a PNG file by the
-    // path's suffix. Nothing on success, else the reason, in the user's words.
-    std::optional<QString> save_picture(const QString& path) const;
     // One gear's outline, at the thickness chosen, into a file; nothing on success,
     // else the reason.
     std::optional<QString> export_outline(int gear, OutlineFormat format,
                                           const QString& path) const;
     // The names the save and export dialogs offer: from the drawing numbers.
-    QString picture_file_name() const;
+    QString picture_file_name() const override;
     QString outline_file_name(int gear) const;
-    // The page on the printer (a PDF when there is none); tells the user the outcome
-    // unless it was printed.
-    void print_picture();
+
+    // The buttons along the top, in their order (the slider between them): further
+    // actions are added here.
+    QHBoxLayout* tool_row() const { return tools_; }
+
+  protected:
+    PagePainter page_painter() const override;
+    QString page_caption() const override { return scene_.caption; }
 
   private:
-    void ask_and_save_picture();
     void ask_and_export(int gear);
     void toggle_play();
     void step_play();
-    void tell(const QString& text, bool failure);
     void turned();
     void apply_scale(double factor);
     // The page's foot: the drawing numbers and the moment, from the desktop's clock.
@@ -97,8 +99,7 @@ class MeshWindow : public QWidget {
 
     MeshScene scene_;
     OutlineWriter outlines_;
-    DesktopServices desktop_;
-    FileDialogs& dialogs_;
+    QHBoxLayout* tools_ = nullptr;
     MeshView* view_ = nullptr;
     SlidingPlot* plot_ = nullptr;
     QSlider* slider_ = nullptr;

@@ -21,6 +21,12 @@ class MessageBoxes {
     // true when the user chose `accept`.
     virtual bool confirm(const std::string& title, const std::string& question,
                          const std::string& accept) = 0;
+    // As confirm(), but `accept` is the default button (Enter) while Escape still
+    // answers 取消: for a question that confirms what the user has just asked for.
+    virtual bool confirm_action(const std::string& title, const std::string& question,
+                                const std::string& accept) {
+        return confirm(title, question, accept);
+    }
 };
 
 }  // namespace gp

@@ -58,20 +58,41 @@ void QtMessageBoxes::show(const std::string& title, const std::string& text, Mes
     make_message_box(title, text, icon, QApplication::activeWindow(), detail)->exec();
 }
 
+std::unique_ptr<QMessageBox> make_question_box(const std::string& title,
+                                               const std::string& question,
+                                               const std::string& accept, bool accept_default) {
+    auto box = std::make_unique<QMessageBox>(QApplication::activeWindow());
+    box->setWindowTitle(qt(title));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(displayed_text(question));
+    box->setIcon(QMessageBox::Question);
+    QPushButton* yes = box->addButton(qt(accept), QMessageBox::AcceptRole);
+    QPushButton* no = box->addButton(qt(msg::pair_file::kCancel), QMessageBox::RejectRole);
+    box->setDefaultButton(accept_default ? yes : no);
+    box->setEscapeButton(no);
+    box->setWindowModality(Qt::ApplicationModal);
+    return box;
+}
+
+namespace {
+
+bool ask(const std::string& title, const std::string& question, const std::string& accept,
+         bool accept_default) {
+    const auto box = make_question_box(title, question, accept, accept_default);
+    box->exec();
+    return box->clickedButton() && box->buttonRole(box->clickedButton()) == QMessageBox::AcceptRole;
+}
+
+}  // namespace
+
 bool QtMessageBoxes::confirm(const std::string& title, const std::string& question,
                              const std::string& accept) {
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(qt(title));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(displayed_text(question));
-    box.setIcon(QMessageBox::Question);
-    QPushButton* yes = box.addButton(qt(accept), QMessageBox::AcceptRole);
-    QPushButton* no = box.addButton(qt(msg::pair_file::kCancel), QMessageBox::RejectRole);
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
-    return box.clickedButton() == yes;
+    return ask(title, question, accept, false);
+}
+
+bool QtMessageBoxes::confirm_action(const std::string& title, const std::string& question,
+                                    const std::string& accept) {
+    return ask(title, question, accept, true);
 }
 
 }  // namespace gp

@@ -17,7 +17,15 @@ class QtMessageBoxes : public MessageBoxes {
               const std::string& detail = {}) override;
     bool confirm(const std::string& title, const std::string& question,
                  const std::string& accept) override;
+    bool confirm_action(const std::string& title, const std::string& question,
+                        const std::string& accept) override;
 };
+
+// The box confirm() and confirm_action() run, ready but not yet shown; its accepting
+// button the default when `accept_default`, else 取消.
+std::unique_ptr<QMessageBox> make_question_box(const std::string& title,
+                                               const std::string& question,
+                                               const std::string& accept, bool accept_default);
 
 // The box show() runs, ready but not yet shown: for a look at it without waiting.
 std::unique_ptr<QMessageBox> make_message_box(const std::string& title, const std::string& text,

@@ -107,8 +107,22 @@ QList<PaperText> lay_out_on_paper(const ReportDocument& doc, const QPaintDevice&
     return texts;
 }
 
+namespace {
+
+constexpr qreal kFootPoints = 9;
+
+// The height the report's lines may take on a page: all of it, less two lines of
+// the foot's size where the pages are numbered.
+qreal body_height(const ReportDocument& doc, const QPaintDevice& device, qreal page_height) {
+    if (doc.page_numbers.empty()) return page_height;
+    return page_height - 2 * QFontMetricsF(report_font(kFootPoints), &device).lineSpacing();
+}
+
+}  // namespace
+
 int report_page_count(const ReportDocument& doc, const QPrinter& printer) {
-    const QList<PaperText> texts = lay_out_on_paper(doc, printer, printer.height());
+    const QList<PaperText> texts =
+        lay_out_on_paper(doc, printer, body_height(doc, printer, printer.height()));
     return texts.isEmpty() ? 1 : texts.back().page + 1;
 }
 
@@ -117,9 +131,23 @@ bool paint_report(const ReportDocument& doc, QPrinter& printer, QString* error) 
     QPainter painter;
     if (!painter.begin(&printer)) return fail(error, qt(msg::output::kJobNotStarted));
     int page = -1;  // the page being painted; none yet
-    for (const PaperText& text : lay_out_on_paper(doc, printer, printer.height())) {
+    const QList<PaperText> texts =
+        lay_out_on_paper(doc, printer, body_height(doc, printer, printer.height()));
+    const int pages = texts.isEmpty() ? 1 : texts.back().page + 1;
+    const auto foot = [&](int on) {
+        if (doc.page_numbers.empty()) return;
+        const QString line = qt(doc.page_numbers).arg(on + 1).arg(pages);
+        const QFont font = report_font(kFootPoints);
+        const QFontMetricsF metrics(font, &printer);
+        painter.setFont(font);
+        painter.drawText(QPointF((printer.width() - metrics.horizontalAdvance(line)) / 2,
+                                 printer.height() - metrics.descent()),
+                         line);
+    };
+    for (const PaperText& text : texts) {
         if (!wanted.isEmpty() && !wanted.contains(text.page + 1)) continue;
         if (text.page != page) {
+            if (page >= 0) foot(page);
             if (page >= 0 && !printer.newPage()) {
                 painter.end();
                 return fail(error, qt(msg::output::kNoNewPage));
@@ -129,6 +157,7 @@ bool paint_report(const ReportDocument& doc, QPrinter& printer, QString* error) 
         painter.setFont(report_font(text.points));
         draw_in_columns(painter, text.text, text.origin, report_column_width(text.points, printer));
     }
+    if (page >= 0) foot(page);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return fail(error, qt(msg::output::kJobNotCompleted));
     }

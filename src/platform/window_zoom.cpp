@@ -1,6 +1,7 @@
 #include "window_zoom.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -109,6 +110,90 @@ void zoom_to_fit(QWidget* window, int percent) {
     factor = std::min(
         {factor, double(room.width()) / size.width(), double(room.height()) / size.height()});
     zoom_window(window, std::max(factor, 0.5));
+}
+
+QFont zoomed_font(double factor) { return scaled(ui_font(), factor); }
+
+double zoom_laid_out_window(QWidget* window, int percent,
+                            const std::function<void(double factor)>& apply) {
+    const QSize room = room_on_screen(window) * kScreenShare;
+    double factor = std::max(percent / 100.0, kLeastZoom);
+    for (;;) {
+        apply(factor);
+        if (window->layout()) window->layout()->activate();
+        const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+        if ((least.width() <= room.width() && least.height() <= room.height()) ||
+            factor <= kLeastZoom) {
+            return factor;
+        }
+        factor = std::max(kLeastZoom, factor - kZoomStepDown);
+    }
+}
+
+QSize clamped_size(QSize wanted, QSize least, QSize room) {
+    const QSize share = room * kScreenShare;
+    return wanted.boundedTo(share).expandedTo(least.boundedTo(share));
+}
+
+QSize size_on_screen(const QWidget* window, QSize wanted) {
+    const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+    return clamped_size(wanted, least, room_on_screen(window));
+}
+
+BesidePlace place_beside(const QRect& avail, const QRect& anchor, QSize outer, int least_width,
+                         bool may_move_anchor) {
+    const int top = std::clamp(anchor.top(), avail.top(),
+                               std::max(avail.top(), avail.bottom() + 1 - outer.height()));
+    BesidePlace place{QRect(QPoint(avail.left() + (avail.width() - outer.width()) / 2,
+                                   avail.top() + (avail.height() - outer.height()) / 2),
+                            outer),
+                      anchor.topLeft()};
+    if (avail.width() - anchor.width() < least_width) return place;  // never side by side
+    QRect a = anchor;
+    int width = std::min(outer.width(), avail.width() - a.width());
+    int right = avail.right() - a.right(), left = a.left() - avail.left();
+    if (right < width && left < width) {
+        if (may_move_anchor) {
+            // Both side by side, centred together: the window then has its room right.
+            a.moveLeft(avail.left() + (avail.width() - a.width() - width) / 2);
+            right = avail.right() - a.right();
+            left = a.left() - avail.left();
+        } else if (std::max(right, left) >= least_width) {
+            width = std::max(right, left);  // narrowed to the larger side's room
+        } else {
+            // No room beside the anchor that stays: over its edge, on the side with
+            // more room, within the screen.
+            const int x = right >= left ? avail.right() + 1 - width : avail.left();
+            place.window = QRect(QPoint(x, top), QSize(width, outer.height()));
+            return place;
+        }
+    }
+    const bool on_right = right >= width;
+    place.window = QRect(QPoint(on_right ? a.right() + 1 : a.left() - width, top),
+                         QSize(width, outer.height()));
+    place.anchor = a.topLeft();
+    return place;
+}
+
+void show_beside(QWidget* window, QWidget* anchor, QSize wanted, bool may_move_anchor) {
+    const QScreen* screen = anchor && anchor->screen() ? anchor->screen() : window->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect avail = screen->availableGeometry();
+    const QSize frame = frame_room(window);
+    const QSize outer = size_on_screen(window, wanted) + frame;
+    QRect at(QPoint(avail.left() + (avail.width() - outer.width()) / 2,
+                    avail.top() + (avail.height() - outer.height()) / 2),
+             outer);
+    if (anchor) {
+        const int least = window->minimumSizeHint().expandedTo(window->minimumSize()).width();
+        const BesidePlace place = place_beside(avail, anchor->frameGeometry(), outer,
+                                               least + frame.width(), may_move_anchor);
+        if (place.anchor != anchor->frameGeometry().topLeft()) anchor->move(place.anchor);
+        at = place.window;
+    }
+    window->resize(at.size() - frame);
+    window->move(at.topLeft());
 }
 
 void set_scrolling_content(QMainWindow* window, QWidget* content) {

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,17 +22,23 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <algorithm>
+#include <cmath>
+#include <span>
 #include <exception>
 #include <functional>
 #include <stdexcept>
 #include <string_view>
 #include <variant>
 
-#include "csv.h"
 #include "messages/base.h"
 #include "messages/rating.h"
+#include "messages/rating_report.h"
 #include "messages/rating_window.h"
 #include "messages/shell.h"
+#include "number_parse.h"
+#include "oil_grades.h"
+#include "stop.h"
+#include "window_zoom.h"
 #include "notice_strip.h"
 #include "qt_text.h"
 #include "rating_calculation.h"
@@ -57,6 +64,36 @@ std::size_t index_of(std::string RatingInputs::*text) {
     throw std::logic_error("not a rating input");
 }
 
+namespace words = msg::rating_report;
+
+const char* name_of(std::string_view code, std::span<const words::CodeName> names) {
+    for (const auto& n : names) {
+        if (code == n.code) return n.name;
+    }
+    return "";
+}
+
+const char* placeholder_of(std::string_view key) { return name_of(key, words::kPlaceholders); }
+
+// The rating column of a per-gear key for one gear: ("hard", 0) is hard1.
+std::string RatingInputs::*choice_column(const char* key, int gear) {
+    return find_rating_field(std::string(key) + char('1' + gear))->text;
+}
+
+// A number typed on the page, read by the program's one reader; empty when the
+// text is not a number.
+std::optional<double> typed_number(const QString& text) {
+    const std::string t = text.toStdString();
+    if (!is_numeric(t)) return std::nullopt;
+    try {
+        return strict_convert(t);
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+// A limit as the field takes it: to a tenth of a N/mm².
+QString limit_text(double value) { return QString::number(std::round(value * 10) / 10, 'f', 1); }
 
 // A number typed in the form, as the page shows it.
 std::string shown_text(const std::string& typed) {
@@ -70,7 +107,6 @@ RatingWindow::RatingWindow(FormSource form, DesktopServices desktop, FileDialogs
     : QWidget(parent, Qt::Window), form_(std::move(form)), desktop_(desktop), dialogs_(dialogs) {
     setObjectName(QStringLiteral("rating"));
     setWindowTitle(qt(text::kTitle));
-    load_materials();
 
     auto* layout = new QVBoxLayout(this);
     pages_ = new QTabWidget;
@@ -88,14 +124,16 @@ RatingWindow::RatingWindow(FormSource form, DesktopServices desktop, FileDialogs
     notice_holder_->setFixedHeight(0);
     layout->addWidget(notice_holder_);
 
-    built_font_ = font();
+    QEvent font_change(QEvent::FontChange);
+    changeEvent(&font_change);
+    paint_capacity(false);
     fit_to_screen();
 }
 
 QWidget* RatingWindow::build_input_page() {
     auto* inner = input_content_ = new QWidget;
     inner->setObjectName(QStringLiteral("inputs"));
-    auto* columns = new QHBoxLayout(inner);
+    auto* columns = columns_ = new QHBoxLayout(inner);
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;
     columns->addLayout(left, 1);
@@ -115,6 +153,7 @@ QWidget* RatingWindow::build_input_page() {
 
     const auto connect_edit = [this](QLineEdit* edit) {
         connect(edit, &QLineEdit::textChanged, this, [this] {
+            mark_stale();
             if (!filling_) emit inputsEdited();
         });
         connect(edit, &QLineEdit::editingFinished, this, [this] {
@@ -125,7 +164,7 @@ QWidget* RatingWindow::build_input_page() {
     // field, the unit.
     const auto group = [&](const char* title, const char* name,
                            std::initializer_list<std::string_view> keys, bool per_gear_heads,
-                           const std::function<void(QGridLayout*, int)>& first_row = {}) {
+                           const std::function<int(QGridLayout*, int)>& first_row = {}) {
         auto* box = new QGroupBox(qt(title));
         box->setObjectName(qt(name));
         auto* grid = new QGridLayout(box);
@@ -135,7 +174,7 @@ QWidget* RatingWindow::build_input_page() {
             grid->addWidget(new QLabel(qt(text::kWheel)), r, 2, Qt::AlignCenter);
             ++r;
         }
-        if (first_row) first_row(grid, r++);
+        if (first_row) r += first_row(grid, r);
         for (std::string_view key : keys) {
             const auto& t = texts_of(key);
             auto* caption = new QLabel(qt(t.caption));
@@ -148,24 +187,40 @@ QWidget* RatingWindow::build_input_page() {
                 const auto f = find_rating_field(column);
                 QLineEdit* edit = nullptr;
                 if (key == "mat") {
+                    // The class by its code, named in Chinese in the list; the field
+                    // holds the code the rating reads.
                     auto* combo = new QComboBox;
                     combo->setEditable(true);
-                    combo->addItem(QString());
+                    combo->addItem(QString(), QString());
                     for (const char* c : rating::kMaterialClassNames) {
-                        combo->addItem(QString::fromLatin1(c));
+                        combo->addItem(qt(std::string(c) + " " + name_of(c, words::kCodeNames)),
+                                       QString::fromLatin1(c));
                     }
                     combo->setObjectName(qt(column));
                     combo->setToolTip(qt(t.tip));
                     combo->setInsertPolicy(QComboBox::NoInsert);
                     edit = combo->lineEdit();
+                    connect(combo, &QComboBox::activated, combo, [combo](int i) {
+                        combo->lineEdit()->setText(combo->itemData(i).toString());
+                    });
                     grid->addWidget(combo, r, 1 + gear);
                 } else {
                     edit = new QLineEdit;
                     grid->addWidget(edit, r, 1 + gear);
                 }
                 edit->setObjectName(qt(column));
-                edit->setToolTip(qt(t.tip));
-                edit->setPlaceholderText(QString());
+                std::string tip = t.tip;
+                if (key == "SHmin") tip += words::kSHminRange;
+                if (key == "SFmin") tip += words::kSFminRange;
+                edit->setToolTip(qt(tip));
+                edit->setPlaceholderText(qt(placeholder_of(key)));
+                if (key == "sHlim" || key == "sFlim") {
+                    connect(edit, &QLineEdit::textEdited, this,
+                            [this, gear] { hand_typed_limit(gear); });
+                }
+                if (key == "nu40") {
+                    connect(edit, &QLineEdit::textChanged, this, [this] { sync_oil_grade(); });
+                }
                 edit->setMinimumWidth(90);
                 fields_[index_of(f->text)] = edit;
                 connect_edit(edit);
@@ -188,38 +243,41 @@ QWidget* RatingWindow::build_input_page() {
     left->addWidget(group(text::kGroupKnown, "known", {"Kv", "KHb", "KHa"}, false).first);
     left->addStretch(1);
 
-    // The material table first: picking a row fills the gear's fields below it.
+    // The material of ISO 6336-5 first: its line fills the gear's limits below it.
     const auto material_row = [this](QGridLayout* grid, int row) {
-        auto* caption = new QLabel(qt(text::kMaterial));
-        caption->setToolTip(qt(text::kMaterialTip));
-        grid->addWidget(caption, row, 0);
-        for (int gear = 0; gear < 2; ++gear) {
-            auto* box = new QComboBox;
-            box->setObjectName(QStringLiteral("material%1").arg(gear + 1));
-            box->setToolTip(qt(text::kMaterialTip));
-            box->addItem(qt(text::kMaterialOwn));
-            for (const rating::Material& m : materials_) {
-                box->addItem(qt(m.name));
-                box->setItemData(box->count() - 1,
-                                 qt(text::material_tip(m.source, materials_file_)),
-                                 Qt::ToolTipRole);
-            }
-            box->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // whole names
-            connect(box, &QComboBox::activated, this,
-                    [this, gear](int index) { pick_material(gear, index); });
-            grid->addWidget(box, row, 1 + gear);
-            materials_box_[gear] = box;
-        }
+        material_rows(grid, row);
+        return 5;
     };
     QGroupBox* material = group(text::kGroupMaterial, "material",
                                 {"mat", "sHlim", "sFlim", "E", "nu", "rho"}, true, material_row)
                               .first;
     right->addWidget(material);
-    right->addWidget(group(text::kGroupSurface, "surface", {"nu40", "Ra", "RzF"}, true).first);
-    right->addWidget(group(text::kGroupStructure, "structure", {"sR", "HB"}, true).first);
-    right->addWidget(group(text::kGroupShaft, "shaft",
-                           {"shaft", "l", "s", "dsh", "hmod", "k"}, false)
+    right->addWidget(group(text::kGroupSurface, "surface", {"nu40", "Ra", "RzF"}, true,
+                           [this](QGridLayout* grid, int row) {
+                               auto* caption = new QLabel(qt(words::kOilGrade));
+                               caption->setToolTip(qt(words::kOilGradeTip));
+                               grid->addWidget(caption, row, 0);
+                               oil_box_ = new QComboBox;
+                               oil_box_->setObjectName(QStringLiteral("oil_grade"));
+                               oil_box_->setToolTip(qt(words::kOilGradeTip));
+                               oil_box_->addItem(qt(words::kOilGradeOwn), 0);
+                               for (int g : rating::oil_grades()) {
+                                   oil_box_->addItem(qt(rating::oil_grade_name(g)), g);
+                               }
+                               connect(oil_box_, &QComboBox::activated, this, [this](int i) {
+                                   const int g = oil_box_->itemData(i).toInt();
+                                   if (g > 0) field(&RatingInputs::nu40)->setText(QString::number(g));
+                                   emit inputsSettled();
+                               });
+                               grid->addWidget(oil_box_, row, 1, 1, 2);
+                               return 1;
+                           })
                          .first);
+    right->addWidget(group(text::kGroupStructure, "structure", {"sR", "HB"}, true).first);
+    // The pinion's shaft and flank under the known factors, beside the material.
+    left->insertWidget(left->count() - 1, group(text::kGroupShaft, "shaft",
+                                                {"shaft", "l", "s", "dsh", "hmod", "k"}, false)
+                                              .first);
     right->addStretch(1);
 
     auto* scroller = new QScrollArea;
@@ -237,7 +295,7 @@ QWidget* RatingWindow::build_sheet_page() {
     auto* title = new QLabel(qt(text::kSheetTitle));
     title->setObjectName(QStringLiteral("sheet_title"));
     title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("font-size: 130%; font-weight: bold;"));
+    title_ = title;
     layout->addWidget(title);
     auto* method = new QLabel(qt(msg::rating::kMethodLine));
     method->setObjectName(QStringLiteral("method"));
@@ -248,8 +306,8 @@ QWidget* RatingWindow::build_sheet_page() {
     capacity_->setWordWrap(true);
     capacity_->setTextFormat(Qt::PlainText);
     capacity_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    capacity_->setStyleSheet(QStringLiteral(
-        "QLabel { font-weight: bold; font-size: 115%; background: #e8f0fb; padding: 4px; }"));
+    capacity_->setAutoFillBackground(true);
+    capacity_->setMargin(4);
     layout->addWidget(capacity_);
     duty_ = new QLabel;
     duty_->setObjectName(QStringLiteral("duty"));
@@ -267,6 +325,7 @@ QWidget* RatingWindow::build_sheet_page() {
                                        qt(text::kPinion), qt(text::kWheel),
                                        qt(text::kColumnUnit)});
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -321,49 +380,178 @@ QLineEdit* RatingWindow::field(std::string RatingInputs::*text) const {
     return fields_[index_of(text)];
 }
 
-void RatingWindow::load_materials() {
-    // The user's own table first, then the one installed with the program, then the
-    // copy built into it.
-    const QString app = QCoreApplication::applicationDirPath();
-    const QStringList candidates = {
-        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-            .filePath(QStringLiteral("materials.csv")),
-        QDir(app).filePath(QStringLiteral("../share/gearpair/materials.csv")),
-        QDir(app).filePath(QStringLiteral("materials.csv")),
-        QStringLiteral(":/gearpair/materials.csv")};
-    for (const QString& path : candidates) {
-        QFile file(path);
-        if (!file.exists() || !file.open(QIODevice::ReadOnly)) continue;
-        const QByteArray bytes = file.read(1 << 20);
-        try {
-            materials_ = rating::read_materials(std::string_view(bytes.constData(), bytes.size()));
-            materials_file_ = QDir::toNativeSeparators(path).toStdString();
-            return;
-        } catch (const csv::ParseError& e) {
-            tell(text::materials_unreadable(QDir::toNativeSeparators(path).toStdString(), e.what()),
-                 MessageIcon::Warning);
+void RatingWindow::material_rows(QGridLayout* grid, int row) {
+    const auto caption = [grid](const char* words_text, int r, const char* tip = nullptr) {
+        auto* label = new QLabel(qt(words_text));
+        if (tip) label->setToolTip(qt(tip));
+        grid->addWidget(label, r, 0);
+    };
+    // Class, type, quality and hardness on four rows, the line used on a fifth; the
+    // rows are inserted above the limits they fill.
+    caption(words::kLineClass, row, words::kLinesSource);
+    caption(words::kType, row + 1);
+    caption(words::kQuality, row + 2, words::kQualityTip);
+    caption(words::kHardness, row + 3, words::kLinesSource);
+    caption(words::kLineUsed, row + 4, words::kLinesSource);
+    for (int gear = 0; gear < 2; ++gear) {
+        const QString n = QString::number(gear + 1);
+        auto* klass = class_box_[gear] = new QComboBox;
+        klass->setObjectName(QStringLiteral("material") + n);
+        klass->setToolTip(qt(words::kLinesSource));
+        klass->addItem(qt(text::kMaterialOwn), QString());
+        for (const std::string& code : rating::material_codes()) {
+            klass->addItem(qt(code + " " + name_of(code, words::kCodeNames)), qt(code));
         }
+        auto* type = type_box_[gear] = new QComboBox;
+        type->setObjectName(QStringLiteral("type") + n);
+        auto* quality = quality_box_[gear] = new QComboBox;
+        quality->setObjectName(QStringLiteral("quality") + n);
+        quality->setToolTip(qt(words::kQualityTip));
+        for (const char* q : rating::kQualities) quality->addItem(QString::fromLatin1(q));
+        quality->setCurrentIndex(1);  // MQ
+        auto* hardness = hardness_[gear] = new QLineEdit;
+        hardness->setObjectName(QStringLiteral("hard") + n);
+        hardness->setToolTip(qt(words::kLinesSource));
+        auto* unit = unit_box_[gear] = new QComboBox;
+        unit->setObjectName(QStringLiteral("hunit") + n);
+        for (const char* u : {"HBW", "HV", "HRC"}) unit->addItem(QString::fromLatin1(u));
+        auto* hardness_row = new QHBoxLayout;
+        hardness_row->setContentsMargins(0, 0, 0, 0);
+        hardness_row->addWidget(hardness, 1);
+        hardness_row->addWidget(unit);
+        auto* line = line_label_[gear] = new QLabel;
+        line->setObjectName(QStringLiteral("line") + n);
+        line->setWordWrap(true);
+        line->setTextFormat(Qt::PlainText);
+        line->setMinimumWidth(90);
+        grid->addWidget(klass, row, 1 + gear);
+        grid->addWidget(type, row + 1, 1 + gear);
+        grid->addWidget(quality, row + 2, 1 + gear);
+        grid->addLayout(hardness_row, row + 3, 1 + gear);
+        grid->addWidget(line, row + 4, 1 + gear);
+        connect(klass, &QComboBox::activated, this, [this, gear] { pick_class(gear); });
+        for (QComboBox* box : {type, quality, unit}) {
+            connect(box, &QComboBox::activated, this, [this, gear] { apply_line(gear); });
+        }
+        connect(hardness, &QLineEdit::editingFinished, this, [this, gear] { apply_line(gear); });
+        type->setEnabled(false);
     }
 }
 
-void RatingWindow::pick_material(int gear, int index) {
-    if (index <= 0 || std::size_t(index) > materials_.size()) return;
-    const rating::Material& m = materials_[std::size_t(index) - 1];
-    const char digit = char('1' + gear);
-    const std::pair<const char*, const std::string*> values[] = {
-        {"mat", &m.klass}, {"sHlim", &m.sHlim}, {"sFlim", &m.sFlim},
-        {"E", &m.E},       {"nu", &m.nu},       {"rho", &m.rho}};
-    for (const auto& [key, value] : values) {
-        const auto f = find_rating_field(std::string(key) + digit);
-        field(f->text)->setText(qt(*value));
+void RatingWindow::pick_class(int gear) {
+    const std::string code = class_box_[gear]->currentData().toString().toStdString();
+    QComboBox* type = type_box_[gear];
+    type->clear();
+    for (const std::string& t : rating::material_types(code)) {
+        type->addItem(qt(name_of(t, words::kTypeNames)), qt(t));
     }
-    emit inputsSettled();
+    type->setEnabled(type->count() > 1);
+    // The unit of the class's lines is the unit a hardness is usually given in.
+    if (!code.empty()) {
+        for (const rating::MaterialLine& l : rating::material_lines()) {
+            if (l.code == code) {
+                unit_box_[gear]->setCurrentText(QString::fromLatin1(rating::unit_name(l.unit)));
+                break;
+            }
+        }
+    }
+    apply_line(gear);
+}
+
+void RatingWindow::apply_line(int gear) {
+    rating::MaterialNote& note = material_notes_[gear];
+    const std::string code = class_box_[gear]->currentData().toString().toStdString();
+    QLabel* label = line_label_[gear];
+    label->setPalette(QPalette());
+    if (!filling_) emit inputsEdited();  // the choice is kept with the pair
+    if (code.empty()) {
+        note = {};
+        label->setText(qt(words::kOwnLimits));
+        return;
+    }
+    const auto x = typed_number(hardness_[gear]->text());
+    if (!x) {
+        note = {};
+        label->setText(qt(words::kLinesSource));
+        return;
+    }
+    rating::MaterialChoice choice{
+        .code = code,
+        .type = type_box_[gear]->currentData().toString().toStdString(),
+        .quality = quality_box_[gear]->currentText().toStdString(),
+        .hardness = *x,
+        .unit = *rating::hardness_unit_of(unit_box_[gear]->currentText().toStdString())};
+    const auto limits = rating::material_limits(choice);
+    if (const auto* refusal = std::get_if<std::string>(&limits)) {
+        note = {};
+        label->setText(qt(*refusal));
+        QPalette red = label->palette();
+        red.setColor(QPalette::WindowText, QColor(0xc0, 0x10, 0x10));
+        label->setPalette(red);
+        return;
+    }
+    const auto& l = std::get<rating::MaterialLimits>(limits);
+    note = {.code = code, .type = choice.type, .quality = choice.quality,
+            .hardness = hardness_[gear]->text().trimmed().toStdString(),
+            .unit = unit_box_[gear]->currentText().toStdString(),
+            .contact_row = l.contact->row, .bending_row = l.bending->row};
+    const char digit = char('1' + gear);
+    const auto put = [&](const char* key, const QString& value) {
+        field(find_rating_field(std::string(key) + digit)->text)->setText(value);
+    };
+    put("mat", qt(rating::rating_class_of(code)));
+    put("sHlim", limit_text(l.sHlim));
+    put("sFlim", limit_text(l.sFlim));
+    // A through-hardened or cast flank's Brinell hardness, for its work hardening.
+    if (l.HB) put("HB", limit_text(*l.HB));
+    if (!filling_) emit inputsEdited();
+    const auto formula = [](const rating::MaterialLine& m) {
+        return m.A == 0 ? QString::number(m.B) : QStringLiteral("%1·x + %2").arg(m.A).arg(m.B);
+    };
+    // The rows on the page, the lines themselves in the tool tip.
+    label->setText(qt(words::lines_used(l.contact->row, l.bending->row)));
+    label->setToolTip(QStringLiteral("σHlim = ") + formula(*l.contact) + QStringLiteral("，σFlim = ") +
+                      formula(*l.bending) + QStringLiteral("（x：%1）\n")
+                          .arg(QString::fromLatin1(rating::unit_name(l.contact->unit))) +
+                      qt(words::kLinesSource));
+    if (!filling_) emit inputsSettled();
+}
+
+void RatingWindow::hand_typed_limit(int gear) {
+    // A limit typed by hand wins over the line: the choice goes back to 自定.
+    class_box_[gear]->setCurrentIndex(0);
+    type_box_[gear]->clear();
+    type_box_[gear]->setEnabled(false);
+    material_notes_[gear] = {};
+    line_label_[gear]->setPalette(QPalette());
+    line_label_[gear]->setText(qt(words::kOwnLimits));
+    if (!filling_) emit inputsEdited();
+}
+
+void RatingWindow::sync_oil_grade() {
+    if (!oil_box_) return;
+    const auto nu40 = typed_number(field(&RatingInputs::nu40)->text());
+    const auto grade = nu40 ? rating::oil_grade_of(*nu40) : std::nullopt;
+    oil_box_->setCurrentIndex(grade ? oil_box_->findData(*grade) : 0);
 }
 
 RatingInputs RatingWindow::inputs() const {
     RatingInputs in;
     for (std::size_t i = 0; i < kRatingFields.size(); ++i) {
-        in.*kRatingFields[i].text = fields_[i]->text().toStdString();
+        if (fields_[i]) in.*kRatingFields[i].text = fields_[i]->text().toStdString();
+    }
+    // The material page's choice, where a line was chosen.
+    for (int gear = 0; gear < 2; ++gear) {
+        const std::string grade = class_box_[gear]->currentData().toString().toStdString();
+        if (grade.empty()) continue;
+        const auto put = [&](const char* key, const QString& value) {
+            in.*choice_column(key, gear) = value.toStdString();
+        };
+        put("grade", qt(grade));
+        put("type", type_box_[gear]->currentData().toString());
+        put("quality", quality_box_[gear]->currentText());
+        put("hard", hardness_[gear]->text());
+        put("hunit", unit_box_[gear]->currentText());
     }
     return in;
 }
@@ -371,10 +559,33 @@ RatingInputs RatingWindow::inputs() const {
 void RatingWindow::set_inputs(const RatingInputs& in) {
     filling_ = true;
     for (std::size_t i = 0; i < kRatingFields.size(); ++i) {
-        fields_[i]->setText(qt(in.*kRatingFields[i].text));
+        if (fields_[i]) fields_[i]->setText(qt(in.*kRatingFields[i].text));
     }
-    for (QComboBox* box : materials_box_) box->setCurrentIndex(0);
+    for (int gear = 0; gear < 2; ++gear) {
+        hand_typed_limit(gear);
+        const int at = class_box_[gear]->findData(qt(in.*choice_column("grade", gear)));
+        if (at <= 0) continue;  // typed limits, or a code this program does not know
+        class_box_[gear]->setCurrentIndex(at);
+        pick_class(gear);
+        const auto text = [&](const char* key) { return qt(in.*choice_column(key, gear)); };
+        type_box_[gear]->setCurrentIndex(std::max(0, type_box_[gear]->findData(text("type"))));
+        if (quality_box_[gear]->findText(text("quality")) >= 0) {
+            quality_box_[gear]->setCurrentText(text("quality"));
+        }
+        if (unit_box_[gear]->findText(text("hunit")) >= 0) {
+            unit_box_[gear]->setCurrentText(text("hunit"));
+        }
+        hardness_[gear]->setText(text("hard"));
+        // The line is shown again; the limits stand as the file holds them.
+        const QString sH = field(choice_column("sHlim", gear))->text();
+        const QString sF = field(choice_column("sFlim", gear))->text();
+        apply_line(gear);
+        field(choice_column("sHlim", gear))->setText(sH);
+        field(choice_column("sFlim", gear))->setText(sF);
+    }
+    sync_oil_grade();
     filling_ = false;
+    mark_stale();
 }
 
 void RatingWindow::show_pair(const GearPairInput& in) {
@@ -385,9 +596,9 @@ void RatingWindow::show_pair(const GearPairInput& in) {
         nm = rating::shown_number(pair->T1);
     } else {
         // The geometry did not compute: the torque alone, read as the rating reads it.
-        bool ok = false;
-        const double kgfm = QString::fromStdString(in.nj).trimmed().toDouble(&ok);
-        if (ok) nm = rating::shown_number(kgfm * rating::kNewtonMetresPerKgfMetre);
+        if (const auto kgfm = typed_number(qt(in.nj))) {
+            nm = rating::shown_number(*kgfm * rating::kNewtonMetresPerKgfMetre);
+        }
     }
     pair_lines_[0]->setText(qt(text::pair_teeth(shown_text(in.cs1z1), shown_text(in.cs2z2))));
     pair_lines_[1]->setText(
@@ -421,7 +632,10 @@ void RatingWindow::compute() {
         return;
     }
     const auto& result = std::get<rating::RatingResult>(*outcome);
-    sheet_ = rating::rating_sheet(result);
+    rating::RatingRecord record{.form = form, .typed = inputs()};
+    record.material = {material_notes_[0], material_notes_[1]};
+    sheet_ = rating::rating_sheet(result, record);
+    stale_ = false;
     drawings_ = {form.th1, form.th2};
     fill_sheet();
     pages_->setCurrentIndex(1);
@@ -435,11 +649,49 @@ void RatingWindow::focus_rating_field(const std::string& column) {
     }
 }
 
+void RatingWindow::paint_capacity(bool stale) {
+    // Colours by the palette and type by the font, so that both follow the zoom.
+    QPalette p = capacity_->palette();
+    p.setColor(QPalette::Window, stale ? QColor(0xfb, 0xe8, 0xe8) : QColor(0xe8, 0xf0, 0xfb));
+    p.setColor(QPalette::WindowText, stale ? QColor(0xc0, 0x10, 0x10) : palette().color(QPalette::WindowText));
+    capacity_->setPalette(p);
+}
+
+void RatingWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange || !title_) return;
+    // The title and the verdict a size and a weight above the window's type.
+    QFont big = font();
+    big.setBold(true);
+    big.setPointSizeF(font().pointSizeF() > 0 ? font().pointSizeF() * 1.3 : big.pointSizeF());
+    if (font().pixelSize() > 0) big.setPixelSize(font().pixelSize() * 13 / 10);
+    title_->setFont(big);
+    QFont bold = font();
+    bold.setBold(true);
+    capacity_->setFont(bold);
+}
+
+void RatingWindow::mark_stale() {
+    if (!sheet_ || stale_) return;
+    stale_ = true;
+    capacity_->setText(qt(words::kStale));
+    paint_capacity(true);
+    table_->setEnabled(false);
+    for (RatingButton b : {RatingButton::Copy, RatingButton::Preview, RatingButton::Print,
+                           RatingButton::Pdf, RatingButton::SaveText}) {
+        button(b)->setEnabled(false);
+    }
+}
+
 void RatingWindow::fill_sheet() {
     const rating::RatingSheet& s = *sheet_;
     placeholder_->hide();
     table_->show();
-    capacity_->setText(qt(s.capacity));
+    table_->setEnabled(true);
+    paint_capacity(false);
+    std::string top = s.verdict + "\n" + s.capacity;
+    if (!s.decided_by.empty()) top += "\n" + s.decided_by;
+    capacity_->setText(qt(top));
     duty_->setText(qt(s.duty));
     table_->setRowCount(0);
     table_->clearSpans();
@@ -462,14 +714,17 @@ void RatingWindow::fill_sheet() {
             table_->setSpan(r, 0, 1, 5);
             continue;
         }
-        put(0, row.name, Qt::AlignLeft);
-        put(1, row.symbol, Qt::AlignCenter);
+        const QString tip = qt(row.name + (row.symbol.empty() ? "" : " " + row.symbol) +
+                               (row.unit.empty() ? "" : "（" + row.unit + "）"));
+        put(0, row.name, Qt::AlignLeft)->setToolTip(tip);
+        put(1, row.symbol, Qt::AlignCenter)->setToolTip(tip);
         if (row.pair) {
-            put(2, row.pinion, Qt::AlignCenter);
+            put(2, row.pinion, Qt::AlignCenter)->setToolTip(tip);
             table_->setSpan(r, 2, 1, 2);
         } else {
             for (int gear = 0; gear < 2; ++gear) {
                 auto* item = put(2 + gear, gear == 0 ? row.pinion : row.wheel, Qt::AlignCenter);
+                item->setToolTip(tip);
                 if (const auto met = row.met[gear]) {
                     item->setForeground(*met ? green : red);
                     item->setFont(bold);
@@ -503,13 +758,13 @@ ReportDocument RatingWindow::report() const {
 }
 
 void RatingWindow::copy() {
-    if (!sheet_) return;
+    if (!sheet_ || stale_) return;
     QGuiApplication::clipboard()->setText(
         qt(rating::tab_separated(*sheet_, drawings_[0], drawings_[1])));
 }
 
 void RatingWindow::print() {
-    if (!sheet_) return;
+    if (!sheet_ || stale_) return;
     const PrintOutcome out = desktop_.printer.print(report());
     if (out.kind == PrintOutcome::Kind::SavedAsPdf) {
         tell(msg::shell::printed_to_pdf(out.reason, out.pdf_path), MessageIcon::Information);
@@ -520,7 +775,7 @@ void RatingWindow::print() {
 
 void RatingWindow::dialog(DialogOutcome (ReportDialogs::*show)(const ReportDocument&),
                           const char* task, std::string (*failure)(const std::string&)) {
-    if (!sheet_) return;
+    if (!sheet_ || stale_) return;
     try {
         const DialogOutcome out = (desktop_.dialogs.*show)(report());
         if (out.kind == DialogOutcome::Kind::Failed) tell(failure(out.reason), MessageIcon::Warning);
@@ -530,52 +785,51 @@ void RatingWindow::dialog(DialogOutcome (ReportDialogs::*show)(const ReportDocum
 }
 
 void RatingWindow::save_text() {
-    if (!sheet_) return;
+    if (!sheet_ || stale_) return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const auto choice = dialogs_.save_path_of_kind(
         text::kSaveTextTitle, QDir(folder).filePath(qt(text::kTextFileName)).toStdString(),
         {text::kTextFilter});
     if (!choice) return;
+    // A name without a suffix is given the text file's.
+    QString path = qt(choice->path);
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".txt");
     const std::string bytes = rating::text_report_bytes(report());
-    QSaveFile file(qt(choice->path));
+    QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly) &&
                          file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
                          file.commit();
     if (!written) {
-        tell(text::text_not_saved(QDir::toNativeSeparators(qt(choice->path)).toStdString(),
+        tell(text::text_not_saved(QDir::toNativeSeparators(path).toStdString(),
                                   file.errorString().toStdString()),
              MessageIcon::Warning);
+        return;
     }
+    std::vector<std::string> notices = sheet_->warnings;
+    notices.push_back(words::report_written(QDir::toNativeSeparators(path).toStdString()));
+    show_notices(notices);
 }
 
-void RatingWindow::zoom(int percent) {
-    // At the zoom asked for, or smaller still when the screen cannot hold the
-    // window's least size there, so that every control stays on the screen.
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QSize room = screen ? screen->availableGeometry().size() * 0.9 : QSize(1 << 20, 1 << 20);
-    for (int p = percent;; p -= 5) {
-        QFont f = built_font_;
-        if (f.pixelSize() > 0) {
-            f.setPixelSize(std::max(1, f.pixelSize() * p / 100));
-        } else {
-            f.setPointSizeF(built_font_.pointSizeF() * p / 100.0);
-        }
-        setFont(f);
-        const QSize least = minimumSizeHint();
-        if (p <= 50 || (least.width() <= room.width() && least.height() <= room.height())) break;
-    }
+void RatingWindow::zoom(int) {
+    // The application's font carries the zoom (zoom_application); scaling the
+    // window's own font again would zoom it twice.
     fit_to_screen();
 }
 
 void RatingWindow::fit_to_screen() {
-    // As large as its content wants, at most 90 % of the screen's free area: the
+    // As large as its content wants, at most the screen's free area: the
     // input page and the table scroll, the buttons stay in view.
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QSize room = screen ? screen->availableGeometry().size() * 0.9 : QSize(1 << 20, 1 << 20);
+    const QSize room = room_on_screen(this);
+    // The two columns of the input page side by side where the screen is wide
+    // enough, one above the other where it is not: the page then scrolls one way only.
+    columns_->setDirection(QBoxLayout::LeftToRight);
+    if (input_content_->minimumSizeHint().width() + 60 > room.width()) {
+        columns_->setDirection(QBoxLayout::TopToBottom);
+    }
     // The input page whole where there is room (its scroll area reports no size of
     // its own): its content, the page's frame and a scroll bar.
     const QSize page = input_content_->sizeHint() + QSize(60, 120);
-    const QSize wanted = sizeHint().expandedTo(page).expandedTo(QSize(900, 760));
+    const QSize wanted = sizeHint().expandedTo(page).expandedTo(QSize(900, 700));
     resize(wanted.boundedTo(room));
 }
 

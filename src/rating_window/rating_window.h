@@ -18,11 +18,12 @@
 #include "desktop_services.h"
 #include "file_dialogs.h"
 #include "gear_pair_input.h"
-#include "materials.h"
+#include "material_lines.h"
 #include "rating_inputs.h"
 #include "rating_sheet.h"
 
 class QBoxLayout;
+class QGridLayout;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -53,11 +54,23 @@ class RatingWindow : public QWidget {
     // Reads the form now and rates it with the page's inputs: the sheet, or the
     // stop's message with its explanation.
     void compute();
-    // The 视图 zoom: the window's fonts at `percent`, its size within the screen.
+    // The 视图 zoom: the application's font is already at `percent` (one zoom for
+    // every window); the window takes the size its content wants within the screen.
     void zoom(int percent);
+    // The pair or an input changed: the sheet shown is no longer the rating of what
+    // is typed. It stays readable, marked 已过期, and cannot be copied, printed or saved.
+    void mark_stale();
+    bool stale() const { return stale_; }
 
     QLineEdit* field(std::string RatingInputs::*text) const;
-    QComboBox* material_choice(int gear) const { return materials_box_[gear]; }
+    // The material page of one gear: class, type, quality, hardness and its unit.
+    QComboBox* material_choice(int gear) const { return class_box_[gear]; }
+    QComboBox* type_choice(int gear) const { return type_box_[gear]; }
+    QComboBox* quality_choice(int gear) const { return quality_box_[gear]; }
+    QComboBox* hardness_unit(int gear) const { return unit_box_[gear]; }
+    QLineEdit* hardness(int gear) const { return hardness_[gear]; }
+    QLabel* line_used(int gear) const { return line_label_[gear]; }
+    QComboBox* oil_grade() const { return oil_box_; }
     QPushButton* button(RatingButton which) const;
     QTabWidget* pages() const { return pages_; }
     QTableWidget* sheet_table() const { return table_; }
@@ -65,7 +78,6 @@ class RatingWindow : public QWidget {
     // The notices under the window's layout (the sheet's warnings).
     std::vector<std::string> notices() const { return notices_shown_; }
     const std::optional<rating::RatingSheet>& sheet() const { return sheet_; }
-    const std::vector<rating::Material>& materials() const { return materials_; }
 
   signals:
     // The user changed a rating input (typed, or picked a material).
@@ -78,12 +90,17 @@ class RatingWindow : public QWidget {
     QWidget* build_input_page();
     QWidget* build_sheet_page();
     void build_buttons(QBoxLayout* under);
-    void load_materials();
-    void pick_material(int gear, int index);
+    void material_rows(QGridLayout* grid, int row);
+    void pick_class(int gear);
+    void apply_line(int gear);
+    void hand_typed_limit(int gear);
+    void sync_oil_grade();
     void fill_sheet();
     void show_notices(const std::vector<std::string>& notices);
     void focus_rating_field(const std::string& column);
     void fit_to_screen();
+    void paint_capacity(bool stale);
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
     ReportDocument report() const;
@@ -97,17 +114,22 @@ class RatingWindow : public QWidget {
     FormSource form_;
     DesktopServices desktop_;
     FileDialogs& dialogs_;
-    std::vector<rating::Material> materials_;
-    std::string materials_file_;
     bool filling_ = false;
 
     QTabWidget* pages_ = nullptr;
     QWidget* input_content_ = nullptr;  // the input page inside its scroll area
+    QBoxLayout* columns_ = nullptr;     // its two columns
     std::array<QLineEdit*, kRatingFields.size()> fields_{};
-    std::array<QComboBox*, 2> materials_box_{};
+    std::array<QComboBox*, 2> class_box_{}, type_box_{}, quality_box_{}, unit_box_{};
+    std::array<QLineEdit*, 2> hardness_{};
+    std::array<QLabel*, 2> line_label_{};
+    std::array<rating::MaterialNote, 2> material_notes_{};
+    QComboBox* oil_box_ = nullptr;
+    bool stale_ = false;
     std::array<QLabel*, 5> pair_lines_{};
     QLabel* duty_ = nullptr;
     QLabel* capacity_ = nullptr;
+    QLabel* title_ = nullptr;
     QLabel* placeholder_ = nullptr;
     QTableWidget* table_ = nullptr;
     QWidget* notice_holder_ = nullptr;  // under the layout: the notice strip's place
@@ -115,7 +137,6 @@ class RatingWindow : public QWidget {
     std::array<QPushButton*, 7> buttons_{};
     std::optional<rating::RatingSheet> sheet_;
     std::array<std::string, 2> drawings_;
-    QFont built_font_;  // the font as built, before any zoom
 };
 
 }  // namespace gp

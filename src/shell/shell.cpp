@@ -163,19 +163,10 @@ void Shell::open_contour_window() {
             connect(form_->field(f.text), &QLineEdit::textChanged, contour_.get(),
                     &ContourWindow::recompute_soon);
         }
-        // At most nine tenths of the screen.
-        const QRect room = form_->screen()->availableGeometry();
-        contour_->resize(std::min(contour_->width(), room.width() * 9 / 10),
-                         std::min(contour_->height(), room.height() * 9 / 10));
-        contour_->show();
         // Beside the form where the screen has room, within the screen always (its
         // frame too, known once it is shown).
-        const QSize frame = contour_->frameGeometry().size();
-        const QRect form = form_->frameGeometry();
-        QPoint at(form.right() + 8, form.top());
-        at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
-        at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
-        contour_->move(at);
+        contour_->show();
+        contour_->fit_to_screen(form_.get());
         keep_window_place(contour_.get(), QStringLiteral("contour"));
     }
     contour_->show();
@@ -226,6 +217,10 @@ void Shell::open_rating() {
         rating_ = std::make_unique<RatingWindow>([this] { return form_->read(); }, desktop_,
                                                  *dialogs_);
         rating_->set_inputs(document_->rating());
+        // A sheet computed from another pair is marked out of date at the form's first edit.
+        for (QLineEdit* edit : form_->findChildren<QLineEdit*>()) {
+            connect(edit, &QLineEdit::textChanged, rating_.get(), &RatingWindow::mark_stale);
+        }
         connect(rating_.get(), &RatingWindow::inputsEdited, this,
                 [this] { document_->set_rating(rating_->inputs()); });
         connect(rating_.get(), &RatingWindow::inputsSettled, document_,

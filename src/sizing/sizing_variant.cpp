@@ -46,30 +46,23 @@ GearPairInput form_for(const Space& s, const BlockPair& p, double b) {
 }
 
 // The limits of the shift plane in the order the checks run, each with the failure
-// it counts as: a positive condition breaks the limit (the tip limits are
-// thicknesses and a contact ratio, where below the limit breaks it).
-struct Check {
-    Limit limit;
-    Failure failure;
-    bool broken_when_above;
-};
-constexpr std::array<Check, 7> kChecks = {{
-    {Limit::Undercut1, Failure::Undercut, true},
-    {Limit::Undercut2, Failure::Undercut, true},
-    {Limit::Thin1, Failure::ThinTip, false},
-    {Limit::Thin2, Failure::ThinTip, false},
-    {Limit::Contact12, Failure::ContactRatio, false},
-    {Limit::Interference1, Failure::Interference, true},
-    {Limit::Interference2, Failure::Interference, true},
+// it counts as; the plane judges each (breaks_limit).
+constexpr std::array<std::pair<Limit, Failure>, 10> kChecks = {{
+    {Limit::Undercut1, Failure::Undercut},
+    {Limit::Undercut2, Failure::Undercut},
+    {Limit::Pointed1, Failure::ThinTip},
+    {Limit::Pointed2, Failure::ThinTip},
+    {Limit::Thin1, Failure::ThinTip},
+    {Limit::Thin2, Failure::ThinTip},
+    {Limit::Contact1, Failure::ContactRatio},
+    {Limit::Contact12, Failure::ContactRatio},
+    {Limit::Interference1, Failure::Interference},
+    {Limit::Interference2, Failure::Interference},
 }};
 
 std::optional<Failure> plane_failure(const ShiftValues& v) {
-    const auto broken = [&v](Limit limit, bool above) {
-        const auto c = limit_condition(limit, v, std::nullopt);
-        return c && (above ? *c > 0.0 : *c < 0.0);
-    };
-    for (const Check& c : kChecks) {
-        if (broken(c.limit, c.broken_when_above)) return c.failure;
+    for (const auto& [limit, failure] : kChecks) {
+        if (breaks_limit(limit, v)) return failure;
     }
     return std::nullopt;
 }

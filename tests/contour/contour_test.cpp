@@ -14,6 +14,7 @@
 #include "blocking_contour.h"
 #include "contour_mode.h"
 #include "geometry_calculation.h"
+#include "geometry_limits.h"
 #include "golden_pairs.h"
 #include "mesh_figures.h"
 #include "number_text.h"
@@ -35,9 +36,9 @@ std::optional<double> condition(const std::string& name, const GeometryNumbers& 
     const int i = name.back() == '2' && name != "contact12" ? 1 : 0;
     if (name.rfind("undercut", 0) == 0) return n.zmin[i] - n.z[i];
     if (name.rfind("pointed", 0) == 0) return n.sta[i];
-    if (name.rfind("thin", 0) == 0) return n.sta[i] - 0.25 * n.mn;
+    if (name.rfind("thin", 0) == 0) return n.sta[i] - kLeastTipThicknessPerModule * n.mn;
     if (name == "contact1") return n.eps_alpha - 1.0;
-    if (name == "contact12") return n.eps_alpha - 1.2;
+    if (name == "contact12") return n.eps_alpha - kLeastContactRatio;
     if (name.rfind("interference", 0) == 0) return n.btf[i] - 1.0;
     if (name == "centre") return n.xn[0] + n.xn[1] - typed_sum;
     const MeshFigures m = mesh_figures(n);
@@ -174,10 +175,12 @@ TEST(BlockingContour, TextbookPairHasItsAdmissiblePoint) {
     EXPECT_FALSE(at(0, 0).admissible);
     EXPECT_LT(at(0, 0).z[0], at(0, 0).zmin[0]);
 
-    const auto contour = blocking_contour(form);
+    ContourOptions options;
+    options.shading_columns = options.shading_rows = 81;
+    const auto contour = blocking_contour(form, options);
     ASSERT_TRUE(std::holds_alternative<Contour>(contour));
-    const auto& nodes = std::get<Contour>(contour).nodes;
-    EXPECT_GT(std::count(nodes.begin(), nodes.end(), Contour::Node::Admissible), 0);
+    const auto& cells = std::get<Contour>(contour).shading.cells;
+    EXPECT_GT(std::count(cells.begin(), cells.end(), PlaneCell::Admissible), 0);
     const LimitCurve& undercut = std::get<Contour>(contour).curves[0];
     ASSERT_EQ(undercut.runs.size(), 1u);
     const double sin_a = std::sin(20 * 3.14159265358979323846 / 180);

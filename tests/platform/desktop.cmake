@@ -22,3 +22,11 @@ target_link_libraries(report_dialogs_tests PRIVATE
 add_test(NAME report_dialogs_tests COMMAND report_dialogs_tests)
 set_tests_properties(report_dialogs_tests PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+
+# The zoom rule of the windows Qt lays out: sizes and places on the screen.
+add_executable(window_zoom_tests ${CMAKE_CURRENT_SOURCE_DIR}/window_zoom_test.cpp)
+set_target_properties(window_zoom_tests PROPERTIES AUTOMOC ON)
+target_link_libraries(window_zoom_tests PRIVATE gearpair_look Qt6::Test)
+add_test(NAME window_zoom_tests COMMAND window_zoom_tests)
+set_tests_properties(window_zoom_tests PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 60)

@@ -13,18 +13,22 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <algorithm>
+#include <tuple>
 
 #include "manual_window.h"
 #include "contour_view.h"
 #include "contour_window.h"
 #include "mesh_window.h"
 #include "messages/base.h"
+#include "messages/files.h"
 #include "messages/shell.h"
 #include "pair_document.h"
 #include "qt_message_boxes.h"
 #include "qt_report_dialogs.h"
 #include "rating_window.h"
+#include "window_zoom.h"
 #include "shell_harness.h"
 #include "sizing_plot.h"
 #include "sizing_window.h"
@@ -172,6 +176,11 @@ bool contour_window(ShellHarness& h, const FormTexts& form, QPointF pick, const 
     QApplication::processEvents();
     const QPointF pixel = w->view()->pixel_of(pick.x(), pick.y());
     QTest::mouseClick(w->view(), Qt::LeftButton, {}, pixel.toPoint());
+    // A single click picks once no second click can make it a double one.
+    if (!QTest::qWaitFor([w] { return w->pick().has_value(); })) {
+        std::fprintf(stderr, "gearpair-screenshots: no point picked for %s\n", name);
+        return false;
+    }
     QTest::mouseMove(w->view(), (pixel + QPointF(40, -30)).toPoint());
     w->show_values_at(w->view()->plane_at(pixel + QPointF(40, -30)));
     QApplication::processEvents();
@@ -209,6 +218,49 @@ bool sizing_window(ShellHarness& h, const QDir& folder, const char* name) {
     QApplication::processEvents();
     const bool ok = save(w, folder, name);
     w->close();
+
+// The 视图 menu's zoom, as the user sets it.
+void set_zoom(ShellHarness& h, int percent) {
+    for (QAction* a : h.form().findChildren<QAction*>()) {
+        if (a->text() == QString::fromStdString(msg::pair_file::zoom_action(percent))) a->trigger();
+    }
+    QApplication::processEvents();
+}
+
+// The blocking contour of `form` opened from the 计算 menu beside the form, at the
+// zoom `percent`, the view zoomed in by the wheel about the typed point and a value
+// read under the cursor: the whole screen, and the window alone.
+bool contour_on_screen(ShellHarness& h, const FormTexts& form, int percent, const QDir& folder,
+                       const QString& name) {
+    set_zoom(h, percent);
+    h.fill(form);
+    h.form().show();
+    h.shell().open_contour_window();
+    ContourWindow* w = h.shell().contour_window();
+    if (!w || !w->chart().drawable()) return false;
+    w->fit_to_screen(&h.form());
+    QApplication::processEvents();
+    ContourView* view = w->view();
+    const QPointF at = view->pixel_of(0.5, 0.2);
+    QWheelEvent wheel(at, view->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+    w->shade_view();
+    w->show_values_at(view->plane_at(view->frame().center() + QPointF(-60, 40)));
+    QApplication::processEvents();
+    // The screen with the form under the window, as they stand.
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    QPixmap screen(room.size());
+    screen.fill(QColor(96, 110, 128));
+    {
+        QPainter painter(&screen);
+        for (QWidget* shown : {static_cast<QWidget*>(&h.form()), static_cast<QWidget*>(w)})
+            painter.drawPixmap(shown->frameGeometry().topLeft() - room.topLeft(), shown->grab());
+    }
+    bool ok = screen.save(folder.filePath(name + QStringLiteral("-screen.png")));
+    ok &= save(w, folder, qPrintable(name));
+    w->close();
+    set_zoom(h, 100);
     return ok;
 }
 
@@ -305,7 +357,8 @@ int main(int argc, char* argv[]) {
     ok &= strength_sheet(h, helical_jg3(), folder, "strength-sheet-jg3");
 
     // The rating window of the worked spur pair with its duty, materials from the
-    // table and a required life: the input page, then the sheet.
+    // lines of ISO 6336-5 and a required life: the input page, then the sheet with
+    // its 输入数据, and both once more at 200 %.
     FormTexts spur = spur_example();
     spur["dpg1"] = "";  // no pin diameters left over from the helical pair
     spur["dpg2"] = "";
@@ -317,10 +370,24 @@ int main(int argc, char* argv[]) {
         rating->field(&RatingInputs::Lh)->setText(QStringLiteral("20000"));
         rating->field(&RatingInputs::Q1)->setText(QStringLiteral("7"));
         rating->field(&RatingInputs::Q2)->setText(QStringLiteral("7"));
+        // The pinion case-hardened at 60 HRC, the wheel of alloy steel at 300 HV.
+        const std::tuple<const char*, const char*, const char*, const char*> picks[] = {
+            {"Eh", "", "60", "HRC"}, {"V", "alloy", "300", "HV"}};
         for (int gear = 0; gear < 2; ++gear) {
-            rating->material_choice(gear)->setCurrentIndex(1);
-            emit rating->material_choice(gear)->activated(1);
+            const auto& [code, type, hardness, unit] = picks[gear];
+            QComboBox* klass = rating->material_choice(gear);
+            klass->setCurrentIndex(klass->findData(QString::fromLatin1(code)));
+            emit klass->activated(klass->currentIndex());
+            if (*type) {
+                rating->type_choice(gear)->setCurrentIndex(
+                    rating->type_choice(gear)->findData(QString::fromLatin1(type)));
+            }
+            rating->hardness_unit(gear)->setCurrentText(QString::fromLatin1(unit));
+            rating->hardness(gear)->setText(QString::fromLatin1(hardness));
+            emit rating->hardness(gear)->editingFinished();
         }
+        rating->oil_grade()->setCurrentIndex(rating->oil_grade()->findData(320));
+        emit rating->oil_grade()->activated(rating->oil_grade()->currentIndex());
         QApplication::processEvents();
         ok &= save(rating, folder, "rating-inputs");
         h.click(rating->button(RatingButton::Compute));
@@ -334,6 +401,15 @@ int main(int argc, char* argv[]) {
             h.click(rating->button(RatingButton::Print));
             ok &= !h.printer.printed.empty() &&
                   save_preview(h.printer.printed.back(), folder, "rating-print-preview");
+            zoom_application(200);
+            rating->zoom(200);
+            QApplication::processEvents();
+            ok &= save(rating, folder, "rating-sheet-200");
+            rating->pages()->setCurrentIndex(0);
+            QApplication::processEvents();
+            ok &= save(rating, folder, "rating-inputs-200");
+            zoom_application(100);
+            rating->zoom(100);
         }
         rating->close();
     } else {
@@ -352,6 +428,8 @@ int main(int argc, char* argv[]) {
     pinion_12["xng2"] = "";
     ok &= contour_window(h, pinion_12, QPointF(0.6, 0.3), folder, "contour-12-40");
     ok &= contour_window(h, spur_example(), QPointF(0.5, 0.1), folder, "contour-spur");
+    ok &= contour_on_screen(h, pinion_12, 100, folder, QStringLiteral("contour-12-40-100"));
+    ok &= contour_on_screen(h, pinion_12, 200, folder, QStringLiteral("contour-12-40-200"));
 
     ok &= sizing_window(h, folder, "sizing-window");
 

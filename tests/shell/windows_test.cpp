@@ -5,7 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -410,6 +412,30 @@ class WindowsTest : public QObject {
                 QVERIFY2(!w->frameGeometry().intersects(jg->frameGeometry()), qPrintable(at));
                 QVERIFY(screen.contains(jg->frameGeometry()));
             }
+        }
+    }
+
+    // The shift plane at each zoom of the 视图 menu: whole on the screen, beside the
+    // form where the screen has room for both, its legend whole without scrolling.
+    void the_shift_plane_opens_beside_the_form_at_every_zoom() {
+        for (int percent : kZoomSteps) {
+            ShellHarness h;
+            for (QAction* a : h.form().findChildren<QAction*>()) {
+                if (a->text() == q(msg::pair_file::zoom_action(percent).c_str())) a->trigger();
+            }
+            h.fill(spur_example());
+            h.shell().open_contour_window();
+            ContourWindow* w = h.shell().contour_window();
+            QVERIFY(w && QTest::qWaitForWindowExposed(w));
+            const QRect screen = w->screen()->availableGeometry();
+            const QRect form = h.form().frameGeometry();
+            const QString at = QString::number(percent) + QStringLiteral(" %");
+            QVERIFY2(screen.contains(w->frameGeometry()), qPrintable(at));
+            const int room = std::max(screen.right() - form.right(), form.left() - screen.left());
+            if (room >= w->minimumSizeHint().width() + (w->frameGeometry().width() - w->width()))
+                QVERIFY2(!w->frameGeometry().intersects(form), qPrintable(at));
+            QVERIFY2(w->legend()->verticalScrollBar()->maximum() == 0, qPrintable(at));
+            QVERIFY2(w->legend()->font().pixelSize() >= 9, qPrintable(at));
         }
     }
 };

@@ -93,7 +93,7 @@ DRAWING MODES
 
 inline constexpr const char* kContourModeHelp = R"(
 CONTOUR MODE
-  gearpair-cli contour [--window X1MIN X1MAX X2MIN X2MAX] [FILE]
+  gearpair-cli contour [--window X1MIN X1MAX X2MIN X2MAX] [--jobs N] [FILE]
     The blocking contour of each row's pair: the limit curves of the plane of the
     shift coefficients x1, x2, where a point is the pair with these coefficients
     at its no-backlash centre distance a(x1 + x2) (inv awt = inv at +
@@ -116,7 +116,11 @@ CONTOUR MODE
     (the two splits of the typed centre distance) and current (the typed
     coefficients, or the split of the row's dx when they are empty).
     A row, or a point, whose geometry stops writes its message on standard error;
-    so does a curve whose tracing ran out of its share of work.
+    so does a curve whose tracing ran out of its share of work, and a row whose
+    search for curves ran out of work over a wide window (curves may be missing).
+    Every curve with points in the window is sought, whatever the window's size.
+    Rows are written as they are done, in order; --jobs N computes them on N
+    threads as in the other modes, a few rows per thread held in memory.
 )";
 
 // A command line the tool cannot follow; the whole line, with the hint.
@@ -170,6 +174,8 @@ inline std::string cannot_create_folder(const std::string& folder) {
     return "cannot create the folder " + folder;
 }
 inline std::string cannot_write(const std::string& path) { return "cannot write " + path; }
+inline constexpr const char* kCannotWriteOutput =
+    "cannot write standard output; what was written is incomplete";
 
 // What is wrong with the input table, naming its line.
 inline std::string at_line(int line, const std::string& what) {
@@ -232,6 +238,10 @@ inline std::string contour_point_stop(int row, const std::string& point,
 inline std::string contour_cut_short(int row, const std::string& curve) {
     return "row " + std::to_string(row) + ", " + curve +
            ": the tracing work ran out; the curve may be incomplete\n";
+}
+inline std::string contour_search_cut_short(long row) {
+    return "row " + std::to_string(row) +
+           ": the search for curves ran out of work over this window; curves may be missing\n";
 }
 
 // `gear` the index; the radii as the stream writes a double. A whole line.

@@ -34,6 +34,7 @@ inline constexpr const char* kSplitNoise = "等噪声分配 (dx2)";
 inline constexpr const char* kTypedPoint = "当前变位系数";
 inline constexpr const char* kAdmissible = "可用区";
 inline constexpr const char* kNotAdmissible = "不可用";
+inline constexpr const char* kAdmissibleVerdict = "可用";
 
 // --- The blocking-contour window ---------------------------------------------
 inline constexpr const char* kWindowTitle = "变位系数选择（封闭图）";
@@ -61,6 +62,17 @@ inline constexpr const char* kNothingPicked = "尚未选点：请在图中单击
 inline constexpr const char* kSavePictureTitle = "保存封闭图";
 inline constexpr const char* kPictureFileName = "变位系数封闭图.svg";
 inline constexpr const char* kCutShort = "部分曲线因计算量上限未画完整";
+// The search for curves ran out of its work: some may not be drawn at all.
+inline constexpr const char* kSearchCutShort = "窗口过大，搜索曲线的计算量已达上限：部分曲线可能未画出";
+// The limits a point breaks, by the curve that bounds each, in the order of the
+// curves (none for the sliding and the centre line); joined by kLimitJoin after
+// kNotAdmissibleBecause.
+inline constexpr std::array<const char*, 12> kBrokenLimits = {
+    "主动齿轮根切", "从动齿轮根切", "主动齿轮齿顶变尖", "从动齿轮齿顶变尖",
+    "主动齿轮齿顶厚 < 0.25mn", "从动齿轮齿顶厚 < 0.25mn", "εα < 1", "εα < 1.2",
+    "主动齿轮齿根干涉", "从动齿轮齿根干涉", "", ""};
+inline constexpr const char* kLimitJoin = "、";
+inline constexpr const char* kNotAdmissibleBecause = "不可用：";
 inline constexpr const char* kFillTitle = "填入输入表";
 inline constexpr const char* kFillUndoName = "填入变位系数";
 inline std::string line_label(const std::string& a) { return "a=" + a; }
@@ -93,10 +105,10 @@ inline constexpr const char* kNoValue = "—";
 inline std::string limits_at(const std::string& eps, const std::string& sta1,
                              const std::string& sta2, const std::string& btf1,
                              const std::string& btf2, const std::string& zeta1_a,
-                             const std::string& zeta2_e, bool admissible) {
+                             const std::string& zeta2_e, const std::string& verdict) {
     return "εα = " + eps + "  sta1 = " + sta1 + "  sta2 = " + sta2 + "  btf1 = " + btf1 +
-           "  btf2 = " + btf2 + "  ζ1(A) = " + zeta1_a + "  ζ2(E) = " + zeta2_e +
-           (admissible ? " （可用）" : " （不可用）");
+           "  btf2 = " + btf2 + "  ζ1(A) = " + zeta1_a + "  ζ2(E) = " + zeta2_e + " （" + verdict +
+           "）";
 }
 inline std::string printed_to_pdf(const std::string& why_not_printed, const std::string& pdf) {
     return "封闭图未能打印（" + why_not_printed + "），已存为PDF文件：" + pdf;

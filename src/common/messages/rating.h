@@ -136,10 +136,9 @@ inline std::string result_not_finite(const std::string& symbol) {
 }
 
 // The batch tool's rating mode.
-inline constexpr const char* kNoRatingReport = "the rating mode has no --report";
 inline constexpr const char* kCliHelp = R"(
 RATING MODE
-  gearpair-cli rating [--detail] [--jobs N] [FILE]
+  gearpair-cli rating [--detail | --report] [--jobs N] [FILE]
     The load-capacity rating by ISO 6336-1/-2/-3:2006, method B (pitting and
     tooth-root bending safety factors). FILE holds the form's columns as above
     plus any of these rating columns; other modes ignore them, so one pair file
@@ -175,6 +174,9 @@ RATING MODE
       hmod    helix modification of the pinion: none crown corr corrcrown
               end (none)
       k       share of the power through this mesh, over 0 to 100 % (100)
+      grade1 grade2 type1 type2 quality1 quality2 hard1 hard2 hunit1 hunit2
+              the desktop program's material choice (ISO 6336-5 line and
+              surface hardness); kept in pair files, read by no calculation
     The gear with fewer teeth is rated as the pinion, whichever drives; the
     columns suffixed 1 stay the driving gear's, 2 the driven gear's.
     The torque nj (kgf.m, rated as nj x 9.80665 N.m) and the root fillet radii
@@ -200,6 +202,9 @@ RATING MODE
     --detail adds a last column "detail": on a stop its explanation, otherwise
     the rating's notes separated by "；" (among them where a computed Kv or
     KHb exceeds 2, beyond the range where the method's simplifications hold).
+    --report writes instead the rating window's text report of each pair that
+    rates (UTF-8, CR LF), every input named; the pairs that stop are named on
+    standard error.
 )";
 
 }  // namespace rating

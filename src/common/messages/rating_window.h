@@ -39,17 +39,8 @@ inline constexpr const char* kGroupKnown = "已知系数（空白时计算）";
 inline constexpr const char* kPinion = "主动齿轮";
 inline constexpr const char* kWheel = "从动齿轮";
 
-// The material table.
-inline constexpr const char* kMaterial = "材料选择";
+// The material page: no line chosen, the limits as typed.
 inline constexpr const char* kMaterialOwn = "（自定）";
-inline constexpr const char* kMaterialTip =
-    "从材料表 materials.csv 中选取：选中后填入材料类别、σHlim、σFlim、E、ν、ρ，仍可修改";
-inline std::string material_tip(const std::string& source, const std::string& file) {
-    return "数据来源：" + source + "\n材料表：" + file;
-}
-inline std::string materials_unreadable(const std::string& file, const std::string& reason) {
-    return "材料表" + file + "未能读取（" + reason + "），只列出程序自带的材料";
-}
 
 // One rating input on the page: its caption, unit and tool tip. Per-gear inputs are
 // named by their column without the gear's digit.

@@ -38,12 +38,19 @@ class FakeMessageBoxes : public MessageBoxes {
         answers.pop_front();
         return yes;
     }
+    bool confirm_action(const std::string& title, const std::string& question,
+                        const std::string& accept) override {
+        const bool yes = confirm(title, question, accept);
+        asked.back().accept_default = true;
+        return yes;
+    }
 
     std::vector<ShownMessage> shown;
     // The questions asked (title, question, the accepting button), and the scripted
     // answers, used up front first; 取消 once none are left.
     struct Question {
         std::string title, text, accept;
+        bool accept_default = false;  // Enter accepts (confirm_action)
     };
     std::vector<Question> asked;
     std::deque<bool> answers;
