@@ -17,6 +17,8 @@
 #include "messages/solid.h"
 #include "sizing_mode.h"
 #include "solid_mode.h"
+#include "messages/spectrum.h"
+#include "spectrum_mode.h"
 #include "system_clock.h"
 
 namespace {
@@ -48,13 +50,17 @@ int main(int argc, char** argv) {
     if (!help && !args.empty() && gp::is_solid_mode(args[0])) {
         return gp::run_solid_mode(args, std::cout, std::cerr);
     }
+    if (!help && !args.empty() && gp::is_spectrum_mode(args[0])) {
+        return gp::run_spectrum_mode(args, std::cin, std::cout, std::cerr);
+    }
     std::optional<gp::LocalTime> fixed_time;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
             std::cout << gp::msg::cli::kHelp << gp::msg::rating::kCliHelp
                       << gp::msg::cli::kDrawingModesHelp << gp::msg::cli::kContourModeHelp
-                      << gp::msg::solid::kCliHelp << gp::sizing_help();
+                      << gp::msg::solid::kCliHelp
+                      << gp::msg::spectrum::kCliHelp << gp::sizing_help();
             return 0;
         }
         if (a == "--report") {

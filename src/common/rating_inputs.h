@@ -41,6 +41,7 @@ struct RatingInputs {
     std::string quality1, quality2;  // ML MQ ME
     std::string hard1, hard2;        // surface hardness as typed
     std::string hunit1, hunit2;      // HBW HV HRC
+    std::string spectrum;            // the load spectrum's CSV file, beside the pair file
 
     bool operator==(const RatingInputs&) const = default;
     // True when every text is empty: the pair carries no rating inputs.
@@ -49,8 +50,9 @@ struct RatingInputs {
 
 // One rating column: its name in a pair file and where its text lives. A column
 // of the shaft, the flank modification, the power split, the hardness or the
-// material page's choice is written to a pair file only when one of them is
-// filled, so that a pair rated without them keeps the columns (and bytes) it always had.
+// material page's choice or the load spectrum's file is written to a pair file only
+// when one of them is filled, so that a pair rated without them keeps the columns
+// (and bytes) it always had.
 struct RatingField {
     const char* name;
     std::string RatingInputs::*text;
@@ -65,7 +67,7 @@ struct RatingField {
 // The rating columns, in the order pair files list them: the one table from
 // which the batch tool's reader, the pair files and the rating window are made.
 // clang-format off
-inline constexpr std::array<RatingField, 49> kRatingFields = {
+inline constexpr std::array<RatingField, 50> kRatingFields = {
     GP_RATING_FIELD(n1),     GP_RATING_FIELD(KA),     GP_RATING_FIELD(Q1),
     GP_RATING_FIELD(Q2),     GP_RATING_FIELD(Ca),     GP_RATING_FIELD(KHb),
     GP_RATING_FIELD(Kv),     GP_RATING_FIELD(KHa),    GP_RATING_FIELD(mat1),
@@ -86,6 +88,7 @@ inline constexpr std::array<RatingField, 49> kRatingFields = {
     GP_RATING_FIELD_WHEN_USED(quality1), GP_RATING_FIELD_WHEN_USED(quality2),
     GP_RATING_FIELD_WHEN_USED(hard1),    GP_RATING_FIELD_WHEN_USED(hard2),
     GP_RATING_FIELD_WHEN_USED(hunit1),   GP_RATING_FIELD_WHEN_USED(hunit2),
+    GP_RATING_FIELD_WHEN_USED(spectrum),
 };
 // clang-format on
 

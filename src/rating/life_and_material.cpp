@@ -46,19 +46,8 @@ constexpr std::array<ClassRow, 9> kClasses = {{
 
 const ClassRow& row(MaterialClass c) { return kClasses[static_cast<std::size_t>(c)]; }
 
-// A straight line in log N – log Z between consecutive points; the first value
-// below the first point, YN10 beyond 10¹⁰ cycles.
-double life_factor(const LifeCurve& curve, double cycles, double yn10) {
-    const std::array<double, 3> n = {curve.n0, curve.n1, 1e10};
-    const std::array<double, 3> z = {curve.z0, curve.z1, yn10};
-    if (cycles <= n[0]) return z[0];
-    for (std::size_t k = 0; k + 1 < n.size(); ++k) {
-        if (cycles <= n[k + 1]) {
-            const double share = std::log(over(cycles, n[k])) / std::log(n[k + 1] / n[k]);
-            return std::exp(std::log(z[k]) + share * (std::log(z[k + 1]) - std::log(z[k])));
-        }
-    }
-    return yn10;
+LifePoints points_of(const LifeCurve& curve, double yn10) {
+    return {{curve.n0, curve.n1, 1e10}, {curve.z0, curve.z1, yn10}};
 }
 
 // The cap of group A and B allowances above 5 m/s.
@@ -96,12 +85,35 @@ double running_in_helix(MaterialClass c, double sigma_hlim, double f, double v) 
     return std::min(0.15 * f, 6.0);
 }
 
+// A straight line in log N – log Z between consecutive points; the first value
+// below the first point, YN10 beyond 10¹⁰ cycles.
+double life_factor_at(const LifePoints& p, double cycles) {
+    const auto& n = p.cycles;
+    const auto& z = p.factor;
+    if (cycles <= n[0]) return z[0];
+    for (std::size_t k = 0; k + 1 < n.size(); ++k) {
+        if (cycles <= n[k + 1]) {
+            const double share = std::log(over(cycles, n[k])) / std::log(n[k + 1] / n[k]);
+            return std::exp(std::log(z[k]) + share * (std::log(z[k + 1]) - std::log(z[k])));
+        }
+    }
+    return z.back();
+}
+
+LifePoints pitting_life_points(MaterialClass c, double yn10) {
+    return points_of(row(c).pitting, yn10);
+}
+
+LifePoints bending_life_points(MaterialClass c, double yn10) {
+    return points_of(row(c).bending, yn10);
+}
+
 double pitting_life_factor(MaterialClass c, double cycles, double yn10) {
-    return life_factor(row(c).pitting, cycles, yn10);
+    return life_factor_at(pitting_life_points(c, yn10), cycles);
 }
 
 double bending_life_factor(MaterialClass c, double cycles, double yn10) {
-    return life_factor(row(c).bending, cycles, yn10);
+    return life_factor_at(bending_life_points(c, yn10), cycles);
 }
 
 double relative_notch_sensitivity(MaterialClass c, double qs) {

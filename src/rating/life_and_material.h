@@ -2,6 +2,8 @@
 // its slip-layer thickness, its root-surface and size groups.
 #pragma once
 
+#include <array>
+
 #include "rating_numbers.h"
 
 namespace gp::rating {
@@ -15,6 +17,16 @@ double running_in_helix(MaterialClass c, double sigma_hlim, double f, double v);
 // value at 10¹⁰ cycles YN10.
 double pitting_life_factor(MaterialClass c, double cycles, double yn10);
 double bending_life_factor(MaterialClass c, double cycles, double yn10);
+
+// The points (N, factor) of those life curves, ascending in N, the last at 10¹⁰
+// cycles with YN10; between them straight lines in log N – log factor, the first
+// value below the first point (static plateau). The load spectrum inverts them.
+struct LifePoints {
+    std::array<double, 3> cycles, factor;
+};
+LifePoints pitting_life_points(MaterialClass c, double yn10);
+LifePoints bending_life_points(MaterialClass c, double yn10);
+double life_factor_at(const LifePoints& points, double cycles);
 
 // Relative notch sensitivity YδrelT for the notch parameter qs.
 double relative_notch_sensitivity(MaterialClass c, double qs);

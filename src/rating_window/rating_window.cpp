@@ -43,6 +43,7 @@
 #include "qt_text.h"
 #include "rating_calculation.h"
 #include "rating_numbers.h"
+#include "messages/spectrum.h"
 
 namespace gp {
 
@@ -113,6 +114,16 @@ RatingWindow::RatingWindow(FormSource form, DesktopServices desktop, FileDialogs
     pages_->setObjectName(QStringLiteral("pages"));
     pages_->addTab(build_input_page(), qt(text::kInputPage));
     pages_->addTab(build_sheet_page(), qt(text::kSheetTitle));
+    // The load spectrum's page and sheet (spectrum_page.h), rated with this page's inputs.
+    spectrum_ = new SpectrumPage(form_, [this] { return inputs(); }, desktop_, dialogs_);
+    pages_->addTab(spectrum_, qt(msg::spectrum::kPage));
+    pages_->addTab(spectrum_->sheet_page(), qt(msg::spectrum::kSheetTitle));
+    connect(spectrum_, &SpectrumPage::fileNamed, this, [this] {
+        emit inputsEdited();
+        emit inputsSettled();
+    });
+    connect(spectrum_, &SpectrumPage::computed, this,
+            [this] { pages_->setCurrentWidget(spectrum_->sheet_page()); });
     layout->addWidget(pages_, 1);
     auto* row = new QHBoxLayout;
     build_buttons(row);
@@ -553,6 +564,7 @@ RatingInputs RatingWindow::inputs() const {
         put("hard", hardness_[gear]->text());
         put("hunit", unit_box_[gear]->currentText());
     }
+    in.spectrum = spectrum_->file_name();
     return in;
 }
 
@@ -584,6 +596,7 @@ void RatingWindow::set_inputs(const RatingInputs& in) {
         field(choice_column("sFlim", gear))->setText(sF);
     }
     sync_oil_grade();
+    spectrum_->set_file_name(in.spectrum);
     filling_ = false;
     mark_stale();
 }

@@ -21,6 +21,7 @@
 #include "material_lines.h"
 #include "rating_inputs.h"
 #include "rating_sheet.h"
+#include "spectrum_page.h"
 
 class QBoxLayout;
 class QGridLayout;
@@ -78,6 +79,7 @@ class RatingWindow : public QWidget {
     // The notices under the window's layout (the sheet's warnings).
     std::vector<std::string> notices() const { return notices_shown_; }
     const std::optional<rating::RatingSheet>& sheet() const { return sheet_; }
+    SpectrumPage* spectrum_page() const { return spectrum_; }
 
   signals:
     // The user changed a rating input (typed, or picked a material).
@@ -137,6 +139,7 @@ class RatingWindow : public QWidget {
     std::array<QPushButton*, 7> buttons_{};
     std::optional<rating::RatingSheet> sheet_;
     std::array<std::string, 2> drawings_;
+    SpectrumPage* spectrum_ = nullptr;  // the load spectrum's page; its sheet a page too
 };
 
 }  // namespace gp

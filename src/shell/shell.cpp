@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QFileInfo>
 #include <QScreen>
 #include <QPushButton>
 #include <algorithm>
@@ -216,6 +217,11 @@ void Shell::open_rating() {
     if (!rating_) {
         rating_ = std::make_unique<RatingWindow>([this] { return form_->read(); }, desktop_,
                                                  *dialogs_);
+        // The spectrum's file is named relative to the pair file's folder.
+        rating_->spectrum_page()->set_folder_source([this] {
+            const QString path = document_->path();
+            return path.isEmpty() ? std::string() : QFileInfo(path).absolutePath().toStdString();
+        });
         rating_->set_inputs(document_->rating());
         // A sheet computed from another pair is marked out of date at the form's first edit.
         for (QLineEdit* edit : form_->findChildren<QLineEdit*>()) {

@@ -27,6 +27,7 @@
 #include "pair_document.h"
 #include "qt_message_boxes.h"
 #include "qt_report_dialogs.h"
+#include "rating_calculation.h"
 #include "rating_window.h"
 #include "window_zoom.h"
 #include "shell_harness.h"
@@ -320,6 +321,32 @@ bool manual(ShellHarness& h, const QDir& folder) {
 
 }  // namespace
 
+// The same pair under a duty of five bins about its torque: the 载荷谱 page and
+// the sheet 载荷谱寿命计算 with its chart.
+bool spectrum_sheet(ShellHarness& h, RatingWindow& rating, const QDir& folder) {
+    const auto rated = rating::rate(h.form().read(), rating.inputs());
+    if (!std::holds_alternative<rating::RatingResult>(rated)) return false;
+    const double T1 = std::get<rating::RatingResult>(rated).load.T1;
+    rating::LoadSpectrum duty;
+    duty.kind = rating::DurationKind::Hours;
+    const double shares[][2] = {{1.6, 0.5}, {1.3, 5}, {1.0, 60}, {0.7, 500}, {0.4, 15000}};
+    for (const auto& [torque, hours] : shares) {
+        duty.bins.push_back({std::round(T1 * torque * 10) / 10, hours, {}, {}});
+    }
+    SpectrumPage* page = rating.spectrum_page();
+    page->show_spectrum(duty);
+    rating.pages()->setCurrentWidget(page);
+    QApplication::processEvents();
+    bool ok = save(&rating, folder, "spectrum-page");
+    h.click(page->button(SpectrumButton::Compute));
+    QApplication::processEvents();
+    if (!page->sheet()) return false;
+    ok &= save(&rating, folder, "spectrum-sheet");
+    h.click(page->button(SpectrumButton::Print));
+    return ok && !h.printer.printed.empty() &&
+           save_preview(h.printer.printed.back(), folder, "spectrum-print-preview");
+}
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setFont(ui_font());
@@ -410,6 +437,7 @@ int main(int argc, char* argv[]) {
             ok &= save(rating, folder, "rating-inputs-200");
             zoom_application(100);
             rating->zoom(100);
+            ok &= spectrum_sheet(h, *rating, folder);
         }
         rating->close();
     } else {
