@@ -15,6 +15,7 @@
 #include "messages/cli.h"
 #include "messages/rating.h"
 #include "messages/solid.h"
+#include "sizing_mode.h"
 #include "solid_mode.h"
 #include "messages/spectrum.h"
 #include "spectrum_mode.h"
@@ -40,6 +41,9 @@ int main(int argc, char** argv) {
     if (!help && !args.empty() && gp::is_drawing_mode(args[0])) {
         return gp::run_drawing_mode(args, std::cout, std::cerr);
     }
+    if (!help && !args.empty() && gp::is_sizing_mode(args[0])) {
+        return gp::run_sizing_mode(args, std::cin, std::cout, std::cerr);
+    }
     if (!help && !args.empty() && gp::is_contour_mode(args[0])) {
         return gp::run_contour_mode(args, std::cout, std::cerr);
     }
@@ -56,7 +60,7 @@ int main(int argc, char** argv) {
             std::cout << gp::msg::cli::kHelp << gp::msg::rating::kCliHelp
                       << gp::msg::cli::kDrawingModesHelp << gp::msg::cli::kContourModeHelp
                       << gp::msg::solid::kCliHelp
-                      << gp::msg::spectrum::kCliHelp;
+                      << gp::msg::spectrum::kCliHelp << gp::sizing_help();
             return 0;
         }
         if (a == "--report") {

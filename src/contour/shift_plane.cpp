@@ -126,8 +126,10 @@ Outcome<ShiftValues> ShiftPlane::at(double x1, double x2) const {
     const PlanePoint at = std::get<PlanePoint>(p);
     auto numbers = geometry_.at({x1, x2}, at.a);
     if (auto* stop = std::get_if<Stop>(&numbers)) return std::move(*stop);
-    const GeometryNumbers& n = std::get<GeometryNumbers>(numbers);
+    return shift_values_of(std::get<GeometryNumbers>(numbers), at);
+}
 
+ShiftValues shift_values_of(const GeometryNumbers& n, const PlanePoint& at) {
     ShiftValues v;
     v.at = at;
     v.mn = n.mn;

@@ -12,6 +12,7 @@
 
 #include "gear_pair_input.h"
 #include "gear_pair_of.h"
+#include "geometry_numbers.h"
 #include "shifted_geometry.h"
 #include "stop.h"
 
@@ -84,6 +85,9 @@ inline const char* limit_name(Limit limit) { return kLimitNames[static_cast<int>
 // sum for the centre line).
 std::optional<double> limit_condition(Limit limit, const ShiftValues& v,
                                       std::optional<double> typed_x_sum);
+
+// The limits of the geometry `n` computed at the point `at`.
+ShiftValues shift_values_of(const GeometryNumbers& n, const PlanePoint& at);
 
 // Whether the pair at `v` lies on the wrong side of `limit`, one of the limits of the
 // admissible region: an undercut gear (z < zmin), a pointed tip (sta ≤ 0) or else a

@@ -195,6 +195,20 @@ Outcome<double> ShiftedPairGeometry::no_backlash_shift_sum(double a) const {
     });
 }
 
+Outcome<GearPairOf<double>> ShiftedPairGeometry::split_shift_sum(double a, ShiftRule rule) const {
+    return run_to_outcome([&] {
+        Computing step{msg::step::kWorkingAngle};
+        GeometryInputs in = in_;
+        in.a = a;
+        in.rule = rule;
+        in.xn_text = {std::string_view{}, std::string_view{}};
+        const WorkingPressureAngle w = working_pressure_angle(in, t_);
+        step.now(msg::step::kProfileShift);
+        const ProfileShift s = profile_shift(in, t_, w);
+        return GearPairOf<double>{s.xn[0].value(), s.xn[1].value()};
+    });
+}
+
 Outcome<GeometrySheetAndNumbers> compute_geometry_sheet_and_numbers(const GearPairInput& input) {
     if (auto failure = check_for_geometry(input)) {
         return Stop{failure->message, failure->detail};

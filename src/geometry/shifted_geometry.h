@@ -43,6 +43,10 @@ class ShiftedPairGeometry {
     // coefficients are typed, or the stop of the working pressure angle.
     Outcome<double> no_backlash_shift_sum(double a) const;
 
+    // The coefficients the geometry gives at the centre distance `a` when none are
+    // typed: the no-backlash sum split by `rule`, as the geometry button splits it.
+    Outcome<GearPairOf<double>> split_shift_sum(double a, ShiftRule rule) const;
+
     const GeometryInputs& inputs() const { return in_; }
 
   private:

@@ -557,29 +557,19 @@ Outcome<RatedPair> rated_pair_of(const GearPairInput& typed) {
     if (auto* stop = std::get_if<Stop>(&geometry)) return *stop;
     const PairGeometry& n = std::get<PairGeometry>(geometry);
     return run_to_outcome([&] {
-        RatedPair p;
         const double torque = typed_number(form.nj, "nj").value_or(0.0);
         stop_beyond_computable(torque, "nj", "nj");
-        p.T1 = torque * kNewtonMetresPerKgfMetre;
+        const double T1 = torque * kNewtonMetresPerKgfMetre;
         const GearPairOf<const char*> fillets = {"cgyj1", "cgyj2"};
         const GearPairOf<const std::string*> typed_fillets = {&form.cgyj1, &form.cgyj2};
+        GearPairOf<std::optional<double>> radii;
         for (int i = 0; i < kGears; ++i) {
-            const auto radius = typed_number(*typed_fillets[i], fillets[i]);
-            if (radius) stop_beyond_computable(*radius, fillets[i], fillets[i]);
-            p.rho_fP[i] = radius ? over(*radius, n.mn) : 0.38;
+            radii[i] = typed_number(*typed_fillets[i], fillets[i]);
+            if (radii[i]) stop_beyond_computable(*radii[i], fillets[i], fillets[i]);
         }
-        p.z = n.z;
-        p.mn = n.mn;
         // The angles as typed, in degrees: the rating converts them with the full π.
-        p.alpha_n_deg = strict_convert(form.fjafn, "fjafn");
-        p.beta_deg = std::fabs(strict_convert(form.lxjbt, "lxjbt"));
-        p.b = n.b;
-        p.a = n.a;
-        p.x = n.xn;
-        p.da = n.da;
-        p.df = n.df;
-        p.hfP = n.han + n.cn;
-        return p;
+        return rated_pair_of(n, strict_convert(form.fjafn, "fjafn"),
+                             std::fabs(strict_convert(form.lxjbt, "lxjbt")), T1, radii);
     });
 }
 

@@ -8,6 +8,7 @@
 #include "gear_pair_input.h"
 #include "rated_pair.h"
 #include "rating_inputs.h"
+#include "rating_math.h"
 #include "rating_numbers.h"
 #include "rating_result.h"
 #include "stop.h"
@@ -19,6 +20,35 @@ namespace gp::rating {
 // fillet radii per module (0.38 when empty). A torque or fillet radius that is not
 // a number stops naming its column.
 Outcome<RatedPair> rated_pair_of(const GearPairInput& form);
+
+// The basic rack's root radius per module a pair without typed fillet radii is
+// rated with.
+inline constexpr double kDefaultRootRadiusPerModule = 0.38;
+
+// The same from numbers: the geometry's (GeometryNumbers, or any record with its
+// a, mn, b, han, cn, z, xn, da and df), the angles as typed in degrees, the torque
+// in N·m and the root fillet radii in mm (empty: 0.38·mn).
+template <typename Geometry>
+RatedPair rated_pair_of(const Geometry& n, double alpha_n_deg, double beta_deg, double T1,
+                        const GearPairOf<std::optional<double>>& fillet_radius) {
+    RatedPair p;
+    p.T1 = T1;
+    for (int i = 0; i < kGears; ++i) {
+        p.rho_fP[i] =
+            fillet_radius[i] ? over(*fillet_radius[i], n.mn) : kDefaultRootRadiusPerModule;
+    }
+    p.z = n.z;
+    p.mn = n.mn;
+    p.alpha_n_deg = alpha_n_deg;
+    p.beta_deg = beta_deg;
+    p.b = n.b;
+    p.a = n.a;
+    p.x = n.xn;
+    p.da = n.da;
+    p.df = n.df;
+    p.hfP = n.han + n.cn;
+    return p;
+}
 
 // Rates the pair at its torque T1 (the driving gear's), the gear with fewer teeth
 // as the pinion. The refused inputs stop in their order: the numbers typed (speed,

@@ -37,6 +37,8 @@
 #include "qt_file_dialogs.h"
 #include "qt_text.h"
 #include "rating_window.h"
+#include "messages/sizing.h"
+#include "sizing_window.h"
 #include "report_actions.h"
 #include "shift_notice.h"
 #include "strength_calculation.h"
@@ -125,6 +127,8 @@ void Shell::build_compute_menu() {
                                           QKeySequence(Qt::Key_F8), this, &Shell::open_rating);
     menu->addAction(qt(msg::contour::kMenuAction), QKeySequence(Qt::Key_F9), this,
                     &Shell::open_contour_window);
+    menu->addAction(qt(msg::sizing::kMenuAction), QKeySequence(Qt::Key_F10), this,
+                    &Shell::open_sizing_window);
     // After 文件 (and 编辑), before 视图.
     QAction* before = nullptr;
     for (QAction* a : bar->actions()) {
@@ -170,6 +174,30 @@ void Shell::open_contour_window() {
     contour_->raise();
     contour_->activateWindow();
 }
+
+void Shell::open_sizing_window() {
+    if (state_ == ShellState::Closing) return;
+    if (!sizing_) {
+        auto window = guarded([&] {
+            return std::make_unique<SizingWindow>(
+                [this] { return form_->read(); }, [this] { return document_->rating(); },
+                [this](const GearPairInput& texts, const QString& what) {
+                    document_->apply_change(texts, what);
+                },
+                desktop_, *dialogs_);
+        });
+        if (!window) return;
+        sizing_ = std::move(*window);
+        sizing_->set_zoom(document_->zoom_percent());  // and sized within the screen
+        const QRect room = form_->screen()->availableGeometry();
+        sizing_->move(room.topLeft() + QPoint(std::max(0, room.width() - sizing_->width()) / 2,
+                                              std::max(0, room.height() - sizing_->height()) / 2));
+        keep_window_place(sizing_.get(), QStringLiteral("sizing"));
+    }
+    sizing_->show();  // reopened: the page as the user left it
+    sizing_->raise();
+    sizing_->activateWindow();
+}
 // --- end of the 计算 menu ------------------------------------------------------------
 
 void Shell::apply_zoom() {
@@ -181,6 +209,7 @@ void Shell::apply_zoom() {
     if (strength_) zoom_sheet(strength_.get());
     if (contour_) contour_->set_zoom(percent);
     if (rating_) rating_->zoom(percent);
+    if (sizing_) sizing_->set_zoom(percent);
 }
 
 void Shell::open_rating() {

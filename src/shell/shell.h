@@ -26,6 +26,7 @@ class InputForm;
 class PairDocument;
 class MeshWindow;
 class RatingWindow;
+class SizingWindow;
 class SheetWindow;
 class StrengthSheetWindow;
 
@@ -67,6 +68,10 @@ class Shell : public QObject {
     void open_contour_window();
     // The rating window, once opened (计算 → 承载能力校核, F8).
     RatingWindow* rating_window() const { return rating_.get(); }
+    // 计算 → 方案设计… (F10): the sizing window, its page filled from the document
+    // when it first opens and kept as typed afterwards.
+    void open_sizing_window();
+    SizingWindow* sizing_window() const { return sizing_.get(); }
     // The form's 计算 menu actions: the two calculations and the rating window.
     QAction* compute_action(int which) const { return compute_actions_[which]; }
 
@@ -126,6 +131,7 @@ class Shell : public QObject {
     std::unique_ptr<MeshWindow> mesh_;
     std::unique_ptr<ContourWindow> contour_;
     std::unique_ptr<RatingWindow> rating_;
+    std::unique_ptr<SizingWindow> sizing_;
     QAction* compute_actions_[3] = {};
 };
 

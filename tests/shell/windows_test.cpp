@@ -27,6 +27,7 @@
 #include "twips.h"
 #include "ui_font.h"
 #include "window_zoom.h"
+#include "sizing_window.h"
 
 using namespace gp;
 using namespace gp::testing;
@@ -330,6 +331,19 @@ class WindowsTest : public QObject {
             for (QPushButton* b : rating->findChildren<QPushButton*>()) {
                 const QRect at(b->mapTo(rating, QPoint()), b->size());
                 QVERIFY2(rating->rect().contains(at) && b->width() >= b->sizeHint().width(),
+                         qPrintable(b->text()));
+            }
+        }
+        // The sizing window likewise.
+        h.shell().open_sizing_window();
+        SizingWindow* sizing = h.shell().sizing_window();
+        for (const int percent : {100, kZoomSteps[std::size(kZoomSteps) - 1]}) {
+            sizing->set_zoom(percent);
+            QApplication::processEvents();
+            within_screen(sizing);
+            for (QPushButton* b : sizing->findChildren<QPushButton*>()) {
+                const QRect at(b->mapTo(sizing, QPoint()), b->size());
+                QVERIFY2(sizing->rect().contains(at) && b->width() >= b->sizeHint().width(),
                          qPrintable(b->text()));
             }
         }
