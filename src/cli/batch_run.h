@@ -16,8 +16,10 @@ namespace gp {
 
 // The number of rows computed on one thread before it takes the next run of rows.
 inline constexpr std::size_t kRowsPerTask = 32;
-// The number of rows read from a stream at a time: what a run holds in memory.
-inline constexpr std::size_t kRowsPerChunk = 4096;
+// The number of rows read from a stream at a time: what a run holds in memory (two
+// chunks, the one computed and the one read, each row some 2.5 kB with its rating
+// inputs). 64 tasks a chunk keep every core busy.
+inline constexpr std::size_t kRowsPerChunk = 2048;
 
 // How many threads the batch tool uses when not told: one per core.
 int default_jobs();

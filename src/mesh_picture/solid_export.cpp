@@ -42,8 +42,8 @@ QString suggested_name(const MeshWindow& window, int which) {
 
 void export_solid(MeshWindow& window, FileDialogs& dialogs, MessageBoxes& boxes, int which) {
     const auto choice = dialogs.save_path_of_kind(
-        msg::solid::kExportTitle, QDir::home().filePath(suggested_name(window, which)).toStdString(),
-        {msg::solid::kFilter});
+        msg::solid::kExportTitle,
+        QDir::home().filePath(suggested_name(window, which)).toStdString(), {msg::solid::kFilter});
     if (!choice) return;
     QString path = qt(choice->path);
     const QString typed = QFileInfo(path).suffix().toLower();
@@ -52,7 +52,9 @@ void export_solid(MeshWindow& window, FileDialogs& dialogs, MessageBoxes& boxes,
     }
 
     SolidRequest request;
-    request.gears = which == 0 ? SolidGears::Pinion : which == 1 ? SolidGears::Wheel : SolidGears::Pair;
+    request.gears = which == 0   ? SolidGears::Pinion
+                    : which == 1 ? SolidGears::Wheel
+                                 : SolidGears::Pair;
     request.thickness = window.thickness();
     const MeshScene& scene = window.scene();
     request.pinion_turn = scene.gears[0].rate * travel_at(scene, window.position());
@@ -102,7 +104,8 @@ QPushButton* solid_export_button(MeshWindow& window, FileDialogs& dialogs, Messa
     });
     button->setMenu(menu);
     button->setEnabled(window.scene().refusal.isEmpty() && solids_available());
-    if (!solids_available()) button->setToolTip(qt(msg::solid::kNotAvailable));
+    button->setToolTip(
+        qt(solids_available() ? msg::solid::kExportSolidTip : msg::solid::kNotAvailable));
     return button;
 }
 

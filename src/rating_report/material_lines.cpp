@@ -83,7 +83,7 @@ std::string number(double v) {
 }
 
 std::string range_of(double lo, double hi, HardnessUnit unit) {
-    return number(lo) + "～" + number(hi) + " " + unit_name(unit);
+    return number(lo) + msg::rating_report::kRangeDash + number(hi) + " " + unit_name(unit);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "gbk.h"
-#include "glossary.h"
+#include "messages/glossary.h"
 #include "messages/base.h"
 #include "messages/rating.h"
 #include "messages/rating_window.h"

@@ -521,9 +521,9 @@ void RatingWindow::apply_line(int gear) {
     };
     // The rows on the page, the lines themselves in the tool tip.
     label->setText(qt(words::lines_used(l.contact->row, l.bending->row)));
-    label->setToolTip(QStringLiteral("σHlim = ") + formula(*l.contact) + QStringLiteral("，σFlim = ") +
-                      formula(*l.bending) + QStringLiteral("（x：%1）\n")
-                          .arg(QString::fromLatin1(rating::unit_name(l.contact->unit))) +
+    label->setToolTip(qt(words::line_formulas(formula(*l.contact).toStdString(),
+                                              formula(*l.bending).toStdString(),
+                                              rating::unit_name(l.contact->unit))) +
                       qt(words::kLinesSource));
     if (!filling_) emit inputsSettled();
 }
@@ -727,8 +727,7 @@ void RatingWindow::fill_sheet() {
             table_->setSpan(r, 0, 1, 5);
             continue;
         }
-        const QString tip = qt(row.name + (row.symbol.empty() ? "" : " " + row.symbol) +
-                               (row.unit.empty() ? "" : "（" + row.unit + "）"));
+        const QString tip = qt(words::quantity_tip(row.name, row.symbol, row.unit));
         put(0, row.name, Qt::AlignLeft)->setToolTip(tip);
         put(1, row.symbol, Qt::AlignCenter)->setToolTip(tip);
         if (row.pair) {

@@ -33,6 +33,7 @@ const std::set<std::string> kAllowed = {
     "mesh_picture/mesh_painting.cpp",  // the mesh drawing's legend
     "mesh_picture/sliding_plot.cpp",   // the sliding plot's title, axes and legend
     "rating/rating_quantities.cpp",  // the rating sheet's rows and groups
+    "rating_report/rating_sheet.cpp",  // the rating report's brackets and separators
 };
 
 struct Literal {

@@ -219,6 +219,8 @@ bool sizing_window(ShellHarness& h, const QDir& folder, const char* name) {
     QApplication::processEvents();
     const bool ok = save(w, folder, name);
     w->close();
+    return ok;
+}
 
 // The 视图 menu's zoom, as the user sets it.
 void set_zoom(ShellHarness& h, int percent) {

@@ -36,6 +36,18 @@ inline std::string hardness_out_of_range(const std::string& what, const std::str
                                          const std::string& typed) {
     return "表面硬度 " + typed + " 超出" + what + "直线的适用范围 " + range + "，请修改";
 }
+// Between the two ends of a hardness range: "200～360 HV".
+inline constexpr const char* kRangeDash = "～";
+// The tool tip of the lines used: their formulas in the hardness x of their unit.
+inline std::string line_formulas(const std::string& contact, const std::string& bending,
+                                 const std::string& unit) {
+    return "σHlim = " + contact + "，σFlim = " + bending + "（x：" + unit + "）\n";
+}
+// A quantity's name, symbol and unit as its tool tip reads: "齿面接触应力 σH（N/mm²）".
+inline std::string quantity_tip(const std::string& name, const std::string& symbol,
+                                const std::string& unit) {
+    return name + (symbol.empty() ? "" : " " + symbol) + (unit.empty() ? "" : "（" + unit + "）");
+}
 inline constexpr const char* kContactLine = "接触疲劳极限";
 inline constexpr const char* kBendingLine = "弯曲疲劳极限";
 inline std::string not_convertible(const std::string& typed, const std::string& range) {

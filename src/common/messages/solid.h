@@ -32,7 +32,11 @@ inline std::string gear_refused(int gear, const std::string& reason) {
 }
 
 // The mesh window.
-inline constexpr const char* kExportSolid = "导出三维模型 (STEP)…";
+// The button is short, so that the window's tool row keeps its type size on an
+// 800-pixel screen; its tool tip says what it exports.
+inline constexpr const char* kExportSolid = "导出 STEP…";
+inline constexpr const char* kExportSolidTip =
+    "导出三维模型 (STEP)：主动齿轮、从动齿轮或啮合位置的齿轮副，按所选齿厚";
 inline constexpr const char* kExportPinion = "主动齿轮…";
 inline constexpr const char* kExportWheel = "从动齿轮…";
 inline constexpr const char* kExportPair = "齿轮副（图示啮合位置）…";
