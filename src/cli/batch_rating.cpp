@@ -6,21 +6,13 @@
 #include "batch_modes.h"
 #include "csv.h"
 #include "messages/rating.h"
+#include "number_text.h"
 #include "rating_calculation.h"
 #include "rating_quantities.h"
 #include "rating_sheet.h"
 
 namespace gp {
 namespace {
-
-// %.17g: enough digits to give back the same double.
-void append_number(std::string& out, double value) {
-    const std::size_t at = out.size();
-    out.resize(at + 32);
-    const auto [end, ec] = std::to_chars(out.data() + at, out.data() + out.size(), value,
-                                         std::chars_format::general, 17);
-    out.resize(ec == std::errc() ? static_cast<std::size_t>(end - out.data()) : at);
-}
 
 std::string joined(const std::vector<std::string>& texts) {
     std::string all;
@@ -50,7 +42,7 @@ void append_rating_row(const BatchRow& row, std::string& out, bool with_detail, 
         if (!q.in_batch) continue;
         for (int i = 0; i < (q.per_gear ? kGears : 1); ++i) {
             out += ',';
-            if (const auto v = q.value(result, i)) append_number(out, *v);
+            if (const auto v = q.value(result, i)) out += full_precision_text(*v);
         }
     }
     if (with_detail) {
@@ -69,8 +61,9 @@ BatchMode rating_reports(const ReportStamp& now) {
                     err += msg::cli::row_stop(row.line, stop->message);
                     return;
                 }
-                const rating::RatingSheet sheet = rating::rating_sheet(
-                    std::get<rating::RatingResult>(outcome), {.form = row.input, .typed = row.rating});
+                const rating::RatingSheet sheet =
+                    rating::rating_sheet(std::get<rating::RatingResult>(outcome),
+                                         {.form = row.input, .typed = row.rating});
                 out += rating::text_report_bytes(
                     rating::rating_report(sheet, row.input.th1, row.input.th2, now));
             }};

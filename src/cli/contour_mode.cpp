@@ -9,6 +9,7 @@
 #include "batch_run.h"
 #include "messages/cli.h"
 #include "number_parse.h"
+#include "number_text.h"
 
 namespace gp {
 namespace {
@@ -17,26 +18,17 @@ namespace {
 // points.
 constexpr std::size_t kContourRowsPerJob = 4;
 
-// %.17g: enough digits to give back the same double.
-void append_number(std::string& out, double value) {
-    const std::size_t at = out.size();
-    out.resize(at + 32);
-    const auto [end, ec] = std::to_chars(out.data() + at, out.data() + out.size(), value,
-                                         std::chars_format::general, 17);
-    out.resize(ec == std::errc() ? static_cast<std::size_t>(end - out.data()) : at);
-}
-
 void append_point(std::string& out, const std::string& row, const std::string& name,
                   const PlanePoint& p) {
     out += row;
     out += ',';
     out += name;
     out += ',';
-    append_number(out, p.x1);
+    out += full_precision_text(p.x1);
     out += ',';
-    append_number(out, p.x2);
+    out += full_precision_text(p.x2);
     out += ',';
-    append_number(out, p.a);
+    out += full_precision_text(p.a);
     out += '\n';
 }
 

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <variant>
 
+#include "cli_files.h"
 #include "csv.h"
 #include "mesh_figures.h"
 #include "messages/cli.h"
@@ -35,27 +36,6 @@ struct ProfileRequest {
 int usage(std::ostream& err, const std::string& what) {
     err << msg::cli::usage_error(what);
     return 2;
-}
-
-// The whole text of FILE, or of standard input for "-" or no FILE.
-bool read_input(const std::string& file, std::string& text) {
-    if (file.empty() || file == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), {});
-        return !std::cin.bad();
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    text = buf.str();
-    return !in.bad();
-}
-
-bool write_file(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    f.close();
-    return static_cast<bool>(f);
 }
 
 int run_profile(const ProfileRequest& req, const std::vector<BatchRow>& rows, std::ostream& out,
@@ -117,7 +97,7 @@ int run_profile(const ProfileRequest& req, const std::vector<BatchRow>& rows, st
             }
             const auto path = dir / ("row" + std::to_string(row_number) + "-gear" +
                                      std::to_string(i + 1) + "." + req.format);
-            if (!write_file(path, bytes)) {
+            if (!write_whole_file(path, bytes)) {
                 err << msg::cli::error(msg::cli::cannot_write(path.string()));
                 return 1;
             }
@@ -155,9 +135,10 @@ void write_mesh_table(const std::vector<BatchRow>& rows, std::ostream& out) {
             continue;
         }
         out << csv::format_row({"ok", "", full_precision_text(m.ae), full_precision_text(m.a),
-                                full_precision_text(m.b), full_precision_text(m.c), full_precision_text(m.d),
-                                full_precision_text(m.e), full_precision_text(at_a->zeta1),
-                                full_precision_text(at_a->zeta2), full_precision_text(at_e->zeta1),
+                                full_precision_text(m.b), full_precision_text(m.c),
+                                full_precision_text(m.d), full_precision_text(m.e),
+                                full_precision_text(at_a->zeta1), full_precision_text(at_a->zeta2),
+                                full_precision_text(at_e->zeta1),
                                 full_precision_text(at_e->zeta2)});
     }
 }
@@ -221,7 +202,8 @@ int run_drawing_mode(const std::vector<std::string>& args, std::ostream& out, st
     }
 
     std::string text;
-    if (!read_input(req.file, text)) return usage(err, msg::cli::cannot_read(req.file));
+    if (!read_whole_input(req.file, std::cin, text))
+        return usage(err, msg::cli::cannot_read(req.file));
     std::vector<BatchRow> rows;
     try {
         rows = read_batch(text);

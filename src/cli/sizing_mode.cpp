@@ -7,9 +7,10 @@
 #include <sstream>
 
 #include "batch_input.h"
+#include "cli_files.h"
 #include "messages/cli.h"
-#include "number_parse.h"
 #include "messages/sizing.h"
+#include "number_parse.h"
 #include "sizing_requirements.h"
 #include "sizing_run.h"
 #include "sizing_table.h"
@@ -22,21 +23,6 @@ int usage(std::ostream& err, const std::string& what) {
     return 2;
 }
 
-bool read_all(const std::string& file, std::istream& in, std::string& text) {
-    if (file.empty() || file == "-") {
-        text.assign(std::istreambuf_iterator<char>(in), {});
-        return !in.bad();
-    }
-    // The name is UTF-8 on every system (see program_arguments).
-    std::ifstream named(std::filesystem::path(std::u8string(file.begin(), file.end())),
-                        std::ios::binary);
-    if (!named) return false;
-    std::ostringstream buf;
-    buf << named.rdbuf();
-    text = buf.str();
-    return !named.bad();
-}
-
 // A whole number of threads from 1 to 1024, or 0.
 int jobs_of(const std::string& text) {
     try {
@@ -47,7 +33,9 @@ int jobs_of(const std::string& text) {
     return 0;
 }
 
-std::string stop_text(const Stop& s) { return s.detail.empty() ? s.message : s.message + ": " + s.detail; }
+std::string stop_text(const Stop& s) {
+    return s.detail.empty() ? s.message : s.message + ": " + s.detail;
+}
 
 }  // namespace
 
@@ -90,7 +78,7 @@ int run_sizing_mode(const std::vector<std::string>& args, std::istream& in, std:
     RatingInputs rating;
     if (!pair_file.empty()) {
         std::string text;
-        if (pair_file == "-" || !read_all(pair_file, in, text)) {
+        if (pair_file == "-" || !read_whole_input(pair_file, in, text)) {
             return usage(err, msg::cli::cannot_read(pair_file));
         }
         try {
@@ -106,7 +94,7 @@ int run_sizing_mode(const std::vector<std::string>& args, std::istream& in, std:
         }
     }
     std::string text;
-    if (!read_all(file, in, text)) return usage(err, msg::cli::cannot_read(shown));
+    if (!read_whole_input(file, in, text)) return usage(err, msg::cli::cannot_read(shown));
     const auto requirements = sizing::read_requirements(text);
     if (const auto* stop = std::get_if<Stop>(&requirements)) {
         err << msg::cli::file_error(shown, stop_text(*stop));
@@ -120,9 +108,8 @@ int run_sizing_mode(const std::vector<std::string>& args, std::istream& in, std:
     const sizing::Space& s = std::get<sizing::Space>(space);
     out << sizing::csv_header();
     sizing::SizingRun run(s, jobs);
-    const sizing::Summary summary = run.run([&out](const sizing::Variant& v) {
-        out << sizing::csv_line(v);
-    });
+    const sizing::Summary summary =
+        run.run([&out](const sizing::Variant& v) { out << sizing::csv_line(v); });
     err << "tried," << summary.tried << "\nadmissible," << summary.admissible << '\n';
     for (int k = 0; k < sizing::kFailureKinds; ++k) {
         err << sizing::kFailureKeys[k] << ',' << summary.failures[k] << '\n';

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "batch_input.h"
+#include "cli_files.h"
 #include "gear_solids.h"
 #include "messages/cli.h"
 #include "messages/solid.h"
@@ -40,28 +41,6 @@ std::optional<double> number_of(const std::string& text) {
     return *v;
 }
 
-bool read_text(const std::string& file, std::string& text) {
-    if (file.empty() || file == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), {});
-        return !std::cin.bad();
-    }
-    // The name is UTF-8 on every system (see program_arguments).
-    std::ifstream in(std::filesystem::path(std::u8string(file.begin(), file.end())),
-                     std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    text = buf.str();
-    return !in.bad();
-}
-
-bool write_file(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    f.close();
-    return static_cast<bool>(f);
-}
-
 std::string file_name(int row, SolidGears gears) {
     const char* which = gears == SolidGears::Pinion  ? "gear1"
                         : gears == SolidGears::Wheel ? "gear2"
@@ -89,8 +68,9 @@ std::optional<std::string> parse(const std::vector<std::string>& args, SolidRun&
                                            : SolidGears::Pair;
         } else if (a == "--thickness") {
             constexpr const char* kNames[] = {"nominal", "upper", "lower", "mean"};
-            constexpr ThicknessChoice kChoices[] = {ThicknessChoice::Nominal, ThicknessChoice::Upper,
-                                                    ThicknessChoice::Lower, ThicknessChoice::Mean};
+            constexpr ThicknessChoice kChoices[] = {ThicknessChoice::Nominal,
+                                                    ThicknessChoice::Upper, ThicknessChoice::Lower,
+                                                    ThicknessChoice::Mean};
             std::size_t i = 0;
             while (i < 4 && v != kNames[i]) ++i;
             if (i == 4) return msg::cli::bad_value(a, v);
@@ -123,7 +103,8 @@ int run_solid_mode(const std::vector<std::string>& args, std::ostream& out, std:
     if (!solids_available()) return usage(err, msg::solid::kCliNotAvailable);
 
     std::string text;
-    if (!read_text(run.file, text)) return usage(err, msg::cli::cannot_read(run.file));
+    if (!read_whole_input(run.file, std::cin, text))
+        return usage(err, msg::cli::cannot_read(run.file));
     std::vector<BatchRow> rows;
     try {
         rows = read_batch(text);
@@ -158,7 +139,7 @@ int run_solid_mode(const std::vector<std::string>& args, std::ostream& out, std:
             continue;
         }
         const auto path = dir / file_name(row_number, run.request.gears);
-        if (!write_file(path, bytes)) {
+        if (!write_whole_file(path, bytes)) {
             err << msg::cli::error(msg::cli::cannot_write(path.string()));
             return 1;
         }

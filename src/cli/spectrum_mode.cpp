@@ -8,6 +8,7 @@
 #include <sstream>
 #include <variant>
 
+#include "cli_files.h"
 #include "csv.h"
 #include "messages/cli.h"
 #include "messages/spectrum.h"
@@ -41,20 +42,6 @@ std::string cycles(const CyclesToFailure& n) {
             break;
     }
     return number(n.N);
-}
-
-bool read_all(const std::string& file, std::istream& in, std::string& text) {
-    if (file.empty() || file == "-") {
-        text.assign(std::istreambuf_iterator<char>(in), {});
-        return !in.bad();
-    }
-    std::ifstream f(std::filesystem::path(std::u8string(file.begin(), file.end())),
-                    std::ios::binary);
-    if (!f) return false;
-    std::ostringstream buf;
-    buf << f.rdbuf();
-    text = buf.str();
-    return !f.bad();
 }
 
 int usage(std::ostream& err, const std::string& what) {
@@ -118,7 +105,7 @@ int run_spectrum_mode(const std::vector<std::string>& args, std::istream& in, st
 
     std::string bytes;
     std::istringstream no_input;
-    if (!read_all(pair_file, no_input, bytes) || pair_file == "-") {
+    if (!read_whole_input(pair_file, no_input, bytes) || pair_file == "-") {
         return usage(err, msg::cli::cannot_read(pair_file));
     }
     auto read = read_pair_file(bytes);
@@ -146,7 +133,8 @@ int run_spectrum_mode(const std::vector<std::string>& args, std::istream& in, st
 
     std::string table;
     const std::string shown = spectrum_file.empty() ? std::string("-") : spectrum_file;
-    if (!read_all(spectrum_file, in, table)) return usage(err, msg::cli::cannot_read(shown));
+    if (!read_whole_input(spectrum_file, in, table))
+        return usage(err, msg::cli::cannot_read(shown));
     const auto spectrum = rating::read_spectrum(table);
     if (const auto* e = std::get_if<rating::SpectrumError>(&spectrum)) {
         return file_fault(err, shown, e->message);
