@@ -112,14 +112,6 @@ void label_curve(QPainter& painter, LabelPlaces& places, const std::vector<QPoin
     }
 }
 
-// Where x1 + x2 = s crosses the plane's rectangle `v`, from its upper-left end.
-std::optional<std::pair<QPointF, QPointF>> sum_line(const QRectF& v, double s) {
-    const double x_from = std::max(v.left(), s - v.bottom());
-    const double x_to = std::min(v.right(), s - v.top());
-    if (x_from >= x_to) return std::nullopt;
-    return std::make_pair(QPointF(x_from, s - x_from), QPointF(x_to, s - x_to));
-}
-
 }  // namespace
 
 ContourChart contour_chart(const GearPairInput& form, const ShiftWindow& window) {
@@ -268,11 +260,9 @@ void paint_contour_chart(QPainter& painter, const QRectF& area, const PlotAxes& 
         }
     }
     painter.setPen(QPen(kConstantLine, std::max(0.6, text_px / 20)));
+    // Each line between the window's edges, as the core found them.
     for (const CentreDistanceLine& l : lines) {
-        const auto ends = sum_line(visible, l.x_sum);
-        if (!ends) continue;
-        painter.drawLine(to_px(ends->first.x(), ends->first.y()),
-                         to_px(ends->second.x(), ends->second.y()));
+        painter.drawLine(to_px(l.from.x1, l.from.x2), to_px(l.to.x1, l.to.x2));
     }
 
     // The curves.
@@ -340,10 +330,8 @@ void paint_contour_chart(QPainter& painter, const QRectF& area, const PlotAxes& 
     }
     painter.setFont(plot_font(text_px * 0.8));
     for (const CentreDistanceLine& l : lines) {
-        const auto ends = sum_line(visible, l.x_sum);
-        if (!ends) continue;
-        const QPointF from = to_px(ends->first.x(), ends->first.y());
-        const QPointF to = to_px(ends->second.x(), ends->second.y());
+        const QPointF from = to_px(l.from.x1, l.from.x2);
+        const QPointF to = to_px(l.to.x1, l.to.x2);
         std::vector<QPointF> along;
         for (int i = 1; i < 20; ++i) along.push_back(from + (to - from) * (i / 20.0));
         label_curve(painter, places, along,

@@ -76,7 +76,10 @@ bool SizingRowFilter::filterAcceptsRow(int source_row, const QModelIndex&) const
 bool SizingRowFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
     const QVariant l = left.data(SizingRows::kNumberRole), r = right.data(SizingRows::kNumberRole);
     if (l.isValid() != r.isValid()) return l.isValid();  // no value last
-    if (l.isValid() && l.toDouble() != r.toDouble()) return l.toDouble() < r.toDouble();
+    // The rows' own numbers, stored as doubles: no text is read here.
+    if (l.isValid() && l.value<double>() != r.value<double>()) {
+        return l.value<double>() < r.value<double>();
+    }
     return left.row() < right.row();
 }
 
