@@ -48,7 +48,8 @@ QPointF PlotAxes::value_at(QPointF pixel) const {
 void paint_grid(QPainter& painter, const QRectF& area, const PlotAxes& axes, double line) {
     const QRectF& plot = axes.plot;
     const QPen grid(QColor(225, 225, 225), 0);
-    for (double y = first_tick(axes.y_lo, axes.y_step); y <= axes.y_hi + axes.y_step * 1e-6; y += axes.y_step) {
+    for (double y = first_tick(axes.y_lo, axes.y_step); y <= axes.y_hi + axes.y_step * 1e-6;
+         y += axes.y_step) {
         painter.setPen(grid);
         painter.drawLine(QPointF(plot.left(), axes.py(y)), QPointF(plot.right(), axes.py(y)));
         painter.setPen(Qt::black);
@@ -56,7 +57,8 @@ void paint_grid(QPainter& painter, const QRectF& area, const PlotAxes& axes, dou
                                 plot.left() - area.left() - line * 0.3, line),
                          Qt::AlignRight | Qt::AlignVCenter, tick_text(y, axes.y_step));
     }
-    for (double x = first_tick(axes.x_lo, axes.x_step); x <= axes.x_hi + axes.x_step * 1e-6; x += axes.x_step) {
+    for (double x = first_tick(axes.x_lo, axes.x_step); x <= axes.x_hi + axes.x_step * 1e-6;
+         x += axes.x_step) {
         painter.setPen(grid);
         painter.drawLine(QPointF(axes.px(x), plot.top()), QPointF(axes.px(x), plot.bottom()));
         painter.setPen(Qt::black);
@@ -67,17 +69,51 @@ void paint_grid(QPainter& painter, const QRectF& area, const PlotAxes& axes, dou
     painter.drawRect(plot);
 }
 
+namespace {
+
+// Where a caption goes along an axis: along the plot's side while it fits it, else
+// along the whole area's side and, where even that is short (a large zoom on a
+// small screen), in a type small enough to be read whole. Sets the painter's type.
+struct CaptionRoom {
+    double length;
+    double middle;
+};
+CaptionRoom fit_caption(QPainter& painter, const QString& text, double plot_from, double plot_to,
+                        double area_from, double area_to) {
+    const double wide = painter.fontMetrics().horizontalAdvance(text);
+    if (wide <= plot_to - plot_from) return {plot_to - plot_from, (plot_from + plot_to) / 2};
+    const double room = area_to - area_from;
+    if (wide > room && room > 0) {
+        QFont smaller = painter.font();
+        const double scale = room / wide;
+        if (smaller.pixelSize() > 0) {
+            smaller.setPixelSize(std::max(1, static_cast<int>(smaller.pixelSize() * scale)));
+        } else {
+            smaller.setPointSizeF(smaller.pointSizeF() * scale);
+        }
+        painter.setFont(smaller);
+    }
+    return {room, (area_from + area_to) / 2};
+}
+
+}  // namespace
+
 void paint_axis_captions(QPainter& painter, const QRectF& area, const PlotAxes& axes, double line,
                          const QString& x_caption, const QString& y_caption) {
     const QRectF& plot = axes.plot;
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(plot.left(), plot.bottom() + line * 1.3, plot.width(), line),
-                     Qt::AlignHCenter | Qt::AlignTop, x_caption);
     painter.save();
-    painter.translate(area.left() + line * 0.1, plot.center().y());
+    const CaptionRoom x =
+        fit_caption(painter, x_caption, plot.left(), plot.right(), area.left(), area.right());
+    painter.drawText(QRectF(x.middle - x.length / 2, plot.bottom() + line * 1.3, x.length, line),
+                     Qt::AlignHCenter | Qt::AlignTop, x_caption);
+    painter.restore();
+    painter.save();
+    const CaptionRoom y =
+        fit_caption(painter, y_caption, plot.top(), plot.bottom(), area.top(), area.bottom());
+    painter.translate(area.left() + line * 0.1, y.middle);
     painter.rotate(-90);
-    painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignCenter,
-                     y_caption);
+    painter.drawText(QRectF(-y.length / 2, 0, y.length, line), Qt::AlignCenter, y_caption);
     painter.restore();
 }
 
