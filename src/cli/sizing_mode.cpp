@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "batch_input.h"
+#include "batch_run.h"
 #include "cli_files.h"
 #include "messages/cli.h"
 #include "messages/sizing.h"
@@ -21,16 +22,6 @@ namespace {
 int usage(std::ostream& err, const std::string& what) {
     err << msg::cli::usage_error(what);
     return 2;
-}
-
-// A whole number of threads from 1 to 1024, or 0.
-int jobs_of(const std::string& text) {
-    try {
-        const double n = strict_convert(text);
-        if (n >= 1 && n <= 1024 && n == std::floor(n)) return static_cast<int>(n);
-    } catch (const StopSignal&) {
-    }
-    return 0;
 }
 
 std::string stop_text(const Stop& s) {
@@ -61,8 +52,8 @@ int run_sizing_mode(const std::vector<std::string>& args, std::istream& in, std:
             const std::string& value = args[++k];
             if (a == "--pair") {
                 pair_file = value;
-            } else if ((jobs = jobs_of(value)) == 0) {
-                return usage(err, msg::cli::bad_jobs(1024, value));
+            } else if ((jobs = jobs_from(value)) == 0) {
+                return usage(err, msg::cli::bad_jobs(kMaxJobs, value));
             }
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             return usage(err, msg::cli::unknown_option(a));
