@@ -23,7 +23,7 @@ std::string shown_cycles(const CyclesToFailure& n) {
         case CyclesToFailure::Kind::Finite:
             break;
     }
-    return shown_number(n.N);
+    return shown_as(n.N, NumberKind::Cycles);
 }
 
 std::string shown_damage(double d) {
@@ -54,11 +54,12 @@ SpectrumSheet spectrum_sheet(const SpectrumResult& r) {
         s.shares.push_back(share);
         s.damaging.push_back(
             std::any_of(std::begin(parts), std::end(parts), [](double d) { return d > 0; }));
-        std::vector<std::string> row = {std::to_string(s.bins.size() + 1), shown_number(b.T1),
-                                        shown_number(b.n1), shown_number(b.cycles[0]),
-                                        shown_number(b.KHbeta)};
+        // Numbers by their kind, as on the rating sheet.
+        std::vector<std::string> row = {
+            std::to_string(s.bins.size() + 1), shown_number(b.T1), shown_number(b.n1),
+            shown_as(b.cycles[0], NumberKind::Cycles), shown_as(b.KHbeta, NumberKind::Factor)};
         for (const double v : {b.sigma_H[0], b.sigma_H[1], b.sigma_F[0], b.sigma_F[1]}) {
-            row.push_back(shown_number(v));
+            row.push_back(shown_as(v, NumberKind::Stress));
         }
         for (const auto* n : {&b.NH[0], &b.NH[1], &b.NF[0], &b.NF[1]})
             row.push_back(shown_cycles(*n));
@@ -69,7 +70,12 @@ SpectrumSheet spectrum_sheet(const SpectrumResult& r) {
     const auto per_gear = [&s](const char* name, const char* symbol, const GearPairOf<double>& v,
                                std::optional<double> minimum) {
         SpectrumTotal t{name, symbol, shown_damage(v[0]), shown_damage(v[1])};
-        if (minimum) {
+        if (minimum) {  // a safety factor, to three decimals as on the rating sheet
+            for (int i = 0; i < kGears; ++i) {
+                (i == 0 ? t.driving : t.driven) = std::isinf(v[i])
+                                                      ? std::string(m::kEndless)
+                                                      : shown_as(v[i], NumberKind::Safety);
+            }
             for (int i = 0; i < kGears; ++i) {
                 t.met[i] = v[i] >= *minimum;
                 t.*(i == 0 ? &SpectrumTotal::driving : &SpectrumTotal::driven) +=
