@@ -259,7 +259,9 @@ Outcome<Requirements> requirements_of(
     const std::vector<std::pair<std::string, std::string>>& values) {
     Requirements req;
     std::set<std::string> seen;
-    for (const auto& [key, text] : values) {
+    for (const auto& entry : values) {
+        const std::string& key = entry.first;  // named, so that the lambda can take it
+        const std::string& text = entry.second;
         const auto rule = std::find_if(rules().begin(), rules().end(),
                                        [&](const KeyRule& r) { return key == r.shown.key; });
         if (rule == rules().end()) return Stop{m::kBadRequirements, m::unknown_key(key), key};
