@@ -822,27 +822,33 @@ void RatingWindow::save_text() {
     show_notices(notices);
 }
 
-void RatingWindow::zoom(int) {
-    // The application's font carries the zoom (zoom_application); scaling the
-    // window's own font again would zoom it twice.
+void RatingWindow::zoom(int percent) {
+    // The one rule of the windows Qt lays out: the window's type at the zoom, taken
+    // down while the window at its least (the button row, the tabs) would not fit
+    // the screen. The pages scroll; the buttons stay in view.
+    zoom_laid_out_window(this, percent, [this](double factor) {
+        setFont(zoomed_font(factor));
+        // The input page lays itself out inside its scroll area, apart from the window.
+        if (QLayout* l = input_content_->layout()) l->activate();
+    });
     fit_to_screen();
 }
 
 void RatingWindow::fit_to_screen() {
-    // As large as its content wants, at most the screen's free area: the
-    // input page and the table scroll, the buttons stay in view.
+    // As large as its content wants, within the screen's share for a laid-out window:
+    // the input page and the table scroll, the buttons stay in view.
     const QSize room = room_on_screen(this);
     // The two columns of the input page side by side where the screen is wide
     // enough, one above the other where it is not: the page then scrolls one way only.
     columns_->setDirection(QBoxLayout::LeftToRight);
-    if (input_content_->minimumSizeHint().width() + 60 > room.width()) {
+    if (input_content_->minimumSizeHint().width() + 60 > room.width() * kScreenShare) {
         columns_->setDirection(QBoxLayout::TopToBottom);
     }
+    input_content_->layout()->activate();
     // The input page whole where there is room (its scroll area reports no size of
     // its own): its content, the page's frame and a scroll bar.
     const QSize page = input_content_->sizeHint() + QSize(60, 120);
-    const QSize wanted = sizeHint().expandedTo(page).expandedTo(QSize(900, 700));
-    resize(wanted.boundedTo(room));
+    resize(size_on_screen(this, sizeHint().expandedTo(page).expandedTo(QSize(900, 700))));
 }
 
 }  // namespace gp

@@ -55,8 +55,9 @@ class RatingWindow : public QWidget {
     // Reads the form now and rates it with the page's inputs: the sheet, or the
     // stop's message with its explanation.
     void compute();
-    // The 视图 zoom: the application's font is already at `percent` (one zoom for
-    // every window); the window takes the size its content wants within the screen.
+    // The 视图 zoom by the one rule of the laid-out windows (window_zoom.h): the type
+    // at `percent`, less where the window would not fit its screen; the window takes
+    // the size its content wants within the screen.
     void zoom(int percent);
     // The pair or an input changed: the sheet shown is no longer the rating of what
     // is typed. It stays readable, marked 已过期, and cannot be copied, printed or saved.

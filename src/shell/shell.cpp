@@ -189,9 +189,7 @@ void Shell::open_sizing_window() {
         if (!window) return;
         sizing_ = std::move(*window);
         sizing_->set_zoom(document_->zoom_percent());  // and sized within the screen
-        const QRect room = form_->screen()->availableGeometry();
-        sizing_->move(room.topLeft() + QPoint(std::max(0, room.width() - sizing_->width()) / 2,
-                                              std::max(0, room.height() - sizing_->height()) / 2));
+        show_beside(sizing_.get(), nullptr, sizing_->size(), false);  // centred
         keep_window_place(sizing_.get(), QStringLiteral("sizing"));
     }
     sizing_->show();  // reopened: the page as the user left it
@@ -233,16 +231,7 @@ void Shell::open_rating() {
                 &PairDocument::settle_rating);
         rating_->zoom(document_->zoom_percent());
         // Beside the form, where the screen has room; the form does not move.
-        const QRect form = form_->frameGeometry();
-        const QScreen* screen = form_->screen();
-        QPoint at(form.right() + 8, form.top());
-        if (screen) {
-            const QRect room = screen->availableGeometry();
-            at.setX(std::min(at.x(), room.right() - rating_->frameGeometry().width()));
-            at.setX(std::max(at.x(), room.left()));
-            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - rating_->height())));
-        }
-        rating_->move(at);
+        show_beside(rating_.get(), form_.get(), rating_->size(), false);
         keep_window_place(rating_.get(), QStringLiteral("rating"));
     }
     rating_->show_pair(form_->read());

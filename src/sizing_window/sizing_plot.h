@@ -27,6 +27,10 @@ class SizingPlot : public QWidget {
     sizing::Column x() const { return x_; }
     sizing::Column y() const { return y_; }
 
+  public:
+    // The lettering's size at the program's own zoom, in pixels.
+    static constexpr double kTextPx = 13;
+
   signals:
     void picked(std::size_t row);
 
@@ -41,7 +45,7 @@ class SizingPlot : public QWidget {
     std::vector<std::size_t> shown_, front_;
     sizing::Column x_ = sizing::Column::a, y_ = sizing::Column::safety;
     std::optional<std::size_t> selected_;
-    double text_px_ = 13;
+    double text_px_ = kTextPx;
     std::vector<std::pair<QPointF, std::size_t>> drawn_;  // where each point was drawn
 };
 

@@ -30,7 +30,7 @@
 #include "sizing_plot.h"
 #include "sizing_rows.h"
 #include "rating_numbers.h"
-#include "ui_font.h"
+#include "window_zoom.h"
 
 namespace gp {
 
@@ -474,17 +474,14 @@ void SizingWindow::save_table() {
 }
 
 void SizingWindow::set_zoom(int percent) {
-    QFont f = ui_font();
-    if (f.pixelSize() > 0) f.setPixelSize(f.pixelSize() * percent / 100);
-    setFont(f);
-    plot_->set_text_px(13.0 * percent / 100);
-    table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 4);
-    // As large as the zoom asks, within the screen.
-    if (const QScreen* on = screen()) {
-        const QRect room = on->availableGeometry();
-        resize(std::min(1000 * percent / 100, room.width() * 95 / 100),
-               std::min(700 * percent / 100, room.height() * 9 / 10));
-    }
+    // The one rule of the windows Qt lays out (window_zoom.h), the plot's lettering
+    // and the table's rows growing with the type.
+    const double factor = zoom_laid_out_window(this, percent, [this](double f) {
+        setFont(zoomed_font(f));
+        plot_->set_text_px(SizingPlot::kTextPx * f);
+        table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 4);
+    });
+    resize(size_on_screen(this, kNaturalSize * factor));
 }
 
 void SizingWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 // as the batch tool's CSV.
 #pragma once
 
+#include <QSize>
 #include <QWidget>
 #include <atomic>
 #include <functional>
@@ -46,6 +47,8 @@ class SizingWindow : public QWidget {
     static constexpr std::size_t kKeptRows = 10000;
     // A run of more variants asks first.
     static constexpr std::uint64_t kAskAbove = 10000000;
+    // The window's size at the program's own zoom, where the screen has room.
+    static constexpr QSize kNaturalSize{1000, 700};
 
     using FormReader = std::function<GearPairInput()>;
     using RatingReader = std::function<RatingInputs()>;
