@@ -52,8 +52,10 @@ QStringList tab_walk(QWidget* window, int steps) {
 void check_fits_and_no_overlap(QWidget* window) {
     const auto children = window->findChildren<QWidget*>();
     for (QWidget* w : children) {
+        if (w->window() != window->window()) continue;  // a list's popup, hidden
         const QFontMetrics fm(w->font());
-        const QString where = window->objectName() + QLatin1Char('/') + w->objectName();
+        const QString where = window->objectName() + QLatin1Char('/') + w->objectName() +
+                              QLatin1Char(' ') + QLatin1String(w->metaObject()->className());
         QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(where));
         if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap()) {
             QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(where));
@@ -70,7 +72,10 @@ void check_fits_and_no_overlap(QWidget* window) {
             QVERIFY2(fm.height() + 4 <= button->height(), qPrintable(where));
         }
         for (QWidget* other : children) {
-            if (other == w || other->parentWidget() != w->parentWidget()) continue;
+            if (other == w || other->parentWidget() != w->parentWidget() ||
+                other->window() != window->window()) {
+                continue;
+            }
             QVERIFY2(!w->geometry().intersects(other->geometry()),
                      qPrintable(where + QStringLiteral(" overlaps ") + other->objectName()));
         }
@@ -324,16 +329,24 @@ class WindowsTest : public QObject {
         h.shell().compute_action(2)->trigger();
         RatingWindow* rating = h.shell().rating_window();
         for (const int percent : {100, kZoomSteps[std::size(kZoomSteps) - 1]}) {
-            rating->zoom(percent);
             rating->show();
+            rating->pages()->setCurrentIndex(1);  // zoomed while the input page is hidden
+            QApplication::processEvents();
+            zoom_application(percent);  // as the 视图 menu zooms
+            rating->zoom(percent);
             QApplication::processEvents();
             within_screen(rating);
+            // Each row of the input page whole, however large the type.
+            rating->pages()->setCurrentIndex(0);
+            QApplication::processEvents();
+            check_fits_and_no_overlap(rating->findChild<QWidget*>(QStringLiteral("inputs")));
             for (QPushButton* b : rating->findChildren<QPushButton*>()) {
                 const QRect at(b->mapTo(rating, QPoint()), b->size());
                 QVERIFY2(rating->rect().contains(at) && b->width() >= b->sizeHint().width(),
                          qPrintable(b->text()));
             }
         }
+        zoom_application(100);
         // The sizing window likewise.
         h.shell().open_sizing_window();
         SizingWindow* sizing = h.shell().sizing_window();
