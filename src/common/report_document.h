@@ -48,6 +48,9 @@ struct ReportDocument {
     // On paper, a line at the foot of every page: "%1" becomes the page's number,
     // "%2" the number of pages. Empty: no page numbers (the file has none either way).
     std::string page_numbers;
+    // On paper (print, preview, PDF), when not empty: the report typeset (paper_page.h)
+    // in place of `lines`, which stay what a report file writes.
+    std::string paper_html;
 };
 
 // The items a medium writes for a line: the line's own items, or for the date-time

@@ -4,6 +4,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextDocument>
+#include <memory>
+#include <QAbstractTextDocumentLayout>
 
 #include "gbk.h"
 #include "messages/output.h"
@@ -11,6 +14,16 @@
 #include "report_columns.h"
 
 namespace gp {
+
+QFont report_typeset_font(qreal points) {
+    QFont font;
+    // A proportional CJK face: a typeset page measures its text as it lays it out.
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("SimSun")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
 
 QFont report_font(qreal points) {
     QFont font;
@@ -110,6 +123,8 @@ QList<PaperText> lay_out_on_paper(const ReportDocument& doc, const QPaintDevice&
 namespace {
 
 constexpr qreal kFootPoints = 9;
+// The body type of a typeset report.
+constexpr qreal kTypesetPoints = 9;
 
 // The height the report's lines may take on a page: all of it, less two lines of
 // the foot's size where the pages are numbered.
@@ -120,7 +135,19 @@ qreal body_height(const ReportDocument& doc, const QPaintDevice& device, qreal p
 
 }  // namespace
 
+// A typeset report laid out on pages of the printer's width and of the body's height.
+std::unique_ptr<QTextDocument> typeset(const ReportDocument& doc, const QPrinter& printer) {
+    auto text = std::make_unique<QTextDocument>();
+    text->documentLayout()->setPaintDevice(const_cast<QPrinter*>(&printer));
+    text->setDefaultFont(report_typeset_font(kTypesetPoints));
+    text->setDocumentMargin(0);
+    text->setHtml(qt(doc.paper_html));
+    text->setPageSize(QSizeF(printer.width(), body_height(doc, printer, printer.height())));
+    return text;
+}
+
 int report_page_count(const ReportDocument& doc, const QPrinter& printer) {
+    if (!doc.paper_html.empty()) return typeset(doc, printer)->pageCount();
     const QList<PaperText> texts =
         lay_out_on_paper(doc, printer, body_height(doc, printer, printer.height()));
     return texts.isEmpty() ? 1 : texts.back().page + 1;
@@ -130,11 +157,8 @@ bool paint_report(const ReportDocument& doc, QPrinter& printer, QString* error) 
     const QPageRanges wanted = printer.pageRanges();
     QPainter painter;
     if (!painter.begin(&printer)) return fail(error, qt(msg::output::kJobNotStarted));
-    int page = -1;  // the page being painted; none yet
-    const QList<PaperText> texts =
-        lay_out_on_paper(doc, printer, body_height(doc, printer, printer.height()));
-    const int pages = texts.isEmpty() ? 1 : texts.back().page + 1;
-    const auto foot = [&](int on) {
+    // The page's number at its foot, centred, in the foot's size.
+    const auto foot = [&](int on, int pages) {
         if (doc.page_numbers.empty()) return;
         const QString line = qt(doc.page_numbers).arg(on + 1).arg(pages);
         const QFont font = report_font(kFootPoints);
@@ -144,20 +168,49 @@ bool paint_report(const ReportDocument& doc, QPrinter& printer, QString* error) 
                                  printer.height() - metrics.descent()),
                          line);
     };
-    for (const PaperText& text : texts) {
-        if (!wanted.isEmpty() && !wanted.contains(text.page + 1)) continue;
-        if (text.page != page) {
-            if (page >= 0) foot(page);
-            if (page >= 0 && !printer.newPage()) {
+    // The next page for `on`, unless it is the first painted; false when the printer has none.
+    int painted = -1;
+    const auto turn_to = [&](int on, int pages) {
+        if (painted >= 0) {
+            foot(painted, pages);
+            if (!printer.newPage()) return false;
+        }
+        painted = on;
+        return true;
+    };
+
+    if (!doc.paper_html.empty()) {
+        const std::unique_ptr<QTextDocument> text = typeset(doc, printer);
+        const QSizeF body = text->pageSize();
+        const int pages = text->pageCount();
+        for (int on = 0; on < pages; ++on) {
+            if (!wanted.isEmpty() && !wanted.contains(on + 1)) continue;
+            if (!turn_to(on, pages)) {
                 painter.end();
                 return fail(error, qt(msg::output::kNoNewPage));
             }
-            page = text.page;
+            painter.save();
+            painter.translate(0, -on * body.height());
+            text->drawContents(&painter, QRectF(QPointF(0, on * body.height()), body));
+            painter.restore();
         }
-        painter.setFont(report_font(text.points));
-        draw_in_columns(painter, text.text, text.origin, report_column_width(text.points, printer));
+        if (painted >= 0) foot(painted, pages);
+    } else {
+        const QList<PaperText> texts =
+            lay_out_on_paper(doc, printer, body_height(doc, printer, printer.height()));
+        const int pages = texts.isEmpty() ? 1 : texts.back().page + 1;
+        for (const PaperText& text : texts) {
+            if (!wanted.isEmpty() && !wanted.contains(text.page + 1)) continue;
+            if (text.page != painted && !turn_to(text.page, pages)) {
+                painter.end();
+                return fail(error, qt(msg::output::kNoNewPage));
+            }
+            painter.setFont(report_font(text.points));
+            draw_in_columns(painter, text.text, text.origin,
+                            report_column_width(text.points, printer));
+        }
+        if (painted >= 0) foot(painted, pages);
     }
-    if (page >= 0) foot(page);
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         return fail(error, qt(msg::output::kJobNotCompleted));
     }

@@ -1,5 +1,6 @@
 // Reports on paper: every line of a report document drawn at its font size, its
-// items at character columns of that size, on as many pages as it takes.
+// items at character columns of that size, on as many pages as it takes; or, for a
+// report typeset for paper, its rich text broken into pages.
 #pragma once
 
 #include <QList>
@@ -18,6 +19,10 @@ namespace gp {
 // Mono), fixed rather than taken from the desktop, so that paper counts columns as
 // the report file does: a half-width character one column, a Chinese character two.
 QFont report_font(qreal points);
+
+// The type of a typeset report (ReportDocument::paper_html) at `points`: a
+// proportional CJK face.
+QFont report_typeset_font(qreal points);
 
 // The width of one column at `points` on `device`: half the advance of a Chinese
 // character. Every character is drawn in as many columns as it has bytes in GBK

@@ -14,6 +14,7 @@
 #include "messages/rating_window.h"
 #include "messages/rating_report.h"
 #include "oil_grades.h"
+#include "paper_page.h"
 #include "rating_calculation.h"
 #include "rating_quantities.h"
 #include "report_columns.h"
@@ -415,7 +416,74 @@ std::string rule(const char* piece) {
     return s;
 }
 
+// The same report typeset for paper: the title block and the verdict's box at the
+// top, then each group of the sheet as a ruled table.
+std::string typeset_report(const RatingSheet& sheet, const std::string& drawing1,
+                           const std::string& drawing2, const ReportStamp& when) {
+    PaperPage page;
+    page.title(words::kReportTitle);
+    page.facts(title_block(drawing1, drawing2, when, sheet.method), 2);
+    const bool met = std::all_of(sheet.rows.begin(), sheet.rows.end(), [](const SheetRow& r) {
+        return r.met[0].value_or(true) && r.met[1].value_or(true);
+    });
+    page.box({sheet.verdict, sheet.capacity, sheet.decided_by}, met);
+    page.paragraph(sheet.duty);
+
+    const std::vector<std::string> heads{text::kColumnName, text::kColumnSymbol, text::kPinion,
+                                         text::kWheel, text::kColumnUnit};
+    // The name widest, the two gears alike, as on the sheet.
+    const std::vector<int> widths{34, 10, 20, 20, 16};
+    std::vector<std::vector<PaperCell>> rows;
+    std::string caption;
+    const auto flush = [&] {
+        if (!rows.empty()) page.table(caption, heads, widths, rows);
+        rows.clear();
+    };
+    bool inputs = true;
+    for (const SheetRow& row : sheet.rows) {
+        if (row.heading) {
+            flush();
+            if (row.name != words::kInputGroup && inputs) {
+                inputs = false;
+                page.heading(words::kResults, true);
+            }
+            caption = "【" + row.name + "】";
+            continue;
+        }
+        std::vector<PaperCell> cells{{row.name}, {row.symbol}};
+        if (row.pair) {
+            cells.push_back({row.pinion, 2});
+        } else {
+            for (int gear = 0; gear < 2; ++gear) {
+                PaperCell c{gear == 0 ? row.pinion : row.wheel};
+                if (const auto m = row.met[std::size_t(gear)]) {
+                    c.tone = *m ? PaperCell::Tone::Good : PaperCell::Tone::Bad;
+                    c.strong = true;
+                }
+                cells.push_back(std::move(c));
+            }
+        }
+        cells.push_back({row.unit});
+        rows.push_back(std::move(cells));
+    }
+    flush();
+    for (const std::string& w : sheet.warnings) page.paragraph(text::kWarningsHeading + w);
+    return page.html();
+}
+
 }  // namespace
+
+std::vector<std::pair<std::string, std::string>> title_block(const std::string& drawing1,
+                                                             const std::string& drawing2,
+                                                             const ReportStamp& when,
+                                                             const std::string& method) {
+    const std::string number = text::kDrawingNumber;
+    return {{number + "（" + text::kPinion + "）", drawing1},
+            {number + "（" + text::kWheel + "）", drawing2},
+            {words::kDateLabel, when.date + " " + when.time},
+            {words::kProgramLabel, words::program_line(GEARPAIR_VERSION)},
+            {words::kMethodLabel, method}};
+}
 
 ReportDocument rating_report(const RatingSheet& sheet, const std::string& drawing1,
                              const std::string& drawing2, const ReportStamp& when) {
@@ -474,6 +542,7 @@ ReportDocument rating_report(const RatingSheet& sheet, const std::string& drawin
     for (const std::string& w : sheet.warnings) {
         doc.lines.push_back(line_of(kRowPoints, {{kName, std::string(text::kWarningsHeading) + w}}));
     }
+    doc.paper_html = typeset_report(sheet, drawing1, drawing2, when);
     return doc;
 }
 

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gear_pair_input.h"
@@ -67,6 +68,13 @@ RatingSheet rating_sheet(const RatingResult& r, const RatingRecord& record);
 // row (name, symbol, pinion, wheel, unit) under the heading and drawing numbers.
 std::string tab_separated(const RatingSheet& sheet, const std::string& drawing1,
                           const std::string& drawing2);
+
+// The title block of a rating's printed report: the drawing numbers, the date, the
+// program and its version, and the method, as label and value pairs.
+std::vector<std::pair<std::string, std::string>> title_block(const std::string& drawing1,
+                                                             const std::string& drawing2,
+                                                             const ReportStamp& when,
+                                                             const std::string& method);
 
 // The sheet as a calculation report, for paper (print, preview, PDF) and for the
 // text report: a title block (title, drawing numbers, date, program version,

@@ -6,6 +6,7 @@
 
 #include "messages/rating_window.h"
 #include "messages/spectrum.h"
+#include "paper_page.h"
 #include "rating_sheet.h"
 #include "report_lines.h"
 
@@ -144,6 +145,49 @@ std::string bar(double share) {
     return std::string(static_cast<std::size_t>(n), '#');
 }
 
+// The same report typeset for paper: the title block, the verdict's box, the bins
+// (their stresses and damages; the stress cycles to failure stay on the sheet) and
+// the totals as ruled tables.
+std::string typeset_report(const SpectrumSheet& sheet, const std::string& drawing1,
+                           const std::string& drawing2, const ReportStamp& when) {
+    namespace text = msg::rating_window;
+    PaperPage page;
+    page.title(m::kSheetTitle);
+    page.facts(title_block(drawing1, drawing2, when, m::kMethodLine), 2);
+    page.box({sheet.verdict}, sheet.met);
+    constexpr std::size_t picked[] = {0, 1, 2, 3, 5, 6, 7, 8, 13, 14, 15, 16, 17};
+    std::vector<std::string> heads;
+    for (const std::size_t k : picked) heads.push_back(m::kBinHeads[k]);
+    std::vector<std::vector<PaperCell>> bins;
+    for (const auto& bin : sheet.bins) {
+        std::vector<PaperCell> cells;
+        for (const std::size_t k : picked) cells.push_back({bin[k]});
+        bins.push_back(std::move(cells));
+    }
+    page.table(sheet.governing, heads, {}, bins);
+    std::vector<std::vector<PaperCell>> totals;
+    for (const SpectrumTotal& t : sheet.totals) {
+        std::vector<PaperCell> cells{{t.name}, {t.symbol}};
+        if (t.pair) {
+            cells.push_back({t.driving, 2});
+        } else {
+            for (int gear = 0; gear < 2; ++gear) {
+                PaperCell c{gear == 0 ? t.driving : t.driven};
+                if (const auto met = t.met[std::size_t(gear)]) {
+                    c.tone = *met ? PaperCell::Tone::Good : PaperCell::Tone::Bad;
+                    c.strong = true;
+                }
+                cells.push_back(std::move(c));
+            }
+        }
+        totals.push_back(std::move(cells));
+    }
+    page.table(m::kTotalsHeading, {text::kColumnName, text::kColumnSymbol, text::kPinion, text::kWheel},
+               {40, 14, 23, 23}, totals);
+    for (const std::string& note : sheet.notes) page.paragraph(text::kWarningsHeading + note);
+    return page.html();
+}
+
 }  // namespace
 
 ReportDocument spectrum_report(const SpectrumSheet& sheet, const std::string& drawing1,
@@ -186,6 +230,7 @@ ReportDocument spectrum_report(const SpectrumSheet& sheet, const std::string& dr
     for (const std::string& note : sheet.notes)
         doc.lines.push_back(
             line_of(kRowPoints, {{1, std::string(msg::rating_window::kWarningsHeading) + note}}));
+    doc.paper_html = typeset_report(sheet, drawing1, drawing2, when);
     return doc;
 }
 

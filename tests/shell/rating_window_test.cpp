@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <cmath>
 #include <functional>
 
@@ -12,6 +13,7 @@
 #include "messages/rating.h"
 #include "messages/rating_window.h"
 #include "pair_document.h"
+#include "rating_sheet.h"
 #include "rating_window.h"
 #include "report_painter.h"
 #include "shell_harness.h"
@@ -107,6 +109,25 @@ class RatingWindowTest : public QObject {
                 }
             }
             QVERIFY(w->capacity_label()->text().contains(QStringLiteral("T1max")));
+            // The printed page, as Qt reads the typeset report back, holds the verdict
+            // and every text of every row of the sheet, in the sheet's order.
+            const rating::RatingSheet& sheet = *w->sheet();
+            QTextDocument page;
+            page.setHtml(QString::fromStdString(
+                rating::rating_report(sheet, "B-1", "B-2", {"2026/12/8", "09:00:00"}).paper_html));
+            const QString plain = page.toPlainText();
+            qsizetype at = 0;
+            for (const std::string& t : {sheet.verdict, sheet.capacity, sheet.duty}) {
+                at = plain.indexOf(QString::fromStdString(t), at);
+                QVERIFY2(at >= 0, t.c_str());
+            }
+            for (const rating::SheetRow& r : sheet.rows) {
+                for (const std::string* t : {&r.name, &r.symbol, &r.pinion, &r.wheel, &r.unit}) {
+                    if (t->empty()) continue;
+                    at = plain.indexOf(QString::fromStdString(*t), at);
+                    QVERIFY2(at >= 0, (r.name + ": " + *t).c_str());
+                }
+            }
         }
     }
 

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrinter>
 #include <QScreen>
 #include <QSettings>
 #include <QComboBox>
@@ -27,6 +28,7 @@
 #include "pair_document.h"
 #include "qt_message_boxes.h"
 #include "qt_report_dialogs.h"
+#include "report_painter.h"
 #include "rating_calculation.h"
 #include "rating_window.h"
 #include "window_zoom.h"
@@ -90,6 +92,15 @@ bool save_context_menu(SheetWindow* sheet, const QDir& folder, const char* name)
     menu.hide();
     const QString path = folder.filePath(QString::fromUtf8(name) + QStringLiteral(".png"));
     return shot.save(path);
+}
+
+// The report as the PDF export writes it, every page.
+bool save_pdf(const ReportDocument& doc, const QDir& folder, const char* name) {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(folder.filePath(QString::fromLatin1(name) + QStringLiteral(".pdf")));
+    QString error;
+    return paint_report(doc, pdf, &error);
 }
 
 bool save_preview(const ReportDocument& doc, const QDir& folder, const char* name) {
@@ -346,7 +357,8 @@ bool spectrum_sheet(ShellHarness& h, RatingWindow& rating, const QDir& folder) {
     ok &= save(&rating, folder, "spectrum-sheet");
     h.click(page->button(SpectrumButton::Print));
     return ok && !h.printer.printed.empty() &&
-           save_preview(h.printer.printed.back(), folder, "spectrum-print-preview");
+           save_preview(h.printer.printed.back(), folder, "spectrum-print-preview") &&
+           save_pdf(h.printer.printed.back(), folder, "spectrum-report");
 }
 
 int main(int argc, char* argv[]) {
@@ -429,7 +441,8 @@ int main(int argc, char* argv[]) {
             ok &= save(rating, folder, "rating-sheet");
             h.click(rating->button(RatingButton::Print));
             ok &= !h.printer.printed.empty() &&
-                  save_preview(h.printer.printed.back(), folder, "rating-print-preview");
+                  save_preview(h.printer.printed.back(), folder, "rating-print-preview") &&
+                  save_pdf(h.printer.printed.back(), folder, "rating-report");
             zoom_application(200);
             rating->zoom(200);
             QApplication::processEvents();

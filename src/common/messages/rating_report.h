@@ -157,6 +157,10 @@ inline constexpr const char* kAllMet = "校核结论：两齿轮的齿面接触�
 inline std::string not_met(const std::string& which) { return "校核结论：不满足——" + which; }
 inline constexpr const char* kResults = "计算结果";
 inline constexpr const char* kPageNumbers = "第 %1 页，共 %2 页";
+// The title block's labels on the printed page.
+inline constexpr const char* kDateLabel = "日期";
+inline constexpr const char* kProgramLabel = "程序";
+inline constexpr const char* kMethodLabel = "计算方法";
 
 // What an empty field of the rating page takes, shown in the field.
 inline constexpr CodeName kPlaceholders[] = {
