@@ -132,6 +132,17 @@ const char* type_name(std::string_view type) {
     return "";
 }
 
+const char* source_of(QuantityGroup group) {
+    switch (group) {
+        case QuantityGroup::Geometry: return words::kFromGeometry;
+        case QuantityGroup::LoadFactors: return words::kFromLoadFactors;
+        case QuantityGroup::Pitting: return words::kFromPitting;
+        case QuantityGroup::Bending: return words::kFromBending;
+        case QuantityGroup::Capacity: break;
+    }
+    return words::kFromCapacity;
+}
+
 void add_inputs(std::vector<SheetRow>& rows, const RatingResult& r, const RatingRecord& record) {
     const RatingInputs& t = record.typed;
     const RatingNumbers& in = r.inputs;
@@ -291,6 +302,13 @@ RatingSheet rating_sheet(const RatingResult& r, const RatingRecord& record) {
     sheet.decided_by = decided_by(r);
     sheet.warnings = r.warnings;
     add_inputs(sheet.rows, r, record);
+    // A value's tool tip: its name, symbol and unit, then where it comes from.
+    const auto tip = [](const SheetRow& row, const std::string& source) {
+        return words::quantity_tip(row.name, row.symbol, row.unit) + "\n" + source;
+    };
+    for (SheetRow& row : sheet.rows) {
+        if (!row.heading) row.tip = tip(row, words::kFromInputs);
+    }
 
     // The verdicts first, what a design review looks for: each safety factor of the
     // rating's table against the minimum the table names for it.
@@ -312,6 +330,11 @@ RatingSheet rating_sheet(const RatingResult& r, const RatingRecord& record) {
                 failed += std::string(msg::gear_name(gear)) + " " + q.symbol + " = " + v;
             }
         }
+        const bool contact = std::string_view(q.key) == "SH";
+        row.tip = tip(row, contact ? std::string(words::kFromPitting) + "\n" + words::kSHmin +
+                                         " SHmin" + words::kSHminRange
+                                   : std::string(words::kFromBending) + "\n" + words::kSFmin +
+                                         " SFmin" + words::kSFminRange);
         sheet.rows.push_back(std::move(row));
     }
     sheet.verdict = failed.empty() ? std::string(words::kAllMet) : words::not_met(failed);
@@ -336,6 +359,7 @@ RatingSheet rating_sheet(const RatingResult& r, const RatingRecord& record) {
             row.name = term->name;
             if (*term->symbol) row.symbol = term->symbol;
         }
+        row.tip = tip(row, given ? words::kFromGiven : source_of(q.group));
         row.pinion = value(0);
         if (q.per_gear) {
             row.wheel = value(1);
@@ -345,9 +369,10 @@ RatingSheet rating_sheet(const RatingResult& r, const RatingRecord& record) {
         }
         sheet.rows.push_back(std::move(row));
         if (std::string_view(q.key) == "Kv" && r.dynamic) {
-            sheet.rows.push_back(
-                {.name = text::kKvRange, .symbol = "", .pinion = kv_range_name(r.dynamic->range),
-                 .pair = true});
+            SheetRow range{.name = text::kKvRange, .symbol = "",
+                           .pinion = kv_range_name(r.dynamic->range), .pair = true};
+            range.tip = tip(range, words::kFromLoadFactors);
+            sheet.rows.push_back(std::move(range));
         }
     }
     return sheet;

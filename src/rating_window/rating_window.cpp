@@ -727,7 +727,7 @@ void RatingWindow::fill_sheet() {
             table_->setSpan(r, 0, 1, 5);
             continue;
         }
-        const QString tip = qt(words::quantity_tip(row.name, row.symbol, row.unit));
+        const QString tip = qt(row.tip);
         put(0, row.name, Qt::AlignLeft)->setToolTip(tip);
         put(1, row.symbol, Qt::AlignCenter)->setToolTip(tip);
         if (row.pair) {

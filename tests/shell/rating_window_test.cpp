@@ -122,6 +122,8 @@ class RatingWindowTest : public QObject {
                 QVERIFY2(at >= 0, t.c_str());
             }
             for (const rating::SheetRow& r : sheet.rows) {
+                // Every value says what it is and, on a line of its own, where it comes from.
+                QVERIFY2(r.heading || r.tip.find('\n') != std::string::npos, r.name.c_str());
                 for (const std::string* t : {&r.name, &r.symbol, &r.pinion, &r.wheel, &r.unit}) {
                     if (t->empty()) continue;
                     at = plain.indexOf(QString::fromStdString(*t), at);

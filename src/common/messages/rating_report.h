@@ -171,6 +171,16 @@ inline constexpr CodeName kPlaceholders[] = {
     {"KHa", "计算"},  {"HB", "不计"},     {"shaft", "不计"},  {"hmod", "none"}, {"k", "100"},
 };
 // The usual minimum safety factors, added to the tool tips of SHmin and SFmin.
+// Where a value of the rating sheet comes from, under its name in the value's tool tip.
+inline constexpr const char* kFromInputs =
+    "输入数据：校核参数页与输入表中填写的值；标“缺省”者为该栏空白时所取的值";
+inline constexpr const char* kFromGeometry = "由输入表的齿轮副按 ISO 21771 与 ISO 6336-1:2006 计算";
+inline constexpr const char* kFromLoadFactors =
+    "ISO 6336-1:2006 方法B；齿向载荷分布系数按方法C（计入小齿轮轴的变形与齿向修形）";
+inline constexpr const char* kFromPitting = "ISO 6336-2:2006 方法B（齿面接触强度）";
+inline constexpr const char* kFromBending = "ISO 6336-3:2006 方法B（齿根弯曲强度）";
+inline constexpr const char* kFromCapacity = "安全系数等于最小安全系数时的主动齿轮扭矩（ISO 6336-2/-3）";
+inline constexpr const char* kFromGiven = "给定：校核参数页中填写的值，未按标准计算";
 inline constexpr const char* kSHminRange =
     "\n常用值：低可靠度 0.85，一般可靠度 1.00～1.10，较高可靠度 1.25～1.30，高可靠度 1.50～1.60"
     "（GB/T 3480 附录的参考值；ISO 6336-1 规定由供需双方商定）";
