@@ -405,7 +405,7 @@ std::string tab_separated(const RatingSheet& sheet, const std::string& drawing1,
     line({sheet.verdict});
     line({sheet.capacity});
     if (!sheet.decided_by.empty()) line({sheet.decided_by});
-    line({text::kColumnName, text::kColumnSymbol, text::kPinion, text::kWheel, text::kColumnUnit});
+    line({text::kColumnName, text::kColumnSymbol, text::kDriving, text::kDriven, text::kColumnUnit});
     line({text::kDrawingNumber, "", drawing1, drawing2, ""});
     for (const SheetRow& row : sheet.rows) {
         if (row.heading) {
@@ -454,8 +454,8 @@ std::string typeset_report(const RatingSheet& sheet, const std::string& drawing1
     page.box({sheet.verdict, sheet.capacity, sheet.decided_by}, met);
     page.paragraph(sheet.duty);
 
-    const std::vector<std::string> heads{text::kColumnName, text::kColumnSymbol, text::kPinion,
-                                         text::kWheel, text::kColumnUnit};
+    const std::vector<std::string> heads{text::kColumnName, text::kColumnSymbol, text::kDriving,
+                                         text::kDriven, text::kColumnUnit};
     // The name widest, the two gears alike, as on the sheet.
     const std::vector<int> widths{34, 10, 20, 20, 16};
     std::vector<std::vector<PaperCell>> rows;
@@ -503,8 +503,8 @@ std::vector<std::pair<std::string, std::string>> title_block(const std::string& 
                                                              const ReportStamp& when,
                                                              const std::string& method) {
     const std::string number = text::kDrawingNumber;
-    return {{number + "（" + text::kPinion + "）", drawing1},
-            {number + "（" + text::kWheel + "）", drawing2},
+    return {{number + "（" + text::kDriving + "）", drawing1},
+            {number + "（" + text::kDriven + "）", drawing2},
             {words::kDateLabel, when.date + " " + when.time},
             {words::kProgramLabel, words::program_line(GEARPAIR_VERSION)},
             {words::kMethodLabel, method}};
@@ -519,8 +519,8 @@ ReportDocument rating_report(const RatingSheet& sheet, const std::string& drawin
     doc.lines.push_back(line_of(kTitlePoints, {{28, words::kReportTitle}}));
     doc.lines.push_back(line_of(kRowPoints, {{kName, rule("━")}}));
     doc.lines.push_back(line_of(kRowPoints, {{kName, std::string(text::kDrawingNumber) + "："},
-                                             {9, std::string(text::kPinion) + " " + drawing1},
-                                             {kPairColumn, std::string(text::kWheel) + " " + drawing2}}));
+                                             {9, std::string(text::kDriving) + " " + drawing1},
+                                             {kPairColumn, std::string(text::kDriven) + " " + drawing2}}));
     doc.lines.push_back(line_of(kStampPoints, {{kName, words::program_line(GEARPAIR_VERSION)},
                                                {kPairColumn, when.date + " " + when.time}}));
     doc.lines.push_back(line_of(kRowPoints, {{kName, sheet.method}}));
@@ -536,8 +536,8 @@ ReportDocument rating_report(const RatingSheet& sheet, const std::string& drawin
     const auto heads = [&doc] {
         doc.lines.push_back(line_of(kRowPoints, {{kName, text::kColumnName},
                                                  {kSymbol, text::kColumnSymbol},
-                                                 {kPinionColumn, text::kPinion},
-                                                 {kWheelColumn, text::kWheel},
+                                                 {kPinionColumn, text::kDriving},
+                                                 {kWheelColumn, text::kDriven},
                                                  {kUnit, text::kColumnUnit}}));
     };
     bool inputs = true;

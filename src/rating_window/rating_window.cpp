@@ -181,8 +181,8 @@ QWidget* RatingWindow::build_input_page() {
         auto* grid = new QGridLayout(box);
         int r = 0;
         if (per_gear_heads) {
-            grid->addWidget(new QLabel(qt(text::kPinion)), r, 1, Qt::AlignCenter);
-            grid->addWidget(new QLabel(qt(text::kWheel)), r, 2, Qt::AlignCenter);
+            grid->addWidget(new QLabel(qt(text::kDriving)), r, 1, Qt::AlignCenter);
+            grid->addWidget(new QLabel(qt(text::kDriven)), r, 2, Qt::AlignCenter);
             ++r;
         }
         if (first_row) r += first_row(grid, r);
@@ -333,7 +333,7 @@ QWidget* RatingWindow::build_sheet_page() {
     table_ = new QTableWidget(0, 5);
     table_->setObjectName(QStringLiteral("rating_table"));
     table_->setHorizontalHeaderLabels({qt(text::kColumnName), qt(text::kColumnSymbol),
-                                       qt(text::kPinion), qt(text::kWheel),
+                                       qt(text::kDriving), qt(text::kDriven),
                                        qt(text::kColumnUnit)});
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

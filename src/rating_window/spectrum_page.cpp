@@ -196,7 +196,7 @@ QWidget* SpectrumPage::build_sheet_page() {
     totals_->setObjectName(QStringLiteral("spectrum_totals"));
     totals_->setHorizontalHeaderLabels(
         {qt(msg::rating_window::kColumnName), qt(msg::rating_window::kColumnSymbol),
-         qt(msg::rating_window::kPinion), qt(msg::rating_window::kWheel)});
+         qt(msg::rating_window::kDriving), qt(msg::rating_window::kDriven)});
     totals_->verticalHeader()->hide();
     totals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     totals_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

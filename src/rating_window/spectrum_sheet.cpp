@@ -182,7 +182,7 @@ std::string typeset_report(const SpectrumSheet& sheet, const std::string& drawin
         }
         totals.push_back(std::move(cells));
     }
-    page.table(m::kTotalsHeading, {text::kColumnName, text::kColumnSymbol, text::kPinion, text::kWheel},
+    page.table(m::kTotalsHeading, {text::kColumnName, text::kColumnSymbol, text::kDriving, text::kDriven},
                {40, 14, 23, 23}, totals);
     for (const std::string& note : sheet.notes) page.paragraph(text::kWarningsHeading + note);
     return page.html();
@@ -218,8 +218,8 @@ ReportDocument spectrum_report(const SpectrumSheet& sheet, const std::string& dr
     doc.lines.push_back(line_of(kRowPoints, {{1, sheet.governing}}));
     doc.lines.push_back(empty_line(kRowPoints));
     doc.lines.push_back(line_of(kRowPoints, {{1, m::kTotalsHeading},
-                                             {40, msg::rating_window::kPinion},
-                                             {60, msg::rating_window::kWheel}}));
+                                             {40, msg::rating_window::kDriving},
+                                             {60, msg::rating_window::kDriven}}));
     for (const SpectrumTotal& t : sheet.totals) {
         std::vector<ReportItem> items{{1, t.name}, {28, t.symbol}, {40, t.driving}};
         if (!t.pair) items.push_back({60, t.driven});

@@ -11,6 +11,8 @@
 // legends live beside their layouts.
 #pragma once
 
+#include "messages/glossary.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -38,7 +40,9 @@ inline constexpr std::array<std::string_view, 6> kStopMessages = {
     kCannotCompute,    kPinAngleInaccurate, kMeaninglessStrength};
 
 // Gear 0 drives, gear 1 is driven; the explanations name them so.
-inline constexpr const char* gear_name(int gear) { return gear == 0 ? "主动齿轮" : "从动齿轮"; }
+inline constexpr const char* gear_name(int gear) {
+    return gear == 0 ? glossary::kDriving : glossary::kDriven;
+}
 
 // ---------------------------------------------------------------------------
 // What a stretch of a calculation is doing, for the detail of an arithmetic

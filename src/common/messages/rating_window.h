@@ -2,6 +2,8 @@
 // "承载能力校核结果" and the ways out of it.
 #pragma once
 
+#include "messages/glossary.h"
+
 #include <string>
 
 namespace gp::msg {
@@ -36,8 +38,9 @@ inline constexpr const char* kGroupSurface = "润滑与表面";
 inline constexpr const char* kGroupStructure = "结构";
 inline constexpr const char* kGroupShaft = "轴与齿向修形";
 inline constexpr const char* kGroupKnown = "已知系数（空白时计算）";
-inline constexpr const char* kPinion = "主动齿轮";
-inline constexpr const char* kWheel = "从动齿轮";
+// The columns of the driving and the driven gear, in the glossary's words.
+inline constexpr const char* kDriving = glossary::kDriving;
+inline constexpr const char* kDriven = glossary::kDriven;
 
 // The material page: no line chosen, the limits as typed.
 inline constexpr const char* kMaterialOwn = "（自定）";
