@@ -128,6 +128,15 @@ RatingWindow::RatingWindow(FormSource form, DesktopServices desktop, FileDialogs
     auto* row = new QHBoxLayout;
     build_buttons(row);
     layout->addLayout(row);
+    // The row's buttons act on the rating's page and sheet; under the spectrum's pages,
+    // which carry buttons of their own, only 关闭 stays.
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int page) {
+        const bool rating_page = page == 0 || page == 1;
+        for (RatingButton b : {RatingButton::Compute, RatingButton::Copy, RatingButton::Preview,
+                               RatingButton::Print, RatingButton::Pdf, RatingButton::SaveText}) {
+            button(b)->setVisible(rating_page);
+        }
+    });
     // The notice strip under the layout, the one every window shows its notices in:
     // the sheet's warnings, no room taken when there are none.
     notice_holder_ = new QWidget;

@@ -55,6 +55,10 @@ class SpectrumPageTest : public QObject {
 
         h.click(page->button(SpectrumButton::Compute));
         QCOMPARE(h.shell().rating_window()->pages()->currentWidget(), page->sheet_page());
+        // Under the spectrum's sheet, one row of buttons: its own, and the window's 关闭.
+        RatingWindow* w = h.shell().rating_window();
+        QVERIFY(!w->button(RatingButton::Print)->isVisibleTo(w) &&
+                w->button(RatingButton::Close)->isVisibleTo(w));
         QCOMPARE(page->result_table()->rowCount(), 16);
         const auto& shares = page->chart()->shares();
         QVERIFY(std::abs(std::accumulate(shares.begin(), shares.end(), 0.0) - 1.0) < 1e-9);
