@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QComboBox>
 #include <QSlider>
@@ -447,7 +449,14 @@ int main(int argc, char* argv[]) {
             rating->zoom(200);
             QApplication::processEvents();
             ok &= save(rating, folder, "rating-sheet-200");
+            ok &= save_preview(h.printer.printed.back(), folder, "rating-print-preview-200");
+            // The material page in view: where the screen holds one column, it lies below.
             rating->pages()->setCurrentIndex(0);
+            QApplication::processEvents();
+            if (auto* scroller = rating->findChild<QScrollArea*>(QStringLiteral("input_scroller"))) {
+                const QWidget* material = rating->findChild<QWidget*>(QStringLiteral("material"));
+                scroller->verticalScrollBar()->setValue(material->mapTo(scroller->widget(), QPoint()).y());
+            }
             QApplication::processEvents();
             ok &= save(rating, folder, "rating-inputs-200");
             zoom_application(100);
