@@ -408,7 +408,9 @@ void RatingWindow::material_rows(QGridLayout* grid, int row) {
     };
     // Class, type, quality and hardness on four rows, the line used on a fifth; the
     // rows are inserted above the limits they fill.
-    caption(words::kLineClass, row, words::kLinesSource);
+    // Why the list holds classes and not steel grades, where the user looks for one.
+    const std::string class_tip = std::string(words::kLinesSource) + "\n" + words::kNoPresets;
+    caption(words::kLineClass, row, class_tip.c_str());
     caption(words::kType, row + 1);
     caption(words::kQuality, row + 2, words::kQualityTip);
     caption(words::kHardness, row + 3, words::kLinesSource);
@@ -417,7 +419,7 @@ void RatingWindow::material_rows(QGridLayout* grid, int row) {
         const QString n = QString::number(gear + 1);
         auto* klass = class_box_[gear] = new QComboBox;
         klass->setObjectName(QStringLiteral("material") + n);
-        klass->setToolTip(qt(words::kLinesSource));
+        klass->setToolTip(qt(class_tip));
         klass->addItem(qt(text::kMaterialOwn), QString());
         for (const std::string& code : rating::material_codes()) {
             klass->addItem(qt(code + " " + name_of(code, words::kCodeNames)), qt(code));
