@@ -11,7 +11,7 @@
 #include "messages/glossary.h"
 #include "messages/base.h"
 #include "messages/rating.h"
-#include "messages/rating_window.h"
+#include "messages/rating_window_texts.h"
 #include "messages/rating_report.h"
 #include "oil_grades.h"
 #include "paper_page.h"

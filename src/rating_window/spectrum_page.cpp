@@ -18,8 +18,8 @@
 #include <iterator>
 
 #include "messages/base.h"
-#include "messages/rating_window.h"
-#include "messages/shell.h"
+#include "messages/rating_window_texts.h"
+#include "messages/shell_texts.h"
 #include "messages/spectrum.h"
 #include "qt_text.h"
 #include "spectrum_chart.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "messages/rating_window.h"
+#include "messages/rating_window_texts.h"
 #include "messages/spectrum.h"
 #include "paper_page.h"
 #include "rating_sheet.h"

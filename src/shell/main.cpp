@@ -8,7 +8,7 @@
 #endif
 
 #include "first_paint.h"
-#include "messages/shell.h"
+#include "messages/shell_texts.h"
 #include "qt_message_boxes.h"
 #include "qt_report_dialogs.h"
 #include "qt_report_files.h"

@@ -26,7 +26,7 @@
 #include "messages/base.h"
 #include "messages/files.h"
 #include "messages/manual.h"
-#include "messages/shell.h"
+#include "messages/shell_texts.h"
 #include "messages/tips.h"
 #include "pair_file.h"
 #include "pair_file_row.h"

@@ -1,7 +1,7 @@
 #include "report_actions.h"
 
 #include "messages/base.h"
-#include "messages/shell.h"
+#include "messages/shell_texts.h"
 #include "report_file_bytes.h"
 
 namespace gp {

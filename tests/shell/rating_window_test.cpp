@@ -11,7 +11,7 @@
 
 #include "csv.h"
 #include "messages/rating.h"
-#include "messages/rating_window.h"
+#include "messages/rating_window_texts.h"
 #include "pair_document.h"
 #include "rating_sheet.h"
 #include "rating_window.h"

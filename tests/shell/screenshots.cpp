@@ -26,7 +26,7 @@
 #include "mesh_window.h"
 #include "messages/base.h"
 #include "messages/files.h"
-#include "messages/shell.h"
+#include "messages/shell_texts.h"
 #include "pair_document.h"
 #include "qt_message_boxes.h"
 #include "qt_report_dialogs.h"

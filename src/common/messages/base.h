@@ -4,7 +4,8 @@
 //
 // The registry is split by room (geometry, strength, rating, contour, mesh, files,
 // cli …), one header each under src/common/messages/, so that a changed word
-// rebuilds only the files that show it. Texts with parts are small functions over
+// rebuilds only the files that show it. A room whose name is also a window's
+// header (shell, rating_window) takes "_texts", so that no two headers share a name. Texts with parts are small functions over
 // the parts, already formatted by the caller (numbers as the caller shows them).
 // Plain C++ strings, UTF-8; the Qt layer converts at its call sites. The fixed
 // layout texts of the form, the sheets, the reports and the drawings' axes and
