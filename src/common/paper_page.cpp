@@ -29,6 +29,25 @@ std::string html_escaped(std::string_view text) {
     return out;
 }
 
+std::vector<PaperCell> gear_row(const std::string& name, const std::string& symbol,
+                                const GearPairOf<std::string>& values, bool pair,
+                                const GearPairOf<std::optional<bool>>& met) {
+    std::vector<PaperCell> cells{{name}, {symbol}};
+    if (pair) {
+        cells.push_back({values[0], 2});
+        return cells;
+    }
+    for (std::size_t gear = 0; gear < 2; ++gear) {
+        PaperCell c{values[gear]};
+        if (met[gear]) {
+            c.tone = *met[gear] ? PaperCell::Tone::Good : PaperCell::Tone::Bad;
+            c.strong = true;
+        }
+        cells.push_back(std::move(c));
+    }
+    return cells;
+}
+
 void PaperPage::title(std::string_view text) {
     html_ += "<p align=\"center\" style=\"font-size:15pt; font-weight:bold; margin-bottom:6px\">" +
              html_escaped(text) + "</p>\n";

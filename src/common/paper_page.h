@@ -4,10 +4,13 @@
 // the painter breaks it into pages and the calculations stay without Qt.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "gear_pair_of.h"
 
 namespace gp {
 
@@ -21,6 +24,13 @@ struct PaperCell {
     Tone tone = Tone::Plain;
     bool strong = false;
 };
+
+// A row of a table with a column per gear: the name, the symbol, then the pair's one
+// value across both gear columns (`pair`) or a value per gear, in bold and tinted
+// where `met` says whether it meets its minimum.
+std::vector<PaperCell> gear_row(const std::string& name, const std::string& symbol,
+                                const GearPairOf<std::string>& values, bool pair,
+                                const GearPairOf<std::optional<bool>>& met);
 
 class PaperPage {
   public:

@@ -475,19 +475,8 @@ std::string typeset_report(const RatingSheet& sheet, const std::string& drawing1
             caption = "【" + row.name + "】";
             continue;
         }
-        std::vector<PaperCell> cells{{row.name}, {row.symbol}};
-        if (row.pair) {
-            cells.push_back({row.pinion, 2});
-        } else {
-            for (int gear = 0; gear < 2; ++gear) {
-                PaperCell c{gear == 0 ? row.pinion : row.wheel};
-                if (const auto m = row.met[std::size_t(gear)]) {
-                    c.tone = *m ? PaperCell::Tone::Good : PaperCell::Tone::Bad;
-                    c.strong = true;
-                }
-                cells.push_back(std::move(c));
-            }
-        }
+        std::vector<PaperCell> cells =
+            gear_row(row.name, row.symbol, {row.pinion, row.wheel}, row.pair, row.met);
         cells.push_back({row.unit});
         rows.push_back(std::move(cells));
     }

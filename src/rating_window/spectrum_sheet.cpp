@@ -167,20 +167,7 @@ std::string typeset_report(const SpectrumSheet& sheet, const std::string& drawin
     page.table(sheet.governing, heads, {}, bins);
     std::vector<std::vector<PaperCell>> totals;
     for (const SpectrumTotal& t : sheet.totals) {
-        std::vector<PaperCell> cells{{t.name}, {t.symbol}};
-        if (t.pair) {
-            cells.push_back({t.driving, 2});
-        } else {
-            for (int gear = 0; gear < 2; ++gear) {
-                PaperCell c{gear == 0 ? t.driving : t.driven};
-                if (const auto met = t.met[std::size_t(gear)]) {
-                    c.tone = *met ? PaperCell::Tone::Good : PaperCell::Tone::Bad;
-                    c.strong = true;
-                }
-                cells.push_back(std::move(c));
-            }
-        }
-        totals.push_back(std::move(cells));
+        totals.push_back(gear_row(t.name, t.symbol, {t.driving, t.driven}, t.pair, t.met));
     }
     page.table(m::kTotalsHeading, {text::kColumnName, text::kColumnSymbol, text::kDriving, text::kDriven},
                {40, 14, 23, 23}, totals);
