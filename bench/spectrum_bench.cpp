@@ -4,44 +4,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <numbers>
 #include <variant>
 #include <vector>
 
 #include "load_spectrum.h"
 #include "rating_calculation.h"
+#include "rating_pairs.h"  // the worked pair of the rating's tests
 
 namespace gp::rating {
 namespace {
-
-RatedPair helical_pair() {
-    RatedPair p;
-    p.z = {17, 103};
-    p.mn = 8;
-    p.alpha_n_deg = 20;
-    p.beta_deg = 15.8;
-    p.b = 100;
-    p.a = 500;
-    p.x = {0.145, 0};
-    p.da = {159.66, 872.35};
-    p.hfP = 1.4;
-    p.rho_fP = {0.39, 0.39};
-    p.T1 = 9000;
-    for (int i = 0; i < 2; ++i) {
-        p.df[i] = p.z[i] * p.mn / std::cos(p.beta_deg * std::numbers::pi / 180.0) -
-                  2.0 * p.mn * (p.hfP - p.x[i]);
-    }
-    return p;
-}
-
-RatingNumbers helical_inputs() {
-    RatingNumbers in;
-    in.n1 = 360;
-    in.Q = {5, 5};
-    in.Ca = 70;
-    in.nu40 = 320;
-    return in;
-}
 
 // 100 bins from 1.6 × to 0.2 × the nominal torque, the light ones running longest.
 LoadSpectrum hundred_bins(double T1) {
@@ -55,8 +26,8 @@ LoadSpectrum hundred_bins(double T1) {
 }
 
 void HundredBins(benchmark::State& state) {
-    const RatedPair p = helical_pair();
-    const RatingNumbers in = helical_inputs();
+    const RatedPair p = testing::tr_pair();
+    const RatingNumbers in = testing::tr_inputs();
     const LoadSpectrum s = hundred_bins(p.T1);
     for (auto _ : state) {
         auto outcome = rate_spectrum(p, in, s);
@@ -69,8 +40,8 @@ void HundredBins(benchmark::State& state) {
 BENCHMARK(HundredBins)->Unit(benchmark::kMicrosecond);
 
 void SafetySearchOfHundredBins(benchmark::State& state) {
-    const RatedPair p = helical_pair();
-    const RatingNumbers in = helical_inputs();
+    const RatedPair p = testing::tr_pair();
+    const RatingNumbers in = testing::tr_inputs();
     const auto r = std::get<SpectrumResult>(rate_spectrum(p, in, hundred_bins(p.T1)));
     std::vector<double> ratios, cycles;
     for (const BinRating& b : r.bins) {
