@@ -6,6 +6,7 @@
 #include <optional>
 #include <variant>
 
+#include "command_line.h"
 #include "batch_run.h"
 #include "messages/cli.h"
 #include "number_parse.h"
@@ -62,19 +63,6 @@ void append_contour_row(const BatchRow& r, const ContourOptions& options, std::s
     }
 }
 
-int usage(std::ostream& err, const std::string& what) {
-    err << msg::cli::usage_error(what);
-    return 2;
-}
-
-// A number of the command line, read as the form reads a field; finite.
-std::optional<double> option_number(const std::string& text) {
-    const auto value = run_to_outcome([&text] { return strict_convert(text); });
-    const double* v = std::get_if<double>(&value);
-    if (!v || !std::isfinite(*v)) return std::nullopt;
-    return *v;
-}
-
 }  // namespace
 
 bool is_contour_mode(const std::string& mode) { return mode == "contour"; }
@@ -108,7 +96,10 @@ int run_contour_mode(const std::vector<std::string>& args, std::ostream& out, st
             const std::string shown =
                 args[k + 1] + " " + args[k + 2] + " " + args[k + 3] + " " + args[k + 4];
             std::optional<double> bounds[4];
-            for (int b = 0; b < 4; ++b) bounds[b] = option_number(args[k + 1 + b]);
+            for (int b = 0; b < 4; ++b) {
+                const auto read = option_number(a, args[k + 1 + b]);
+                if (const double* v = std::get_if<double>(&read); v && std::isfinite(*v)) bounds[b] = *v;
+            }
             ShiftWindow& w = options.window;
             if (!bounds[0] || !bounds[1] || !bounds[2] || !bounds[3]) {
                 return usage(err, msg::cli::bad_window(shown));
@@ -126,13 +117,8 @@ int run_contour_mode(const std::vector<std::string>& args, std::ostream& out, st
             }
             jobs = jobs_from(value);
             if (jobs == 0) return usage(err, msg::cli::bad_jobs(kMaxJobs, value));
-        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            return usage(err, msg::cli::unknown_option(a));
-        } else if (!have_file) {
-            file = a;
-            have_file = true;
-        } else {
-            return usage(err, msg::cli::kTooManyArguments);
+        } else if (const auto bad = take_file(a, file, have_file)) {
+            return usage(err, *bad);
         }
     }
     return run_batch_file(contour_table(options), file, jobs, std::cin, out, err);

@@ -15,7 +15,7 @@
 #include "messages/cli.h"
 #include "messages/profile.h"
 #include "number_text.h"
-#include "option_number.h"
+#include "command_line.h"
 #include "outline_csv.h"
 #include "outline_dxf.h"
 #include "outline_svg.h"
@@ -32,11 +32,6 @@ struct ProfileRequest {
     std::string out_dir = ".";
     std::string file;
 };
-
-int usage(std::ostream& err, const std::string& what) {
-    err << msg::cli::usage_error(what);
-    return 2;
-}
 
 int run_profile(const ProfileRequest& req, const std::vector<BatchRow>& rows, std::ostream& out,
                 std::ostream& err) {
@@ -190,11 +185,8 @@ int run_drawing_mode(const std::vector<std::string>& args, std::ostream& out, st
             } else {
                 return usage(err, msg::cli::unknown_option(a));
             }
-        } else if (!have_file) {
-            req.file = a;
-            have_file = true;
-        } else {
-            return usage(err, msg::cli::kTooManyArguments);
+        } else if (const auto bad = take_file(a, req.file, have_file)) {
+            return usage(err, *bad);
         }
     }
     if (req.format == "dxf" && !dxf_available()) {

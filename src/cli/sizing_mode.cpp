@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "command_line.h"
 #include "batch_input.h"
 #include "batch_run.h"
 #include "cli_files.h"
@@ -18,11 +19,6 @@
 
 namespace gp {
 namespace {
-
-int usage(std::ostream& err, const std::string& what) {
-    err << msg::cli::usage_error(what);
-    return 2;
-}
 
 std::string stop_text(const Stop& s) {
     return s.detail.empty() ? s.message : s.message + ": " + s.detail;
@@ -55,13 +51,8 @@ int run_sizing_mode(const std::vector<std::string>& args, std::istream& in, std:
             } else if ((jobs = jobs_from(value)) == 0) {
                 return usage(err, msg::cli::bad_jobs(kMaxJobs, value));
             }
-        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            return usage(err, msg::cli::unknown_option(a));
-        } else if (!have_file) {
-            file = a;
-            have_file = true;
-        } else {
-            return usage(err, msg::cli::kTooManyArguments);
+        } else if (const auto bad = take_file(a, file, have_file)) {
+            return usage(err, *bad);
         }
     }
     const std::string shown = file.empty() ? std::string("-") : file;

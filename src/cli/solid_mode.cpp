@@ -9,6 +9,7 @@
 #include <system_error>
 #include <variant>
 
+#include "command_line.h"
 #include "batch_input.h"
 #include "cli_files.h"
 #include "gear_solids.h"
@@ -25,11 +26,6 @@ struct SolidRun {
     std::string out_dir = ".";
     std::string file;
 };
-
-int usage(std::ostream& err, const std::string& what) {
-    err << msg::cli::usage_error(what);
-    return 2;
-}
 
 // A number typed on the command line, through the program's one reader; nothing
 // when it is not one.

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <variant>
 
+#include "command_line.h"
 #include "cli_files.h"
 #include "csv.h"
 #include "messages/cli.h"
@@ -42,11 +43,6 @@ std::string cycles(const CyclesToFailure& n) {
             break;
     }
     return number(n.N);
-}
-
-int usage(std::ostream& err, const std::string& what) {
-    err << msg::cli::usage_error(what);
-    return 2;
 }
 
 int file_fault(std::ostream& err, const std::string& file, const std::string& what) {
@@ -92,13 +88,8 @@ int run_spectrum_mode(const std::vector<std::string>& args, std::istream& in, st
             if (k + 1 == args.size()) return usage(err, msg::cli::needs_value(a));
             (a == "--pair" ? pair_file : row_text) = args[++k];
             (a == "--pair" ? have_pair : have_row) = true;
-        } else if (a.size() > 1 && a[0] == '-') {
-            return usage(err, msg::cli::unknown_option(a));
-        } else if (!have_spectrum) {
-            spectrum_file = a;
-            have_spectrum = true;
-        } else {
-            return usage(err, msg::cli::kTooManyArguments);
+        } else if (const auto bad = take_file(a, spectrum_file, have_spectrum)) {
+            return usage(err, *bad);
         }
     }
     if (!have_pair) return usage(err, msg::spectrum::kNeedsPair);
