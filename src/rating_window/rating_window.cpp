@@ -21,6 +21,8 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QStyle>
+#include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
 #include <span>
@@ -100,6 +102,22 @@ QString limit_text(double value) { return QString::number(std::round(value * 10)
 std::string shown_text(const std::string& typed) {
     return typed.empty() ? std::string(text::kEmptyShown) : typed;
 }
+
+// The input page's scroll area, telling its width as it changes, so that the page
+// sets its columns side by side or one above the other.
+class ColumnScroller : public QScrollArea {
+  public:
+    explicit ColumnScroller(std::function<void(int width)> on_width) : on_width_(std::move(on_width)) {}
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QScrollArea::resizeEvent(event);
+        on_width_(width());
+    }
+
+  private:
+    std::function<void(int)> on_width_;
+};
 
 }  // namespace
 
@@ -300,7 +318,7 @@ QWidget* RatingWindow::build_input_page() {
                                               .first);
     right->addStretch(1);
 
-    auto* scroller = new QScrollArea;
+    auto* scroller = new ColumnScroller([this](int width) { fit_columns(width); });
     scroller->setObjectName(QStringLiteral("input_scroller"));
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
@@ -846,20 +864,31 @@ void RatingWindow::zoom(int percent) {
 }
 
 void RatingWindow::fit_to_screen() {
-    // As large as its content wants, within the screen's share for a laid-out window:
-    // the input page and the table scroll, the buttons stay in view.
-    const QSize room = room_on_screen(this);
-    // The two columns of the input page side by side where the screen is wide
-    // enough, one above the other where it is not: the page then scrolls one way only.
+    // The input page's least width with its two columns side by side, a scroll bar
+    // beside them, measured at the window's type.
     columns_->setDirection(QBoxLayout::LeftToRight);
-    if (input_content_->minimumSizeHint().width() + 60 > room.width() * kScreenShare) {
-        columns_->setDirection(QBoxLayout::TopToBottom);
-    }
     input_content_->layout()->activate();
-    // The input page whole where there is room (its scroll area reports no size of
-    // its own): its content, the page's frame and a scroll bar.
+    side_by_side_width_ = input_content_->minimumSizeHint().width() +
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    // As large as its content wants, the input page whole where there is room (its
+    // scroll area reports no size of its own: its content, the page's frame and a
+    // scroll bar), within the screen's share for a laid-out window: the input page
+    // and the table scroll, the buttons stay in view.
     const QSize page = input_content_->sizeHint() + QSize(60, 120);
     resize(size_on_screen(this, sizeHint().expandedTo(page).expandedTo(QSize(900, 700))));
+    if (const auto* scroller = findChild<QScrollArea*>(QStringLiteral("input_scroller"))) {
+        fit_columns(scroller->width());
+    }
+}
+
+void RatingWindow::fit_columns(int page_width) {
+    // The two columns side by side where the page is wide enough for them, one above
+    // the other where it is not: the page then scrolls one way only.
+    const auto wanted = page_width >= side_by_side_width_ ? QBoxLayout::LeftToRight
+                                                          : QBoxLayout::TopToBottom;
+    if (columns_ && side_by_side_width_ > 0 && columns_->direction() != wanted) {
+        columns_->setDirection(wanted);
+    }
 }
 
 }  // namespace gp

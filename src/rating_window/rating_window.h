@@ -102,6 +102,7 @@ class RatingWindow : public QWidget {
     void show_notices(const std::vector<std::string>& notices);
     void focus_rating_field(const std::string& column);
     void fit_to_screen();
+    void fit_columns(int page_width);
     void paint_capacity(bool stale);
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -122,6 +123,7 @@ class RatingWindow : public QWidget {
     QTabWidget* pages_ = nullptr;
     QWidget* input_content_ = nullptr;  // the input page inside its scroll area
     QBoxLayout* columns_ = nullptr;     // its two columns
+    int side_by_side_width_ = 0;        // the page's least width with the columns side by side
     std::array<QLineEdit*, kRatingFields.size()> fields_{};
     std::array<QComboBox*, 2> class_box_{}, type_box_{}, quality_box_{}, unit_box_{};
     std::array<QLineEdit*, 2> hardness_{};

@@ -96,6 +96,18 @@ bool save_context_menu(SheetWindow* sheet, const QDir& folder, const char* name)
     return shot.save(path);
 }
 
+// The rating's material group at the top of its input page: where the window holds
+// one column of groups, it lies below the duty.
+void material_in_view(RatingWindow* rating) {
+    QApplication::processEvents();
+    auto* scroller = rating->findChild<QScrollArea*>(QStringLiteral("input_scroller"));
+    const QWidget* material = rating->findChild<QWidget*>(QStringLiteral("material"));
+    if (scroller && material) {
+        scroller->verticalScrollBar()->setValue(material->mapTo(scroller->widget(), QPoint()).y());
+    }
+    QApplication::processEvents();
+}
+
 // The report as the PDF export writes it, every page.
 bool save_pdf(const ReportDocument& doc, const QDir& folder, const char* name) {
     QPrinter pdf(QPrinter::HighResolution);
@@ -432,6 +444,7 @@ int main(int argc, char* argv[]) {
         rating->oil_grade()->setCurrentIndex(rating->oil_grade()->findData(320));
         emit rating->oil_grade()->activated(rating->oil_grade()->currentIndex());
         QApplication::processEvents();
+        material_in_view(rating);
         ok &= save(rating, folder, "rating-inputs");
         h.click(rating->button(RatingButton::Compute));
         QApplication::processEvents();
@@ -453,11 +466,7 @@ int main(int argc, char* argv[]) {
             // The material page in view: where the screen holds one column, it lies below.
             rating->pages()->setCurrentIndex(0);
             QApplication::processEvents();
-            if (auto* scroller = rating->findChild<QScrollArea*>(QStringLiteral("input_scroller"))) {
-                const QWidget* material = rating->findChild<QWidget*>(QStringLiteral("material"));
-                scroller->verticalScrollBar()->setValue(material->mapTo(scroller->widget(), QPoint()).y());
-            }
-            QApplication::processEvents();
+            material_in_view(rating);
             ok &= save(rating, folder, "rating-inputs-200");
             zoom_application(100);
             rating->zoom(100);
