@@ -3,10 +3,10 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QAbstractTextDocumentLayout>
 #include <QPrinter>
 #include <QTextDocument>
 #include <memory>
-#include <QAbstractTextDocumentLayout>
 
 #include "gbk.h"
 #include "messages/output.h"
@@ -133,9 +133,9 @@ qreal body_height(const ReportDocument& doc, const QPaintDevice& device, qreal p
     return page_height - 2 * QFontMetricsF(report_font(kFootPoints), &device).lineSpacing();
 }
 
-}  // namespace
-
-// A typeset report laid out on pages of the printer's width and of the body's height.
+// A typeset report laid out on pages of the printer's width and of the body's height,
+// its text measured at the printer's resolution (the layout only reads the device's
+// metrics, which Qt's interface takes through a pointer to a mutable device).
 std::unique_ptr<QTextDocument> typeset(const ReportDocument& doc, const QPrinter& printer) {
     auto text = std::make_unique<QTextDocument>();
     text->documentLayout()->setPaintDevice(const_cast<QPrinter*>(&printer));
@@ -145,6 +145,8 @@ std::unique_ptr<QTextDocument> typeset(const ReportDocument& doc, const QPrinter
     text->setPageSize(QSizeF(printer.width(), body_height(doc, printer, printer.height())));
     return text;
 }
+
+}  // namespace
 
 int report_page_count(const ReportDocument& doc, const QPrinter& printer) {
     if (!doc.paper_html.empty()) return typeset(doc, printer)->pageCount();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "messages/rating_report.h"
 #include "messages/rating_window_texts.h"
 #include "messages/spectrum.h"
 #include "paper_page.h"
@@ -218,6 +219,7 @@ ReportDocument spectrum_report(const SpectrumSheet& sheet, const std::string& dr
         doc.lines.push_back(
             line_of(kRowPoints, {{1, std::string(msg::rating_window::kWarningsHeading) + note}}));
     doc.paper_html = typeset_report(sheet, drawing1, drawing2, when);
+    doc.page_numbers = msg::rating_report::kPageNumbers;
     return doc;
 }
 
