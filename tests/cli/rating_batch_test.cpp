@@ -16,6 +16,7 @@
 #include "messages/rating.h"
 #include "rating_inputs.h"
 #include "run_cli.h"
+#include "same_cells.h"
 
 namespace gp {
 namespace {
@@ -45,24 +46,8 @@ TEST(RatingBatch, AgreesWithTheGoldenTables) {
         SCOPED_TRACE(table);
         const auto run = testing::run_cli(std::string("rating ") + testing::golden(cases));
         ASSERT_EQ(run.status, 0);
-        const auto actual = csv::parse(run.out);
-        const auto expected = csv::parse(testing::read_file(testing::golden(table)));
-        ASSERT_EQ(actual.size(), expected.size());
-        const auto& head = expected.front().cells;
-        EXPECT_EQ(actual.front().cells, head);
-        int mismatches = 0;
-        for (std::size_t r = 1; r < expected.size(); ++r) {
-            ASSERT_EQ(actual[r].cells.size(), head.size()) << "row " << r;
-            for (std::size_t c = 0; c < head.size(); ++c) {
-                if (numbers_agree(actual[r].cells[c], expected[r].cells[c])) continue;
-                if (++mismatches <= 40) {
-                    ADD_FAILURE() << "row " << r << " " << head[c] << ": got '"
-                                  << actual[r].cells[c] << "', expected '" << expected[r].cells[c]
-                                  << "'";
-                }
-            }
-        }
-        EXPECT_EQ(mismatches, 0);
+        testing::expect_same_cells(run.out, testing::read_file(testing::golden(table)),
+                                   numbers_agree);
         // The same bytes on one thread.
         EXPECT_EQ(testing::run_cli(std::string("rating --jobs 1 ") + testing::golden(cases)).out,
                   run.out);
