@@ -1,9 +1,9 @@
 #include "report_painter.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QAbstractTextDocumentLayout>
 #include <QPrinter>
 #include <QTextDocument>
 #include <memory>
